@@ -1,0 +1,43 @@
+# Compiler settings and the small helpers every directory uses.
+
+if(MSVC)
+  message(FATAL_ERROR "Tolvo builds with g++ natively and MinGW-w64 for Windows")
+endif()
+
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+
+if(TOLVO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(TOLVO_MAC_PIXELS)
+  add_compile_definitions(PIX_MAC_PIXELS=1)
+endif()
+
+# CTest runs every Windows binary through Wine, in a prefix of this build
+# tree made for the target's architecture.
+if(CMAKE_CROSSCOMPILING AND TOLVO_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+      ${PROJECT_SOURCE_DIR}/scripts/wine-run;${TOLVO_WINE};${CMAKE_BINARY_DIR}/wineprefix)
+endif()
+
+# Adds each named subdirectory that has a CMakeLists.txt.
+function(tolvo_add_subdirectories)
+  foreach(dir IN LISTS ARGN)
+    if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt")
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()
+
+# tolvo_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>])
+# One GoogleTest executable, registered with CTest as one test; under a
+# cross build CTest runs it through the Wine emulator of the toolchain.
+function(tolvo_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_color=no)
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
+endfunction()
