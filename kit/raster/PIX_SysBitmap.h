@@ -1,0 +1,34 @@
+// A bitmap whose pixels the platform can copy to a window. In the Windows
+// builds it is a DIB section selected into a memory device context; natively
+// it is a memory-only stand-in with the same interface and allocation rules.
+#pragma once
+
+#include "PIX_IBitmap.h"
+
+class PIX_SysBitmap : public PIX_IBitmap {
+public:
+  PIX_SysBitmap(int32_t width = 0, int32_t height = 0);
+  ~PIX_SysBitmap() override;
+
+  PIX_SysBitmap(const PIX_SysBitmap&) = delete;
+  PIX_SysBitmap& operator=(const PIX_SysBitmap&) = delete;
+
+  PIX_Pixel* GetBits() override { return mBits; }
+  int32_t GetWidth() override { return mWidth; }
+  int32_t GetHeight() override { return mHeight; }
+  // The allocated width, a multiple of 4.
+  int32_t GetRowSpan() override { return mAllocWidth; }
+  bool Resize(int32_t width, int32_t height) override;
+  // The memory device context (HDC) in the Windows builds; null natively.
+  void* GetDC() override { return mDC; }
+
+private:
+  int32_t mWidth = 0;
+  int32_t mHeight = 0;
+  void* mDC = nullptr;         // HDC, owned (Windows only)
+  PIX_Pixel* mBits = nullptr;  // the DIB's pixels (natively an owned buffer)
+  int32_t mAllocWidth = 0;
+  int32_t mAllocHeight = 0;
+  void* mDIB = nullptr;        // HBITMAP, owned (Windows only)
+  void* mOldBitmap = nullptr;  // HBITMAP selected back before deletion (Windows only)
+};

@@ -1,0 +1,28 @@
+// The memory-only platform bitmap of builds without a window system: the
+// same allocation rules as the Windows DIB form, so code above it behaves alike.
+#include "PIX_SysBitmap.h"
+
+#include <cstdlib>
+
+PIX_SysBitmap::PIX_SysBitmap(int32_t width, int32_t height) { Resize(width, height); }
+
+PIX_SysBitmap::~PIX_SysBitmap() { std::free(mBits); }
+
+bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
+{
+  if (width == mWidth && height == mHeight) return false;
+  mWidth = width < 0 ? 0 : width;
+  mHeight = height < 0 ? 0 : height;
+  if (mWidth != 0 && mHeight != 0 && mWidth <= mAllocWidth && mHeight <= mAllocHeight && mBits) return true;
+
+  mAllocWidth = (int32_t)(((int64_t)mWidth + 3) & ~(int64_t)3);
+  mAllocHeight = mHeight;
+  std::free(mBits);
+  mBits = nullptr;
+  if (mAllocWidth == 0 || mHeight == 0) return false;
+
+  const int64_t bytes = (int64_t)mAllocWidth * mHeight * 4;
+  if (bytes <= INT32_MAX) mBits = static_cast<PIX_Pixel*>(std::calloc((size_t)bytes, 1));
+  if (!mBits) mWidth = mHeight = mAllocWidth = mAllocHeight = 0;
+  return true;
+}
