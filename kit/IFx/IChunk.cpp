@@ -71,7 +71,7 @@ int IChunk::PutStr(const char* str)
   if (unsigned char* p = Grow(4 + (int)len))
   {
     StoreLE32(p, (uint32_t)len);
-    memcpy(p + 4, str, len);
+    if (len) memcpy(p + 4, str, len);
   }
   return Size();
 }
