@@ -14,11 +14,11 @@ public:
   enum EParamType { kTypeNone = 0, kTypeBool, kTypeInt, kTypeEnum, kTypeDouble };
 
   // Field sizes, terminator included. Every copy into them is cut to fit.
-  static const int kNameLen = 64;
-  static const int kLabelLen = 32;
-  static const int kDisplayTextLen = 32;
+  static constexpr int kNameLen = 64;
+  static constexpr int kLabelLen = 32;
+  static constexpr int kDisplayTextLen = 32;
   // GetDisplayForHost writes at most this many bytes unless told otherwise.
-  static const int kDisplayLen = 32;
+  static constexpr int kDisplayLen = 32;
 
   struct DisplayText
   {
