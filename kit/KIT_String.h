@@ -36,14 +36,10 @@ public:
   {
     const int len = Length(text, maxlen);
     if (len < 0 || (len == 0 && GetLength() == 0)) return;
-    // text may lie inside this string: a shorter or equal size never
-    // moves the buffer (the shrink flag is off).
-    const char* own = (const char*)m_hb.Get();
-    const bool inside = own && text >= own && text < own + m_hb.GetSize();
-    const int offset = inside ? (int)(text - own) : 0;
+    const int offset = OffsetInside(text);
     char* buf = (char*)m_hb.Resize(len + 1, false);
     if (!buf || m_hb.GetSize() != len + 1) return;
-    if (inside) text = buf + offset;
+    if (offset >= 0) text = buf + offset;
     memmove(buf, text, (size_t)len);
     buf[len] = 0;
   }
@@ -54,14 +50,12 @@ public:
     const int len = Length(text, maxlen);
     if (len <= 0) return;
     const int oldlen = GetLength();
-    const char* own = (const char*)m_hb.Get();
-    const bool inside = own && text >= own && text < own + m_hb.GetSize();
-    const int offset = inside ? (int)(text - own) : 0;
+    const int offset = OffsetInside(text);
     const int64_t newsize = (int64_t)oldlen + len + 1;
     if (newsize > INT32_MAX) return;
     char* buf = (char*)m_hb.Resize((int)newsize, false);
     if (!buf || m_hb.GetSize() != (int)newsize) return;
-    if (inside) text = buf + offset;
+    if (offset >= 0) text = buf + offset;
     memmove(buf + oldlen, text, (size_t)len);
     buf[oldlen + len] = 0;
   }
@@ -91,6 +85,15 @@ public:
   KIT_HeapBuf m_hb;
 
 private:
+  // Where text lies in this string's own buffer, or -1: the buffer may move
+  // when it grows, so such a text is found again by its offset.
+  int OffsetInside(const char* text) const
+  {
+    const char* own = (const char*)m_hb.Get();
+    if (!own || text < own || text >= own + m_hb.GetSize()) return -1;
+    return (int)(text - own);
+  }
+
   static int Length(const char* text, int maxlen)
   {
     if (!text) return 0;
