@@ -6,6 +6,12 @@ endif()
 
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 
+# 32-bit x86 would otherwise do double arithmetic in 80-bit x87 registers,
+# and the same sums would round differently from the 64-bit builds.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_compile_options(-msse2 -mfpmath=sse)
+endif()
+
 if(TOLVO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
