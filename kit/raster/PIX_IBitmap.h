@@ -9,7 +9,8 @@
 class PIX_IBitmap {
 public:
   virtual ~PIX_IBitmap() {}
-  // First pixel of row 0 (the last stored row when flipped); null when empty.
+  // First pixel of the first stored row (row 0, or the bottom row when
+  // flipped); null when empty.
   virtual PIX_Pixel* GetBits() = 0;
   virtual int32_t GetWidth() = 0;
   virtual int32_t GetHeight() = 0;

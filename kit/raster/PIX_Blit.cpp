@@ -1,0 +1,204 @@
+#include "PIX_Blit.h"
+
+#include <cstring>
+
+#include "PIX_Blend.h"
+#include "PIX_Clip.h"
+
+namespace {
+
+template <class PixelOp>
+void ForEachRow(PIX_IBitmap* bitmap, const PIX_ClippedRect& r, PixelOp op)
+{
+  PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
+  for (int32_t j = 0; j < r.height; ++j, rows.row += rows.step) {
+    PIX_Pixel* p = rows.row + r.x;
+    for (int32_t i = 0; i < r.width; ++i) op(p[i]);
+  }
+}
+
+// The whole-word copy shortcuts of fills and single pixels; false for other weights.
+inline bool CopyShortcut(PIX_Pixel& p, PIX_Pixel color, int32_t w)
+{
+  switch (w) {
+    case 256: p = color; return true;
+    case 128: p = PIX_MixHalf(p, color); return true;
+    case 64: p = PIX_MixThreeQuartersPre(p, PIX_QuarterOf(color)); return true;
+    case 192: p = PIX_MixQuarterPre(p, PIX_ThreeQuartersOf(color)); return true;
+    default: return false;
+  }
+}
+
+inline bool IsCopyShortcut(int32_t w) { return w == 256 || w == 128 || w == 64 || w == 192; }
+
+}  // namespace
+
+void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect,
+                  float alpha, int32_t mode)
+{
+  if (!dest || !src || alpha == 0.0f) return;
+  const int64_t sw = src->GetWidth(), sh = src->GetHeight();
+  int64_t left = 0, top = 0, right = sw, bottom = sh, dx = x, dy = y;
+  if (srcRect) {
+    left = srcRect->left, top = srcRect->top, right = srcRect->right, bottom = srcRect->bottom;
+    if (left < 0) dx -= left, left = 0;
+    if (top < 0) dy -= top, top = 0;
+    if (right > sw) right = sw;
+    if (bottom > sh) bottom = sh;
+  }
+  if (dx < 0) left -= dx, dx = 0;
+  if (dy < 0) top -= dy, dy = 0;
+  if (right - left + dx > dest->GetWidth()) right = dest->GetWidth() + left - dx;
+  if (bottom - top + dy > dest->GetHeight()) bottom = dest->GetHeight() + top - dy;
+  if (right <= left || bottom <= top || !src->GetBits() || !dest->GetBits()) return;
+
+  const int32_t width = (int32_t)(right - left), height = (int32_t)(bottom - top);
+  PIX_Rows s = PIX_RowsAt(src, (int32_t)top);
+  PIX_Rows d = PIX_RowsAt(dest, (int32_t)dy);
+  s.row += left;
+  d.row += dx;
+  auto eachPixel = [&](auto op) {
+    for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
+      for (int32_t i = 0; i < width; ++i) op(d.row[i], s.row[i]);
+  };
+
+  if ((mode & PIX_MODE_MASK) >= PIX_MODE_CHANNEL_COPY) {
+    const int32_t to = (mode >> 2) & 3, from = mode & 3;
+    eachPixel([to, from](PIX_Pixel& dp, PIX_Pixel sp) {
+      reinterpret_cast<uint8_t*>(&dp)[to] = reinterpret_cast<const uint8_t*>(&sp)[from];
+    });
+    return;
+  }
+  const int32_t w = PIX_AlphaToWeight(alpha);
+  if ((mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_COPY) {
+    if (alpha == 1.0f || w == 256) {
+      // memmove: a bitmap may be blitted onto itself.
+      for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
+        std::memmove(d.row, s.row, (size_t)width * 4);
+      return;
+    }
+    if (alpha == 0.5f) {
+      eachPixel([](PIX_Pixel& dp, PIX_Pixel sp) { dp = PIX_MixHalf(dp, sp); });
+      return;
+    }
+  }
+  PIX_WithBlendCombiner(mode, w, [&](auto combine) {
+    eachPixel([w, combine](PIX_Pixel& dp, PIX_Pixel sp) {
+      combine(&dp, PIX_PixelR(sp), PIX_PixelG(sp), PIX_PixelB(sp), PIX_PixelA(sp), w);
+    });
+  });
+}
+
+void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
+              int32_t srcWidth, int32_t srcHeight, float alpha, int32_t mode)
+{
+  // Widened and held to int32 so that a huge size cannot wrap the rectangle.
+  auto end = [](int32_t start, int32_t size) {
+    const int64_t e = (int64_t)start + size;
+    return (int32_t)(e > INT32_MAX ? INT32_MAX : e < INT32_MIN ? INT32_MIN : e);
+  };
+  const PIX_Rect r = {srcX, srcY, end(srcX, srcWidth), end(srcY, srcHeight)};
+  PIX_BlitRect(dest, src, x, y, &r, alpha, mode);
+}
+
+void PIX_Copy(PIX_IBitmap* dest, PIX_IBitmap* src)
+{
+  if (!dest || !src) return;
+  dest->Resize(src->GetWidth(), src->GetHeight());
+  PIX_BlitRect(dest, src, 0, 0, nullptr, 1.0f, PIX_MODE_COPY);
+}
+
+void PIX_FillRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int32_t height, PIX_Pixel color,
+                  float alpha, int32_t mode)
+{
+  if (!bitmap) return;
+  const PIX_ClippedRect r = PIX_ClipToBitmap(bitmap, x, y, width, height);
+  if (r.Empty()) return;
+  if (mode & PIX_MODE_SOURCE_ALPHA) alpha *= PIX_PixelA(color) * 0.003921569f;
+  if (alpha == 0.0f) return;
+  const int32_t w = PIX_AlphaToWeight(alpha);
+  if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && IsCopyShortcut(w)) {
+    ForEachRow(bitmap, r, [color, w](PIX_Pixel& p) { CopyShortcut(p, color, w); });
+    return;
+  }
+  const int32_t cr = PIX_PixelR(color), cg = PIX_PixelG(color), cb = PIX_PixelB(color);
+  // The weight also stands for the colour's alpha channel.
+  PIX_WithPlainCombiner(mode, w, [&](auto combine) {
+    ForEachRow(bitmap, r, [=](PIX_Pixel& p) { combine(&p, cr, cg, cb, w, w); });
+  });
+}
+
+void PIX_ClearRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t andMask,
+                   uint32_t orBits)
+{
+  if (!bitmap) return;
+  const PIX_ClippedRect r = PIX_ClipToBitmap(bitmap, x, y, width, height);
+  if (r.Empty()) return;
+  ForEachRow(bitmap, r, [andMask, orBits](PIX_Pixel& p) { p = (p & andMask) | orBits; });
+}
+
+void PIX_FillBitmap(PIX_IBitmap* bitmap, PIX_Pixel color)
+{
+  if (!bitmap) return;
+  const PIX_ClippedRect r = PIX_ClipToBitmap(bitmap, 0, 0, bitmap->GetWidth(), bitmap->GetHeight());
+  if (r.Empty()) return;
+  ForEachRow(bitmap, r, [color](PIX_Pixel& p) { p = color; });
+}
+
+namespace {
+PIX_Pixel* PixelAt(PIX_IBitmap* bitmap, int32_t x, int32_t y)
+{
+  if (!bitmap || !bitmap->GetBits() || x < 0 || y < 0 || x >= bitmap->GetWidth() || y >= bitmap->GetHeight())
+    return nullptr;
+  return PIX_RowsAt(bitmap, y).row + x;
+}
+}  // namespace
+
+PIX_Pixel PIX_GetPixel(PIX_IBitmap* bitmap, int32_t x, int32_t y)
+{
+  const PIX_Pixel* p = PixelAt(bitmap, x, y);
+  return p ? *p : 0;
+}
+
+void PIX_PutPixel(PIX_IBitmap* bitmap, int32_t x, int32_t y, PIX_Pixel color, float alpha, int32_t mode)
+{
+  PIX_Pixel* p = PixelAt(bitmap, x, y);
+  if (!p) return;
+  const int32_t w = PIX_AlphaToWeight(alpha);
+  if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && CopyShortcut(*p, color, w)) return;
+  PIX_WithPlainCombiner(mode, w, [&](auto combine) {
+    combine(p, PIX_PixelR(color), PIX_PixelG(color), PIX_PixelB(color), PIX_PixelA(color), w);
+  });
+}
+
+void PIX_DrawGlyph(PIX_IBitmap* bitmap, int32_t x, int32_t y, PIX_Pixel color, const uint8_t* coverage,
+                   int32_t glyphWidth, int32_t glyphHeight, float alpha, int32_t mode)
+{
+  if (!bitmap || !coverage || glyphWidth <= 0 || glyphHeight <= 0) return;
+  const int32_t w = PIX_AlphaToWeight(alpha);
+  const int32_t stride = glyphWidth;
+  int64_t gx = x, gy = y, width = glyphWidth, height = glyphHeight, skipX = 0, skipY = 0;
+  if (gx < 0) width += gx, skipX = -gx, gx = 0;
+  if (gy < 0) height += gy, skipY = -gy, gy = 0;
+  if (gx + width >= bitmap->GetWidth()) width = bitmap->GetWidth() - gx;
+  if (gy + height >= bitmap->GetHeight()) height = bitmap->GetHeight() - gy;
+  if (width <= 0 || height <= 0 || !bitmap->GetBits()) return;
+  if (w == 0 || (mode & PIX_MODE_MASK) > PIX_MODE_HSV_ADJUST) return;
+  if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && w < 1) return;
+
+  const int32_t cr = PIX_PixelR(color), cg = PIX_PixelG(color), cb = PIX_PixelB(color), ca = PIX_PixelA(color);
+  auto stamp = [&](auto combine) {
+    PIX_Rows rows = PIX_RowsAt(bitmap, (int32_t)gy);
+    const uint8_t* cov = coverage + skipY * stride + skipX;
+    for (int64_t j = 0; j < height; ++j, rows.row += rows.step, cov += stride) {
+      PIX_Pixel* p = rows.row + gx;
+      for (int64_t i = 0; i < width; ++i)
+        if (cov[i]) combine(p + i, cr, cg, cb, ca, (cov[i] * w) / 256);
+    }
+  };
+  // The weight varies with the coverage, so copy always takes the weighted form.
+  if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY)
+    stamp(PIX_CombineCopyAlpha());
+  else
+    PIX_WithPlainCombiner(mode, w, stamp);
+}
