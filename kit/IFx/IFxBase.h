@@ -1,0 +1,214 @@
+#ifndef IFXBASE_H
+#define IFXBASE_H
+
+// The base class of every plug-in object. It owns the parameters, the
+// presets, the channel configuration and the sample buffers of one
+// instance, and the plug lock that serialises everything the host and the
+// editor do to it. A host binding derives from it and supplies the
+// host-facing operations; the plug-in class overrides processing and the
+// notifications.
+
+#include <cstdint>
+
+#include "IChunk.h"
+#include "IMidiMessage.h"
+#include "IParam.h"
+#include "IPreset.h"
+#include "KIT_Mutex.h"
+#include "KIT_PtrList.h"
+#include "KIT_TypedBuf.h"
+
+class IGraphics;
+
+class IFxBase
+{
+public:
+  static const int kNameLen = 128;  // effect, product and maker names, terminator included
+
+  struct ChannelIO
+  {
+    int mIn, mOut;
+  };
+
+  struct InChannel
+  {
+    bool mConnected = false;
+    double** mSrc = nullptr;  // this channel's entry of the input data array
+    KIT_TypedBuf<double> mScratchBuf{4096};
+  };
+
+  struct OutChannel
+  {
+    bool mConnected = false;
+    double** mDest = nullptr;  // this channel's entry of the output data array
+    float* mFDest = nullptr;   // the host's float buffer, when converting
+    KIT_TypedBuf<double> mScratchBuf{4096};
+  };
+
+  IFxBase(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
+          const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency,
+          bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
+  // Every parameter host-visible.
+  IFxBase(int nParams, const char* channelIOStr, int nPresets, const char* effectName, const char* productName,
+          const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency, bool plugDoesMidi,
+          bool plugDoesChunks, bool plugIsInst);
+  virtual ~IFxBase();
+  IFxBase(const IFxBase&) = delete;
+  IFxBase& operator=(const IFxBase&) = delete;
+
+  // --- Virtual operations, in slot order ---
+  virtual void Reset();
+  virtual void OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y);
+  virtual void OnParamChange(int paramIdx);
+  virtual void ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames);
+  virtual void OnGUIOpen() {}
+  virtual void OnGUIClose() {}
+  virtual void Reserved1() {}
+  virtual void OnActivate(bool active);
+  virtual void ProcessMidiMsg(IMidiMessage* pMsg);
+  virtual bool MidiNoteName(int noteNumber, char* noteName);  // noteName holds 64 bytes
+  virtual bool SerializeState(IChunk* pChunk);
+  virtual int UnserializeState(IChunk* pChunk, int startPos);
+
+  virtual void BeginInformHostOfParamChange(int idx) = 0;
+  virtual void InformHostOfParamChange(int idx, double normalizedValue) = 0;
+  virtual void EndInformHostOfParamChange(int idx) = 0;
+  virtual void UpdateHostDisplay() = 0;
+  // The host's transport position in samples.
+  virtual int64_t GetSamplePos() = 0;
+  virtual double GetTempo() = 0;
+  virtual void GetTimeSig(int* pNum, int* pDenom) = 0;
+  virtual void GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, double* pLastBar, int* pNum,
+                       int* pDenom, double* pCycleStart, double* pCycleEnd, bool* pTransportRunning,
+                       bool* pTransportCycle) = 0;
+  virtual int GetHost() { return mHost; }
+  virtual void ResizeGraphics() = 0;
+  virtual void Reserved2() {}
+  virtual void HostSpecificInit() = 0;
+  virtual void AttachGraphics(IGraphics* pGraphics);
+  virtual void SetBlockSize(int blockSize);
+  virtual void SetLatency(int samples) { mLatency = samples; }
+  virtual bool SendMidiMsg(IMidiMessage* pMsg) = 0;
+  virtual bool SendMidiMsgs(KIT_TypedBuf<IMidiMessage>* pMsgs) = 0;
+  virtual void RedrawParamControls();
+  virtual bool SerializePresets(IChunk* pChunk);
+  virtual int UnserializePresets(IChunk* pChunk, int startPos);
+  virtual void PresetsChanged() {}
+
+  // --- Parameters ---
+  IParam* GetParam(int idx) const { return mParams.Get(idx); }
+  int NParams() const { return mParams.GetSize(); }
+  IGraphics* GetGUI() const { return mGraphics; }
+  // Editor changes: under the plug lock, set, tell the host unless the
+  // parameter is host-hidden, then OnParamChange.
+  void SetParameterFromGUI(int idx, double normalizedValue);
+  // A control's value prompt; ends with OnParamChangeFromControl.
+  void SetParameterFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, double normalizedValue, int x, int y);
+  void OnParamReset();
+  void InformHostOfAllParams();
+
+  // --- Identity and host ---
+  const char* GetEffectName() const { return mEffectName; }
+  const char* GetProductName() const { return mProductName; }
+  const char* GetMfrName() const { return mMfrName; }
+  int GetUniqueID() const { return mUniqueID; }
+  int GetMfrID() const { return mMfrID; }
+  int GetLatency() const { return mLatency; }
+  bool DoesStateChunks() const { return mStateChunks; }
+  bool IsInst() const { return mIsInst; }
+  int GetEffectVersion(bool decimal) const;
+  int GetHostVersion(bool decimal);
+  static void GetVersionParts(int version, int* pMajor, int* pMinor, int* pRevision);
+  static int GetDecimalVersion(int version);
+  void SetHost(const char* host, int version);
+
+  double GetSampleRate() const { return mSampleRate; }
+  void SetSampleRate(double sampleRate) { mSampleRate = sampleRate; }
+  int GetBlockSize() const { return mBlockSize; }
+  double GetSamplesPerBeat();
+
+  // --- Channels and buffers ---
+  int NInChannels() const { return mInChannels.GetSize(); }
+  int NOutChannels() const { return mOutChannels.GetSize(); }
+  int NChannelIO() const { return mChannelIO.GetSize(); }
+  bool LegalIO(int nIn, int nOut) const;
+  void LimitToStereoIO();
+  void SetInputChannelConnections(int idx, int n, bool connected);
+  void SetOutputChannelConnections(int idx, int n, bool connected);
+  bool IsInChannelConnected(int chIdx) const;
+  bool IsOutChannelConnected(int chIdx) const;
+  // The host's arrays hold the connected channels only, in order.
+  void AttachInputBuffers(int idx, int n, double** ppData, int nFrames);
+  void AttachInputBuffersFromFloat(int idx, int n, float** ppData, int nFrames);
+  void AttachOutputBuffers(int idx, int n, double** ppData, int nFrames);
+  void AttachOutputBuffersToFloat(int idx, int n, float** ppData, int nFrames);
+  // Grows the scratch buffers to hold nFrames when the host sends a longer
+  // block than announced; false when they still cannot.
+  bool ScratchHolds(int nFrames);
+  void ProcessBuffers(int nFrames);
+  void ProcessBuffersToFloat(int nFrames);
+  void ProcessBuffersAccumulating(int nFrames);
+
+  // --- Presets ---
+  int NPresets() const { return mPresets.GetSize(); }
+  int GetCurrentPresetIdx() const { return mCurrentPresetIdx; }
+  const char* GetPresetName(int idx) const;
+  bool IsPresetInitialized(int idx) const;
+  void MakeDefaultUserPresetName(KIT_PtrList<IPreset>* pPresets, char* str);  // str holds IPreset::kNameLen
+  void MakePresetsFromCurrentParams(const char* name, int n);
+  void FillEmptyPresets();
+  void MakePreset(const char* name, ...);
+  void MakePresetFromNamedParams(const char* name, int nParamsNamed, ...);
+  void MakePresetFromNormalizedArray(const char* name, const float* values, int n);
+  bool RestorePreset(int idx);
+  bool RestorePresetByName(const char* name);
+  void ModifyCurrentPreset(const char* name = nullptr);
+  void PruneUninitializedPresets();
+  bool DumpPresetSrcCode(const char* filePath, const char* const* paramEnumNames);
+
+  // --- State formats ---
+  void WriteChunkHeader(IChunk* pChunk);
+  // The header's version (0 for none), the position moved past it; -1 when
+  // the header is cut short.
+  int ReadChunkHeader(IChunk* pChunk, int* pPos);
+  bool SerializeParams(IChunk* pChunk);
+  int UnserializeParams(IChunk* pChunk, int startPos);
+
+  KIT_Mutex mMutex;  // the plug lock, recursive
+
+protected:
+  int mHost = -1;
+  int mHostVersion = 0;
+  int mCurrentPresetIdx = 0;
+  IGraphics* mGraphics = nullptr;
+
+private:
+  void initialize(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
+                  const char* productName, const char* mfrName);
+  IPreset* FirstUninitializedPreset() const;
+  // Gives every channel room for nFrames samples and points the
+  // unconnected ones at their (possibly moved) scratch buffers.
+  void SizeScratchBuffers(int nFrames, bool exact);
+  void PointUnconnectedChannels();
+
+  KIT_PtrList<ChannelIO> mChannelIO;
+  char mEffectName[kNameLen];
+  char mProductName[kNameLen];
+  char mMfrName[kNameLen];
+  int mUniqueID;
+  int mMfrID;
+  int mVersion;
+  bool mStateChunks;
+  bool mIsInst;
+  double mSampleRate = 44100.0;
+  int mBlockSize = 0;
+  int mLatency;
+  KIT_PtrList<IParam> mParams;
+  KIT_PtrList<IPreset> mPresets;
+  KIT_TypedBuf<double*> mInData;
+  KIT_TypedBuf<double*> mOutData;
+  KIT_PtrList<InChannel> mInChannels;
+  KIT_PtrList<OutChannel> mOutChannels;
+};
+
+#endif

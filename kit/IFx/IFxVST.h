@@ -1,0 +1,84 @@
+#ifndef IFXVST_H
+#define IFXVST_H
+
+// Binds IFxBase to a VST 2 host: owns the effect record the entry point
+// hands out, answers the dispatcher, runs the process and parameter
+// callbacks and reaches the host through its callback. Every entry from
+// the host holds the plug lock for its whole run.
+
+#include "IFxBase.h"
+#include "VSTInterface.h"
+
+class IFxVST : public IFxBase
+{
+public:
+  IFxVST(audioMasterCallback hostCallback, int nHostParams, int nParams, const char* channelIOStr, int nPresets,
+         const char* effectName, const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
+         int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
+  // Every parameter host-visible.
+  IFxVST(audioMasterCallback hostCallback, int nParams, const char* channelIOStr, int nPresets,
+         const char* effectName, const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
+         int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
+  ~IFxVST() override;
+
+  void BeginInformHostOfParamChange(int idx) override;
+  void InformHostOfParamChange(int idx, double normalizedValue) override;
+  void EndInformHostOfParamChange(int idx) override;
+  void UpdateHostDisplay() override;
+  int64_t GetSamplePos() override;
+  double GetTempo() override;
+  void GetTimeSig(int* pNum, int* pDenom) override;
+  void GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, double* pLastBar, int* pNum, int* pDenom,
+               double* pCycleStart, double* pCycleEnd, bool* pTransportRunning, bool* pTransportCycle) override;
+  int GetHost() override;
+  void ResizeGraphics() override;
+  void HostSpecificInit() override;
+  void AttachGraphics(IGraphics* pGraphics) override;
+  void SetLatency(int samples) override;
+  bool SendMidiMsg(IMidiMessage* pMsg) override;
+  bool SendMidiMsgs(KIT_TypedBuf<IMidiMessage>* pMsgs) override;
+
+  audioMasterCallback GetHostCallback() const { return mHostCallback; }
+  // Passes one host event of any kind back to the host.
+  bool SendVSTEvent(VstEvent* pEvent);
+
+  AEffect* GetAEffect() { return &mAEffect; }
+
+  static VstIntPtr VSTCALLBACK VSTDispatcher(AEffect* pEffect, VstInt32 opCode, VstInt32 idx, VstIntPtr value,
+                                             void* ptr, float opt);
+  static void VSTCALLBACK VSTProcess(AEffect* pEffect, float** inputs, float** outputs, VstInt32 nFrames);
+  static void VSTCALLBACK VSTProcessReplacing(AEffect* pEffect, float** inputs, float** outputs, VstInt32 nFrames);
+  static void VSTCALLBACK VSTProcessDoubleReplacing(AEffect* pEffect, double** inputs, double** outputs,
+                                                    VstInt32 nFrames);
+  static float VSTCALLBACK VSTGetParameter(AEffect* pEffect, VstInt32 idx);
+  static void VSTCALLBACK VSTSetParameter(AEffect* pEffect, VstInt32 idx, float value);
+
+private:
+  void initialize();
+  VstIntPtr Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void* ptr, float opt);
+  VstIntPtr GetChunk(bool isBank, void** ppData);
+  VstIntPtr SetChunk(bool isBank, VstIntPtr size, const void* data);
+  VstIntPtr StringToParameter(int idx, const char* text);
+  VstIntPtr CanDo(const char* text);
+  VstIntPtr GetPinProperties(bool isInput, int idx, VstPinProperties* pProps);
+  void SetSpeakerArrangement(VstSpeakerArrangement* pArr, int nChannels);
+  VstTimeInfo* GetTimeInfo(VstInt32 filter);
+  // Zeroes the host's output buffers that no connected channel took.
+  template <typename Sample>
+  void ZeroUntakenOutputs(Sample** outputs, int nFrames);
+  // Sends want-MIDI and readies the buffers; false when the block cannot run.
+  bool BeginProcess(const void* inputs, const void* outputs, int nFrames);
+
+  ERect mEditRect;
+  audioMasterCallback mHostCallback;
+  VstSpeakerArrangement mInputSpkrArr;
+  VstSpeakerArrangement mOutputSpkrArr;
+  bool mHostSpecificInitDone = false;
+  bool mDoesMidi;
+  int mHasVSTExtensions = 0;
+  IChunk mState;      // the last program chunk handed to the host
+  IChunk mBankState;  // the last bank chunk handed to the host
+  AEffect mAEffect;
+};
+
+#endif

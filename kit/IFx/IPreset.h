@@ -1,0 +1,33 @@
+#ifndef IPRESET_H
+#define IPRESET_H
+
+// One preset (program): a name and, once initialised, a parameter block of
+// all the plug-in's values.
+
+#include <cstring>
+
+#include "IChunk.h"
+
+struct IPreset
+{
+  static const int kNameLen = 256;  // terminator included
+
+  bool mInitialized = false;
+  char mName[kNameLen];
+  IChunk mChunk;
+
+  IPreset() { std::strcpy(mName, "empty"); }
+  IPreset(const IPreset&) = delete;
+  IPreset& operator=(const IPreset&) = delete;
+
+  // Copies the name, cut to fit; null keeps the old one.
+  void SetName(const char* name)
+  {
+    if (!name) return;
+    const size_t n = strnlen(name, kNameLen - 1);
+    std::memmove(mName, name, n);
+    mName[n] = 0;
+  }
+};
+
+#endif
