@@ -1,0 +1,22 @@
+#ifndef TESTS_VST_TESTPLUG_H
+#define TESTS_VST_TESTPLUG_H
+
+// What the test plug-in lets a test ask of an instance beyond the VST 2
+// interface, through two exported C functions.
+
+#include <cstdint>
+
+// TestPlug_Count(effect, what): a counter of the instance, or of the
+// library with a null effect ("alive": live instances).
+typedef int32_t (*TestPlugCountFn)(void* effect, const char* what);
+
+// TestPlug_Time(effect, out): what the plug-in reads of the host's time,
+// in this order: GetSamplePos, GetTempo, GetTimeSig numerator and
+// denominator, then GetTime's sample position, tempo, musical position,
+// last bar, numerator, denominator, cycle start, cycle end, running and
+// cycle (flags as 0/1, starting from 0.5 so that untouched shows),
+// GetSamplesPerBeat.
+typedef void (*TestPlugTimeFn)(void* effect, double* out);
+const int kTestPlugTimeValues = 17;
+
+#endif
