@@ -217,6 +217,7 @@ std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vecto
   const double spb = SamplesPerBeat(o);
   std::vector<Timed> sent;
   size_t next = 0;
+  plug.FillBuffers(o.blockSize, 0.0f, 0.0f);
   plug.ClearCallbacks();
   for (int64_t pos = 0; pos <= length; pos += o.blockSize) {
     std::vector<vsthost::Event> events;

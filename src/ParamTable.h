@@ -1,0 +1,92 @@
+// The plug-in's 391 parameters: their indices, and the table of records
+// from which the constructor declares them.
+#pragma once
+
+class IFxBase;
+
+namespace TolvoParams {
+
+enum Index {
+  kGate = 0,
+  kHold = 1,
+  kStepRate = 2,
+  kStepRateType = 3,
+  kDirection = 4,
+  kSortOrder = 5,
+  kSwing = 6,
+  kOctaves = 7,
+  kTranspose = 8,
+  kVelocityMode = 9,
+  kResetOnNewNote = 10,
+  kResetNoteList = 11,
+  kResetOnBeat = 12,
+  kResetOnBeatValue = 13,
+  kStepOn = 14,            // 16 steps
+  kPatternSteps = 30,
+  kPatternOn = 46,
+  kCustomSortOrder = 47,   // 8 slots
+  kScale = 55,
+  kScaleKey = 56,
+  kScaleMode = 57,
+  kStepLength = 62,        // the lanes of 16 steps each
+  kStepGate = 78,
+  kStepAccent = 94,
+  kStepTranspose = 110,
+  kStepDiv = 126,
+  kStepShift = 142,
+  kStepData = 158,
+  kStepCC1 = 174,
+  kStepCC2 = 190,
+  kPatternSelection = 207,
+  kSceneSelection = 208,
+  kPatternSwitch = 210,    // 32 switches
+  kMidiInChannel = 246,
+  kMidiOutChannel = 247,
+  kCC1Control = 248,
+  kCC2Control = 249,
+  kCC1Teach = 250,
+  kCC2Teach = 251,
+  kSplitNoteName = 253,
+  kSplitNoteNumber = 254,
+  kSplitSide = 255,
+  kStepMode = 257,
+  kMidiLearnMenu = 260,
+  kResetStepsMenu = 261,
+  kCCMapping = 263,        // one per MIDI controller 0..127
+
+  kNumHostParams = 206,
+  kNumParams = 391,
+  kNumSteps = 16,
+  kNumCustomSlots = 8,
+  kNumPatternSwitches = 32,
+  kNumControllers = 128
+};
+
+enum class Kind { Int, Enum, Double };
+
+// One record declares `count` parameters from `index` on. A name holding
+// "%d" is filled with the member's number (1-based). Enum display texts
+// come from `texts` when given, else from `textFormat` filled with
+// value + `textOffset` for each value; neither gives no texts.
+struct ParamSpec {
+  int index;
+  int count;
+  const char* name;
+  Kind kind;
+  double defaultValue;
+  double min;   // Int, Double
+  double max;   // Int, Double
+  double step;  // Double
+  int values;   // Enum
+  const char* const* texts;
+  const char* textFormat;
+  int textOffset;
+};
+
+extern const ParamSpec kParamTable[];
+extern const int kParamTableSize;
+
+// Declares every parameter of the table on the plug-in, in index order.
+void DeclareParams(IFxBase* plug);
+
+}  // namespace TolvoParams
