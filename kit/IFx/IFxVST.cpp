@@ -20,7 +20,8 @@ void CopyToHost(void* ptr, const char* text, int bufLen)
 }
 
 const VstIntPtr kVendorSpecificAnswer = 0xBEEF;
-const VstIntPtr kVendorCanDoAnswer = 0xBEEF0000;
+// The bit pattern 0xBEEF0000, whatever the width of VstIntPtr.
+const VstIntPtr kVendorCanDoAnswer = (VstIntPtr)0xBEEF0000u;
 
 IFxVST* PlugOf(AEffect* pEffect)
 {

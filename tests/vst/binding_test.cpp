@@ -238,14 +238,15 @@ TEST_F(Binding, PinProperties) {
 }
 
 TEST_F(Binding, CanDo) {
+  const intptr_t kBeef = static_cast<intptr_t>(0xBEEF0000u);  // negative on 32 bits, as the host sees it
   struct Case {
     const char* text;
     intptr_t answer;
   };
   const Case cases[] = {{"receiveVstTimeInfo", 1},  {"sendVstEvents", 1},
                         {"sendVstMidiEvent", 1},    {"receiveVstEvents", 1},
-                        {"receiveVstMidiEvent", 1}, {"hasVendorExtensions", 0xBEEF0000},
-                        {"hasVendorViewAsConfig", 0xBEEF0000}, {"receivevsttimeinfo", 0},
+                        {"receiveVstMidiEvent", 1}, {"hasVendorExtensions", kBeef},
+                        {"hasVendorViewAsConfig", kBeef}, {"receivevsttimeinfo", 0},
                         {"receiveVstTimeInfo ", 0}, {"bypass", 0},
                         {"", 0}};
   for (const Case& c : cases) {

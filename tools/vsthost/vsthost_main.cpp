@@ -135,7 +135,8 @@ class Runner {
       char buf[256] = {};
       std::strncpy(buf, text.c_str(), sizeof buf - 1);
       intptr_t r = m_plug.Dispatch(vsthost::kCanDo, 0, 0, buf);
-      m_out << "cando " << text << " -> 0x" << std::hex << static_cast<long long>(r) << std::dec << "\n";
+      // As the 32-bit word it is on either build.
+      m_out << "cando " << text << " -> 0x" << std::hex << static_cast<uint32_t>(r) << std::dec << "\n";
       return true;
     }
     if (verb == "get") {
