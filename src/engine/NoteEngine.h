@@ -1,0 +1,114 @@
+#ifndef TOLVO_NOTEENGINE_H
+#define TOLVO_NOTEENGINE_H
+
+// The note hub: queues the notes that come in from MIDI, cuts each block
+// into pieces where they fall due and delivers them to its listener, and
+// collects the notes that the pattern plays until the plug-in has sent them.
+
+#include "HeldNote.h"
+#include "KIT_PtrList.h"
+
+class EngineHolder;
+
+// A queued incoming note message.
+struct NoteRecord
+{
+  NoteRecord(int pitch_, double time, bool on_, int velocity_)
+    : pitch(pitch_), velocity(velocity_), due(time), offset(time), on(on_) {}
+
+  int pitch;
+  int transposition = 0;
+  int velocity; // 127 for a note-off
+  double due;   // samples until the record falls due
+  double offset;
+  bool on;
+};
+
+// One MIDI note message to send. start is the offset from the start of the
+// current host block; the note sent is pitch + transposition.
+struct NoteEvent
+{
+  NoteEvent(const HeldNote& note, double time, bool on_)
+    : pitch(note.pitch), transposition(note.transposition), velocity(note.velocity),
+      start(time), end(time), on(on_), accent(note.accent), cc1(note.cc1), cc2(note.cc2) {}
+
+  int pitch;
+  int transposition;
+  int velocity;
+  double start;
+  double end;
+  bool on;
+  double accent;
+  bool noteOffSent = false;
+  bool noteOnSent = false;
+  int cc1;
+  int cc2;
+};
+
+class NoteEngineListener
+{
+public:
+  virtual ~NoteEngineListener() {}
+  virtual bool NoteOn(double position, double time, int pitch, int velocity) = 0;
+  // False keeps the note held (and its key down in the hub).
+  virtual bool NoteOff(double position, double time, int pitch) = 0;
+  virtual void OnTransportStop() = 0;
+  // time: the block offset at which everything stopped.
+  virtual void OnAllNotesOff(double time) = 0;
+};
+
+class NoteEngine
+{
+public:
+  explicit NoteEngine(EngineHolder* engine);
+  ~NoteEngine();
+
+  NoteEngine(const NoteEngine&) = delete;
+  NoteEngine& operator=(const NoteEngine&) = delete;
+
+  // MIDI input, with the sample offset inside the current block.
+  void NoteOn(int pitch, int velocity, int offset);
+  void NoteOff(int pitch, int offset);
+
+  void BeginBlock(double position);
+  // The length of the next piece of the block, delivering what falls due at
+  // its start; 0 ends the block.
+  int NextEventOffset(double position, int rest, double loopEnd);
+  bool DeliverNotes(double position);
+
+  // Takes ownership of the event.
+  void AddNoteOn(NoteEvent* event);
+  void AddNoteOff(NoteEvent* event);
+  void RemoveSentNotes();
+
+  // time / offset: the block offset at which the notes end.
+  void Reset(double time);
+  void OnTransportStop(double offset);
+  void Clear(double offset);
+
+  void SetListener(NoteEngineListener* listener) { m_listener = listener; }
+  KIT_PtrList<NoteEvent>& GetOutputList() { return m_output; }
+  int GetDownKeyCount() const { return m_downKeys; }
+  bool IsStopped() const { return m_stopped; }
+  bool IsKeyDown(int pitch) const { return pitch >= 0 && pitch < 128 && m_keys[pitch] == kDown; }
+
+private:
+  enum { kUp = -1, kDown = 0 };
+
+  void Queue(NoteRecord* record);
+  void Append(NoteEvent* event, bool on);
+  void AllKeysUp();
+  void KeyReleased(double time);
+
+  KIT_PtrList<NoteEvent> m_output;
+  NoteEngineListener* m_listener = nullptr;
+  EngineHolder* m_engine;
+  int m_downKeys = 0;
+  bool m_stopped = true;
+  KIT_PtrList<NoteRecord> m_pending;
+  KIT_PtrList<NoteRecord> m_incoming;
+  int m_keys[128];
+  double m_elapsed = 0.0; // samples of the current block already cut
+};
+
+#endif

@@ -1,0 +1,116 @@
+#ifndef TOLVO_PATTERNSTEPPER_H
+#define TOLVO_PATTERNSTEPPER_H
+
+// The stepper of one pattern: walks the held notes by direction and custom
+// order, picks the note of each step by its step data, schedules each step
+// as timed events (rate, length, gate, swing, shift, ratchets) and hands
+// them to its pattern when they start and end.
+
+#include "HeldNote.h"
+#include "KIT_PtrList.h"
+#include "Stepper.h"
+
+class ActionListener;
+class RandomSource;
+struct PatternStep;
+
+// One scheduled note (or ratchet) of a step.
+struct StepEvent
+{
+  StepEvent(HeldNote* tmpl, double start_, double next_, double end_, int stepIndex_, bool wrapped_)
+    : next(next_), end(end_), start(start_), wrapped(wrapped_), templ(tmpl), stepIndex(stepIndex_) {}
+  ~StepEvent() { delete templ; }
+
+  StepEvent(const StepEvent&) = delete;
+  StepEvent& operator=(const StepEvent&) = delete;
+
+  bool fired = false;
+  double next;
+  double end;
+  double start;
+  double firedOffset = 0.0; // block offset at which it started or ended
+  bool wrapped;
+  HeldNote* templ; // owned
+  int stepIndex;
+};
+
+class PatternStepper : public Stepper
+{
+public:
+  enum Direction { kUp, kDown, kUpAlt, kDownAlt };
+  enum { kCustomSlots = 8, kCustomRandom = 8, kCustomStop = 9 };
+
+  // table: the pattern's 128 held-note slots; steps: its 16 step records.
+  PatternStepper(HeldNote* const* table, ActionListener* listener, PatternStep* steps,
+                 const TransportFigures* transport, RandomSource* random);
+  ~PatternStepper() override;
+
+  void ScheduleStep(double P, double N, double samplesPerBeat) override;
+  void AdvanceStep(double samplesPerBeat) override;
+  void PlayBlock(double P, double N, double samplesPerBeat, bool restart, double O) override;
+  double GetStepLength() const override;
+  void Reset() override;
+
+  // Schedules step k from a candidate start; gives the time after it.
+  double ScheduleStepAt(int k, double candidate, bool exact, double fixedStart, double samplesPerBeat);
+
+  // The walk and the pick, as a step's note is chosen.
+  void PrepareWalk(bool firstStep);
+  void Walk();
+  HeldNote* Pick();
+
+  // A jump of the timeline (transport start, stop, relocation, loop wrap),
+  // or a boundary missed while there was no tempo: the pattern must be
+  // re-timed from P.
+  bool NeedsResync(double P, bool restart, double samplesPerBeat) const;
+  void Resync(double P, double samplesPerBeat);
+
+  void SetDirection(int d);
+  void SetSwing(double s) { m_swing = s; }
+  void SetGate(double g) { m_gate = g; }
+  void SetStepLength(double beats);
+  void SetPatternOn(bool on) { m_patternOn = on; }
+  void SetResetOnBeat(bool on) { m_resetOnBeat = on; }
+  void SetRestart(double grid, double count);
+  void SetCustomOrder(int slot, int value);
+  void SetCustomOrderOn(bool on) { m_customOrderOn = on; }
+  void SetStepCount(int n);
+  int GetStepCount() const { return m_stepCount; }
+  void SetResetWalkAtPatternStart(bool on) { m_resetWalk = on; }
+  void SetRandomSource(RandomSource* random) { m_random = random; }
+
+  int GetWalkPosition() const { return m_walk; }
+  const KIT_PtrList<StepEvent>& GetScheduled() const { return m_scheduled; }
+
+private:
+  HeldNote* MakeTemplate(int k) const;
+  void AddEvent(StepEvent* e);
+  void NextStep();
+  int HighestOrder() const;
+  HeldNote* NoteByOrder(int index) const;
+  int RandomPick() const;
+
+  KIT_PtrList<StepEvent> m_scheduled;
+  ActionListener* m_listener;
+  double m_swing = 0.0;
+  double m_gate = 1.0;
+  double m_schedLength;
+  PatternStep* m_steps;
+  bool m_patternOn = true;
+  bool m_resetOnBeat = false;
+  int m_custom[kCustomSlots];
+  int m_customPos = -1;
+  int m_walk = -1;
+  int m_heading = 0; // 0 up, 1 down
+  int m_stepCount = 16;
+  int m_direction = kUp;
+  double m_restartGrid = 0.25;
+  double m_restartCount = 1.0;
+  int m_previousPick = 0;
+  bool m_resetWalk = false;
+  bool m_customOrderOn = false;
+  HeldNote* const* m_table;
+  RandomSource* m_random;
+};
+
+#endif

@@ -1,0 +1,38 @@
+#ifndef TOLVO_PATTERNVIEWLINK_H
+#define TOLVO_PATTERNVIEWLINK_H
+
+// How the engine tells the step editor which notes sound. The editor's view
+// implements PatternViewTarget; without a view nothing is told.
+
+#include "HeldNote.h"
+#include "KIT_PtrList.h"
+
+class EngineHolder;
+
+class PatternViewTarget
+{
+public:
+  virtual ~PatternViewTarget() {}
+  // The current pattern's sounding notes; a note sounds as pitch +
+  // transposition, on the step of its step index.
+  virtual void UpdateNotes(const KIT_PtrList<HeldNote>* sounding) = 0;
+  virtual void ClearNotes() = 0;
+};
+
+class PatternViewLink
+{
+public:
+  enum Kind { kNotesChanged = 0, kNotesCleared = 1 };
+
+  explicit PatternViewLink(EngineHolder* engine) : m_engine(engine) {}
+
+  void SetView(PatternViewTarget* view) { m_view = view; }
+  PatternViewTarget* GetView() const { return m_view; }
+  void Notify(int kind);
+
+private:
+  PatternViewTarget* m_view = nullptr;
+  EngineHolder* m_engine;
+};
+
+#endif

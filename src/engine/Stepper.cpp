@@ -1,0 +1,73 @@
+#include "Stepper.h"
+
+#include "StepTiming.h"
+
+#include <cmath>
+
+Stepper::Stepper(double stepLength, const TransportFigures* transport)
+  : m_stepLength(stepLength), m_transport(transport)
+{
+}
+
+void Stepper::Reset()
+{
+  m_currentStep = 0;
+  m_started = false;
+  m_nextStepTime = -1.0;
+  for (StepTime& t : m_times) t = StepTime();
+}
+
+bool Stepper::CanTime(double samplesPerBeat) const
+{
+  return std::isfinite(samplesPerBeat) && samplesPerBeat > 0.0 && m_stepLength * samplesPerBeat >= 1.0;
+}
+
+void Stepper::ComputeTimes(double candidate, bool exact, double fixedStart, double samplesPerBeat)
+{
+  double steps = GetStepLength();
+  if (!(steps >= 1.0)) steps = 1.0;
+  const StepTimes st = ComputeStepTimes(
+    {m_stepLength, steps, 1.0, candidate, samplesPerBeat, exact, fixedStart}, *m_transport);
+  StepTime& e = m_times[m_currentStep];
+  e.start = st.start;
+  e.next = e.nextAgain = st.next;
+  e.wrapped = st.wrapped;
+  e.scheduled = false;
+  m_nextStepTime = st.next;
+}
+
+void Stepper::Process(double P, double N, double samplesPerBeat, bool restart, double O)
+{
+  m_playedTo = P + N;
+  if (m_paused || !CanTime(samplesPerBeat))
+  {
+    if (!m_paused) m_started = true;
+    PlayBlock(P, N, samplesPerBeat, restart, O);
+    return;
+  }
+  m_started = true;
+  if (m_nextStepTime < 0.0) ComputeTimes(P, true, -1.0, samplesPerBeat);
+
+  const double end = P + N;
+  double t = P;
+  for (;;)
+  {
+    StepTime& e = m_times[m_currentStep];
+    double x = std::fmax(e.next, t);
+    if (!e.scheduled) x = std::fmin(x, std::fmax(e.start, t));
+    if (x >= end) break;
+    if (x > t)
+    {
+      PlayBlock(t, x - t, samplesPerBeat, restart, O + (t - P));
+      t = x;
+    }
+    if (!e.scheduled && e.start <= t)
+    {
+      e.scheduled = true;
+      ScheduleStep(t, end - t, samplesPerBeat);
+    }
+    else
+      AdvanceStep(samplesPerBeat);
+  }
+  if (end > t) PlayBlock(t, end - t, samplesPerBeat, restart, O + (t - P));
+}

@@ -1,0 +1,32 @@
+#ifndef TOLVO_TOLVOAPP_H
+#define TOLVO_TOLVOAPP_H
+
+// The plug-in's application object: passes the hub's notes to pattern 0
+// through the Hold latch, and runs the scene list for every piece.
+
+#include "Application.h"
+
+class TolvoApp : public Application
+{
+public:
+  TolvoApp(ProcessorListener* listener, EngineHolder* engine);
+
+  bool NoteOn(double position, double time, int pitch, int velocity) override;
+  bool NoteOff(double position, double time, int pitch) override;
+  void OnTransportStop() override;
+  void OnAllNotesOff(double time) override;
+  bool IsHoldOn() const override { return m_hold; }
+
+  void ProcessChunk(double position, int length, double samplesPerBeat, bool restart,
+                    double offset) override;
+
+  void SetHold(bool on);
+  int GetLatchedNote() const { return m_latchedNote; }
+
+private:
+  bool m_latched = false;
+  bool m_hold = false;
+  int m_latchedNote = -1;
+};
+
+#endif

@@ -1,0 +1,255 @@
+// Properties that hold whatever the host does: the same notes at the same
+// frames for any block size, no hang without a tempo or on tiny steps,
+// loops and transport jumps that keep playing, and no stuck notes.
+
+#include "EngineHarness.h"
+#include "RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using Params = std::vector<std::pair<int, double>>;
+
+struct CountingRandom : RandomSource
+{
+  unsigned state = 12345;
+  int Next() override { return (int)((state = state * 1103515245u + 12345u) >> 16 & 0x7fff); }
+};
+
+struct Setting
+{
+  const char* name;
+  Params params;
+  bool loop;
+  bool jumps;
+};
+
+const int64_t kLength = 150000;
+
+// One performance: keys pressed and released at odd frames, the last of them
+// let go well before the end so that everything must have stopped.
+void Perform(EngineHarness& h, const Setting& s)
+{
+  h.ApplyDefaults();
+  h.Param(2, 4);
+  for (const auto& p : s.params) h.Param(p.first, p.second);
+  if (s.loop)
+  {
+    h.cycle = true;
+    h.loopStart = 11025;
+    h.loopEnd = 50000;
+    h.hostPos = 11025;
+  }
+  if (s.jumps)
+  {
+    h.Between(30011, [](EngineHarness& e) { e.hostPos = 500000; });
+    h.Between(52000, [](EngineHarness& e) { e.hostPos = 1000; });
+    h.Between(70000, [](EngineHarness& e) { e.playing = false; });
+    h.Between(95000, [](EngineHarness& e) {
+      e.playing = true;
+      e.hostPos = 0;
+    });
+  }
+  h.Key(37, 60, 100);
+  h.Key(1234, 64, 90);
+  h.Key(1234, 55, 70);
+  h.Key(20001, 67, 80);
+  h.Release(33333, 64);
+  h.Key(47000, 71, 70);
+  h.Release(61111, 60);
+  h.Key(61111, 72, 60);
+  h.Key(70500, 48, 100);
+  h.Release(70800, 48);
+  for (int p : {55, 67, 71, 72}) h.Release(90000, p);
+  h.Key(100003, 65, 100);
+  h.Key(100003, 69, 100);
+  h.Release(100500, 65);
+  h.Release(120000, 69);
+  // Hold keeps what was released: let it go before the end.
+  h.Between(125000, [](EngineHarness& e) { e.Param(1, 0); });
+}
+
+std::vector<Sent> RunSetting(const Setting& s, std::vector<int> sizes, unsigned seed, bool* clean)
+{
+  EngineHarness h;
+  CountingRandom rnd;
+  h.holder.SetRandomSource(&rnd);
+  Perform(h, s);
+  h.Run(kLength, sizes, seed);
+  *clean = !h.outOfOrder && h.Sounding() == 0;
+  return h.sent;
+}
+
+TEST(BlockProperties, ResultDoesNotDependOnTheBlockSize)
+{
+  const Setting settings[] = {
+    {"plain 1/16", {}, false, false},
+    {"1/128", {{2, 7}}, false, false},
+    {"swing", {{6, 0.6}}, false, false},
+    {"shifts of both signs", {{143, 23.7}, {144, -17.3}, {147, 50}, {148, -50}, {0, -40}}, false, false},
+    {"ratchets, one on a chord step", {{126, 2}, {129, 7}, {131, 1}, {163, 7}, {2, 3}}, false, false},
+    {"gate +100 and step gates", {{0, 100}, {79, -60}, {81, 100}}, false, false},
+    {"triplets with reset on beat", {{3, 1}, {2, 3}, {12, 1}, {13, 3}}, false, false},
+    {"random steps and lengths", {{158, 8}, {160, 8}, {62, 3}, {65, 2}, {30, 7}}, false, false},
+    {"a loop", {{2, 5}}, true, false},
+    {"Hold in a loop", {{1, 1}}, true, false},
+    {"Hold", {{1, 1}, {4, 3}}, false, false},
+    {"transport jumps", {{4, 2}}, false, true},
+  };
+  for (const Setting& s : settings)
+  {
+    SCOPED_TRACE(s.name);
+    bool clean = false;
+    const std::vector<Sent> reference = RunSetting(s, {1}, 0, &clean);
+    EXPECT_TRUE(clean);
+    EXPECT_GT(reference.size(), 20u);
+    const std::vector<std::vector<int>> sizes = {{32}, {64}, {512}, {1024}, {4096}, {0}, {7, 1, 300}};
+    for (const auto& sz : sizes)
+    {
+      SCOPED_TRACE(sz[0]);
+      const std::vector<Sent> other = RunSetting(s, sz, 7, &clean);
+      EXPECT_TRUE(clean);
+      ASSERT_EQ(reference.size(), other.size());
+      for (size_t i = 0; i < reference.size(); ++i)
+        if (!(reference[i] == other[i]))
+        {
+          ADD_FAILURE() << "event " << i << " at " << reference[i].at << " vs " << other[i].at << ", note "
+                        << reference[i].note << " vs " << other[i].note;
+          break;
+        }
+    }
+  }
+}
+
+TEST(BlockProperties, NoTempoStartsNothingAndKeepsTheKeys)
+{
+  for (double spb : {0.0, -22050.0, std::numeric_limits<double>::quiet_NaN(),
+                     std::numeric_limits<double>::infinity()})
+  {
+    SCOPED_TRACE(spb);
+    EngineHarness h;
+    h.ApplyDefaults();
+    h.samplesPerBeat = spb;
+    h.Key(100, 60, 100);
+    h.Run(20000, {512});
+    EXPECT_TRUE(h.sent.empty());
+    EXPECT_EQ(1, h.Pattern().GetHeldCount());
+    EXPECT_EQ(1, h.Hub().GetDownKeyCount());
+    // Once a tempo comes, the held key plays.
+    h.samplesPerBeat = 22050;
+    h.Run(20000 + 11026, {512});
+    EXPECT_FALSE(h.NoteOns().empty());
+  }
+}
+
+TEST(BlockProperties, TinyStepsStillReturn)
+{
+  struct Case
+  {
+    double samplesPerBeat;
+    Params params;
+  };
+  const Case cases[] = {
+    {40.0, {{2, 7}}},                              // a step of 1.25 samples
+    {3200.0, {{2, 7}, {0, -100}, {78, -100}}},     // notes of 10 samples at the shortest gate
+    {3200.0, {{2, 7}, {0, -100}, {126, 7}}},       // and ratchets inside them
+    {1.0e7, {{2, 0}, {0, -100}}},                  // and a very slow one
+  };
+  for (const Case& c : cases)
+  {
+    SCOPED_TRACE(c.samplesPerBeat);
+    EngineHarness h;
+    h.ApplyDefaults();
+    for (const auto& p : c.params) h.Param(p.first, p.second);
+    h.samplesPerBeat = c.samplesPerBeat;
+    h.Key(0, 60, 100);
+    h.Key(0, 67, 100);
+    h.Release(30000, 60);
+    h.Release(30000, 67);
+    h.Run(40000, {512});
+    EXPECT_FALSE(h.outOfOrder);
+    EXPECT_EQ(0, h.Sounding());
+  }
+}
+
+// Frames of the note-ons, each taken from the start of its loop pass.
+TEST(BlockProperties, LoopsKeepPlayingOnEveryPass)
+{
+  EngineHarness h;
+  h.ApplyDefaults();
+  h.Param(2, 4);
+  h.cycle = true;
+  h.loopStart = 11025;
+  h.loopEnd = 50000; // not on the step grid
+  h.hostPos = 11025;
+  h.Key(0, 60, 100);
+  h.Key(0, 64, 100);
+  const int64_t pass = 50000 - 11025;
+  h.Run(6 * pass, {512});
+  std::vector<std::vector<int64_t>> onsets(6);
+  for (const Sent& s : h.NoteOns()) onsets[s.at / pass].push_back(s.at % pass);
+  for (int p = 1; p < 6; ++p)
+  {
+    SCOPED_TRACE(p);
+    EXPECT_EQ(onsets[0], onsets[p]);
+  }
+  EXPECT_EQ(8u, onsets[0].size());
+  // Nothing sounds across the wrap: every note ends within its step.
+  std::map<int, int64_t> started;
+  for (const Sent& s : h.sent)
+  {
+    if (s.on) started[s.note] = s.at;
+    else if (started.count(s.note))
+    {
+      EXPECT_LE(s.at - started[s.note], 5513);
+      started.erase(s.note);
+    }
+  }
+}
+
+TEST(BlockProperties, TransportJumpsResync)
+{
+  struct Case
+  {
+    const char* name;
+    std::function<void(EngineHarness&)> jump;
+  };
+  const Case cases[] = {
+    {"relocate forward", [](EngineHarness& e) { e.hostPos = 900000; }},
+    {"relocate back", [](EngineHarness& e) { e.hostPos = 0; }},
+    {"stop", [](EngineHarness& e) { e.playing = false; }},
+  };
+  for (const Case& c : cases)
+  {
+    SCOPED_TRACE(c.name);
+    EngineHarness h;
+    h.ApplyDefaults();
+    h.Param(2, 4);
+    h.hostPos = 400000;
+    h.Key(0, 60, 100);
+    h.Key(0, 64, 100);
+    h.Between(20000, c.jump);
+    h.Between(50000, [](EngineHarness& e) {
+      e.playing = true;
+      e.hostPos = 44100;
+    });
+    h.Run(80000, {512});
+    // Within a step after each jump the pattern plays again, and goes on.
+    for (int64_t jump : {20000, 50000})
+    {
+      int after = 0;
+      for (const Sent& s : h.NoteOns()) after += s.at >= jump && s.at <= jump + 5513;
+      EXPECT_GE(after, 1) << jump;
+    }
+    int late = 0;
+    for (const Sent& s : h.NoteOns()) late += s.at >= 70000;
+    EXPECT_GE(late, 1);
+    EXPECT_FALSE(h.outOfOrder);
+  }
+}
+
+} // namespace
