@@ -61,8 +61,7 @@ void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr,
   {
     int nIn = 0, nOut = 0;
     IFX_CHECK(sscanf(s, "%d-%d", &nIn, &nOut) == 2);
-    ChannelIO* pair = mChannelIO.Add(new ChannelIO{nIn, nOut});
-    (void)pair;
+    mChannelIO.Add(new ChannelIO{nIn, nOut});
     if (nIn > nInputs) nInputs = nIn;
     if (nOut > nOutputs) nOutputs = nOut;
     s = std::strchr(s, ' ');

@@ -161,8 +161,6 @@ public:
     out[12] = running;
     out[13] = cycle;
     out[14] = GetSamplesPerBeat();
-    out[15] = 0.0;
-    out[16] = 0.0;
   }
 
 private:

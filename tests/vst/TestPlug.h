@@ -14,9 +14,9 @@ typedef int32_t (*TestPlugCountFn)(void* effect, const char* what);
 // in this order: GetSamplePos, GetTempo, GetTimeSig numerator and
 // denominator, then GetTime's sample position, tempo, musical position,
 // last bar, numerator, denominator, cycle start, cycle end, running and
-// cycle (flags as 0/1, starting from 0.5 so that untouched shows),
+// cycle (0 or 1; both start as 1, so a flag left untouched reads 1),
 // GetSamplesPerBeat.
 typedef void (*TestPlugTimeFn)(void* effect, double* out);
-const int kTestPlugTimeValues = 17;
+const int kTestPlugTimeValues = 15;
 
 #endif

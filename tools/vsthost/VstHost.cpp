@@ -292,7 +292,14 @@ void Plugin::FillBuffers(int32_t frames, float inValue, float outValue) {
 void Plugin::Process(ProcessKind kind, int32_t frames) {
   if (!m_effect) return;
   size_t n = static_cast<size_t>(std::max(frames, 0));
-  // Buffers never shorter than the block, whatever the caller left.
+  // One buffer per channel of the record, never shorter than the block,
+  // whatever the caller left.
+  EffectRecord r = Record();
+  size_t nIn = static_cast<size_t>(std::max(r.numInputs, 0)), nOut = static_cast<size_t>(std::max(r.numOutputs, 0));
+  if (inputs.size() < nIn) inputs.resize(nIn);
+  if (outputs.size() < nOut) outputs.resize(nOut);
+  if (inputsDouble.size() < nIn) inputsDouble.resize(nIn);
+  if (outputsDouble.size() < nOut) outputsDouble.resize(nOut);
   for (auto* v : {&inputs, &outputs})
     for (auto& b : *v)
       if (b.size() < n) b.resize(n, 0.0f);

@@ -168,10 +168,10 @@ class Plugin {
   // Sends the events to the plug-in in one list (dispatcher opcode 25).
   intptr_t SendEvents(const std::vector<Event>& events);
 
-  // Runs one process callback over the host's own buffers: one per input
-  // and output of the record, resized to the frame count. Inputs keep
-  // what the caller put there; outputs keep their previous contents, so
-  // an accumulating call adds to them.
+  // Runs one process callback over the host's own buffers: at least one
+  // per input and output of the record, grown (with zeros) to the frame
+  // count. Inputs keep what the caller put there; outputs keep their
+  // previous contents, so an accumulating call adds to them.
   void Process(ProcessKind kind, int32_t frames);
   std::vector<std::vector<float>> inputs, outputs;
   std::vector<std::vector<double>> inputsDouble, outputsDouble;
