@@ -1,0 +1,141 @@
+// The note hub: queueing, cutting a block at incoming notes, delivering them
+// to the listener, and keeping events that were not sent.
+
+#include "EngineHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Recorder : NoteEngineListener
+{
+  std::vector<std::string> calls;
+  bool takeReleases = true;
+  bool NoteOn(double, double time, int pitch, int) override
+  {
+    calls.push_back("on " + std::to_string(pitch) + " @" + std::to_string((int)time));
+    return true;
+  }
+  bool NoteOff(double, double time, int pitch) override
+  {
+    calls.push_back("off " + std::to_string(pitch) + " @" + std::to_string((int)time));
+    return takeReleases;
+  }
+  void OnTransportStop() override { calls.push_back("stop"); }
+  void OnAllNotesOff(double) override { calls.push_back("all off"); }
+};
+
+struct Hub : ::testing::Test
+{
+  EngineHolder holder;
+  NoteEngine& hub = *holder.GetNoteEngine();
+  Recorder rec;
+  Hub() { hub.SetListener(&rec); }
+
+  // The piece lengths of one block.
+  std::vector<int> Cut(double position, int length, double loopEnd = -1.0)
+  {
+    std::vector<int> pieces;
+    hub.BeginBlock(position);
+    for (int rest = length; rest > 0;)
+    {
+      const int n = hub.NextEventOffset(position, rest, loopEnd);
+      if (n <= 0) break;
+      pieces.push_back(n);
+      rest -= n;
+      position += n;
+    }
+    return pieces;
+  }
+};
+
+TEST_F(Hub, BlockIsCutAtEachNoteInTimeOrder)
+{
+  hub.NoteOn(60, 100, 200);
+  hub.NoteOn(64, 100, 50);
+  EXPECT_EQ((std::vector<int>{50, 1, 149, 1, 311}), Cut(0, 512));
+  EXPECT_EQ((std::vector<std::string>{"on 64 @50", "on 60 @200"}), rec.calls);
+  EXPECT_EQ(2, hub.GetDownKeyCount());
+  EXPECT_EQ((std::vector<int>{512}), Cut(512, 512));
+}
+
+TEST_F(Hub, PressAndReleaseInOneBlockKeepArrivalOrder)
+{
+  hub.NoteOn(60, 100, 10);
+  hub.NoteOff(60, 10);
+  hub.NoteOff(61, 20); // never pressed: dropped when due
+  Cut(0, 64);
+  EXPECT_EQ((std::vector<std::string>{"on 60 @10", "off 60 @10", "all off"}), rec.calls);
+  EXPECT_FALSE(hub.IsKeyDown(60));
+  EXPECT_EQ(0, hub.GetDownKeyCount());
+}
+
+TEST_F(Hub, SecondNoteOnReleasesAndRestartsUnlessTheListenerKeepsIt)
+{
+  hub.NoteOn(60, 100, 0);
+  hub.NoteOn(60, 90, 5);
+  Cut(0, 16);
+  EXPECT_EQ((std::vector<std::string>{"on 60 @0", "off 60 @5", "all off", "on 60 @5"}), rec.calls);
+  EXPECT_EQ(1, hub.GetDownKeyCount());
+
+  rec.calls.clear();
+  rec.takeReleases = false; // as Hold does
+  hub.NoteOn(60, 80, 0);
+  hub.NoteOff(60, 3);
+  Cut(16, 16);
+  EXPECT_EQ((std::vector<std::string>{"off 60 @0", "off 60 @3"}), rec.calls);
+  EXPECT_TRUE(hub.IsKeyDown(60));
+}
+
+TEST_F(Hub, NoteJustBeforeTheLoopEndIsDeliveredAtTheLoopEnd)
+{
+  TransportFigures& tf = holder.GetTransport();
+  tf.running = true;
+  tf.cycleActive = true;
+  tf.loopStart = 0;
+  tf.loopEnd = 1000;
+  hub.NoteOn(60, 100, 450);  // frame 950: within 100 of the end
+  hub.NoteOn(62, 100, 399);  // frame 899: not
+  EXPECT_EQ((std::vector<int>{399, 1, 100, 1, 11}), Cut(500, 512, 1000));
+  EXPECT_EQ((std::vector<std::string>{"on 62 @399", "on 60 @500"}), rec.calls);
+}
+
+TEST_F(Hub, CarriesDueNotesIntoLaterBlocks)
+{
+  TransportFigures& tf = holder.GetTransport();
+  tf.cycleActive = true;
+  tf.loopStart = 0;
+  tf.loopEnd = 1000;
+  hub.NoteOn(60, 100, 10); // frame 910 waits for the loop end, two blocks on
+  Cut(900, 32);
+  Cut(932, 32);
+  EXPECT_TRUE(rec.calls.empty());
+  Cut(964, 64);
+  EXPECT_EQ((std::vector<std::string>{"on 60 @36"}), rec.calls);
+}
+
+TEST(HubOutput, UnsentEventsAreOfferedAgain)
+{
+  struct Shy : EngineHarness
+  {
+    int calls = 0;
+    std::vector<int> offered;
+    void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override
+    {
+      offered.push_back(events.GetSize());
+      if (++calls > 1) EngineHarness::ProcessNotes(events, length);
+    }
+  } h;
+  h.ApplyDefaults();
+  h.Key(0, 60, 100);
+  h.Run(64, {64});
+  ASSERT_GE(h.offered.size(), 2u);
+  EXPECT_EQ(1, h.offered[0]); // the note-on, not taken
+  EXPECT_EQ(1, h.offered[1]); // offered again with the next piece
+  EXPECT_EQ(1u, h.sent.size());
+  EXPECT_EQ(0, h.Hub().GetOutputList().GetSize());
+}
+
+} // namespace
