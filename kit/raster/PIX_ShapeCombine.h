@@ -92,11 +92,10 @@ constexpr float PIX_kShapeCoordLimit = 1048576.0f;
 
 inline bool PIX_ShapeCoordOK(float v) { return std::fabs(v) <= PIX_kShapeCoordLimit; }  // false for NaN
 
-// height - 1 - y without overflow, held to the int32 range.
-inline int32_t PIX_FlipRow(int32_t y, int32_t height)
+inline int32_t PIX_SaturateInt32(int64_t v)
 {
-  const int64_t v = (int64_t)height - 1 - y;
   return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : (int32_t)v;
 }
 
-inline int32_t PIX_SaturateInt32(int64_t v) { return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : (int32_t)v; }
+// height - 1 - y without overflow, held to the int32 range.
+inline int32_t PIX_FlipRow(int32_t y, int32_t height) { return PIX_SaturateInt32((int64_t)height - 1 - y); }
