@@ -1,0 +1,275 @@
+#include "Tolvo.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "NoteEngine.h"
+#include "ParamTable.h"
+#include "Scene.h"
+#include "TolvoApp.h"
+#include "UIEventHandler.h"
+
+using namespace TolvoParams;
+
+namespace {
+
+constexpr int kUniqueID = ('q' << 24) | ('7' << 16) | ('m' << 8) | '2';
+constexpr int kVendorVersion = 0x10200;  // 1.2.0
+// Only version 2.0 and later play scenes.
+constexpr double kVersion = 1.2;
+
+double RoundHalfAway(double v) { return std::trunc(v < 0.0 ? v - 0.5 : v + 0.5); }
+
+void SeedRandom() {
+  using namespace std::chrono;
+  const long long ms =
+      duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+  std::srand(unsigned(((ms / 1000) & 0xFFFFF) * 1000 + ms % 1000));
+}
+
+}  // namespace
+
+Tolvo::Tolvo(audioMasterCallback hostCallback)
+    : IFxVST(hostCallback, kNumHostParams, kNumParams, "0-2", 0, "Tolvo", "", "Ulvas Orvanne",
+             kVendorVersion, kUniqueID, kUniqueID, 0, true, true, true) {
+  SeedRandom();
+  mApp = new TolvoApp(this, &mEngine);
+  mProcessor = mApp;
+  if (kVersion < 2.0) mEngine.GetSceneList()->SetPaused(true);
+
+  DeclareParams(this);
+  mEventHandler = new UIEventHandler(this, mApp, &mEngine);
+  // Bring the engine up to every parameter, as attaching the editor does.
+  OnParamReset();
+}
+
+Tolvo::~Tolvo() {
+  delete mApp;
+  delete mEventHandler;
+}
+
+void Tolvo::OnParamChange(int paramIdx) {
+  KIT_MutexLock lock(&mMutex);
+  IParam* param = GetParam(paramIdx);
+  if (param && mEventHandler) mEventHandler->OnParamChange(paramIdx, param->Value());
+}
+
+void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y) {
+  KIT_MutexLock lock(&mMutex);
+  IParam* param = GetParam(paramIdx);
+  if (!param || paramIdx != kMidiLearnMenu) return;
+  // The pattern view's menu acts on the step under the mouse and comes
+  // with the editor.
+  const int choice = param->Int();
+  if (choice == 0) {
+    mLearnTarget = ctrlIdx;
+  } else if (choice == 1) {
+    for (int c = 0; c < kNumControllers; ++c)
+      if (GetParam(kCCMapping + c)->Int() == ctrlIdx) SetCCMapping(c, -1);
+    mLearnTarget = -1;
+  }
+}
+
+// --- MIDI in ---
+
+void Tolvo::ProcessMidiMsg(IMidiMessage* pMsg) {
+  KIT_MutexLock lock(&mMutex);
+  if (pMsg->Channel() + 1 != mMidiInChannel) {
+    SendMidiMsg(pMsg);
+    return;
+  }
+  int kind = pMsg->StatusMsg();
+  if (kind == IMidiMessage::kNoteOn && pMsg->mData2 == 0) kind = IMidiMessage::kNoteOff;
+
+  const SceneList* scenes = mEngine.GetSceneList();
+  const int note = pMsg->mData1;
+  const bool arpeggiated = scenes->GetSplitSide() == 0 ||
+                           (scenes->GetSplitSide() == 1 && note < scenes->GetSplitNote()) ||
+                           (scenes->GetSplitSide() == 2 && note >= scenes->GetSplitNote());
+  switch (kind) {
+    case IMidiMessage::kNoteOff:
+      if (arpeggiated)
+        mEngine.GetNoteEngine()->NoteOff(note, pMsg->mOffset);
+      else
+        SendMidiMsg(pMsg);
+      break;
+    case IMidiMessage::kNoteOn:
+      if (arpeggiated)
+        mEngine.GetNoteEngine()->NoteOn(note, pMsg->mData2, pMsg->mOffset);
+      else
+        SendMidiMsg(pMsg);
+      break;
+    case IMidiMessage::kControlChange: {
+      const int c = pMsg->mData1;
+      if (c == 123)
+        RequestAllNotesOff();
+      else if (c >= 1 && c < 120 && !HandleCC(c, pMsg->mData2))
+        SendMidiMsg(pMsg);
+      break;
+    }
+    case IMidiMessage::kPitchWheel:
+      if (!HandleCC(119, pMsg->mData2)) SendMidiMsg(pMsg);
+      break;
+    default:
+      SendMidiMsg(pMsg);
+  }
+}
+
+bool Tolvo::HandleCC(int controller, int value) {
+  const int target = mLearnTarget.exchange(-1);
+  if (target != -1) SetCCMapping(controller, target);
+  // Moving the mapped control to value / 127 comes with the editor.
+  return GetParam(kCCMapping + controller)->Int() != -1;
+}
+
+void Tolvo::SetCCMapping(int controller, int controlIndex) {
+  const int idx = kCCMapping + controller;
+  SetParameterFromGUI(idx, GetParam(idx)->ToNormalized(controlIndex));
+}
+
+// --- The block and MIDI out ---
+
+void Tolvo::Reset() {
+  KIT_MutexLock lock(&mMutex);
+  GetTime(&mSamplePos, &mTempo, &mMusicalPos, &mLastBar, &mNumerator, &mDenominator, &mCycleStart,
+          &mCycleEnd, &mTransportRunning, &mCycleActive);
+  mLoopStart = RoundHalfAway(mSamplesPerBeat * mCycleStart);
+  mLoopEnd = mCycleActive ? RoundHalfAway(mSamplesPerBeat * mCycleEnd) : -1.0;
+  TransportFigures& t = mEngine.GetTransport();
+  t.running = mTransportRunning;
+  t.cycleActive = mCycleActive;
+  t.loopStart = RoundHalfAway(mLoopStart);
+  t.loopEnd = RoundHalfAway(mLoopEnd);
+}
+
+void Tolvo::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames) {
+  for (int ch = 0; ch < NOutChannels(); ++ch) std::fill(outputs[ch], outputs[ch] + nFrames, 0.0);
+  mFrames = nFrames;
+  mCCTeachValue = mCCTeachValue == 20 ? 21 : 20;
+  mAudioStarted = true;
+  if (mCC1Teach || mCC2Teach) {
+    IMidiMessage msg;
+    msg.MakeControlChangeMsg(mCC1Teach ? mCC1Number : mCC2Number, mCCTeachValue / 128.0,
+                             mMidiOutChannel - 1);
+    SendMidiMsg(&msg);
+  }
+  if (mPendingAllNotesOff) {
+    mPendingAllNotesOff = false;
+    AllNotesOff();
+  }
+  mBlockSampleRate = GetSampleRate();
+  mSamplesPerBeat = GetSamplesPerBeat();
+  const int64_t position = GetSamplePos();
+  Reset();
+  mBlockStartPos = double(position);
+  mProcessor->ProcessBlock(mBlockStartPos, mSamplesPerBeat, mTransportRunning, mCycleActive,
+                           mLoopStart, mLoopEnd, nFrames);
+  mBlockStartPos += nFrames;
+}
+
+void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) {
+  const int channel = mMidiOutChannel - 1;
+  for (int i = 0; i < events.GetSize(); ++i) {
+    NoteEvent* e = events.Get(i);
+    const int note = e->pitch + e->transposition;
+    const int offset = std::max(0, std::min(int(e->start), mFrames - 1));
+    // A note beyond the MIDI range is dropped, but counts as sent so that
+    // it never waits in the list.
+    const bool playable = note >= 0 && note <= 127;
+    if (e->on) {
+      if (playable) {
+        IMidiMessage msg(offset, uint8_t(0x90 | channel), uint8_t(note), uint8_t(e->velocity));
+        SendMidiMsg(&msg);
+        SendCC(e->cc1, true, offset);
+        SendCC(e->cc2, false, offset);
+      }
+      e->noteOnSent = true;
+    } else {
+      if (playable) {
+        IMidiMessage msg(offset, uint8_t(0x80 | channel), uint8_t(note), 127);
+        SendMidiMsg(&msg);
+      }
+      e->noteOffSent = true;
+    }
+  }
+}
+
+void Tolvo::SendCC(int value, bool isCC1, int offset) {
+  if (value < 1) return;
+  IMidiMessage msg;
+  msg.MakeControlChangeMsg(isCC1 ? mCC1Number : mCC2Number, value / 128.0, mMidiOutChannel - 1);
+  msg.mOffset = offset;
+  SendMidiMsg(&msg);
+}
+
+void Tolvo::AllNotesOff() {
+  for (int note = 0; note < 128; ++note) {
+    IMidiMessage msg(0, uint8_t(0x80 | (mMidiOutChannel - 1)), uint8_t(note), 127);
+    SendMidiMsg(&msg);
+  }
+  mEngine.GetNoteEngine()->Clear(0.0);
+}
+
+void Tolvo::SetCCTeach(bool isCC1, bool on) {
+  (isCC1 ? mCC1Teach : mCC2Teach) = on;
+  // Only one controller teaches at a time: what is sent follows the buttons.
+  bool& other = isCC1 ? mCC2Teach : mCC1Teach;
+  if (on && other) {
+    other = false;
+    GetParam(isCC1 ? kCC2Teach : kCC1Teach)->Set(0.0);
+  }
+}
+
+void Tolvo::SetCCNumber(bool isCC1, int number) { (isCC1 ? mCC1Number : mCC2Number) = number; }
+
+void Tolvo::SetMidiChannel(bool isInput, int channel) {
+  (isInput ? mMidiInChannel : mMidiOutChannel) = channel;
+}
+
+// --- State ---
+
+bool Tolvo::SerializeState(IChunk* pChunk) {
+  const double carried = GetParam(kStateCarrierParam)->GetNormalized();
+  for (int i = 0; i < kStateDoubles; ++i) pChunk->PutDouble(carried);
+  return SerializeParams(pChunk);
+}
+
+int Tolvo::UnserializeState(IChunk* pChunk, int startPos) {
+  // The doubles only set what the carrier's control shows; the parameter
+  // block that follows restores the parameter itself.
+  int pos = startPos;
+  for (int i = 0; i < kStateDoubles && pos >= 0; ++i) {
+    double shown;
+    pos = pChunk->GetDouble(&shown, pos);
+  }
+  // A state too short for its own block is refused before it can touch
+  // the parameters or stop what is playing.
+  if (pos < 0) return -1;
+  return UnserializeParams(pChunk, pos);
+}
+
+// --- Services ---
+
+void Tolvo::SetStatusText(const char* text) {
+  if (!mAudioStarted) return;
+  // The last byte stays the terminator, so a reader never runs off the end.
+  std::strncpy(mStatusText, text, kStatusTextLen - 1);
+}
+
+const char* Tolvo::GetParamDisplayText(int index, double value) const {
+  const IParam* param = GetParam(index);
+  return param ? param->GetDisplayText(int(value)) : "";
+}
+
+double Tolvo::GetParamValue(int index) const {
+  const IParam* param = GetParam(index);
+  return param ? param->Value() : 0.0;
+}
+
+void Tolvo::ShowResetSwitch(int which, bool on) {}
+void Tolvo::UpdateStepView(int key, int step, bool scenePage) {}
+void Tolvo::OnPatternChanged(int pattern) {}
+void Tolvo::OnSceneChanged(int scene) {}

@@ -1,0 +1,486 @@
+// The plug-in object in a scripted host: identity, parameters, the router
+// and its status texts, MIDI in and out, and the state block.
+
+#include <cmath>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+#include "EngineHolder.h"
+#include "NoteEngine.h"
+#include "ParamStatus.h"
+#include "ParamTable.h"
+#include "ParamTableGolden.h"
+#include "PatternEngine.h"
+#include "PatternList.h"
+#include "PluginFixture.h"
+#include "Scene.h"
+
+using namespace TolvoParams;
+
+namespace {
+
+std::vector<std::string> Lines(const char* text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line))
+    if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+std::string Row(const IParam* p, int index) {
+  static const char* const kTypes[] = {"none", "bool", "int", "enum", "double"};
+  char display[64], range[128];
+  p->GetDisplayForHost(display, true, sizeof display);
+  std::snprintf(range, sizeof range, "%s %g..%g/%g", kTypes[p->Type()], p->GetMin(), p->GetMax(),
+                p->GetStep());
+  std::string texts;
+  for (int t = 0; t < p->NDisplayTexts(); ++t) {
+    int value;
+    const char* text = p->GetDisplayTextAtIdx(t, &value);
+    texts += std::string(t ? "," : "") + (value == t ? "" : "!") + text;
+  }
+  return std::to_string(index) + "|" + p->GetNameForHost() + "|" + p->GetLabelForHost() + "|" +
+         display + "|" + range + "|" + texts;
+}
+
+using PluginTest = PluginFixture;
+
+TEST_F(PluginTest, EveryParameterAsTheTableGivesIt) {
+  const std::vector<std::string> golden = Lines(kParamTableGolden);
+  ASSERT_EQ(plug->NParams(), 391);
+  ASSERT_EQ(golden.size(), 391u);
+  for (int i = 0; i < 391; ++i) EXPECT_EQ(Row(plug->GetParam(i), i), golden[i]);
+  EXPECT_FALSE(plug->GetParam(205)->IsHostHidden());
+  EXPECT_TRUE(plug->GetParam(206)->IsHostHidden());
+  EXPECT_TRUE(plug->GetParam(390)->IsHostHidden());
+}
+
+TEST_F(PluginTest, IdentityWithoutAnEditor) {
+  const AEffect* e = effect();
+  EXPECT_EQ(e->numParams, 206);
+  EXPECT_EQ(e->numInputs, 0);
+  EXPECT_EQ(e->numOutputs, 2);
+  EXPECT_EQ(e->uniqueID, 0x71376d32);
+  EXPECT_EQ(e->version, 10200);
+  EXPECT_EQ(e->flags, effFlagsCanReplacing | effFlagsCanDoubleReplacing | effFlagsProgramChunks |
+                          effFlagsIsSynth);
+  char text[64] = {};
+  Dispatch(effGetEffectName, 0, 0, text);
+  EXPECT_STREQ(text, "Tolvo");
+  Dispatch(effGetVendorString, 0, 0, text);
+  EXPECT_STREQ(text, "Ulvas Orvanne");
+  EXPECT_EQ(Dispatch(effGetPlugCategory), kPlugCategSynth);
+  EXPECT_EQ(Dispatch(effCanDo, 0, 0, const_cast<char*>("sendVstMidiEvent")), 1);
+}
+
+TEST_F(PluginTest, AFreshInstanceHasTheDefaultsApplied) {
+  EXPECT_EQ(plug->GetMidiChannel(true), 1);
+  EXPECT_EQ(plug->GetMidiChannel(false), 1);
+  EXPECT_EQ(plug->GetCCNumber(true), 0);
+  EXPECT_EQ(plug->GetCCNumber(false), 1);
+  EXPECT_EQ(plug->GetLearnTarget(), -1);
+  EXPECT_FALSE(plug->IsAllNotesOffPending());
+  EXPECT_STREQ(plug->GetStatusText(), "-- WELCOME --");
+  for (int i = kStepOn; i < kStepOn + 16; ++i) EXPECT_EQ(Value(i), 1.0) << i;
+  PatternEngine* pattern = plug->Engine().GetPatternList()->Get(0);
+  EXPECT_EQ(pattern->GetOctaves(), 1);
+  EXPECT_DOUBLE_EQ(pattern->GetStepLength(), 0.5);  // "1/8"
+  EXPECT_EQ(pattern->GetStepper().GetStepCount(), 16);
+  EXPECT_EQ(plug->Engine().GetSceneList()->GetSplitNote(), 12);  // "C", "0"
+}
+
+TEST_F(PluginTest, StatusTextsAppearOnlyAfterTheFirstBlock) {
+  Set(kHold, 1);
+  EXPECT_STREQ(plug->GetStatusText(), "-- WELCOME --");
+  Block();
+  EXPECT_STREQ(plug->GetStatusText(), "-- WELCOME --");
+  Set(kHold, 0);
+  EXPECT_STREQ(plug->GetStatusText(), "Hold: Off");
+}
+
+TEST_F(PluginTest, StatusTextOfEveryKindOfParameter) {
+  Block();
+  const struct {
+    int index;
+    double value;
+    const char* text;  // null: the text stays as it was
+  } cases[] = {
+      {kGate, -100, "Gate: -100.0"},
+      {kHold, 1, "Hold: On"},
+      {kStepRate, 4, "Rate: 1/16"},
+      {kStepRateType, 2, "Rate Type: Dotted"},
+      {kDirection, 3, "Direction: Down Alt"},
+      {kSortOrder, 4, "Sort order: Custom"},
+      {kSwing, 0.37, "Swing: 0.4"},
+      {kOctaves, 3, "Octaves: 3.0"},
+      {kTranspose, -5, "Transpose: -5"},
+      {kVelocityMode, 3, "Velocity mode: Average"},
+      {kResetOnNewNote, 1, "Reset on new note: On"},
+      {kResetNoteList, 0, "Reset note list: Off"},
+      {kResetOnBeat, 1, "Reset on beat: On"},
+      {kResetOnBeatValue, 4, "Beat: 2/8"},
+      {kResetOnBeatValue, 15, "Beat: 15/16"},
+      {kStepOn + 3, 0, "Pattern step: Off"},
+      {kPatternSteps, 7, "Steps: 7"},
+      {kPatternOn, 0, "Pattern: Off"},
+      {kCustomSortOrder, 0, "Custom sort order: *"},
+      {kCustomSortOrder + 7, 9, "Custom sort order: Stop"},
+      {kCustomSortOrder + 2, 8, "Custom sort order: 8"},
+      {kScale, 0, "Scale: Off"},
+      {kScale, 15, "Scale: Spanish Gypsy "},
+      {kScaleKey, 6, "Scale key: F#"},
+      {kScaleMode, 11, "Scale mode: 11"},
+      {kStepLength + 15, 8, "Length: 8"},
+      {kStepGate, -40, "Gate: -40"},
+      {kStepAccent + 1, 100, "Accent: 100"},
+      {kStepTranspose, -24, "Transpose: -24"},
+      {kStepDiv, 7, "Div: 7"},
+      {kStepShift, -12.5, "Shift: -12"},
+      {kStepData + 5, 5, "Data: High"},
+      {kStepData, 6, "Data: Low"},
+      {kStepCC1, 1, "CC1: 0"},
+      {kStepCC1 + 4, 0, "CC1: off"},
+      {kStepCC2 + 15, 128, "CC2: 127"},
+      {kStepMode, 3, "Mode: Transpose"},
+      {kMidiInChannel, 15, "MIDI in: 16"},
+      {kMidiOutChannel, 0, "MIDI out: 1"},
+      {kCC1Control, 74, "CC1: 74"},
+      {kCC2Control, 1, "CC2: 1"},
+      {kCC1Teach, 1, "CC1 teach: On"},
+      {kCC1Teach, 0, "CC1 teach: Off"},
+      {kSplitNoteName, 9, "Split note name: A"},
+      {kSplitNoteNumber, 10, "Split note number: 10"},
+      {kSplitSide, 2, "Split note side: Right"},
+      {kPatternSelection, 0, nullptr},
+      {kCCMapping, 5, nullptr},
+      {31, 0, nullptr},
+  };
+  for (const auto& c : cases) {
+    plug->SetStatusText("before");
+    Set(c.index, c.value);
+    EXPECT_STREQ(plug->GetStatusText(), c.text ? c.text : "before") << c.index << " " << c.value;
+  }
+}
+
+TEST(ParamStatus, ValuesOutsideTheListsWriteNoText) {
+  char text[64] = "kept";
+  EXPECT_FALSE(FormatParamStatus(kStepData, 9, "", text, sizeof text));
+  EXPECT_FALSE(FormatParamStatus(kStepMode, 9, "", text, sizeof text));
+  EXPECT_FALSE(FormatParamStatus(kResetOnBeatValue, 0, "", text, sizeof text));
+  EXPECT_STREQ(text, "kept");
+  EXPECT_TRUE(FormatParamStatus(kResetOnBeatValue, 16, "", text, sizeof text));
+  EXPECT_STREQ(text, "Beat: 1");
+}
+
+TEST_F(PluginTest, RouterReachesTheEngine) {
+  EngineHolder& engine = plug->Engine();
+  PatternEngine* pattern = engine.GetPatternList()->Get(0);
+  Set(kStepRate, 4);
+  Set(kStepRateType, 2);
+  EXPECT_DOUBLE_EQ(pattern->GetStepLength(), 0.25 * 1.5);
+  Set(kOctaves, 4);
+  EXPECT_EQ(pattern->GetOctaves(), 4);
+  Set(kPatternSteps, 5);
+  EXPECT_EQ(pattern->GetStepper().GetStepCount(), 5);
+  Set(kVelocityMode, 2);
+  EXPECT_EQ(pattern->GetVelocityTracker().GetMode(), 2);
+  Set(kScale, 3);
+  Set(kScaleKey, 4);
+  Set(kScaleMode, 2);
+  EXPECT_EQ(pattern->GetScaleQuantizer().GetScale(), 2);
+  EXPECT_EQ(pattern->GetScaleQuantizer().GetKey(), 4);
+  EXPECT_EQ(pattern->GetScaleQuantizer().GetMode(), 2);
+  Set(kScale, 0);
+  EXPECT_EQ(pattern->GetScaleQuantizer().GetScale(), -1);
+  Set(kSplitNoteName, 7);
+  Set(kSplitNoteNumber, 4);
+  EXPECT_EQ(engine.GetSceneList()->GetSplitNote(), 7 + 12 * 5);
+  Set(kSplitSide, 1);
+  EXPECT_EQ(engine.GetSceneList()->GetSplitSide(), 1);
+  Set(kMidiInChannel, 3);
+  Set(kMidiOutChannel, 15);
+  EXPECT_EQ(plug->GetMidiChannel(true), 4);
+  EXPECT_EQ(plug->GetMidiChannel(false), 16);
+  Set(kCC1Control, 74);
+  EXPECT_EQ(plug->GetCCNumber(true), 74);
+  Set(kStepOn + 2, 0);
+  EXPECT_FALSE(pattern->GetStep(2).on);
+  Set(kStepDiv + 1, 2);
+  EXPECT_DOUBLE_EQ(pattern->GetStep(1).div, 3.0);
+  Set(kStepGate + 4, -50);
+  EXPECT_DOUBLE_EQ(pattern->GetStep(4).gate, -0.5);
+  Set(kStepCC2 + 6, 90);
+  EXPECT_EQ(pattern->GetStep(6).cc2, 90);
+}
+
+TEST_F(PluginTest, ResetSwitchesLeaveNoHiddenFlagOn) {
+  PatternEngine* pattern = plug->Engine().GetPatternList()->Get(0);
+  Set(kResetOnNewNote, 1);
+  EXPECT_TRUE(pattern->IsResetOnNewNote());
+  Set(kResetOnNewNote, 0);  // the switch shows off, so the engine is off too
+  EXPECT_FALSE(pattern->IsResetOnNewNote());
+  Set(kResetOnNewNote, 1);
+  Set(kResetOnBeat, 1);
+  EXPECT_FALSE(pattern->IsResetOnNewNote());
+  Set(kResetOnNewNote, 1);
+  Set(kResetNoteList, 1);
+  EXPECT_FALSE(pattern->IsResetOnNewNote());
+}
+
+// --- MIDI in ---
+
+struct MidiCase {
+  const char* what;
+  int status, data1, data2;
+  bool passed;  // comes back out unchanged at once
+  int keyDown;  // the key the arpeggiator holds after a block, or -1
+};
+
+TEST_F(PluginTest, MidiInputIsRoutedByChannelKindAndSplit) {
+  Set(kSplitNoteName, 0);
+  Set(kSplitNoteNumber, 4);  // split note 60
+  const struct {
+    int side;
+    MidiCase c;
+  } cases[] = {
+      {0, {"note on, channel 1", 0x90, 64, 100, false, 64}},
+      {0, {"note on, channel 2", 0x91, 64, 100, true, -1}},
+      {0, {"note off, channel 2", 0x81, 64, 0, true, -1}},
+      {1, {"left of the split", 0x90, 59, 100, false, 59}},
+      {1, {"right of the split", 0x90, 60, 100, true, -1}},
+      {1, {"off right of the split", 0x80, 60, 0, true, -1}},
+      {2, {"split right, low note", 0x90, 59, 100, true, -1}},
+      {2, {"split right, high note", 0x90, 60, 100, false, 60}},
+      {0, {"program change", 0xC0, 5, 0, true, -1}},
+      {0, {"channel pressure", 0xD0, 40, 0, true, -1}},
+      {0, {"poly pressure", 0xA0, 60, 40, true, -1}},
+      {0, {"unmapped controller 7", 0xB0, 7, 100, true, -1}},
+      {0, {"controller 0", 0xB0, 0, 100, false, -1}},
+      {0, {"controller 120", 0xB0, 120, 0, false, -1}},
+      {0, {"controller 127", 0xB0, 127, 0, false, -1}},
+      {0, {"unmapped pitch wheel", 0xE0, 0, 80, true, -1}},
+  };
+  for (const auto& k : cases) {
+    Create();
+    Set(kSplitNoteNumber, 4);
+    Set(kSplitSide, k.side);
+    Midi(k.c.status, k.c.data1, k.c.data2, 7);
+    const SentMidi unchanged = {0, 7, k.c.status, k.c.data1, k.c.data2};
+    EXPECT_EQ(sent == std::vector<SentMidi>{unchanged}, k.c.passed) << k.c.what;
+    Block();
+    for (int note = 0; note < 128; ++note)
+      EXPECT_EQ(plug->Engine().GetNoteEngine()->IsKeyDown(note), note == k.c.keyDown)
+          << k.c.what << " " << note;
+  }
+}
+
+TEST_F(PluginTest, VelocityZeroEndsTheNote) {
+  Midi(0x90, 60, 100);
+  Block();
+  ASSERT_TRUE(plug->Engine().GetNoteEngine()->IsKeyDown(60));
+  Midi(0x90, 60, 0);
+  Block();
+  EXPECT_FALSE(plug->Engine().GetNoteEngine()->IsKeyDown(60));
+  for (const SentMidi& m : sent) EXPECT_FALSE(m.status == 0x90 && m.data2 == 0) << m;
+}
+
+TEST_F(PluginTest, AllNotesOffWaitsForTheNextBlock) {
+  Midi(0x90, 60, 100);
+  Block();
+  sent.clear();
+  Midi(0xB0, 123, 0);
+  EXPECT_TRUE(sent.empty());
+  EXPECT_TRUE(plug->IsAllNotesOffPending());
+  Block();
+  std::vector<SentMidi> block = SentIn(1);
+  ASSERT_GE(block.size(), 128u);
+  for (int note = 0; note < 128; ++note)
+    EXPECT_EQ(block[note], (SentMidi{1, 0, 0x80, note, 127}));
+  EXPECT_FALSE(plug->Engine().GetNoteEngine()->IsKeyDown(60));
+  EXPECT_FALSE(plug->IsAllNotesOffPending());
+}
+
+TEST_F(PluginTest, MidiLearnMapsAndUnmapsAController) {
+  const int knob = 175;  // any control index: the "Gate" knob's
+  plug->SetParameterFromControl(knob, kGate, kMidiLearnMenu, 0.0, 10, 10);  // "MIDI learn"
+  EXPECT_EQ(plug->GetLearnTarget(), knob);
+  Midi(0xB0, 7, 100);
+  EXPECT_TRUE(sent.empty());  // mapped by its first message, and consumed
+  EXPECT_EQ(Value(kCCMapping + 7), knob);
+  EXPECT_EQ(plug->GetLearnTarget(), -1);
+  Midi(0xB0, 7, 10);
+  EXPECT_TRUE(sent.empty());
+  Midi(0xB0, 8, 10);
+  EXPECT_EQ(sent.size(), 1u);
+
+  plug->SetParameterFromControl(knob, kGate, kMidiLearnMenu, 0.0, 10, 10);
+  Midi(0xE0, 0, 70);  // the pitch wheel learns as controller 119
+  EXPECT_EQ(Value(kCCMapping + 119), knob);
+
+  plug->SetParameterFromControl(knob, kGate, kMidiLearnMenu, 1.0, 10, 10);  // "MIDI unlearn"
+  EXPECT_EQ(Value(kCCMapping + 7), -1);
+  EXPECT_EQ(Value(kCCMapping + 119), -1);
+  sent.clear();
+  Midi(0xB0, 7, 100);
+  EXPECT_EQ(sent.size(), 1u);
+  EXPECT_TRUE(automated.empty());  // the mappings are hidden from the host
+}
+
+// --- The block and MIDI out ---
+
+TEST_F(PluginTest, BlocksAreSilent) {
+  Midi(0x90, 60, 100);
+  Block(512);
+  for (int ch = 0; ch < 2; ++ch)
+    for (float s : out[ch]) ASSERT_EQ(s, 0.0f);
+}
+
+TEST_F(PluginTest, TeachSendsAMovingControllerForOneButtonAtATime) {
+  Set(kCC1Control, 74);
+  Set(kCC2Teach, 1);
+  Set(kCC1Teach, 1);
+  EXPECT_EQ(Value(kCC2Teach), 0.0);  // switched off with its flag
+  EXPECT_FALSE(plug->IsCCTeachOn(false));
+  Block();
+  Block();
+  Block();
+  EXPECT_EQ(sent, (std::vector<SentMidi>{{0, 0, 0xB0, 74, 19}, {1, 0, 0xB0, 74, 20},
+                                          {2, 0, 0xB0, 74, 19}}));
+  Set(kCC1Teach, 0);
+  Block();
+  EXPECT_TRUE(SentIn(3).empty());
+}
+
+TEST_F(PluginTest, NotesAndStepControllersGoOutOnTheOutputChannel) {
+  Set(kStepRate, 4);
+  Set(kMidiOutChannel, 2);
+  Set(kCC2Control, 20);
+  Set(kStepCC1, 64);
+  Set(kStepCC2 + 1, 128);
+  Midi(0x90, 60, 100);
+  Midi(0x90, 64, 90);
+  for (int b = 0; b < 22; ++b) Block();
+  ASSERT_GE(sent.size(), 5u);
+  // Step 1: its note, then CC1 (controller 0) with 64 x 127 / 128 = 63.
+  EXPECT_EQ(sent[0], (SentMidi{0, 0, 0x92, 60, 100}));
+  EXPECT_EQ(sent[1], (SentMidi{0, 0, 0xB2, 0, 63}));
+  // Step 2 at 5513: the first note ends, the second starts with CC2 127.
+  EXPECT_EQ(sent[2], (SentMidi{10, 5513 - 5120, 0x82, 60, 127}));
+  EXPECT_EQ(sent[3], (SentMidi{10, 5513 - 5120, 0x92, 64, 90}));
+  EXPECT_EQ(sent[4], (SentMidi{10, 5513 - 5120, 0xB2, 20, 127}));
+}
+
+TEST_F(PluginTest, NotesBeyondTheMidiRangeAreMarkedSentButNotSent) {
+  HeldNote high;
+  high.pitch = 120;
+  high.transposition = 12;
+  HeldNote low;
+  low.pitch = 3;
+  low.transposition = -4;
+  HeldNote fine;
+  fine.pitch = 100;
+  fine.transposition = 27;
+  KIT_PtrList<NoteEvent> events;
+  events.Add(new NoteEvent(high, 10.0, true));
+  events.Add(new NoteEvent(low, 20.0, false));
+  events.Add(new NoteEvent(fine, 30.0, true));
+  Block();  // gives the events a block to lie in
+  sent.clear();
+  plug->ProcessNotes(events, 512);
+  EXPECT_TRUE(events.Get(0)->noteOnSent);
+  EXPECT_TRUE(events.Get(1)->noteOffSent);
+  EXPECT_EQ(sent, (std::vector<SentMidi>{{1, 30, 0x90, 127, 127}}));
+  events.Empty(true);
+}
+
+TEST_F(PluginTest, EveryOffsetLiesInsideItsBlock) {
+  Set(kStepRate, 7);  // "1/128"
+  Set(kSwing, 1.0);
+  Set(kGate, 100);
+  Midi(0x90, 60, 100);
+  Midi(0x90, 67, 100);
+  for (int b = 0; b < 50; ++b) Block(b % 2 ? 64 : 100);
+  ASSERT_FALSE(sent.empty());
+  for (const SentMidi& m : sent) {
+    EXPECT_GE(m.offset, 0) << m;
+    EXPECT_LT(m.offset, m.block % 2 ? 64 : 100) << m;
+  }
+}
+
+// --- State ---
+
+double DoubleAt(const std::vector<uint8_t>& bytes, size_t at) {
+  double v;
+  std::memcpy(&v, &bytes[at], 8);
+  return v;
+}
+
+TEST_F(PluginTest, StateChunkLayout) {
+  for (bool bank : {true, false}) {
+    const std::vector<uint8_t> chunk = GetChunk(bank);
+    ASSERT_EQ(chunk.size(), 4616u) << bank;
+    const uint8_t header[] = {0x74, 0x66, 0x66, 0x70, 0x00, 0x00, 0x01, 0x00};
+    EXPECT_EQ(std::memcmp(chunk.data(), header, 8), 0);
+    for (int i = 0; i < 185; ++i) ASSERT_EQ(DoubleAt(chunk, 8 + 8 * i), 0.5) << i;
+    for (int i = 0; i < 391; ++i) ASSERT_EQ(DoubleAt(chunk, 1488 + 8 * i), Value(i)) << i;
+    EXPECT_EQ(DoubleAt(chunk, 1488 + 8 * kStepRate), 3.0);
+    EXPECT_EQ(DoubleAt(chunk, 1488 + 8 * kPatternSteps), 16.0);
+    EXPECT_EQ(DoubleAt(chunk, 1488 + 8 * (kCCMapping + 127)), -1.0);
+  }
+}
+
+TEST_F(PluginTest, StateRoundTripRestoresEveryParameter) {
+  Set(kStepRate, 6);
+  Set(kSwing, 0.37);
+  Set(kStepTranspose + 12, -7);  // the carrier of the 185 doubles
+  Set(kStepShift + 3, 12.3);
+  Set(kMidiOutChannel, 9);
+  Set(kCCMapping + 64, 200);
+  Set(kCC2Teach, 1);
+  std::vector<double> values;
+  for (int i = 0; i < 391; ++i) values.push_back(Value(i));
+  std::vector<uint8_t> chunk = GetChunk(true);
+  EXPECT_EQ(DoubleAt(chunk, 8), 17.0 / 48.0);
+
+  Create();
+  ASSERT_EQ(SetChunk(chunk, true), 1);
+  // "MIDI learn" starts below its own range, at "nothing chosen"; any
+  // state read clamps it to its first entry, which nothing reads.
+  values[kMidiLearnMenu] = 0.0;
+  for (int i = 0; i < 391; ++i) EXPECT_EQ(Value(i), values[i]) << i;
+  EXPECT_EQ(plug->GetMidiChannel(false), 10);
+  EXPECT_TRUE(plug->IsCCTeachOn(false));
+  std::vector<uint8_t> again = GetChunk(false);
+  ASSERT_EQ(again.size(), 4616u);
+  std::memset(&again[1488 + 8 * kMidiLearnMenu], 0, 8);
+  std::memset(&chunk[1488 + 8 * kMidiLearnMenu], 0, 8);
+  EXPECT_EQ(again, chunk);
+}
+
+TEST_F(PluginTest, AStateTooShortForItsOwnBlockChangesNothing) {
+  Set(kStepRate, 5);
+  Midi(0x90, 60, 100);
+  Block();
+  std::vector<uint8_t> chunk = GetChunk(false);
+  chunk.resize(8 + 1479);
+  std::memset(chunk.data() + 8, 0, 1479);
+  EXPECT_EQ(SetChunk(chunk, false), 0);
+  EXPECT_EQ(Value(kStepRate), 5.0);
+  EXPECT_TRUE(plug->Engine().GetNoteEngine()->IsKeyDown(60));
+  std::vector<uint8_t> headerOnly(chunk.begin(), chunk.begin() + 6);
+  EXPECT_EQ(SetChunk(headerOnly, true), 0);
+  EXPECT_EQ(Value(kStepRate), 5.0);
+}
+
+TEST_F(PluginTest, AShortParameterBlockLoadsWhatItHolds) {
+  std::vector<uint8_t> chunk = GetChunk(false);
+  const double rate = 6.0;
+  std::memcpy(&chunk[1488 + 8 * kStepRate], &rate, 8);
+  chunk.resize(1488 + 8 * 100);  // parameters 0 to 99
+  EXPECT_EQ(SetChunk(chunk, false), 0);
+  EXPECT_EQ(Value(kStepRate), 6.0);
+}
+
+}  // namespace
