@@ -200,4 +200,12 @@ void TestPlug_Time(void* effect, double* out)
   PlugOf(effect)->Time(out);
 }
 
+void TestPlug_Edit(void* effect, int32_t idx, double normalized)
+{
+  TestPlug* plug = PlugOf(effect);
+  plug->BeginInformHostOfParamChange(idx);
+  plug->SetParameterFromGUI(idx, normalized);
+  plug->EndInformHostOfParamChange(idx);
+}
+
 }  // extern "C"

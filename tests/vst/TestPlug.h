@@ -19,4 +19,8 @@ typedef int32_t (*TestPlugCountFn)(void* effect, const char* what);
 typedef void (*TestPlugTimeFn)(void* effect, double* out);
 const int kTestPlugTimeValues = 15;
 
+// TestPlug_Edit(effect, idx, normalized): an editor gesture on a
+// parameter: begin edit, the change from the editor, end edit.
+typedef void (*TestPlugEditFn)(void* effect, int32_t idx, double normalized);
+
 #endif

@@ -72,17 +72,8 @@ class Binding : public ::testing::Test {
     return v;
   }
 
-  std::vector<uint8_t> GetChunk(int32_t index, void** where = nullptr) {
-    void* data = nullptr;
-    intptr_t n = plug->Dispatch(vsthost::kGetChunk, index, 0, &data);
-    if (where) *where = data;
-    if (n <= 0 || !data) return {};
-    return std::vector<uint8_t>(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + n);
-  }
-
-  intptr_t SetChunk(int32_t index, std::vector<uint8_t> bytes) {
-    return plug->Dispatch(vsthost::kSetChunk, index, static_cast<intptr_t>(bytes.size()), bytes.data());
-  }
+  std::vector<uint8_t> GetChunk(int32_t index) { return plug->GetChunk(index == 0); }
+  intptr_t SetChunk(int32_t index, const std::vector<uint8_t>& bytes) { return plug->SetChunk(index == 0, bytes); }
 
   std::unique_ptr<Plugin> plug;
 };
@@ -376,12 +367,32 @@ TEST_F(Binding, ParameterCallbacks) {
   EXPECT_EQ(plug->GetParameter(-1), 0.0f);
 }
 
+TEST_F(Binding, EditorGesturesReachTheHost) {
+  auto edit = reinterpret_cast<TestPlugEditFn>(Lib(TESTPLUG_PATH).Symbol("TestPlug_Edit"));
+  edit(plug->Effect(), 1, 0.5);
+  edit(plug->Effect(), 4, 0.25);  // host-hidden: bracketed, never automated
+  struct Want {
+    int32_t opcode, index;
+    float opt;
+  };
+  const Want want[] = {{43, 1, 0.0f}, {0, 1, 0.5f}, {44, 1, 0.0f}, {43, 4, 0.0f}, {44, 4, 0.0f}};
+  ASSERT_EQ(plug->Callbacks().size(), 5u);
+  for (size_t i = 0; i < 5; ++i) {
+    const Callback& cb = plug->Callbacks()[i];
+    EXPECT_EQ(cb.opcode, want[i].opcode) << i;
+    EXPECT_EQ(cb.index, want[i].index) << i;
+    EXPECT_EQ(cb.value, 0) << i;
+    EXPECT_EQ(cb.opt, want[i].opt) << i;
+  }
+  EXPECT_NEAR(plug->GetParameter(1), 8.0 / 15.0, 1e-6);  // 8.5 of 1..16 rounds to 9
+}
+
 // --- Chunks ---
 
 TEST_F(Binding, GetChunkFormatsAndBufferLifetime) {
   void* where = nullptr;
-  std::vector<uint8_t> program = GetChunk(1, &where);
-  ASSERT_EQ(program.size(), 8u + 5 * 8);
+  ASSERT_EQ(plug->Dispatch(vsthost::kGetChunk, 1, 0, &where), 48);
+  std::vector<uint8_t> program(static_cast<uint8_t*>(where), static_cast<uint8_t*>(where) + 48);
   EXPECT_EQ(std::vector<uint8_t>(program.begin(), program.begin() + 8),
             (std::vector<uint8_t>{0x74, 0x66, 0x66, 0x70, 0x00, 0x00, 0x01, 0x00}));
   double gain;

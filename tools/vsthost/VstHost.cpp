@@ -280,6 +280,20 @@ intptr_t Plugin::SendEvents(const std::vector<Event>& events) {
   return Dispatch(kProcessEvents, 0, 0, list.data(), 0.0f);
 }
 
+std::vector<uint8_t> Plugin::GetChunk(bool bank) {
+  void* data = nullptr;
+  intptr_t n = Dispatch(kGetChunk, bank ? 0 : 1, 0, &data);
+  if (n <= 0 || !data) return {};
+  const uint8_t* p = static_cast<const uint8_t*>(data);
+  return std::vector<uint8_t>(p, p + n);
+}
+
+intptr_t Plugin::SetChunk(bool bank, const std::vector<uint8_t>& bytes) {
+  // A copy of the host's own: the plug-in may not keep a pointer into it.
+  std::vector<uint8_t> copy = bytes;
+  return Dispatch(kSetChunk, bank ? 0 : 1, static_cast<intptr_t>(copy.size()), copy.empty() ? nullptr : copy.data());
+}
+
 void Plugin::FillBuffers(int32_t frames, float inValue, float outValue) {
   EffectRecord r = Record();
   size_t n = static_cast<size_t>(std::max(frames, 0));

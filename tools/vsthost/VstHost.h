@@ -168,6 +168,11 @@ class Plugin {
   // Sends the events to the plug-in in one list (dispatcher opcode 25).
   intptr_t SendEvents(const std::vector<Event>& events);
 
+  // Get and set chunk (opcodes 23, 24): the bank (index 0) or the program
+  // (index 1). GetChunk copies the plug-in's bytes; empty when it gave none.
+  std::vector<uint8_t> GetChunk(bool bank);
+  intptr_t SetChunk(bool bank, const std::vector<uint8_t>& bytes);
+
   // Runs one process callback over the host's own buffers: at least one
   // per input and output of the record, grown (with zeros) to the frame
   // count. Inputs keep what the caller put there; outputs keep their

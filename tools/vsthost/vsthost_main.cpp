@@ -282,12 +282,8 @@ class Runner {
     if (!(in >> which) || (which != "bank" && which != "program")) return false;
     int32_t index = which == "bank" ? 0 : 1;
     if (verb == "getchunk") {
-      void* data = nullptr;
-      intptr_t n = m_plug.Dispatch(vsthost::kGetChunk, index, 0, &data);
-      m_kept.clear();
-      if (n > 0 && data) m_kept.assign(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + n);
-      m_out << "getchunk " << which << " -> " << static_cast<long long>(n) << " " << Hex(m_kept.data(), m_kept.size())
-            << "\n";
+      m_kept = m_plug.GetChunk(index == 0);
+      m_out << "getchunk " << which << " -> " << m_kept.size() << " " << Hex(m_kept.data(), m_kept.size()) << "\n";
       return true;
     }
     std::string rest;
@@ -295,8 +291,7 @@ class Runner {
     std::vector<uint8_t> bytes;
     if (rest == "kept") bytes = m_kept;
     else if (!ParseHex(rest, &bytes)) return false;
-    intptr_t r = m_plug.Dispatch(vsthost::kSetChunk, index, static_cast<intptr_t>(bytes.size()),
-                                 bytes.empty() ? nullptr : bytes.data());
+    intptr_t r = m_plug.SetChunk(index == 0, bytes);
     m_out << "setchunk " << which << " " << bytes.size() << " -> " << static_cast<long long>(r) << "\n";
     return true;
   }
