@@ -160,7 +160,6 @@ void Tolvo::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrame
     mPendingAllNotesOff = false;
     AllNotesOff();
   }
-  mBlockSampleRate = GetSampleRate();
   mSamplesPerBeat = GetSamplesPerBeat();
   const int64_t position = GetSamplePos();
   Reset();

@@ -73,7 +73,6 @@ class Tolvo : public IFxVST, public ProcessorListener {
   int mNumerator = 4, mDenominator = 4;
   double mCycleStart = 0.0, mCycleEnd = 0.0;
   bool mTransportRunning = false, mCycleActive = false;
-  double mBlockSampleRate = 44100.0;
   double mSamplesPerBeat = 0.0;
   double mBlockStartPos = 0.0;
   double mLoopStart = 0.0, mLoopEnd = -1.0;

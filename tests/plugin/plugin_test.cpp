@@ -261,6 +261,8 @@ TEST_F(PluginTest, MidiInputIsRoutedByChannelKindAndSplit) {
       {0, {"controller 120", 0xB0, 120, 0, false, -1}},
       {0, {"controller 127", 0xB0, 127, 0, false, -1}},
       {0, {"unmapped pitch wheel", 0xE0, 0, 80, true, -1}},
+      {0, {"note beyond 127", 0x90, 200, 100, false, -1}},
+      {0, {"controller beyond 127", 0xB0, 200, 100, false, -1}},
   };
   for (const auto& k : cases) {
     Create();
@@ -273,6 +275,17 @@ TEST_F(PluginTest, MidiInputIsRoutedByChannelKindAndSplit) {
     for (int note = 0; note < 128; ++note)
       EXPECT_EQ(plug->Engine().GetNoteEngine()->IsKeyDown(note), note == k.c.keyDown)
           << k.c.what << " " << note;
+  }
+}
+
+TEST_F(PluginTest, OffsetsOutsideTheBlockAreTakenSafely) {
+  Midi(0x90, 60, 100, -300);
+  Midi(0x90, 64, 100, 100000);
+  for (int b = 0; b < 300; ++b) Block();
+  EXPECT_TRUE(plug->Engine().GetNoteEngine()->IsKeyDown(60));
+  for (const SentMidi& m : sent) {
+    EXPECT_GE(m.offset, 0) << m;
+    EXPECT_LT(m.offset, 512) << m;
   }
 }
 
