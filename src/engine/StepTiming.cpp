@@ -29,6 +29,7 @@ StepTimes ComputeStepTimes(const StepTimingInput& in, const TransportFigures& tr
     t.wrapped = false;
     t.start = in.exact ? candidate : (fixed >= 0.0 ? fixed : CeilToGrid(candidate, stepSpan));
     t.next = RoundSamples((std::floor((t.start + 0.5) / span) + in.steps) * span);
+    if (t.next <= t.start) t.next = t.start + 1.0; // rounding must never stall the grid
     t.end = RoundSamples(t.next + (t.next - t.start) * (in.gate - 1.0));
     if (t.start > t.end) t.end = t.next;
     if (cycle && transport.loopEnd > t.start && (t.end >= transport.loopEnd || t.next >= transport.loopEnd))

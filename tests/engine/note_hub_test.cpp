@@ -2,6 +2,7 @@
 // to the listener, and keeping events that were not sent.
 
 #include "EngineHarness.h"
+#include "PatternViewLink.h"
 
 #include <gtest/gtest.h>
 
@@ -136,6 +137,45 @@ TEST(HubOutput, UnsentEventsAreOfferedAgain)
   EXPECT_EQ(1, h.offered[1]); // offered again with the next piece
   EXPECT_EQ(1u, h.sent.size());
   EXPECT_EQ(0, h.Hub().GetOutputList().GetSize());
+}
+
+} // namespace
+
+namespace {
+
+struct FakeView : PatternViewTarget
+{
+  int updates = 0, clears = 0;
+  std::vector<int> notes;
+  void UpdateNotes(const KIT_PtrList<HeldNote>* sounding) override
+  {
+    ++updates;
+    notes.clear();
+    for (int i = 0; i < sounding->GetSize(); ++i)
+      notes.push_back(sounding->Get(i)->pitch + sounding->Get(i)->transposition);
+  }
+  void ClearNotes() override { ++clears; }
+};
+
+TEST(ViewLink, MarksWhatSoundsAndToleratesNoView)
+{
+  EngineHarness h;
+  h.ApplyDefaults();
+  h.Param(8, 3); // transpose
+  h.Key(0, 60, 100);
+  h.Release(3000, 60);
+  h.Run(4000, {512}); // no view: nothing to tell
+  EXPECT_EQ(2u, h.sent.size());
+
+  FakeView view;
+  h.holder.GetViewLink()->SetView(&view);
+  h.Key(4000, 62, 100);
+  h.Run(5000, {512});
+  EXPECT_GE(view.updates, 1);
+  EXPECT_EQ((std::vector<int>{65}), view.notes);
+  h.Release(5000, 62);
+  h.Run(6000, {512});
+  EXPECT_GE(view.clears, 1);
 }
 
 } // namespace
