@@ -32,4 +32,20 @@ expect '1, 3840, Note_off_c, 0, 64, 127'
 expect '1, 3840, End_track'
 [ "$(grep -c 'Note_on_c' "$out.csv")" = 32 ] || fail "not 32 note-ons in the MIDI file"
 [ "$(grep -c 'Note_off_c' "$out.csv")" = 32 ] || fail "not 32 note-offs in the MIDI file"
-echo "play_check: the phrase and its MIDI file are as expected"
+
+# Options: a plain value, a state saved and loaded, the MIDI file as input,
+# and wrong settings refused with a reason.
+short="--bars 0.25 --out $out.2.mid"
+"$@" $short --param 2=5 | tr -d '\r' | grep -qx '  parameter 2 "Step rate" = 1/32' ||
+  fail "a plain value did not set the step rate"
+"$@" $short --param "MIDI out channel=3" --save-state "$out.state" >/dev/null ||
+  fail "the state was not saved"
+"$@" $short --load-state "$out.state" | tr -d '\r' | grep -q 'note on   C4   velocity 100  channel 3' ||
+  fail "the loaded state did not set the output channel"
+"$@" $short --midi-in "$out" | tr -d '\r' | grep -q 'note on   C4   velocity 100  channel 1' ||
+  fail "the MIDI file did not play as input"
+for wrong in "--param Direction=Sideways" "--param Colour=red" "--tempo fast" "--midi-in $out.txt"; do
+  if "$@" $short $wrong >/dev/null 2>"$out.err"; then fail "$wrong was accepted"; fi
+  grep -q '^tolvo-play: ' "$out.err" || fail "$wrong gave no reason"
+done
+echo "play_check: the phrase, its MIDI file and the options are as expected"
