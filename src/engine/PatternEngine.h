@@ -80,13 +80,11 @@ public:
   PatternStepper& GetStepper() { return m_stepper; }
   ScaleQuantizer& GetScaleQuantizer() { return m_scale; }
   VelocityTracker& GetVelocityTracker() { return m_velocity; }
-  const PatternStep& GetStep(int step) const { return m_steps[step]; }
   HeldNote* const* GetTable() const { return m_table; }
   int GetHeldCount() const { return m_heldCount; }
   int GetSoundingCount() const { return m_soundingCount; }
   int GetOctaves() const { return m_octaves; }
   double GetStepLength() const { return m_stepLength; }
-  bool IsResetOnNewNote() const { return m_resetOnNewNote; }
 
 private:
   void Recompute();

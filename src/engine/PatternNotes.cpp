@@ -11,7 +11,12 @@ void PatternEngine::NoteOn(int pitch, int velocity, int offset)
 void PatternEngine::AddKey(int pitch, int velocity, int offset)
 {
   if (m_heldCount == 0) m_firstStep = true;
-  if (m_resetOnNewNote) ResetStepper(offset);
+  if (m_resetOnNewNote)
+  {
+    // The pattern starts again with this key, on its first step.
+    ResetStepper(offset);
+    m_firstStep = true;
+  }
   for (int o = 0; o < m_octaves; ++o) AddKeyCopy(o, pitch, velocity, offset);
   RenumberNotes();
 }

@@ -79,9 +79,6 @@ public:
   void SetResetWalkAtPatternStart(bool on) { m_resetWalk = on; }
   void SetRandomSource(RandomSource* random) { m_random = random; }
 
-  int GetWalkPosition() const { return m_walk; }
-  const KIT_PtrList<StepEvent>& GetScheduled() const { return m_scheduled; }
-
 private:
   HeldNote* MakeTemplate(int k) const;
   void AddEvent(StepEvent* e);

@@ -15,7 +15,6 @@ public:
   void SetKey(int key);
   void SetScale(int index); // -1 turns the quantiser off
   void SetMode(int mode);
-  void SetOffset(int offset) { m_offset = offset; }
   void SetSnapMode(int snap) { m_snap = snap; }
 
   // A note number 0-127.

@@ -42,7 +42,6 @@ public:
   void SetBaseStepLength(double beats) { m_stepLength = beats; }
   double GetBaseStepLength() const { return m_stepLength; }
   int GetCurrentStep() const { return m_currentStep; }
-  const StepTime& GetStepTime(int i) const { return m_times[i]; }
   double GetNextStepTime() const { return m_nextStepTime; }
   bool IsStarted() const { return m_started; }
   void SetActive(bool on) { m_active = on; }

@@ -101,17 +101,21 @@ TEST(Hold, RelatchEndsTheOldChordWhereTheNewKeyComes)
   EXPECT_FALSE(h.outOfOrder);
 }
 
-TEST(Resets, ResetOnNewNoteEndsWhatSounds)
+TEST(Resets, ResetOnNewNoteEndsWhatSoundsAndStartsAgainAtOnce)
 {
   Held h(false);
   h.Param(10, 1);
   h.Key(0, 60, 100);
   h.Key(2000, 64, 100);
-  h.Run(2001, {512});
-  ASSERT_GE(h.sent.size(), 2u);
+  h.Run(5000, {512});
+  ASSERT_EQ(3u, h.sent.size());
   EXPECT_FALSE(h.sent[1].on);
   EXPECT_EQ(60, h.sent[1].note);
   EXPECT_EQ(2000, h.sent[1].at);
+  // The first step plays at the key, from the start of the walk.
+  EXPECT_TRUE(h.sent[2].on);
+  EXPECT_EQ(2000, h.sent[2].at);
+  EXPECT_EQ(60, h.sent[2].note);
 }
 
 TEST(Resets, SwitchingThePatternOffEndsWhatSounds)

@@ -89,6 +89,8 @@ TEST(StepData, StepDataPicksTheNote)
 {
   RunCases({
     {"Play", {}, kChord, {60, 64, 67, 60}},
+    {"ratchets replay the note of their step", {{126, 2}}, kChord, {60, 60, 60, 64}},
+    {"ratchets of Random pick again", {{126, 2}, {158, 8}}, kChord, {64, 60, 67, 64}, {1, 0, 2}},
     {"Off is silent and keeps the walk", {{159, 1}}, kChord, {60, 64, 67, 60}},
     {"a step that is off is silent and moves the walk", {{15, 0}}, kChord, {60, 67, 60, 64}},
     {"Previous", {{159, 2}}, kChord, {60, 60, 64, 67}},
