@@ -253,3 +253,28 @@ TEST(BlockProperties, TransportJumpsResync)
 }
 
 } // namespace
+
+namespace {
+
+TEST(BlockProperties, RunningSceneSplitsPiecesWithoutChangingThePattern)
+{
+  // Scene steps of 16 beats, all naming pattern 0: the boundaries cut the
+  // pieces but the pattern plays on as with the scene paused.
+  std::vector<Sent> played[2];
+  for (int paused = 0; paused < 2; ++paused)
+  {
+    EngineHarness h;
+    h.holder.GetSceneList()->SetPaused(paused == 1);
+    h.ApplyDefaults();
+    h.Param(2, 4);
+    h.Param(6, 0.3);
+    h.Key(10, 60, 100);
+    h.Key(10, 63, 100);
+    h.Run(40 * 22050, {0});
+    played[paused] = h.sent;
+  }
+  EXPECT_GT(played[0].size(), 300u);
+  EXPECT_TRUE(played[0] == played[1]);
+}
+
+} // namespace
