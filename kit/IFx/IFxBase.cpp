@@ -57,15 +57,15 @@ void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr,
   CopyName(mMfrName, mfrName, kNameLen);
 
   int nInputs = 0, nOutputs = 0;
-  for (const char* s = channelIOStr; s;)
+  while (channelIOStr)
   {
     int nIn = 0, nOut = 0;
-    IFX_CHECK(sscanf(s, "%d-%d", &nIn, &nOut) == 2);
+    IFX_CHECK(sscanf(channelIOStr, "%d-%d", &nIn, &nOut) == 2);
     mChannelIO.Add(new ChannelIO{nIn, nOut});
     if (nIn > nInputs) nInputs = nIn;
     if (nOut > nOutputs) nOutputs = nOut;
-    s = std::strchr(s, ' ');
-    if (s) ++s;
+    channelIOStr = std::strchr(channelIOStr, ' ');
+    if (channelIOStr) ++channelIOStr;
   }
 
   // The data arrays are sized once: every channel keeps a pointer into them.
