@@ -278,3 +278,79 @@ TEST(BlockProperties, RunningSceneSplitsPiecesWithoutChangingThePattern)
 }
 
 } // namespace
+
+namespace {
+
+// Parameter index and its range, for random sessions.
+struct Range
+{
+  int index;
+  double lo, hi;
+  bool integral;
+};
+
+TEST(BlockProperties, RandomSessionsEndSilentAndInOrder)
+{
+  const Range ranges[] = {
+    {0, -100, 100, false}, {1, 0, 1, true},    {2, 0, 7, true},    {3, 0, 2, true},   {4, 0, 3, true},
+    {5, 0, 4, true},       {6, 0, 1, false},   {7, 1, 5, true},    {8, -12, 12, true}, {9, 0, 3, true},
+    {10, 0, 1, true},      {12, 0, 1, true},   {13, 1, 16, true},  {30, 1, 16, true}, {46, 0, 1, true},
+    {47, 0, 9, true},      {48, 0, 9, true},   {55, 0, 40, true},  {56, 0, 11, true}, {57, 0, 11, true},
+    {63, 1, 8, true},      {79, -100, 100, false}, {95, -100, 100, false}, {111, -24, 24, true},
+    {127, 0, 7, true},     {143, -50, 50, false},  {159, 0, 8, true}, {160, 0, 8, true}, {175, 0, 128, true},
+  };
+  size_t played = 0;
+  for (unsigned seed = 1; seed <= 40; ++seed)
+  {
+    SCOPED_TRACE(seed);
+    std::mt19937 rng(seed);
+    auto uniform = [&](double lo, double hi) { return lo + (hi - lo) * (rng() / 4294967296.0); };
+    EngineHarness h;
+    CountingRandom rnd;
+    h.holder.SetRandomSource(&rnd);
+    h.ApplyDefaults();
+    const int64_t end = 120000;
+    for (int i = 0; i < 60; ++i)
+    {
+      const int64_t at = (int64_t)uniform(0, end - 30000);
+      const int pitch = 36 + (int)uniform(0, 48);
+      h.Key(at, pitch, 1 + (int)uniform(0, 127));
+      h.Release(at + (int64_t)uniform(0, 20000), pitch);
+    }
+    for (int i = 0; i < 25; ++i)
+    {
+      const Range& r = ranges[(int)uniform(0, sizeof ranges / sizeof ranges[0])];
+      double v = uniform(r.lo, r.hi + (r.integral ? 1 : 0));
+      if (r.integral) v = std::floor(v > r.hi ? r.hi : v);
+      h.Between((int64_t)uniform(0, end - 30000), [r, v](EngineHarness& e) { e.Param(r.index, v); });
+    }
+    for (int i = 0; i < 6; ++i)
+    {
+      const int what = (int)uniform(0, 4);
+      const double pos = std::floor(uniform(0, 400000));
+      h.Between((int64_t)uniform(0, end - 30000), [what, pos](EngineHarness& e) {
+        if (what == 0) e.playing = !e.playing;
+        else if (what == 1) e.hostPos = pos;
+        else if (what == 2) e.samplesPerBeat = std::floor(pos / 10.0);
+        else
+        {
+          e.cycle = !e.cycle;
+          e.loopStart = pos;
+          e.loopEnd = pos + 30000;
+        }
+      });
+    }
+    h.Between(end - 25000, [](EngineHarness& e) {
+      e.Param(1, 0); // Hold off lets every key go
+      e.samplesPerBeat = 22050;
+    });
+    h.Run(end, {0}, seed);
+    played += h.sent.size();
+    EXPECT_FALSE(h.outOfOrder);
+    EXPECT_EQ(0, h.Sounding());
+    EXPECT_EQ(0, h.Hub().GetDownKeyCount());
+  }
+  EXPECT_GT(played, 2000u);
+}
+
+} // namespace
