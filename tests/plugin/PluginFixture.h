@@ -27,10 +27,8 @@ inline std::ostream& operator<<(std::ostream& os, const SentMidi& m) {
             << std::dec << m.data1 << " " << m.data2 << "}";
 }
 
-class PluginFixture : public ::testing::Test {
- protected:
-  void SetUp() override { Create(); }
-
+class HostedPlugin {
+ public:
   void Create() {
     plug.reset(new Tolvo(&HostCallback));
     effect()->user = this;
@@ -106,7 +104,7 @@ class PluginFixture : public ::testing::Test {
 
   static VstIntPtr VSTCALLBACK HostCallback(AEffect* e, VstInt32 op, VstInt32 index,
                                             VstIntPtr value, void* ptr, float opt) {
-    PluginFixture* self = e ? static_cast<PluginFixture*>(e->user) : nullptr;
+    HostedPlugin* self = e ? static_cast<HostedPlugin*>(e->user) : nullptr;
     if (!self) return 0;
     switch (op) {
       case audioMasterGetTime:
@@ -134,4 +132,9 @@ class PluginFixture : public ::testing::Test {
   std::vector<SentMidi> sent;
   std::vector<int> automated;
   std::vector<float> out[2];
+};
+
+class PluginFixture : public ::testing::Test, public HostedPlugin {
+ protected:
+  void SetUp() override { Create(); }
 };

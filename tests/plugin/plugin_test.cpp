@@ -184,8 +184,6 @@ TEST_F(PluginTest, RouterReachesTheEngine) {
   EXPECT_EQ(pattern->GetOctaves(), 4);
   Set(kPatternSteps, 5);
   EXPECT_EQ(pattern->GetStepper().GetStepCount(), 5);
-  Set(kVelocityMode, 2);
-  EXPECT_EQ(pattern->GetVelocityTracker().GetMode(), 2);
   Set(kScale, 3);
   Set(kScaleKey, 4);
   Set(kScaleMode, 2);
@@ -205,28 +203,59 @@ TEST_F(PluginTest, RouterReachesTheEngine) {
   EXPECT_EQ(plug->GetMidiChannel(false), 16);
   Set(kCC1Control, 74);
   EXPECT_EQ(plug->GetCCNumber(true), 74);
-  Set(kStepOn + 2, 0);
-  EXPECT_FALSE(pattern->GetStep(2).on);
-  Set(kStepDiv + 1, 2);
-  EXPECT_DOUBLE_EQ(pattern->GetStep(1).div, 3.0);
-  Set(kStepGate + 4, -50);
-  EXPECT_DOUBLE_EQ(pattern->GetStep(4).gate, -0.5);
-  Set(kStepCC2 + 6, 90);
-  EXPECT_EQ(pattern->GetStep(6).cc2, 90);
+}
+
+// C, E and G from the first sample at "1/16", and A joining at block 7,
+// mid-step: the note-ons of 60 blocks.
+std::vector<SentMidi> PhraseNoteOns(HostedPlugin& h) {
+  h.Set(kStepRate, 4);
+  h.Midi(0x90, 60, 100);
+  h.Midi(0x90, 64, 100);
+  h.Midi(0x90, 67, 100);
+  for (int b = 0; b < 60; ++b) {
+    if (b == 7) h.Midi(0x90, 69, 100, 100);
+    h.Block();
+  }
+  std::vector<SentMidi> ons;
+  for (const SentMidi& m : h.sent)
+    if ((m.status & 0xF0) == 0x90) ons.push_back(m);
+  return ons;
+}
+
+TEST_F(PluginTest, StepSettingsReachThePattern) {
+  const std::vector<SentMidi> plain = PhraseNoteOns(*this);
+  ASSERT_GE(plain.size(), 4u);
+  Create();
+  Set(kStepOn + 1, 0);       // step 2 silent
+  Set(kStepTranspose + 2, 12);  // step 3 an octave up
+  const std::vector<SentMidi> changed = PhraseNoteOns(*this);
+  ASSERT_GE(changed.size(), 3u);
+  EXPECT_EQ(changed[0], plain[0]);
+  EXPECT_EQ(changed[1].offset, plain[2].offset);
+  EXPECT_EQ(changed[1].data1, plain[2].data1 + 12);
 }
 
 TEST_F(PluginTest, ResetSwitchesLeaveNoHiddenFlagOn) {
-  PatternEngine* pattern = plug->Engine().GetPatternList()->Get(0);
+  const std::vector<SentMidi> plain = PhraseNoteOns(*this);
+  Create();
   Set(kResetOnNewNote, 1);
-  EXPECT_TRUE(pattern->IsResetOnNewNote());
-  Set(kResetOnNewNote, 0);  // the switch shows off, so the engine is off too
-  EXPECT_FALSE(pattern->IsResetOnNewNote());
+  EXPECT_NE(PhraseNoteOns(*this), plain);  // the new key restarts the pattern
+  // Switched off, it no longer restarts: the switch and the engine agree.
+  Create();
+  Set(kResetOnNewNote, 1);
+  Set(kResetOnNewNote, 0);
+  EXPECT_EQ(PhraseNoteOns(*this), plain);
+  // "Reset on beat" and "Reset note list" switch it off as well.
+  Create();
   Set(kResetOnNewNote, 1);
   Set(kResetOnBeat, 1);
-  EXPECT_FALSE(pattern->IsResetOnNewNote());
+  Set(kResetOnBeat, 0);
+  EXPECT_EQ(PhraseNoteOns(*this), plain);
+  Create();
   Set(kResetOnNewNote, 1);
   Set(kResetNoteList, 1);
-  EXPECT_FALSE(pattern->IsResetOnNewNote());
+  Set(kResetNoteList, 0);
+  EXPECT_EQ(PhraseNoteOns(*this), plain);
 }
 
 // --- MIDI in ---
@@ -420,6 +449,24 @@ TEST_F(PluginTest, EveryOffsetLiesInsideItsBlock) {
     EXPECT_GE(m.offset, 0) << m;
     EXPECT_LT(m.offset, m.block % 2 ? 64 : 100) << m;
   }
+}
+
+TEST_F(PluginTest, EachInstancePublishesItsOwnTransport) {
+  HostedPlugin other;
+  other.Create();
+  other.time.flags |= 0x4 | 0x1000;  // a host cycle of beats 1 to 3
+  other.time.cycleStartPos = 1.0;
+  other.time.cycleEndPos = 3.0;
+  other.Block();
+  Block();
+  const TransportFigures& mine = plug->Engine().GetTransport();
+  const TransportFigures& theirs = other.plug->Engine().GetTransport();
+  EXPECT_TRUE(mine.running);
+  EXPECT_FALSE(mine.cycleActive);
+  EXPECT_EQ(mine.loopEnd, -1.0);
+  EXPECT_TRUE(theirs.cycleActive);
+  EXPECT_EQ(theirs.loopStart, 22050.0);
+  EXPECT_EQ(theirs.loopEnd, 66150.0);
 }
 
 // --- State ---
