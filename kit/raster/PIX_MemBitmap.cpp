@@ -30,8 +30,9 @@ bool PIX_MemBitmap::Resize(int32_t width, int32_t height)
   mWidth = width < 0 ? 0 : width;
   mHeight = height < 0 ? 0 : height;
 
-  const int64_t span = ((uint32_t)mWidth + mAlignMask) & ~mAlignMask;
-  const int64_t needed = span * mHeight * 4;
+  // Counted in 64 bits: a byte count beyond the int32 range cannot be held.
+  const int64_t pixels = (int64_t)(((uint32_t)mWidth + mAlignMask) & ~mAlignMask) * mHeight;
+  const int64_t needed = pixels > kMaxPixelBytes / 4 ? kMaxPixelBytes + 1 : pixels * 4;
   if (needed <= 0 || needed > kMaxPixelBytes) {
     std::free(mBuffer);
     mBuffer = nullptr;

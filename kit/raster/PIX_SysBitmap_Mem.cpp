@@ -15,14 +15,14 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
   mHeight = height < 0 ? 0 : height;
   if (mWidth != 0 && mHeight != 0 && mWidth <= mAllocWidth && mHeight <= mAllocHeight && mBits) return true;
 
-  mAllocWidth = (int32_t)(((int64_t)mWidth + 3) & ~(int64_t)3);
+  const int64_t allocWidth = ((int64_t)mWidth + 3) & ~(int64_t)3;
+  mAllocWidth = allocWidth > INT32_MAX ? 0 : (int32_t)allocWidth;
   mAllocHeight = mHeight;
   std::free(mBits);
   mBits = nullptr;
-  if (mAllocWidth == 0 || mHeight == 0) return false;
+  if (allocWidth == 0 || mHeight == 0) return false;
 
-  const int64_t bytes = (int64_t)mAllocWidth * mHeight * 4;
-  if (bytes <= INT32_MAX) mBits = static_cast<PIX_Pixel*>(std::calloc((size_t)bytes, 1));
+  if (allocWidth * mHeight <= INT32_MAX / 4) mBits = static_cast<PIX_Pixel*>(std::calloc((size_t)(allocWidth * mHeight), 4));
   if (!mBits) mWidth = mHeight = mAllocWidth = mAllocHeight = 0;
   return true;
 }

@@ -29,7 +29,8 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
   mHeight = height < 0 ? 0 : height;
   if (mWidth != 0 && mHeight != 0 && mWidth <= mAllocWidth && mHeight <= mAllocHeight && mBits) return true;
 
-  mAllocWidth = (int32_t)(((int64_t)mWidth + 3) & ~(int64_t)3);
+  const int64_t allocWidth = ((int64_t)mWidth + 3) & ~(int64_t)3;
+  mAllocWidth = allocWidth > INT32_MAX ? 0 : (int32_t)allocWidth;
   mAllocHeight = mHeight;
   if (mOldBitmap) {
     SelectObject((HDC)mDC, (HGDIOBJ)mOldBitmap);
@@ -40,7 +41,7 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
     mDIB = nullptr;
   }
   mBits = nullptr;
-  if (mAllocWidth == 0 || mHeight == 0) return false;
+  if (allocWidth == 0 || mHeight == 0) return false;
 
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -51,7 +52,7 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP dib = nullptr;
-  if ((int64_t)mAllocWidth * mHeight * 4 <= INT32_MAX)
+  if (allocWidth * mHeight <= INT32_MAX / 4)
     dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!dib || !bits) {
     if (dib) DeleteObject(dib);

@@ -26,7 +26,7 @@ inline PIX_Pixel& At(PIX_IBitmap& bm, int x, int y) { return PIX_RowsAt(&bm, y).
 // A deterministic pattern where neighbouring pixels and all four channels differ.
 inline PIX_Pixel Pattern(int x, int y, int seed = 0)
 {
-  uint32_t h = (uint32_t)(x * 73856093) ^ (uint32_t)(y * 19349663) ^ (uint32_t)(seed * 83492791);
+  uint32_t h = (uint32_t)x * 73856093u ^ (uint32_t)y * 19349663u ^ (uint32_t)seed * 83492791u;
   h ^= h >> 13;
   h *= 0x5bd1e995u;
   h ^= h >> 15;
