@@ -29,6 +29,8 @@ private:
   PIX_Pixel* mBits = nullptr;  // the DIB's pixels (natively an owned buffer)
   int32_t mAllocWidth = 0;
   int32_t mAllocHeight = 0;
-  void* mDIB = nullptr;        // HBITMAP, owned (Windows only)
-  void* mOldBitmap = nullptr;  // HBITMAP selected back before deletion (Windows only)
+#if defined(_WIN32)
+  void* mDIB = nullptr;        // HBITMAP, owned
+  void* mOldBitmap = nullptr;  // HBITMAP selected back before deletion
+#endif
 };
