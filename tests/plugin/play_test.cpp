@@ -128,7 +128,7 @@ TEST(PlayOptions, EveryOptionInBothSpellings) {
   std::string error;
   ASSERT_TRUE(play::ParseOptions({"p.so", "--chord", "D4,F#4,60", "--tempo=90.5", "--bars", "3",
                                   "--block=64", "--param", "Step rate=1/8", "--param=4=Down",
-                                  "--velocity", "77", "--load-state", "a.bin", "--save-state=b.bin",
+                                  "--load-state", "a.bin", "--save-state=b.bin",
                                   "--out", "x.mid", "--midi-in", "in.mid"},
                                  &o, &error))
       << error;
@@ -136,7 +136,6 @@ TEST(PlayOptions, EveryOptionInBothSpellings) {
   EXPECT_EQ(o.tempo, 90.5);
   EXPECT_EQ(o.bars, 3.0);
   EXPECT_EQ(o.blockSize, 64);
-  EXPECT_EQ(o.velocity, 77);
   ASSERT_EQ(o.params.size(), 2u);
   EXPECT_EQ(o.params[0], std::make_pair(std::string("Step rate"), std::string("1/8")));
   EXPECT_EQ(o.params[1], std::make_pair(std::string("4"), std::string("Down")));
@@ -160,7 +159,6 @@ TEST(PlayOptions, WrongOptionsAreNamedInTheError) {
       {{"p.so", "--block", "0"}, "bad block size"},
       {{"p.so", "--block", "12.5"}, "bad block size"},
       {{"p.so", "--chord", "C4,,E4"}, "bad chord"},
-      {{"p.so", "--velocity", "0"}, "bad velocity"},
       {{"p.so", "--param", "Step rate"}, "NAME=VALUE"},
       {{"p.so", "--param", "=3"}, "NAME=VALUE"},
       {{"p.so", "--loud"}, "unknown option '--loud'"},

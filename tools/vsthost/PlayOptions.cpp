@@ -31,7 +31,6 @@ const char* Usage() {
   return "usage: tolvo-play PLUGIN [options]\n"
          "  --chord NOTES        notes held for the whole length, e.g. C4,E4,G4 or 60,64,67\n"
          "                       (default C4,E4,G4 at velocity 100)\n"
-         "  --velocity N         velocity of the chord's notes, 1..127 (default 100)\n"
          "  --midi-in FILE       play the notes of a standard MIDI file instead of a chord\n"
          "  --tempo BPM          host tempo (default 120)\n"
          "  --bars N             length in 4/4 bars (default 2, or the MIDI file's length)\n"
@@ -66,7 +65,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
       name = a.substr(0, eq);
       value = a.substr(eq + 1);
     } else {
-      static const char* const kWithValue[] = {"--chord", "--velocity", "--midi-in", "--tempo",
+      static const char* const kWithValue[] = {"--chord", "--midi-in", "--tempo",
                                                "--bars", "--block", "--param", "--load-state",
                                                "--save-state", "--out"};
       bool known = false;
@@ -85,11 +84,6 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
     if (name == "--chord") {
       if (!ParseChord(value, &o->chord)) {
         *error = "bad chord '" + value + "': give note names or numbers 0..127 joined by commas";
-        return false;
-      }
-    } else if (name == "--velocity") {
-      if (!ParseInt(value, &o->velocity) || o->velocity < 1 || o->velocity > 127) {
-        *error = "bad velocity '" + value + "': give a whole number from 1 to 127";
         return false;
       }
     } else if (name == "--midi-in") {
