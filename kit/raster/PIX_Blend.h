@@ -16,7 +16,9 @@
 // lines, polygons and circles do (low byte only, plain forms). Both return
 // false, without calling the loop, when the mode and weight draw nothing.
 // Whole-word fast paths (weights 256, 128, 64, 192 in copy mode) are the
-// operation's own business and come before the dispatch. Code that must
+// operation's own business and come before the dispatch. Combiners whose
+// kBytewise is true treat all four channels alike and also offer Byte(d, s,
+// w) for one channel, so a loop over contiguous pixels may run byte by byte. Code that must
 // call per pixel through a pointer (rotated and affine blits) takes
 // PIX_BlendCombinerFn instead.
 #pragma once
@@ -82,9 +84,11 @@ inline int32_t SourceAlphaWeight(int32_t a, int32_t w) { return ((a + 1) * w) / 
 // Mode 0 at weight 256: d = s.
 template <bool Clamp>
 struct PIX_CombineCopyT {
+  static constexpr bool kBytewise = true;
+  static uint8_t Byte(int32_t d, int32_t s, int32_t) { return pix_detail::Out(Clamp, s); }
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t)
   {
-    pix_detail::EachChannel(d, r, g, b, a, [](uint8_t& dc, int32_t s) { dc = pix_detail::Out(Clamp, s); });
+    pix_detail::EachChannel(d, r, g, b, a, [](uint8_t& dc, int32_t s) { dc = Byte(dc, s, 256); });
   }
   void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
@@ -92,12 +96,11 @@ struct PIX_CombineCopyT {
 // Mode 0 at any other weight: d = s + ((d - s) x (256 - w)) / 256.
 template <bool Clamp>
 struct PIX_CombineCopyAlphaT {
+  static constexpr bool kBytewise = true;
+  static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return pix_detail::Out(Clamp, s + ((d - s) * (256 - w)) / 256); }
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
-    const int32_t f = 256 - w;
-    pix_detail::EachChannel(d, r, g, b, a, [f](uint8_t& dc, int32_t s) {
-      dc = pix_detail::Out(Clamp, s + ((dc - s) * f) / 256);
-    });
+    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
   }
   void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
@@ -105,6 +108,7 @@ struct PIX_CombineCopyAlphaT {
 // Mode 0x10000 at weight 256: nothing for a = 0, d = s for a = 255.
 template <bool Clamp>
 struct PIX_CombineCopySourceAlphaFullT {
+  static constexpr bool kBytewise = false;
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t)
   {
     if (a == 0) return;
@@ -123,6 +127,7 @@ struct PIX_CombineCopySourceAlphaFullT {
 // Mode 0x10000 at any other weight.
 template <bool Clamp>
 struct PIX_CombineCopySourceAlphaT {
+  static constexpr bool kBytewise = false;
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
     if (a == 0) return;
@@ -136,21 +141,26 @@ struct PIX_CombineCopySourceAlphaT {
 
 // Mode 1: d = clamp(d + s x w / 256).
 struct PIX_CombineAdd {
+  static constexpr bool kBytewise = true;
+  static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return PIX_Clamp8(d + (s * w) / 256); }
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
-    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = PIX_Clamp8(dc + (s * w) / 256); });
+    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
   }
   void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 2: colour dodge.
 struct PIX_CombineDodge {
+  static constexpr bool kBytewise = true;
+  static uint8_t Byte(int32_t d, int32_t s, int32_t w)
+  {
+    const int32_t q = 256 - (s * w) / 256;
+    return PIX_Clamp8(q >= 2 ? (d * 256) / q : d * 256);
+  }
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
-    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) {
-      const int32_t q = 256 - (s * w) / 256;
-      dc = PIX_Clamp8(q >= 2 ? (dc * 256) / q : dc * 256);
-    });
+    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
   }
   void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
@@ -158,25 +168,26 @@ struct PIX_CombineDodge {
 // Mode 3: d = d x (s x w + (256 - w) x 256) / 65536.
 template <bool Clamp>
 struct PIX_CombineMultiplyT {
+  static constexpr bool kBytewise = true;
+  static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return pix_detail::Out(Clamp, (d * (s * w + (256 - w) * 256)) / 65536); }
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
-    const int32_t rest = (256 - w) * 256;
-    pix_detail::EachChannel(d, r, g, b, a, [w, rest](uint8_t& dc, int32_t s) {
-      dc = pix_detail::Out(Clamp, (dc * (s * w + rest)) / 65536);
-    });
+    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
   }
   void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 4: overlay.
 struct PIX_CombineOverlay {
+  static constexpr bool kBytewise = true;
+  static uint8_t Byte(int32_t d, int32_t s, int32_t w)
+  {
+    const int32_t m = s * w + (256 - w) * 128;
+    return PIX_Clamp8(((((32768 - m) * d) / 256 + m) * d) / 32768);
+  }
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
-    const int32_t rest = (256 - w) * 128;
-    pix_detail::EachChannel(d, r, g, b, a, [w, rest](uint8_t& dc, int32_t s) {
-      const int32_t m = s * w + rest;
-      dc = PIX_Clamp8(((((32768 - m) * dc) / 256 + m) * dc) / 32768);
-    });
+    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
   }
   void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
@@ -184,6 +195,7 @@ struct PIX_CombineOverlay {
 // Mode 5: the colour is an adjustment, red a hue shift, green a saturation
 // and blue a value change, each centred on 128; the alpha becomes a.
 struct PIX_CombineHSVAdjust {
+  static constexpr bool kBytewise = false;
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
     const uint8_t* p = pix_detail::Bytes(d);
@@ -205,6 +217,7 @@ struct PIX_CombineHSVAdjust {
 // and nothing at all for a = 0 where SkipTransparent.
 template <class Plain, bool SkipTransparent>
 struct PIX_SourceAlpha {
+  static constexpr bool kBytewise = false;
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
     if (SkipTransparent && a == 0) return;

@@ -1,6 +1,7 @@
 #include "PIX_Blit.h"
 
 #include <cstring>
+#include <type_traits>
 
 #include "PIX_Blend.h"
 #include "PIX_Clip.h"
@@ -10,10 +11,12 @@ namespace {
 template <class PixelOp>
 void ForEachRow(PIX_IBitmap* bitmap, const PIX_ClippedRect& r, PixelOp op)
 {
+  // Local bounds: pixel stores could otherwise alias the rectangle's ints.
+  const int32_t width = r.width, height = r.height;
   PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
-  for (int32_t j = 0; j < r.height; ++j, rows.row += rows.step) {
+  for (int32_t j = 0; j < height; ++j, rows.row += rows.step) {
     PIX_Pixel* p = rows.row + r.x;
-    for (int32_t i = 0; i < r.width; ++i) op(p[i]);
+    for (int32_t i = 0; i < width; ++i) op(p[i]);
   }
 }
 
@@ -57,9 +60,11 @@ void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, con
   PIX_Rows d = PIX_RowsAt(dest, (int32_t)dy);
   s.row += left;
   d.row += dx;
-  auto eachPixel = [&](auto op) {
-    for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
-      for (int32_t i = 0; i < width; ++i) op(d.row[i], s.row[i]);
+  auto eachPixel = [width, height, s, d](auto op) {
+    const PIX_Pixel* from = s.row;
+    PIX_Pixel* to = d.row;
+    for (int32_t j = 0; j < height; ++j, from += s.step, to += d.step)
+      for (int32_t i = 0; i < width; ++i) op(to[i], from[i]);
   };
 
   if ((mode & PIX_MODE_MASK) >= PIX_MODE_CHANNEL_COPY) {
@@ -83,9 +88,27 @@ void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, con
     }
   }
   PIX_WithBlendCombiner(mode, w, [&](auto combine) {
-    eachPixel([w, combine](PIX_Pixel& dp, PIX_Pixel sp) {
-      combine(&dp, PIX_PixelR(sp), PIX_PixelG(sp), PIX_PixelB(sp), PIX_PixelA(sp), w);
-    });
+    using Combiner = decltype(combine);
+    if constexpr (Combiner::kBytewise) {
+      // Every channel alike: the rows run byte by byte, which vectorises,
+      // the more so with the full weight as a constant.
+      const size_t bytes = (size_t)width * 4;
+      auto eachByte = [&](auto weight) {
+        for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step) {
+          const uint8_t* from = reinterpret_cast<const uint8_t*>(s.row);
+          uint8_t* to = reinterpret_cast<uint8_t*>(d.row);
+          for (size_t k = 0; k < bytes; ++k) to[k] = Combiner::Byte(to[k], from[k], weight);
+        }
+      };
+      if (w == 256)
+        eachByte(std::integral_constant<int32_t, 256>());
+      else
+        eachByte(w);
+    } else {
+      eachPixel([w, combine](PIX_Pixel& dp, PIX_Pixel sp) {
+        combine(&dp, PIX_PixelR(sp), PIX_PixelG(sp), PIX_PixelB(sp), PIX_PixelA(sp), w);
+      });
+    }
   });
 }
 
@@ -118,7 +141,17 @@ void PIX_FillRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int3
   if (alpha == 0.0f) return;
   const int32_t w = PIX_AlphaToWeight(alpha);
   if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && IsCopyShortcut(w)) {
-    ForEachRow(bitmap, r, [color, w](PIX_Pixel& p) { CopyShortcut(p, color, w); });
+    // One loop per shortcut, with the colour's share computed once.
+    switch (w) {
+      case 256: ForEachRow(bitmap, r, [color](PIX_Pixel& p) { p = color; }); break;
+      case 128: ForEachRow(bitmap, r, [c = PIX_Half(color)](PIX_Pixel& p) { p = PIX_MixHalfPre(p, c); }); break;
+      case 64:
+        ForEachRow(bitmap, r, [c = PIX_QuarterOf(color)](PIX_Pixel& p) { p = PIX_MixThreeQuartersPre(p, c); });
+        break;
+      default:
+        ForEachRow(bitmap, r, [c = PIX_ThreeQuartersOf(color)](PIX_Pixel& p) { p = PIX_MixQuarterPre(p, c); });
+        break;
+    }
     return;
   }
   const int32_t cr = PIX_PixelR(color), cg = PIX_PixelG(color), cb = PIX_PixelB(color);

@@ -11,10 +11,12 @@ namespace {
 template <class PixelOp>
 void ForEachRow(PIX_IBitmap* bitmap, const PIX_ClippedRect& r, PixelOp op)
 {
+  // Local bounds: pixel stores could otherwise alias the rectangle's ints.
+  const int32_t width = r.width, height = r.height;
   PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
-  for (int32_t j = 0; j < r.height; ++j, rows.row += rows.step) {
+  for (int32_t j = 0; j < height; ++j, rows.row += rows.step) {
     PIX_Pixel* p = rows.row + r.x;
-    for (int32_t i = 0; i < r.width; ++i) op(p[i]);
+    for (int32_t i = 0; i < width; ++i) op(p[i]);
   }
 }
 

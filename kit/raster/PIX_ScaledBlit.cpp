@@ -22,14 +22,18 @@ struct ScaleJob {
 template <class Draw>
 void ForEachSample(const ScaleJob& job, Draw draw)
 {
+  // Locals: pixel stores could otherwise alias the job's fields.
+  const int32_t width = job.width, height = job.height;
+  const int64_t cx0 = job.cx, idx = job.idx, idy = job.idy, bottom = job.bounds.bottom;
+  const ptrdiff_t step = job.dest.step;
   PIX_Pixel* row = job.dest.row;
   int64_t cy = job.cy;
-  for (int32_t j = 0; j < job.height; ++j, row += job.dest.step, cy += job.idy) {
+  for (int32_t j = 0; j < height; ++j, row += step, cy += idy) {
     const int64_t sy = cy / 65536;
     const uint32_t fy = (uint32_t)(cy & 0xFFFF);
-    if (sy < 0 || sy >= job.bounds.bottom) continue;  // no sampler draws this row
-    int64_t cx = job.cx;
-    for (int32_t i = 0; i < job.width; ++i, cx += job.idx) draw(row[i], cx / 65536, sy, (uint32_t)(cx & 0xFFFF), fy);
+    if (sy < 0 || sy >= bottom) continue;  // no sampler draws this row
+    int64_t cx = cx0;
+    for (int32_t i = 0; i < width; ++i, cx += idx) draw(row[i], cx / 65536, sy, (uint32_t)(cx & 0xFFFF), fy);
   }
 }
 
