@@ -35,6 +35,7 @@ const PolygonCase kPolygons[] = {
     {{5, 9, 7}, {0, 0, 5}, 5, 5, "...../...../...../...../....."},
     {{0, 4, 2}, {-9, -9, -1}, 5, 5, "...../...../...../...../....."},
     {{0, 4, 2}, {5, 5, 9}, 5, 5, "...../...../...../...../....."},
+    {{-5, -1, -3}, {2, 2, 2}, 5, 5, "...../...../...../...../....."},  // one row, all left of column 0
 };
 
 TEST(PIX_FillConvexPolygon, FillsTheseExactPixelsEachOnce)
@@ -74,6 +75,22 @@ TEST(PIX_FillTriangle, IsThePolygonOfItsThreeVertices)
   PIX_FillConvexPolygon(&poly, x, y, 3, kWhite, 1.0f, 0);
   EXPECT_EQ(tri.Art(), poly.Art());
   EXPECT_EQ(tri.Changed(), 21);
+}
+
+// Both end columns of every row are filled, so two triangles that share an
+// edge both cover it; one polygon covers each pixel once.
+TEST(PIX_FillTriangle, TrianglesSharingAnEdgeBothCoverIt)
+{
+  ShapeTestBitmap halves(7, 7), whole(7, 7);
+  PIX_FillTriangle(&halves, 0, 0, 6, 0, 0, 6, Grey(1), 1.0f, 1);
+  PIX_FillTriangle(&halves, 6, 0, 6, 6, 0, 6, Grey(1), 1.0f, 1);
+  const int32_t x[] = {0, 6, 6, 0}, y[] = {0, 0, 6, 6};
+  PIX_FillConvexPolygon(&whole, x, y, 4, Grey(1), 1.0f, 1);
+  for (int32_t py = 0; py < 7; ++py)
+    for (int32_t px = 0; px < 7; ++px) {
+      EXPECT_EQ(halves.At(px, py), Grey(px + py == 6 ? 2 : 1)) << px << "," << py;
+      EXPECT_EQ(whole.At(px, py), Grey(1)) << px << "," << py;
+    }
 }
 
 TEST(PIX_FillConvexPolygon, ManyVerticesGiveTheSameAsFew)
