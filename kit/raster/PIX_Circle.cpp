@@ -15,6 +15,8 @@ namespace {
 
 inline int32_t T(float v) { return (int32_t)v; }  // toward zero
 
+// The pixel writer and the span writer of one combiner; with Clip they
+// write only inside the clip box.
 template <class Put, bool Clip>
 struct Pen {
   PIX_Pixel* bits;
@@ -30,7 +32,7 @@ struct Pen {
   }
   void Pixel(int32_t x, int32_t y) const { Pixel(x, y, w); }
   // Row y from x1 to x2, both included.
-  void Span(int32_t y, int32_t x1, int32_t x2) const
+  void BlendHorizSpan(int32_t y, int32_t x1, int32_t x2) const
   {
     if (Clip) {
       if (y < box.top || y >= box.bottom) return;
@@ -45,14 +47,14 @@ struct Pen {
 // reach: no pixel of a step with Y beyond it can land in the clip box, so
 // the walk ends there (a huge circle crossing a small bitmap ends early).
 template <class P>
-void CircleMidpoint(const P& pen, float cx, float cy, float radius, bool filled, float reach)
+void PIX_CircleMidpoint(const P& pen, float cx, float cy, float radius, bool filled, float reach)
 {
   float X = radius, Y = 0.0f, E = (5.0f - 4.0f * radius) * 0.25f;
   pen.Pixel(T(cx), T(cy + radius));
   pen.Pixel(T(cx), T(cy - radius));
   pen.Pixel(T(cx + radius), T(cy));
   pen.Pixel(T(cx - radius), T(cy));
-  if (filled) pen.Span(T(cy), T(cx - radius + 1), T(cx + radius - 1));
+  if (filled) pen.BlendHorizSpan(T(cy), T(cx - radius + 1), T(cx + radius - 1));
   if (!(radius > 0.0f)) return;
   do {
     Y = Y + 1.0f;
@@ -73,16 +75,16 @@ void CircleMidpoint(const P& pen, float cx, float cy, float radius, bool filled,
     pen.Pixel(T(cx + X), T(cy - Y));
     pen.Pixel(T(cx - X), T(cy - Y));
     if (filled) {
-      pen.Span(T(cy - X), T(cx - Y + 1), T(cx + Y - 1));
-      pen.Span(T(cy + X), T(cx - Y + 1), T(cx + Y - 1));
-      pen.Span(T(cy - Y), T(cx - X + 1), T(cx + X - 1));
-      pen.Span(T(cy + Y), T(cx - X + 1), T(cx + X - 1));
+      pen.BlendHorizSpan(T(cy - X), T(cx - Y + 1), T(cx + Y - 1));
+      pen.BlendHorizSpan(T(cy + X), T(cx - Y + 1), T(cx + Y - 1));
+      pen.BlendHorizSpan(T(cy - Y), T(cx - X + 1), T(cx + X - 1));
+      pen.BlendHorizSpan(T(cy + Y), T(cx - X + 1), T(cx + X - 1));
     }
   } while (Y < X && Y <= reach);
 }
 
 template <class P>
-void CircleAntialiased(const P& pen, float cx, float cy, float radius, bool filled, float reach)
+void PIX_CircleAntialiased(const P& pen, float cx, float cy, float radius, bool filled, float reach)
 {
   if (!(radius + 1.0f > 0.0f)) return;
   const int32_t w = pen.w;
@@ -117,10 +119,10 @@ void CircleAntialiased(const P& pen, float cx, float cy, float radius, bool fill
       pen.Pixel(T(cx - X), T(cy - Y));
     }
     if (filled) {
-      pen.Span(T(cy - X + 1), T(cx - Y), T(Y + cx));
-      pen.Span(T(X + cy), T(cx - Y), T(Y + cx));
-      pen.Span(T(cy - Y), T(cx - X + 1), T(X + cx));
-      pen.Span(T(Y + cy), T(cx - X + 1), T(X + cx));
+      pen.BlendHorizSpan(T(cy - X + 1), T(cx - Y), T(Y + cx));
+      pen.BlendHorizSpan(T(X + cy), T(cx - Y), T(Y + cx));
+      pen.BlendHorizSpan(T(cy - Y), T(cx - X + 1), T(X + cx));
+      pen.BlendHorizSpan(T(Y + cy), T(cx - X + 1), T(X + cx));
     }
     Y = Y + 1.0f;
     // For some small radii Y passes the radius before the walk's own end
@@ -187,9 +189,9 @@ void PIX_CircleDispatch(PIX_IBitmap* bitmap, float cx, float cy, float radius, P
     using Put = std::decay_t<decltype(put)>;
     auto run = [&](const auto& pen) {
       if (aa)
-        CircleAntialiased(pen, cx, cy, radius, filled, reach);
+        PIX_CircleAntialiased(pen, cx, cy, radius, filled, reach);
       else
-        CircleMidpoint(pen, cx, cy, radius, filled, reach);
+        PIX_CircleMidpoint(pen, cx, cy, radius, filled, reach);
     };
     if (clip)
       run(Pen<Put, true>{bits, span, box, put, w});
