@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 #include "PIX_MemBitmap.h"
 #include "PIX_SysBitmap.h"
 #include "raster_test_util.h"
@@ -103,6 +107,27 @@ TEST(SysBitmap, KeepsItsSurfaceWhenShrinkingAndRecreatesWhenGrowing)
   EXPECT_EQ(0, bm.GetWidth());
   EXPECT_EQ(nullptr, bm.GetBits());
 }
+
+#if defined(_WIN32)
+TEST(SysBitmap, IsATopDownDIBInItsDeviceContext)
+{
+  PIX_SysBitmap bm(5, 3);
+  HDC dc = static_cast<HDC>(bm.GetDC());
+  ASSERT_NE(nullptr, dc);
+  DIBSECTION dib = {};
+  ASSERT_EQ((int)sizeof dib, GetObject(GetCurrentObject(dc, OBJ_BITMAP), sizeof dib, &dib));
+  EXPECT_EQ(bm.GetBits(), dib.dsBm.bmBits);
+  EXPECT_EQ(32, dib.dsBm.bmBitsPixel);
+  EXPECT_EQ(8, dib.dsBm.bmWidth);
+
+  // GDI drawing lands where the pixel layout says: row 2 is the third row.
+  SetPixel(dc, 4, 2, RGB(0x11, 0x22, 0x33));
+  GdiFlush();
+  EXPECT_EQ(0x11, PIX_PixelR(At(bm, 4, 2)));
+  EXPECT_EQ(0x22, PIX_PixelG(At(bm, 4, 2)));
+  EXPECT_EQ(0x33, PIX_PixelB(At(bm, 4, 2)));
+}
+#endif
 
 TEST(Colour, ReciprocalTable)
 {
