@@ -11,8 +11,9 @@ namespace {
 
 const PIX_Pixel kWhite = Grey(255);
 
-// How many times each pixel is combined: add mode with a colour of 1.
-void ExpectCounts(ShapeTestBitmap& bm, const std::vector<std::vector<int>>& counts, const char* what)
+// Every pixel is the grey of its table entry. In add mode with a colour of
+// 1 the entry counts how often a pixel is combined.
+void ExpectGreys(ShapeTestBitmap& bm, const std::vector<std::vector<int>>& counts, const char* what)
 {
   for (int32_t y = 0; y < bm.GetHeight(); ++y)
     for (int32_t x = 0; x < bm.GetWidth(); ++x)
@@ -24,16 +25,16 @@ TEST(PIX_Circle, SmallPlainOutlinesAndHowOftenEachPixelIsDrawn)
   // Radius 0: the centre pixel four times.
   ShapeTestBitmap r0(3, 3);
   PIX_Circle(&r0, 1.0f, 1.0f, 0.0f, Grey(1), 1.0f, 1, false);
-  ExpectCounts(r0, {{0, 0, 0}, {0, 4, 0}, {0, 0, 0}}, "radius 0");
+  ExpectGreys(r0, {{0, 0, 0}, {0, 4, 0}, {0, 0, 0}}, "radius 0");
   // Radius 1: the four neighbours, three times each.
   ShapeTestBitmap r1(3, 3);
   PIX_Circle(&r1, 1.0f, 1.0f, 1.0f, Grey(1), 1.0f, 1, false);
-  ExpectCounts(r1, {{0, 3, 0}, {3, 0, 3}, {0, 3, 0}}, "radius 1");
+  ExpectGreys(r1, {{0, 3, 0}, {3, 0, 3}, {0, 3, 0}}, "radius 1");
   // Radius 2 rasterised (PIX_Circle stamps it): axis pixels once, the
   // others twice.
   ShapeTestBitmap r2(7, 7);
   PIX_CircleDispatch(&r2, 3.0f, 3.0f, 2.0f, Grey(1), 256, false, false, 1, PIX_Rect{0, 0, 7, 7}, true);
-  ExpectCounts(r2,
+  ExpectGreys(r2,
                {{0, 0, 0, 0, 0, 0, 0},
                 {0, 0, 2, 1, 2, 0, 0},
                 {0, 2, 0, 0, 0, 2, 0},
@@ -42,6 +43,22 @@ TEST(PIX_Circle, SmallPlainOutlinesAndHowOftenEachPixelIsDrawn)
                 {0, 0, 2, 1, 2, 0, 0},
                 {0, 0, 0, 0, 0, 0, 0}},
                "radius 2");
+}
+
+// Radius 10 is the midpoint circle: one octant of offsets, mirrored eightfold.
+TEST(PIX_Circle, PlainRadiusTenIsTheMidpointCircle)
+{
+  const int32_t octant[][2] = {{0, 10}, {1, 10}, {2, 10}, {3, 10}, {4, 9}, {5, 9}, {6, 8}, {7, 7}};
+  std::vector<std::vector<int>> want(25, std::vector<int>(25, 0));
+  for (const auto& o : octant)
+    for (int sx : {-1, 1})
+      for (int sy : {-1, 1}) {
+        want[12 + sy * o[1]][12 + sx * o[0]] = 255;
+        want[12 + sy * o[0]][12 + sx * o[1]] = 255;
+      }
+  ShapeTestBitmap bm(25, 25);
+  PIX_Circle(&bm, 12.0f, 12.0f, 10.0f, kWhite, 1.0f, 0, false);
+  ExpectGreys(bm, want, "radius 10");
 }
 
 TEST(PIX_Circle, AntialiasedWalkSplitsEachEdgeByTheFraction)
@@ -57,12 +74,12 @@ TEST(PIX_Circle, AntialiasedWalkSplitsEachEdgeByTheFraction)
     set(5, 5 + 3 * k, 24), set(5, 5 + 2 * k, 102), set(5 + 3 * k, 5, 24), set(5 + 2 * k, 5, 102);
     for (int j : {-1, 1}) set(5 + j, 5 + 2 * k, 61), set(5 + 2 * k, 5 + j, 61), set(5 + j, 5 + k, 4);
   }
-  ExpectCounts(bm, want, "radius 2.2");
+  ExpectGreys(bm, want, "radius 2.2");
 
   // Radius 1 is whole: the four neighbours at the full weight, twice each.
   ShapeTestBitmap r1(3, 3);
   PIX_Circle(&r1, 1.0f, 1.0f, 1.0f, Grey(1), 1.0f, 1, true);
-  ExpectCounts(r1, {{0, 2, 0}, {2, 0, 2}, {0, 2, 0}}, "antialiased radius 1");
+  ExpectGreys(r1, {{0, 2, 0}, {2, 0, 2}, {0, 2, 0}}, "antialiased radius 1");
 }
 
 TEST(PIX_Circle, SmallRadiiAreStampedFromPatterns)
