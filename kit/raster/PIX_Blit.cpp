@@ -34,6 +34,29 @@ inline bool CopyShortcut(PIX_Pixel& p, PIX_Pixel color, int32_t w)
 
 inline bool IsCopyShortcut(int32_t w) { return w == 256 || w == 128 || w == 64 || w == 192; }
 
+// Copy with source alpha at full weight, the editor's commonest blit, in a
+// form that vectorises: each pixel's factor 255 - a is first spread over its
+// four bytes, then every byte mixes alike; a = 0 (factor 255) keeps the
+// destination and a = 255 (factor 0) gives the source, as the combiner does.
+void CopySourceAlphaRows(PIX_Rows s, PIX_Rows d, int32_t width, int32_t height)
+{
+  const int32_t kChunk = 256;
+  uint32_t factors[kChunk];
+  for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
+    for (int32_t x0 = 0; x0 < width; x0 += kChunk) {
+      const int32_t n = width - x0 < kChunk ? width - x0 : kChunk;
+      const PIX_Pixel* from = s.row + x0;
+      for (int32_t i = 0; i < n; ++i) factors[i] = (255 - ((from[i] >> PIX_SHIFT_A) & 0xFF)) * 0x01010101u;
+      const uint8_t* f = reinterpret_cast<const uint8_t*>(factors);
+      const uint8_t* sb = reinterpret_cast<const uint8_t*>(from);
+      uint8_t* db = reinterpret_cast<uint8_t*>(d.row + x0);
+      for (int32_t k = 0; k < n * 4; ++k) {
+        const int32_t sv = sb[k], dv = db[k], fv = f[k];
+        db[k] = fv == 255 ? (uint8_t)dv : (uint8_t)(sv + ((dv - sv) * fv) / 256);
+      }
+    }
+}
+
 }  // namespace
 
 void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect,
@@ -86,6 +109,10 @@ void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, con
       eachPixel([](PIX_Pixel& dp, PIX_Pixel sp) { dp = PIX_MixHalf(dp, sp); });
       return;
     }
+  }
+  if ((mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_SOURCE_ALPHA && w == 256) {
+    CopySourceAlphaRows(s, d, width, height);
+    return;
   }
   PIX_WithBlendCombiner(mode, w, [&](auto combine) {
     using Combiner = decltype(combine);
