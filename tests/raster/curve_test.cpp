@@ -109,6 +109,11 @@ TEST(PIX_DashedLine, DashesFromTheLowerEndAndNotTheHigherEnd)
     EXPECT_EQ(got, c.row) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2 << " " << c.on << "/" << c.off;
     EXPECT_TRUE(bm.GuardIntact());
   }
+  // Dashes take rows as stored, also on a flipped bitmap.
+  ShapeTestBitmap flipped(5, 3, 0, true);
+  PIX_DashedLine(&flipped, 0, 0, 4, 0, 1, 1, kWhite, 1.0f, 0);
+  EXPECT_EQ(flipped.Art(), "...../...../#.#..");
+
   // The opaque one-on-one-off vertical fast path draws what the general
   // writer draws.
   ShapeTestBitmap fast(3, 9), general(3, 9);

@@ -126,6 +126,10 @@ TEST(PIX_FillTrapezoid, SplitAtTheRightBorderCombinesTheCrossingRowTwice)
 
 TEST(PIX_FillTrapezoid, RowsAndColumnsAreInclusiveAndClipped)
 {
+  ShapeTestBitmap flipped(6, 4, 0, true);
+  PIX_FillTrapezoid(&flipped, 1, 2, 0, 1, 4, 2, kWhite, 1.0f, 0);
+  EXPECT_EQ(flipped.Art(), ".##.../.###../.####./......");  // rows counted from the top as drawn
+
   ShapeTestBitmap bm(6, 4);
   PIX_FillTrapezoid(&bm, 4, 1, 3, -3, 9, -2, kWhite, 1.0f, 0);  // given bottom up and right to left
   EXPECT_EQ(bm.Art(), "######/######/######/.####.");
