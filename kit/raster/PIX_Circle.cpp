@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 
 #include "PIX_CirclePatterns.h"
 #include "PIX_ShapeCombine.h"
