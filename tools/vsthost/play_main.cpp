@@ -19,15 +19,16 @@ int Fail(const std::string& message) {
 
 std::string DescribeInput(const play::Options& o, int64_t length) {
   const double bars = double(length) / play::SamplesPerBeat(o) / 4.0;
+  const char* unit = bars == 1.0 ? "bar" : "bars";
   char text[512];
   if (o.midiIn.empty()) {
     std::string chord;
     for (int note : o.chord) chord += (chord.empty() ? "" : " ") + play::NoteName(note);
-    std::snprintf(text, sizeof text, "holding %s (velocity %d) for %g bars", chord.c_str(),
-                  o.velocity, bars);
+    std::snprintf(text, sizeof text, "holding %s (velocity %d) for %g %s", chord.c_str(),
+                  o.velocity, bars, unit);
   } else {
-    std::snprintf(text, sizeof text, "playing the notes of %s for %g bars", o.midiIn.c_str(),
-                  bars);
+    std::snprintf(text, sizeof text, "playing the notes of %s for %g %s", o.midiIn.c_str(),
+                  bars, unit);
   }
   return text;
 }
