@@ -109,6 +109,10 @@ void FillTrapezoid(const Filler<Put>& f, int64_t x1a, int64_t x2a, int64_t ya, i
       x1a = EdgeXAtRow(x1a, ya, x1b, yb, 0);
       x2a = EdgeXAtRow(x2a, ya, x2b, yb, 0);
       ya = 0;
+      // What shows from row 0 on may lie wholly beside the bitmap; the cuts
+      // below would pull such a sliver onto column 0 or the last column.
+      if (x2a < 0 && x2b < 0) return;
+      if (x1a >= w && x1b >= w) return;
     }
     if (x2a < 0 || x2b < 0) {
       const int64_t yc = EdgeYAtColumn(x2a, ya, x2b, yb, 0), xl = EdgeXAtRow(x1a, ya, x1b, yb, yc);

@@ -36,6 +36,8 @@ const PolygonCase kPolygons[] = {
     {{0, 4, 2}, {-9, -9, -1}, 5, 5, "...../...../...../...../....."},
     {{0, 4, 2}, {5, 5, 9}, 5, 5, "...../...../...../...../....."},
     {{-5, -1, -3}, {2, 2, 2}, 5, 5, "...../...../...../...../....."},  // one row, all left of column 0
+    // From row 0 on wholly left of column 0, though its first rows are not.
+    {{-39, 19, 31, -35}, {0, -38, -38, 3}, 5, 5, "...../...../...../...../....."},
 };
 
 TEST(PIX_FillConvexPolygon, FillsTheseExactPixelsEachOnce)
