@@ -43,16 +43,6 @@ public:
     return Set(n, p);
   }
 
-  // The index of the first element equal to p, or -1.
-  int Find(const T* p) const
-  {
-    T** list = GetList();
-    const int n = GetSize();
-    for (int i = 0; i < n; ++i)
-      if (list[i] == p) return i;
-    return -1;
-  }
-
   // Removes the element at i (deleting it first when asked, through
   // delfunc if given); the allocation is kept.
   void Delete(int i, bool wantDelete = false, DeleteFunc delfunc = nullptr)

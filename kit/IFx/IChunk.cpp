@@ -132,14 +132,6 @@ int IChunk::GetStr(KIT_String* pStr, int startPos) const
   return pos + len;
 }
 
-int IChunk::GetBytesAt(void* data, int size, int startPos) const
-{
-  const unsigned char* p = At(startPos, size);
-  if (!p) return -1;
-  if (size > 0) memcpy(data, p, (size_t)size);
-  return startPos + size;
-}
-
 int IChunk::Resize(int n)
 {
   const int old = Size();

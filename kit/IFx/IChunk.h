@@ -33,7 +33,6 @@ public:
   // NUL). A length of 0 leaves *pStr as it was; a negative length or one
   // that runs past the end fails.
   int GetStr(KIT_String* pStr, int startPos) const;
-  int GetBytesAt(void* data, int size, int startPos) const;
 
   int Size() const { return mBytes.GetSize(); }
   unsigned char* GetBytes() const { return (unsigned char*)mBytes.Get(); }

@@ -253,16 +253,6 @@ TEST(IChunk, ManyValues)
   EXPECT_EQ(pos, 8 * n);
 }
 
-TEST(IChunk, GetBytesAt)
-{
-  IChunk c;
-  c.PutBytes("hello", 5);
-  char buf[8] = {};
-  EXPECT_EQ(c.GetBytesAt(buf, 3, 1), 4);
-  EXPECT_STREQ(buf, "ell");
-  EXPECT_EQ(c.GetBytesAt(buf, 3, 3), -1);
-}
-
 TEST(IChunkHeader, WritesTheMagicAndTheVersion)
 {
   IChunk c;

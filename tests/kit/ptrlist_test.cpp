@@ -52,9 +52,6 @@ TEST(PtrList, AddGetSet)
   EXPECT_EQ(list.Set(2, &c), nullptr);
   EXPECT_EQ(list.Set(-1, &c), nullptr);
   EXPECT_EQ(list.GetSize(), 2);
-
-  EXPECT_EQ(list.Find(&c), 1);
-  EXPECT_EQ(list.Find(&b), -1);
 }
 
 TEST(PtrList, AddOfNullStoresNull)
