@@ -8,18 +8,6 @@
 
 namespace {
 
-template <class PixelOp>
-void ForEachRow(PIX_IBitmap* bitmap, const PIX_ClippedRect& r, PixelOp op)
-{
-  // Local bounds: pixel stores could otherwise alias the rectangle's ints.
-  const int32_t width = r.width, height = r.height;
-  PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
-  for (int32_t j = 0; j < height; ++j, rows.row += rows.step) {
-    PIX_Pixel* p = rows.row + r.x;
-    for (int32_t i = 0; i < width; ++i) op(p[i]);
-  }
-}
-
 // The whole-word copy shortcuts of fills and single pixels; false for other weights.
 inline bool CopyShortcut(PIX_Pixel& p, PIX_Pixel color, int32_t w)
 {
@@ -170,13 +158,13 @@ void PIX_FillRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int3
   if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && IsCopyShortcut(w)) {
     // One loop per shortcut, with the colour's share computed once.
     switch (w) {
-      case 256: ForEachRow(bitmap, r, [color](PIX_Pixel& p) { p = color; }); break;
-      case 128: ForEachRow(bitmap, r, [c = PIX_Half(color)](PIX_Pixel& p) { p = PIX_MixHalfPre(p, c); }); break;
+      case 256: PIX_ForEachPixel(bitmap, r, [color](PIX_Pixel& p) { p = color; }); break;
+      case 128: PIX_ForEachPixel(bitmap, r, [c = PIX_Half(color)](PIX_Pixel& p) { p = PIX_MixHalfPre(p, c); }); break;
       case 64:
-        ForEachRow(bitmap, r, [c = PIX_QuarterOf(color)](PIX_Pixel& p) { p = PIX_MixThreeQuartersPre(p, c); });
+        PIX_ForEachPixel(bitmap, r, [c = PIX_QuarterOf(color)](PIX_Pixel& p) { p = PIX_MixThreeQuartersPre(p, c); });
         break;
       default:
-        ForEachRow(bitmap, r, [c = PIX_ThreeQuartersOf(color)](PIX_Pixel& p) { p = PIX_MixQuarterPre(p, c); });
+        PIX_ForEachPixel(bitmap, r, [c = PIX_ThreeQuartersOf(color)](PIX_Pixel& p) { p = PIX_MixQuarterPre(p, c); });
         break;
     }
     return;
@@ -184,7 +172,7 @@ void PIX_FillRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int3
   const int32_t cr = PIX_PixelR(color), cg = PIX_PixelG(color), cb = PIX_PixelB(color);
   // The weight also stands for the colour's alpha channel.
   PIX_WithPlainCombiner(mode, w, [&](auto combine) {
-    ForEachRow(bitmap, r, [=](PIX_Pixel& p) { combine(&p, cr, cg, cb, w, w); });
+    PIX_ForEachPixel(bitmap, r, [=](PIX_Pixel& p) { combine(&p, cr, cg, cb, w, w); });
   });
 }
 
@@ -194,7 +182,7 @@ void PIX_ClearRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int
   if (!bitmap) return;
   const PIX_ClippedRect r = PIX_ClipToBitmap(bitmap, x, y, width, height);
   if (r.Empty()) return;
-  ForEachRow(bitmap, r, [andMask, orBits](PIX_Pixel& p) { p = (p & andMask) | orBits; });
+  PIX_ForEachPixel(bitmap, r, [andMask, orBits](PIX_Pixel& p) { p = (p & andMask) | orBits; });
 }
 
 void PIX_FillBitmap(PIX_IBitmap* bitmap, PIX_Pixel color)
@@ -202,7 +190,7 @@ void PIX_FillBitmap(PIX_IBitmap* bitmap, PIX_Pixel color)
   if (!bitmap) return;
   const PIX_ClippedRect r = PIX_ClipToBitmap(bitmap, 0, 0, bitmap->GetWidth(), bitmap->GetHeight());
   if (r.Empty()) return;
-  ForEachRow(bitmap, r, [color](PIX_Pixel& p) { p = color; });
+  PIX_ForEachPixel(bitmap, r, [color](PIX_Pixel& p) { p = color; });
 }
 
 namespace {

@@ -7,23 +7,10 @@
 #include <utility>
 
 #include "PIX_Blit.h"
+#include "PIX_Clip.h"
 #include "PIX_ShapeCombine.h"
 
 namespace {
-
-int32_t OutCode(int32_t x, int32_t y, int32_t width, int32_t height)
-{
-  int32_t code = 0;
-  if (x < 0)
-    code |= 1;
-  else if (x >= width)
-    code |= 2;
-  if (y < 0)
-    code |= 4;
-  else if (y >= height)
-    code |= 8;
-  return code;
-}
 
 // Horizontal, vertical and plain diagonal runs: n pixels, step apart.
 template <class Put>
@@ -142,48 +129,7 @@ void DrawDiagonal(PIX_Pixel* p, int32_t n, ptrdiff_t xStep, ptrdiff_t yStep, PIX
 
 bool PIX_ClipLine(int32_t* px1, int32_t* py1, int32_t* px2, int32_t* py2, int32_t width, int32_t height)
 {
-  int32_t x1 = *px1, y1 = *py1, x2 = *px2, y2 = *py2;
-  bool accepted = false;
-  // Each pass puts one end on a border; a few passes always settle it, the
-  // bound only guards against truncation ping-pong.
-  for (int pass = 0; pass < 16; ++pass) {
-    const int32_t c1 = OutCode(x1, y1, width, height), c2 = OutCode(x2, y2, width, height);
-    if ((c1 | c2) == 0) {
-      accepted = true;
-      break;
-    }
-    if (c1 & c2) break;
-    const int32_t code = c1 ? c1 : c2;
-    // The other end lies on the near side of the border being crossed, so
-    // no denominator below is 0 and the crossing lies between the ends.
-    const double X1 = x1, Y1 = y1, X2 = x2, Y2 = y2;
-    int32_t x, y;
-    if (code & 8) {
-      x = (int32_t)(X1 + std::trunc((X2 - X1) * (height - Y1) / (Y2 - Y1)));
-      y = height - 1;
-    } else if (code & 4) {
-      x = (int32_t)(X1 - std::trunc((X2 - X1) * Y1 / (Y2 - Y1)));
-      y = 0;
-    } else if (code & 2) {
-      y = (int32_t)(Y1 + std::trunc((Y2 - Y1) * (width - X1) / (X2 - X1)));
-      x = width - 1;
-    } else {
-      y = (int32_t)(Y1 - std::trunc((Y2 - Y1) * X1 / (X2 - X1)));
-      x = 0;
-    }
-    if (code == c1) {
-      x1 = x;
-      y1 = y;
-    } else {
-      x2 = x;
-      y2 = y;
-    }
-  }
-  *px1 = x1;
-  *py1 = y1;
-  *px2 = x2;
-  *py2 = y2;
-  return accepted;
+  return PIX_ClipSegment(*px1, *py1, *px2, *py2, width, height);
 }
 
 void PIX_Line(PIX_IBitmap* bitmap, int32_t x1, int32_t y1, int32_t x2, int32_t y2, PIX_Pixel color, float alpha,

@@ -6,59 +6,11 @@
 #include <utility>
 
 #include "PIX_Curves.h"
+#include "PIX_Clip.h"
 #include "PIX_Line.h"
 #include "PIX_ShapeCombine.h"
 
 namespace {
-
-int32_t OutCode(double x, double y, double width, double height)
-{
-  int32_t code = 0;
-  if (x < 0)
-    code |= 1;
-  else if (x >= width)
-    code |= 2;
-  if (y < 0)
-    code |= 4;
-  else if (y >= height)
-    code |= 8;
-  return code;
-}
-
-// The outcodes of the integer clip; a point crossing the bottom or right
-// side is placed on row height - 1 or column width - 1. Double precision
-// keeps the crossing of any two finite float points finite.
-bool ClipDouble(double& x1, double& y1, double& x2, double& y2, double width, double height)
-{
-  for (int pass = 0; pass < 16; ++pass) {
-    const int32_t c1 = OutCode(x1, y1, width, height), c2 = OutCode(x2, y2, width, height);
-    if ((c1 | c2) == 0) return true;
-    if (c1 & c2) return false;
-    const int32_t code = c1 ? c1 : c2;
-    double x, y;
-    if (code & 8) {
-      x = x1 + (x2 - x1) * (height - y1) / (y2 - y1);
-      y = height - 1;
-    } else if (code & 4) {
-      x = x1 - (x2 - x1) * y1 / (y2 - y1);
-      y = 0;
-    } else if (code & 2) {
-      y = y1 + (y2 - y1) * (width - x1) / (x2 - x1);
-      x = width - 1;
-    } else {
-      y = y1 - (y2 - y1) * x1 / (x2 - x1);
-      x = 0;
-    }
-    if (code == c1) {
-      x1 = x;
-      y1 = y;
-    } else {
-      x2 = x;
-      y2 = y;
-    }
-  }
-  return false;
-}
 
 // trunc(v) held to the int32 range; false for NaN.
 bool TruncToInt32(float v, int32_t* out)
@@ -122,7 +74,7 @@ bool PIX_ClipLineF(float* x1, float* y1, float* x2, float* y2, int32_t width, in
 {
   if (!std::isfinite(*x1) || !std::isfinite(*y1) || !std::isfinite(*x2) || !std::isfinite(*y2)) return false;
   double a = *x1, b = *y1, c = *x2, d = *y2;
-  const bool kept = ClipDouble(a, b, c, d, width, height);
+  const bool kept = PIX_ClipSegment(a, b, c, d, width, height);
   *x1 = (float)a;
   *y1 = (float)b;
   *x2 = (float)c;
@@ -149,7 +101,7 @@ bool PIX_ClipLineToRectF(float* x1, float* y1, float* x2, float* y2, const PIX_R
   double a = (double)*x1 - rect.left, b = (double)*y1 - rect.top;
   double c = (double)*x2 - rect.left, d = (double)*y2 - rect.top;
   const bool kept =
-      ClipDouble(a, b, c, d, (double)rect.right - rect.left, (double)rect.bottom - rect.top);
+      PIX_ClipSegment(a, b, c, d, (double)rect.right - rect.left, (double)rect.bottom - rect.top);
   *x1 = (float)(a + rect.left);
   *y1 = (float)(b + rect.top);
   *x2 = (float)(c + rect.left);
@@ -178,7 +130,7 @@ void PIX_FLine(PIX_IBitmap* bitmap, float x1, float y1, float x2, float y2, PIX_
   }
   // One row and column short of the bitmap, so that each pixel's neighbour
   // one step on along the minor axis lies in it too.
-  if (!ClipDouble(ax, ay, bx, by, width - 1.0, height - 1.0)) return;
+  if (!PIX_ClipSegment(ax, ay, bx, by, width - 1.0, height - 1.0)) return;
   if (ax == bx && ay == by) return;
 
   const bool xMajor = std::fabs(bx - ax) > std::fabs(by - ay);

@@ -8,18 +8,6 @@
 
 namespace {
 
-template <class PixelOp>
-void ForEachRow(PIX_IBitmap* bitmap, const PIX_ClippedRect& r, PixelOp op)
-{
-  // Local bounds: pixel stores could otherwise alias the rectangle's ints.
-  const int32_t width = r.width, height = r.height;
-  PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
-  for (int32_t j = 0; j < height; ++j, rows.row += rows.step) {
-    PIX_Pixel* p = rows.row + r.x;
-    for (int32_t i = 0; i < width; ++i) op(p[i]);
-  }
-}
-
 // Float to a 16.16 or 8.8 integer, held where no arithmetic below can overflow.
 int64_t ToFixed(double v, double scale)
 {
@@ -153,7 +141,7 @@ void PIX_ScaleAddRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, 
   const int64_t scale[4] = {ToFixed(rScale, 256.0), ToFixed(gScale, 256.0), ToFixed(bScale, 256.0), ToFixed(aScale, 256.0)};
   const int64_t add[4] = {ToFixed(rAdd, 256.0), ToFixed(gAdd, 256.0), ToFixed(bAdd, 256.0), ToFixed(aAdd, 256.0)};
   static const int kByte[4] = {PIX_BYTE_R, PIX_BYTE_G, PIX_BYTE_B, PIX_BYTE_A};
-  ForEachRow(bitmap, r, [&](PIX_Pixel& p) {
+  PIX_ForEachPixel(bitmap, r, [&](PIX_Pixel& p) {
     uint8_t* bytes = reinterpret_cast<uint8_t*>(&p);
     for (int c = 0; c < 4; ++c) bytes[kByte[c]] = (uint8_t)Held((bytes[kByte[c]] * scale[c] + add[c]) >> 8, 0, 255);
   });
@@ -165,7 +153,7 @@ void PIX_ForEachPixel(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, 
   if (!bitmap || !callback) return;
   const PIX_ClippedRect r = PIX_ClipToBitmap(bitmap, x, y, width, height);
   if (r.Empty()) return;
-  ForEachRow(bitmap, r, [callback, user](PIX_Pixel& p) { callback(&p, user); });
+  PIX_ForEachPixel(bitmap, r, [callback, user](PIX_Pixel& p) { callback(&p, user); });
 }
 
 void PIX_KeyColorToAlpha(PIX_IBitmap* bitmap, uint32_t keyColor)
@@ -175,7 +163,7 @@ void PIX_KeyColorToAlpha(PIX_IBitmap* bitmap, uint32_t keyColor)
   if (r.Empty()) return;
   const uint32_t alpha = 0xFFu << PIX_SHIFT_A, colour = ~alpha;
   const uint32_t key = keyColor & colour;
-  ForEachRow(bitmap, r, [=](PIX_Pixel& p) { p = (p & colour) == key ? p & colour : p | alpha; });
+  PIX_ForEachPixel(bitmap, r, [=](PIX_Pixel& p) { p = (p & colour) == key ? p & colour : p | alpha; });
 }
 
 void PIX_FloodFillColumn(PIX_IBitmap* bitmap, int32_t x, int32_t y, uint32_t newBits, uint32_t compareMask,
