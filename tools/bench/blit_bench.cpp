@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "PIX_Blit.h"
+#include "RatioReporter.h"
 #include "PIX_MemBitmap.h"
 #include "PIX_ScaledBlit.h"
 
@@ -130,17 +131,6 @@ const Operation kOperations[] = {
        pixman_fill(reinterpret_cast<uint32_t*>(s.dest.GetBits()), s.dest.GetRowSpan(), 32, 0, 0, s.dest.GetWidth(),
                    s.dest.GetHeight(), 0x80402010);
      }},
-};
-
-// Collects every run's time for the ratio table, and prints as usual.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> times;
-  void ReportRuns(const std::vector<Run>& runs) override
-  {
-    for (const Run& r : runs) times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
 };
 
 }  // namespace

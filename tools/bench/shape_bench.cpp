@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "PIX_Blit.h"
+#include "RatioReporter.h"
 #include "PIX_Circle.h"
 #include "PIX_Line.h"
 #include "PIX_MemBitmap.h"
@@ -180,16 +181,6 @@ const Operation kOperations[] = {
        pixman_composite_trapezoids(PIXMAN_OP_OVER, s.solid, s.pdest, PIXMAN_a1, 0, 0, 0, 0,
                                    (int)s.polygonTraps.size(), s.polygonTraps.data());
      }},
-};
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> times;
-  void ReportRuns(const std::vector<Run>& runs) override
-  {
-    for (const Run& r : runs) times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
 };
 
 }  // namespace
