@@ -28,15 +28,6 @@ if(CMAKE_CROSSCOMPILING AND TOLVO_WINE)
       ${PROJECT_SOURCE_DIR}/scripts/wine-run;${TOLVO_WINE};${CMAKE_BINARY_DIR}/wineprefix)
 endif()
 
-# Adds each named subdirectory that has a CMakeLists.txt.
-function(tolvo_add_subdirectories)
-  foreach(dir IN LISTS ARGN)
-    if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt")
-      add_subdirectory(${dir})
-    endif()
-  endforeach()
-endfunction()
-
 # tolvo_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>])
 # One GoogleTest executable, registered with CTest as one test; under a
 # cross build CTest runs it through the Wine emulator of the toolchain.
