@@ -278,7 +278,11 @@ void IFxBase::SetInputChannelConnections(int idx, int n, bool connected)
   {
     InChannel* ch = mInChannels.Get(i);
     ch->mConnected = connected;
-    if (!connected) *ch->mSrc = ch->mScratchBuf.Get();
+    if (connected) continue;
+    // The scratch buffer may still hold the last block converted into it.
+    KIT_TypedBuf<double>& buf = ch->mScratchBuf;
+    if (buf.Get()) std::memset(buf.Get(), 0, (size_t)buf.GetSize() * sizeof(double));
+    *ch->mSrc = buf.Get();
   }
 }
 
@@ -378,6 +382,8 @@ void IFxBase::AttachInputBuffersFromFloat(int idx, int n, float** ppData, int nF
     const float* src = *ppData++;
     if (scratch && src)
       for (int s = 0; s < nFrames; ++s) scratch[s] = src[s];
+    else if (scratch)
+      std::memset(scratch, 0, (size_t)nFrames * sizeof(double));
     *ch->mSrc = scratch;
   }
 }

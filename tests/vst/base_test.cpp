@@ -76,6 +76,37 @@ TEST(Base, UnconnectedChannelsFollowTheirScratchBuffers) {
   EXPECT_EQ(out0[n - 1], 0.5f);
 }
 
+// An input switched off, or handed over as a null buffer, reads silence:
+// never the last block that went through its scratch buffer.
+TEST(Base, InputsWithoutAHostBufferReadSilence) {
+  TestBase plug("2-2");
+  plug.SetInputChannelConnections(0, 2, true);
+  plug.SetOutputChannelConnections(0, 2, true);
+  plug.SetBlockSize(4);
+  std::vector<float> in0(4, 0.5f), in1(4, 0.75f), out0(4), out1(4);
+  float* ins[] = {in0.data(), in1.data()};
+  float* outs[] = {out0.data(), out1.data()};
+  auto process = [&] {
+    plug.AttachInputBuffersFromFloat(0, 2, ins, 4);
+    plug.AttachOutputBuffersToFloat(0, 2, outs, 4);
+    plug.ProcessBuffersToFloat(4);
+  };
+  process();
+  ASSERT_EQ(out1[3], 0.75f);
+
+  plug.SetInputChannelConnections(1, 1, false);
+  process();
+  EXPECT_EQ(out0[3], 0.5f);
+  EXPECT_EQ(out1[3], 0.0f) << "an unconnected input replays its last block";
+
+  plug.SetInputChannelConnections(1, 1, true);
+  process();
+  ASSERT_EQ(out1[3], 0.75f);
+  ins[1] = nullptr;
+  process();
+  EXPECT_EQ(out1[3], 0.0f) << "a null host buffer replays the last block";
+}
+
 TEST(Base, AttachToFloatTakesHostBuffersForConnectedOutputsOnly) {
   TestBase plug("0-2");
   plug.SetBlockSize(4);
