@@ -23,6 +23,12 @@ void CopyName(char* dest, const char* src, int size)
 
 // Marks a double as "not given" in the scratch array of a preset maker.
 const double kUnusedValue = 9.999e-8;
+
+void FillUnused(KIT_TypedBuf<double>* values, int n)
+{
+  values->Resize(n);
+  for (int i = 0; i < values->GetSize(); ++i) values->Get()[i] = kUnusedValue;
+}
 }  // namespace
 
 IFxBase::IFxBase(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
@@ -472,11 +478,8 @@ void IFxBase::MakePresetsFromCurrentParams(const char* name, int n)
 {
   for (int i = 0; i < n; ++i)
   {
-    IPreset* p = FirstUninitializedPreset();
+    IPreset* p = StartPreset(name ? name : "Empty");
     if (!p) return;
-    p->mInitialized = true;
-    p->SetName(name ? name : "Empty");
-    p->mChunk.Clear();
     SerializeParams(&p->mChunk);
   }
 }
@@ -488,11 +491,8 @@ void IFxBase::FillEmptyPresets()
 
 void IFxBase::MakePreset(const char* name, ...)
 {
-  IPreset* p = FirstUninitializedPreset();
+  IPreset* p = StartPreset(name);
   if (!p) return;
-  p->mInitialized = true;
-  p->SetName(name);
-  p->mChunk.Clear();
   va_list vp;
   va_start(vp, name);
   for (int i = 0; i < NParams(); ++i)
@@ -506,15 +506,12 @@ void IFxBase::MakePreset(const char* name, ...)
 
 void IFxBase::MakePresetFromNamedParams(const char* name, int nParamsNamed, ...)
 {
-  IPreset* p = FirstUninitializedPreset();
+  IPreset* p = StartPreset(name);
   if (!p) return;
-  p->mInitialized = true;
-  p->SetName(name);
 
   const int n = NParams();
   KIT_TypedBuf<double> values;
-  values.Resize(n);
-  for (int i = 0; i < values.GetSize(); ++i) values.Get()[i] = kUnusedValue;
+  FillUnused(&values, n);
 
   va_list vp;
   va_start(vp, nParamsNamed);
@@ -526,34 +523,38 @@ void IFxBase::MakePresetFromNamedParams(const char* name, int nParamsNamed, ...)
     values.Get()[paramIdx] = param->Type() == IParam::kTypeDouble ? va_arg(vp, double) : (double)va_arg(vp, int);
   }
   va_end(vp);
-
-  p->mChunk.Clear();
-  for (int i = 0; i < values.GetSize(); ++i)
-  {
-    const double v = values.Get()[i];
-    p->mChunk.PutDouble(v == kUnusedValue ? GetParam(i)->Value() : v);
-  }
+  PutGivenOrCurrentValues(p, values);
 }
 
 void IFxBase::MakePresetFromNormalizedArray(const char* name, const float* normalized, int nValues)
 {
-  IPreset* p = FirstUninitializedPreset();
+  IPreset* p = StartPreset(name);
   if (!p) return;
-  p->mInitialized = true;
-  p->SetName(name);
 
   const int n = NParams();
   KIT_TypedBuf<double> values;
-  values.Resize(n);
-  for (int i = 0; i < values.GetSize(); ++i) values.Get()[i] = kUnusedValue;
+  FillUnused(&values, n);
   for (int i = 0; i < nValues; ++i)
   {
     IFX_CHECK(i >= 0 && i < n);
     const IParam* param = GetParam(i);
     values.Get()[i] = normalized[i] * (param->GetMax() - param->GetMin()) + param->GetMin();
   }
+  PutGivenOrCurrentValues(p, values);
+}
 
+IPreset* IFxBase::StartPreset(const char* name)
+{
+  IPreset* p = FirstUninitializedPreset();
+  if (!p) return nullptr;
+  p->mInitialized = true;
+  p->SetName(name);
   p->mChunk.Clear();
+  return p;
+}
+
+void IFxBase::PutGivenOrCurrentValues(IPreset* p, const KIT_TypedBuf<double>& values)
+{
   for (int i = 0; i < values.GetSize(); ++i)
   {
     const double v = values.Get()[i];

@@ -186,6 +186,12 @@ private:
   void initialize(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
                   const char* productName, const char* mfrName);
   IPreset* FirstUninitializedPreset() const;
+  // The first uninitialised preset, marked initialised, named and emptied
+  // for its values; null when every preset is taken.
+  IPreset* StartPreset(const char* name);
+  // Appends one value per parameter: the given one, or the current value
+  // where the entry still holds the "not given" marker.
+  void PutGivenOrCurrentValues(IPreset* p, const KIT_TypedBuf<double>& values);
   // Gives every channel room for nFrames samples and points the
   // unconnected ones at their (possibly moved) scratch buffers.
   void SizeScratchBuffers(int nFrames, bool exact);

@@ -627,27 +627,30 @@ bool IFxVST::BeginProcess(const void* inputs, const void* outputs, int nFrames)
   return nFrames > 0 && ScratchHolds(nFrames);
 }
 
+void IFxVST::ProcessFloat(float** inputs, float** outputs, int nFrames, bool accumulate)
+{
+  KIT_MutexLock lock(&mMutex);
+  if (!BeginProcess(inputs, outputs, nFrames)) return;
+  AttachInputBuffersFromFloat(0, NInChannels(), inputs, nFrames);
+  AttachOutputBuffersToFloat(0, NOutChannels(), outputs, nFrames);
+  if (accumulate)
+  {
+    // Adding leaves the buffers no channel took as the host filled them.
+    ProcessBuffersAccumulating(nFrames);
+    return;
+  }
+  ProcessBuffersToFloat(nFrames);
+  ZeroUntakenOutputs(outputs, nFrames);
+}
+
 void VSTCALLBACK IFxVST::VSTProcess(AEffect* pEffect, float** inputs, float** outputs, VstInt32 nFrames)
 {
-  IFxVST* _this = PlugOf(pEffect);
-  if (!_this) return;
-  KIT_MutexLock lock(&_this->mMutex);
-  if (!_this->BeginProcess(inputs, outputs, nFrames)) return;
-  _this->AttachInputBuffersFromFloat(0, _this->NInChannels(), inputs, nFrames);
-  _this->AttachOutputBuffersToFloat(0, _this->NOutChannels(), outputs, nFrames);
-  _this->ProcessBuffersAccumulating(nFrames);
+  if (IFxVST* _this = PlugOf(pEffect)) _this->ProcessFloat(inputs, outputs, nFrames, true);
 }
 
 void VSTCALLBACK IFxVST::VSTProcessReplacing(AEffect* pEffect, float** inputs, float** outputs, VstInt32 nFrames)
 {
-  IFxVST* _this = PlugOf(pEffect);
-  if (!_this) return;
-  KIT_MutexLock lock(&_this->mMutex);
-  if (!_this->BeginProcess(inputs, outputs, nFrames)) return;
-  _this->AttachInputBuffersFromFloat(0, _this->NInChannels(), inputs, nFrames);
-  _this->AttachOutputBuffersToFloat(0, _this->NOutChannels(), outputs, nFrames);
-  _this->ProcessBuffersToFloat(nFrames);
-  _this->ZeroUntakenOutputs(outputs, nFrames);
+  if (IFxVST* _this = PlugOf(pEffect)) _this->ProcessFloat(inputs, outputs, nFrames, false);
 }
 
 void VSTCALLBACK IFxVST::VSTProcessDoubleReplacing(AEffect* pEffect, double** inputs, double** outputs,

@@ -68,6 +68,9 @@ private:
   void ZeroUntakenOutputs(Sample** outputs, int nFrames);
   // Sends want-MIDI and readies the buffers; false when the block cannot run.
   bool BeginProcess(const void* inputs, const void* outputs, int nFrames);
+  // The two float callbacks: adding into the host's buffers, or replacing
+  // them.
+  void ProcessFloat(float** inputs, float** outputs, int nFrames, bool accumulate);
 
   ERect mEditRect;
   audioMasterCallback mHostCallback;
