@@ -201,8 +201,9 @@ int IFxVST::GetHost()
     if (productStr[0])
     {
       const VstIntPtr decVer = mHostCallback(&mAEffect, audioMasterGetVendorVersion, 0, 0, nullptr, 0.0f);
-      const int v = (int)decVer;
-      version = ((v / 10000) << 16) | (((v % 10000) / 100) << 8) | (v % 100);
+      // A negative version means nothing; unsigned so no value can overflow.
+      const uint32_t v = decVer > 0 ? (uint32_t)(VstInt32)decVer : 0;
+      version = (int)(((v / 10000) << 16) | (((v % 10000) / 100) << 8) | (v % 100));
     }
   }
   SetHost(productStr, version);

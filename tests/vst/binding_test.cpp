@@ -687,6 +687,19 @@ TEST_F(Binding, HostIsAskedOnceForItsName) {
   }
   EXPECT_EQ(products, 1);
   EXPECT_EQ(versions, 0);
+
+  // The decimal version split into major, minor and revision; a version
+  // that no host can mean is none at all.
+  struct Case {
+    int32_t decimal, version;
+  };
+  for (const Case& c : {Case{2400, (0 << 16) | (24 << 8) | 0}, Case{100000, 10 << 16}, Case{-5, 0},
+                        Case{INT32_MIN, 0}}) {
+    Plugin p(Lib(TESTPLUG_PATH));
+    p.vendorVersion = c.decimal;
+    ASSERT_TRUE(p.Create());
+    EXPECT_EQ(count(p.Effect(), "hostVersion"), c.version) << c.decimal;
+  }
 }
 
 // --- Instances ---
