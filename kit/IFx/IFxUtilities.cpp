@@ -34,7 +34,7 @@ EHost LookUpHost(const char* host)
   };
   if (!host) return kHostUnknown;
   std::string lower(host);
-  for (char& c : lower) c = (char)tolower((unsigned char)c);
+  ToLower(&lower[0], host);
   for (const auto& h : kHosts)
     if (strstr(lower.c_str(), h.name)) return h.id;
   return kHostUnknown;
