@@ -64,6 +64,19 @@ TEST_F(Table, KeyOnAnotherKeysCopyOwnsTheSlot)
   EXPECT_EQ(2, p.GetHeldCount());
 }
 
+TEST_F(Table, ReleaseWhereACopySitsKeepsTheArrivalOrder)
+{
+  // A release that finds another key's copy in its slot removes nothing,
+  // so the copies' row keeps its arrival order.
+  p.SetOctaves(2);
+  Sort(PatternEngine::kAsPlayed);
+  p.NoteOn(50, 90, 0);
+  p.NoteOn(48, 90, 0); // copies 62, then 60
+  p.NoteOff(62, 0);
+  EXPECT_EQ(4, p.GetHeldCount());
+  EXPECT_EQ((std::vector<int>{50, 48, 62, 60}), Order());
+}
+
 TEST_F(Table, ChangingTheOctavesRebuildsTheCopies)
 {
   p.SetOctaves(1);

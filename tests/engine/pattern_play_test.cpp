@@ -159,6 +159,48 @@ TEST(PatternPlay, ResetOnBeatRestartsThePattern)
   EXPECT_EQ(0, h.Pattern().GetStepper().GetCurrentStep());
 }
 
+TEST(PatternPlay, ResetOnBeatKeepsTheRateType)
+{
+  // Steps follow the rate type between the resets, whichever of the
+  // settings came last.
+  struct Case
+  {
+    const char* name;
+    std::vector<std::pair<int, double>> params;
+    std::vector<int64_t> onsets;
+    std::vector<int> notes;
+  };
+  // Two thirds of a beat, then the beat starts again.
+  const std::vector<int64_t> kTriplets = {0, 14700, 22050, 36750, 44100, 58800, 66150, 80850, 88200};
+  const std::vector<int> kAlternate = {60, 64, 60, 64, 60, 64, 60, 64, 60};
+  const Case cases[] = {
+    {"triplet, reset every beat", {{12, 1}, {13, 4}, {3, 1}}, kTriplets, kAlternate},
+    {"triplet set before the reset value", {{3, 1}, {12, 1}, {13, 4}}, kTriplets, kAlternate},
+    {"dotted quarter, reset every two beats", {{2, 2}, {3, 2}, {12, 1}, {13, 8}}, {0, 33075, 44100, 66150, 88200},
+     {60, 64, 60, 64, 60}},
+  };
+  for (const Case& c : cases)
+  {
+    SCOPED_TRACE(c.name);
+    EngineHarness h;
+    h.ApplyDefaults();
+    h.Param(2, 0); // "1"
+    for (const auto& p : c.params) h.Param(p.first, p.second);
+    h.Key(0, 60, 100);
+    h.Key(0, 64, 100);
+    h.Run(88200 + 10, {300});
+    std::vector<int64_t> onsets;
+    std::vector<int> notes;
+    for (const Sent& s : h.NoteOns())
+    {
+      onsets.push_back(s.at);
+      notes.push_back(s.note);
+    }
+    EXPECT_EQ(c.onsets, onsets);
+    EXPECT_EQ(c.notes, notes);
+  }
+}
+
 TEST(PatternPlay, ChangingTheRateEndsWhatSounds)
 {
   PlainChord h;

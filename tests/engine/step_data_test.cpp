@@ -124,6 +124,23 @@ TEST(StepData, OffStepsStillEndTheirNote)
   EXPECT_EQ(1, offsetsAt11025);
 }
 
+TEST(StepData, ChordOnAStepThatIsOffStartsNothing)
+{
+  // Chord notes outlive their step, so silent ones would linger as
+  // sounding until the same pitch played again.
+  EngineHarness h;
+  h.ApplyDefaults();
+  h.Param(2, 4);
+  h.Param(15, 0);  // step 1 off
+  h.Param(159, 7); // with "Chord"
+  h.Key(0, 60, 100);
+  h.Key(0, 64, 100);
+  h.Run(5513 + 1000, {512});
+  EXPECT_EQ(0, h.Pattern().GetNoteList().GetSize());
+  EXPECT_EQ(0, h.Pattern().GetSoundingCount());
+  EXPECT_EQ(0, h.Sounding());
+}
+
 TEST(StepData, ChordPlaysEveryHeldNoteUntransposedAtFullVelocity)
 {
   EngineHarness h;
