@@ -360,7 +360,9 @@ void PatternStepper::Resync(double P, double samplesPerBeat)
   m_scheduled.Empty(true);
   // A step that ended where the timeline jumped (a loop end) is over.
   if (m_times[m_currentStep].next <= m_playedTo) NextStep();
-  ComputeTimes(P, false, -1.0, samplesPerBeat);
+  // Grid points are whole samples; one that lies inside the sample where
+  // the timeline lands (a loop end between samples) starts its step now.
+  ComputeTimes(std::floor(P), false, -1.0, samplesPerBeat);
 }
 
 // --- playing ---------------------------------------------------------------

@@ -211,6 +211,38 @@ TEST(BlockProperties, LoopsKeepPlayingOnEveryPass)
   }
 }
 
+TEST(BlockProperties, OddLoopsKeepPlaying)
+{
+  // A loop end between two samples, and a loop that cannot wrap (Hold on,
+  // so that every wrap would clear the chord): the pattern plays on.
+  struct Case
+  {
+    const char* name;
+    double loopStart, loopEnd;
+    bool hold;
+  };
+  const Case cases[] = {
+    {"loop end between samples", 0, 11025.5, false},
+    {"loop of no length, Hold", 22050, 22050, true},
+  };
+  for (const Case& c : cases)
+  {
+    SCOPED_TRACE(c.name);
+    EngineHarness h;
+    h.ApplyDefaults();
+    h.Param(2, 4);
+    h.Param(1, c.hold);
+    h.cycle = true;
+    h.loopStart = c.loopStart;
+    h.loopEnd = c.loopEnd;
+    h.Key(0, 60, 100);
+    h.Key(0, 64, 100);
+    h.Run(110250, {512});
+    EXPECT_EQ(20u, h.NoteOns().size());
+    EXPECT_FALSE(h.outOfOrder);
+  }
+}
+
 TEST(BlockProperties, TransportJumpsResync)
 {
   struct Case
