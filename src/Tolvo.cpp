@@ -23,6 +23,13 @@ constexpr double kVersion = 1.2;
 
 double RoundHalfAway(double v) { return std::trunc(v < 0.0 ? v - 0.5 : v + 0.5); }
 
+// Bounded while still a double: a start beyond the range of int (or not a
+// number) must not reach the conversion.
+int OffsetInBlock(double start, int frames) {
+  if (!(start >= 1.0)) return 0;
+  return start < frames ? int(start) : std::max(0, frames - 1);
+}
+
 void SeedRandom() {
   using namespace std::chrono;
   const long long ms =
@@ -174,7 +181,7 @@ void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) {
   for (int i = 0; i < events.GetSize(); ++i) {
     NoteEvent* e = events.Get(i);
     const int note = e->pitch + e->transposition;
-    const int offset = std::max(0, std::min(int(e->start), mFrames - 1));
+    const int offset = OffsetInBlock(e->start, mFrames);
     // A note beyond the MIDI range is dropped, but counts as sent so that
     // it never waits in the list.
     const bool playable = note >= 0 && note <= 127;

@@ -451,6 +451,26 @@ TEST_F(PluginTest, EveryOffsetLiesInsideItsBlock) {
   }
 }
 
+TEST_F(PluginTest, EventStartsAreTakenIntoTheBlock) {
+  const struct {
+    double start;
+    int offset;
+  } cases[] = {{-3.5, 0}, {0.0, 0}, {10.9, 10}, {511.99, 511}, {512.0, 511},
+               {3e9, 511}, {1e300, 511}, {-1e300, 0}, {std::nan(""), 0}};
+  Block();
+  HeldNote note;
+  note.pitch = 60;
+  for (const auto& c : cases) {
+    KIT_PtrList<NoteEvent> events;
+    events.Add(new NoteEvent(note, c.start, true));
+    sent.clear();
+    plug->ProcessNotes(events, 512);
+    ASSERT_EQ(sent.size(), 1u) << c.start;
+    EXPECT_EQ(sent[0].offset, c.offset) << c.start;
+    events.Empty(true);
+  }
+}
+
 TEST_F(PluginTest, EachInstancePublishesItsOwnTransport) {
   HostedPlugin other;
   other.Create();
