@@ -42,6 +42,23 @@ TEST(Smf, WrittenFileReadsBackWithTempoAndTimes) {
   }
 }
 
+// A host hands on what it passes through before the block's own notes, so
+// the messages of one block may come later ones first.
+TEST(Smf, MessagesOutOfTimeOrderKeepTheirTimes) {
+  const std::vector<smf::Message> in = {
+      {1.5, 0x91, 60, 100}, {1.0, 0x90, 64, 90}, {1.0, 0x80, 64, 127}, {0.5, 0xB0, 7, 1}};
+  std::vector<smf::Message> out;
+  std::string error;
+  ASSERT_TRUE(smf::Read(smf::Write(in, 120.0, 480), &out, &error)) << error;
+  ASSERT_EQ(out.size(), 4u);
+  const double beats[] = {0.5, 1.0, 1.0, 1.5};
+  const int statuses[] = {0xB0, 0x90, 0x80, 0x91};  // equal times in the order sent
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_DOUBLE_EQ(out[i].beat, beats[i]) << i;
+    EXPECT_EQ(out[i].status, statuses[i]) << i;
+  }
+}
+
 TEST(Smf, ReadsRunningStatusAndMergesTracksInTimeOrder) {
   // Track 1: note on 60 at 0, running-status note on 64 at 480; track 2:
   // a meta text, then note on 62 at 240.

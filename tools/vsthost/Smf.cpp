@@ -159,7 +159,11 @@ bool Read(const std::vector<uint8_t>& bytes, std::vector<Message>* out, std::str
   return true;
 }
 
-std::vector<uint8_t> Write(const std::vector<Message>& messages, double tempo, int ticksPerBeat) {
+std::vector<uint8_t> Write(const std::vector<Message>& unordered, double tempo,
+                           int ticksPerBeat) {
+  std::vector<Message> messages = unordered;
+  std::stable_sort(messages.begin(), messages.end(),
+                   [](const Message& a, const Message& b) { return a.beat < b.beat; });
   std::vector<uint8_t> track;
   const uint32_t microsPerBeat = uint32_t(std::lround(60e6 / tempo));
   const uint8_t tempoEvent[] = {0x00, 0xFF, 0x51, 0x03};
@@ -170,8 +174,8 @@ std::vector<uint8_t> Write(const std::vector<Message>& messages, double tempo, i
   uint64_t last = 0;
   for (const Message& m : messages) {
     const uint64_t tick = uint64_t(std::llround(std::max(0.0, m.beat) * ticksPerBeat));
-    PutVlq(&track, uint32_t(tick > last ? tick - last : 0));
-    last = std::max(last, tick);
+    PutVlq(&track, uint32_t(tick - last));
+    last = tick;
     track.push_back(m.status);
     track.push_back(m.data1);
     if (DataBytes(m.status) == 2) track.push_back(m.data2);

@@ -23,7 +23,8 @@ struct Message {
 bool Read(const std::vector<uint8_t>& bytes, std::vector<Message>* out, std::string* error);
 
 // A format 0 file of one track: the tempo, a 4/4 time signature and the
-// messages (in time order), at `ticksPerBeat` ticks per quarter note.
+// messages in time order (equal times in the order given), at
+// `ticksPerBeat` ticks per quarter note.
 std::vector<uint8_t> Write(const std::vector<Message>& messages, double tempo, int ticksPerBeat);
 
 // The number of data bytes that follow a channel status byte.
