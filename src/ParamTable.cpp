@@ -110,8 +110,6 @@ const ParamSpec kParamTable[] = {
     Int(kCCMapping, kNumControllers, "", -1, -1, 1000),
 };
 
-const int kParamTableSize = sizeof kParamTable / sizeof kParamTable[0];
-
 void DeclareParams(IFxBase* plug) {
   for (const ParamSpec& spec : kParamTable) {
     for (int k = 1; k <= spec.count; ++k) {

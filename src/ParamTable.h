@@ -83,9 +83,6 @@ struct ParamSpec {
   int textOffset;
 };
 
-extern const ParamSpec kParamTable[];
-extern const int kParamTableSize;
-
 // Declares every parameter of the table on the plug-in, in index order.
 void DeclareParams(IFxBase* plug);
 
