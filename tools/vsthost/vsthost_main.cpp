@@ -9,6 +9,7 @@
 // and the exit status is 1 at the first difference.
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,11 +60,11 @@ bool ParseHex(const std::string& text, std::vector<uint8_t>* out) {
     if (c != ' ' && c != ':') digits += c;
   if (digits.size() % 2) return false;
   for (size_t i = 0; i < digits.size(); i += 2) {
-    char* end = nullptr;
-    std::string pair = digits.substr(i, 2);
-    long v = std::strtol(pair.c_str(), &end, 16);
-    if (*end) return false;
-    out->push_back(static_cast<uint8_t>(v));
+    // Two hex digits each: strtol alone would also take a sign.
+    if (!std::isxdigit(static_cast<unsigned char>(digits[i])) ||
+        !std::isxdigit(static_cast<unsigned char>(digits[i + 1])))
+      return false;
+    out->push_back(static_cast<uint8_t>(std::strtol(digits.substr(i, 2).c_str(), nullptr, 16)));
   }
   return true;
 }
