@@ -232,17 +232,14 @@ using PIX_CombineCopyAlpha = PIX_CombineCopyAlphaT<false>;
 using PIX_CombineCopySourceAlphaFull = PIX_CombineCopySourceAlphaFullT<false>;
 using PIX_CombineCopySourceAlpha = PIX_CombineCopySourceAlphaT<false>;
 using PIX_CombineMultiply = PIX_CombineMultiplyT<false>;
-// The clamping forms (same pixels for weights 0..256).
-using PIX_CombineCopyClamped = PIX_CombineCopyT<true>;
+// The clamping forms (same pixels for weights 0..256) that the gradient
+// fill uses; the dispatchers reach the others through their Clamp argument.
 using PIX_CombineCopyAlphaClamped = PIX_CombineCopyAlphaT<true>;
-using PIX_CombineCopySourceAlphaFullClamped = PIX_CombineCopySourceAlphaFullT<true>;
-using PIX_CombineCopySourceAlphaClamped = PIX_CombineCopySourceAlphaT<true>;
 using PIX_CombineMultiplyClamped = PIX_CombineMultiplyT<true>;
 
 using PIX_CombineAddSourceAlpha = PIX_SourceAlpha<PIX_CombineAdd, true>;
 using PIX_CombineDodgeSourceAlpha = PIX_SourceAlpha<PIX_CombineDodge, false>;
 using PIX_CombineMultiplySourceAlpha = PIX_SourceAlpha<PIX_CombineMultiply, true>;
-using PIX_CombineMultiplySourceAlphaClamped = PIX_SourceAlpha<PIX_CombineMultiplyClamped, true>;
 using PIX_CombineOverlaySourceAlpha = PIX_SourceAlpha<PIX_CombineOverlay, false>;
 using PIX_CombineHSVAdjustSourceAlpha = PIX_SourceAlpha<PIX_CombineHSVAdjust, false>;
 

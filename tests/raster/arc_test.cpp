@@ -68,7 +68,6 @@ TEST(PIX_Arc, RangesAcrossZeroAndBeyondATurn)
   // Across 0 (straight up): the upper left and the upper right quarter.
   EXPECT_EQ(pieces({{-kPi / 2, kPi / 2}}), pieces({{3 * kPi / 2, 2 * kPi}, {0.0f, kPi / 2}}));
   EXPECT_EQ(pieces({{-kPi / 4, kPi / 4}}), pieces({{-kPi / 4, 0.0f}, {0.0f, kPi / 4}}));
-  // An arc of no length is the point at its angle.
   // An arc of no length is the circle's pixels at its angle: straight down
   // is the start of the left half, the columns left of the centre.
   std::string bottom;
