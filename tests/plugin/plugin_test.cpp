@@ -205,6 +205,16 @@ TEST_F(PluginTest, RouterReachesTheEngine) {
   EXPECT_EQ(plug->GetCCNumber(true), 74);
 }
 
+TEST_F(PluginTest, EveryStepRateReachesThePattern) {
+  const double beats[] = {4.0, 2.0, 1.0, 0.5, 0.25, 0.125, 0.0625, 0.03125};  // "1" .. "1/128"
+  PatternEngine* pattern = plug->Engine().GetPatternList()->Get(0);
+  for (int v = 0; v < 8; ++v) {
+    Set(kStepRate, v);
+    EXPECT_DOUBLE_EQ(pattern->GetStepLength(), beats[v])
+        << plug->GetParam(kStepRate)->GetDisplayText(v);
+  }
+}
+
 // C, E and G from the first sample at "1/16", and A joining at block 7,
 // mid-step: the note-ons of 60 blocks.
 std::vector<SentMidi> PhraseNoteOns(HostedPlugin& h) {
