@@ -351,7 +351,7 @@ void PatternStepper::AdvanceStep(double samplesPerBeat)
 
 bool PatternStepper::NeedsResync(double P, bool restart, double samplesPerBeat) const
 {
-  if (!CanTime(samplesPerBeat) || m_nextStepTime < 0.0) return false;
+  if (!CanTime(P, samplesPerBeat) || m_nextStepTime < 0.0) return false;
   return (restart && P != m_playedTo) || m_times[m_currentStep].next < P;
 }
 

@@ -17,9 +17,10 @@ void Stepper::Reset()
   for (StepTime& t : m_times) t = StepTime();
 }
 
-bool Stepper::CanTime(double samplesPerBeat) const
+bool Stepper::CanTime(double position, double samplesPerBeat) const
 {
-  return std::isfinite(samplesPerBeat) && samplesPerBeat > 0.0 && m_stepLength * samplesPerBeat >= 1.0;
+  const double kCountable = 2251799813685248.0; // 2^51
+  return std::fabs(position) < kCountable && std::isfinite(samplesPerBeat) && samplesPerBeat > 0.0 && m_stepLength * samplesPerBeat >= 1.0;
 }
 
 void Stepper::ComputeTimes(double candidate, bool exact, double fixedStart, double samplesPerBeat)
@@ -39,7 +40,7 @@ void Stepper::ComputeTimes(double candidate, bool exact, double fixedStart, doub
 void Stepper::Process(double P, double N, double samplesPerBeat, bool restart, double O)
 {
   m_playedTo = P + N;
-  if (m_paused || !CanTime(samplesPerBeat))
+  if (m_paused || !CanTime(P, samplesPerBeat))
   {
     if (!m_paused) m_started = true;
     PlayBlock(P, N, samplesPerBeat, restart, O);

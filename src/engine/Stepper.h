@@ -50,9 +50,11 @@ public:
   bool IsPaused() const { return m_paused; }
 
 protected:
-  // Samples per beat that give every step at least a sample; anything else
-  // (no tempo from the host) plays what is scheduled and starts nothing new.
-  bool CanTime(double samplesPerBeat) const;
+  // Samples per beat that give every step at least a sample, at a position
+  // where a double still counts half samples; anything else (no tempo or a
+  // wild position from the host) plays what is scheduled and starts nothing
+  // new.
+  bool CanTime(double position, double samplesPerBeat) const;
   // Times of the current step from a candidate start.
   void ComputeTimes(double candidate, bool exact, double fixedStart, double samplesPerBeat);
 

@@ -125,7 +125,7 @@ TEST(BlockProperties, ResultDoesNotDependOnTheBlockSize)
   }
 }
 
-TEST(BlockProperties, NoTempoStartsNothingAndKeepsTheKeys)
+TEST(BlockProperties, NoTempoOrPositionStartsNothingAndKeepsTheKeys)
 {
   for (double spb : {0.0, -22050.0, std::numeric_limits<double>::quiet_NaN(),
                      std::numeric_limits<double>::infinity()})
@@ -141,6 +141,22 @@ TEST(BlockProperties, NoTempoStartsNothingAndKeepsTheKeys)
     EXPECT_EQ(1, h.Hub().GetDownKeyCount());
     // Once a tempo comes, the held key plays.
     h.samplesPerBeat = 22050;
+    h.Run(20000 + 11026, {512});
+    EXPECT_FALSE(h.NoteOns().empty());
+  }
+  // Nor does a position too far out for a double to count samples.
+  for (double position : {1.0e17, -1.0e17, 1.0e300, -std::numeric_limits<double>::infinity()})
+  {
+    SCOPED_TRACE(position);
+    EngineHarness h;
+    h.ApplyDefaults();
+    h.Param(2, 4);
+    h.hostPos = position;
+    h.Key(100, 60, 100);
+    h.Run(20000, {512});
+    EXPECT_TRUE(h.sent.empty());
+    EXPECT_EQ(1, h.Pattern().GetHeldCount());
+    h.hostPos = 0;
     h.Run(20000 + 11026, {512});
     EXPECT_FALSE(h.NoteOns().empty());
   }
