@@ -27,7 +27,6 @@ public:
   explicit PatternViewLink(EngineHolder* engine) : m_engine(engine) {}
 
   void SetView(PatternViewTarget* view) { m_view = view; }
-  PatternViewTarget* GetView() const { return m_view; }
   void Notify(int kind);
 
 private:

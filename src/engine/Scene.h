@@ -31,7 +31,6 @@ public:
 
   void SetStep(int step, int field, int value);
   const SceneStep& GetStep(int step) const { return m_steps[step]; }
-  int GetIndex() const { return m_index; }
 
 private:
   PatternEngine* CurrentPattern() const;

@@ -21,7 +21,6 @@ public:
                     double offset) override;
 
   void SetHold(bool on);
-  int GetLatchedNote() const { return m_latchedNote; }
 
 private:
   bool m_latched = false;
