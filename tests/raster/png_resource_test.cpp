@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "PIX_MemBitmap.h"
 #include "PIX_PNG.h"
 #include "png_resource_ids.h"
@@ -11,17 +13,23 @@ namespace {
 void* ThisModule() { return GetModuleHandleA(nullptr); }
 }  // namespace
 
+// The resource decodes to the same pixels as the file it was compiled from.
 TEST(PNGResource, LoadsAnImageResource)
 {
+  PIX_IBitmap* file = PIX_LoadPNG((std::string(PIX_TEST_PNG_DIR) + "/pngsuite/basn6a08.png").c_str(), nullptr);
+  ASSERT_NE(nullptr, file);
   PIX_IBitmap* bm = PIX_LoadPNGFromResource(ThisModule(), kResourceImage, nullptr);
   ASSERT_NE(nullptr, bm);
   EXPECT_EQ(32, bm->GetWidth());
   EXPECT_EQ(32, bm->GetHeight());
+  EXPECT_EQ(Snapshot(*file), Snapshot(*bm));
   delete bm;
 
   PIX_MemBitmap given(581, 2);
   EXPECT_EQ(&given, PIX_LoadPNGFromResource(ThisModule(), kResourceImage, &given));
   EXPECT_EQ(32, given.GetWidth());
+  EXPECT_EQ(Snapshot(*file), Snapshot(given));
+  delete file;
 }
 
 TEST(PNGResource, ShortDamagedOrMissingResourcesGiveNull)
