@@ -691,11 +691,7 @@ int IFxBase::UnserializePresets(IChunk* pChunk, int startPos)
     // A fresh string per record: an empty name stays empty.
     KIT_String name;
     pos = pChunk->GetStr(&name, pos);
-    if (pos < 0 || pos > pChunk->Size())
-    {
-      pos = -1;
-      break;
-    }
+    if (pos < 0) break;
     p->SetName(name.Get());
     bool initialized = p->mInitialized;
     pos = pChunk->GetBool(&initialized, pos);
