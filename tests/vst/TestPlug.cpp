@@ -44,12 +44,15 @@ const char* const kChannelIO = "1-1 0-2";
 const bool kMidi = false, kChunks = false, kInst = true;
 #endif
 
+// Longer than the 63 characters a host's string buffer takes.
+const char* const kProduct = "Tolvo Test Product, with a name that runs on past what hosts give room for";
+
 class TestPlug : public IFxVST
 {
 public:
   explicit TestPlug(audioMasterCallback hostCallback)
     : IFxVST(hostCallback, kHostParams, kParams, kChannelIO, kPresets, "Tolvo Test Plug-in With A Long Effect Name",
-             "Tolvo Test Product", "Tolvo Makers", 0x00010200, 0x74547374 /* tTst */, 0x71376D32 /* q7m2 */, 16,
+             kProduct, "Tolvo Makers", 0x00010200, 0x74547374 /* tTst */, 0x71376D32 /* q7m2 */, 16,
              kMidi, kChunks, kInst)
   {
     ++sAlive;

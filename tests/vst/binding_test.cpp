@@ -166,7 +166,7 @@ TEST_F(Binding, OpcodesWithFixedAnswers) {
 TEST_F(Binding, TextsAreCopiedBoundedAndTerminated) {
   EXPECT_EQ(Text(45), "Tolvo Test Plug-in With A Long ");  // effect name: 31 characters
   EXPECT_EQ(Text(47), "Tolvo Makers");
-  EXPECT_EQ(Text(48), "Tolvo Test Product");
+  EXPECT_EQ(Text(48), std::string("Tolvo Test Product, with a name that runs on past what hosts give room for", 63));
   EXPECT_EQ(Text(8, 0), "Gain");
   EXPECT_EQ(Text(6, 0), "dB");
   EXPECT_EQ(Text(7, 0), "0.50");
