@@ -15,10 +15,6 @@ const char* const kDataTexts[] = {"Play", "Off", "Previous", "First", "Last",
 const char* const kModes[] = {"Length", "Gate", "Accent", "Transpose", "Div",
                               "Shift",  "Data", "CC1",    "CC2"};
 
-bool InLane(int index, int base, int count = kNumSteps) {
-  return index >= base && index < base + count;
-}
-
 }  // namespace
 
 bool FormatParamStatus(int index, double value, const char* displayText, char* out,
@@ -38,24 +34,24 @@ bool FormatParamStatus(int index, double value, const char* displayText, char* o
     return true;
   };
 
-  if (InLane(index, kStepOn)) return text("Pattern step: ", value == 1 ? "On" : "Off");
-  if (InLane(index, kCustomSortOrder, kNumCustomSlots)) {
+  if (InGroup(index, kStepOn)) return text("Pattern step: ", value == 1 ? "On" : "Off");
+  if (InGroup(index, kCustomSortOrder, kNumCustomSlots)) {
     if (v == 0) return text("Custom sort order: ", "*");
     if (v == 9) return text("Custom sort order: ", "Stop");
     return whole("Custom sort order: ", v);
   }
-  if (InLane(index, kStepLength)) return whole("Length: ", v);
-  if (InLane(index, kStepGate)) return whole("Gate: ", v);
-  if (InLane(index, kStepAccent)) return whole("Accent: ", v);
-  if (InLane(index, kStepTranspose)) return whole("Transpose: ", v);
-  if (InLane(index, kStepDiv)) return whole("Div: ", v);
-  if (InLane(index, kStepShift)) return whole("Shift: ", v);
-  if (InLane(index, kStepData)) {
+  if (InGroup(index, kStepLength)) return whole("Length: ", v);
+  if (InGroup(index, kStepGate)) return whole("Gate: ", v);
+  if (InGroup(index, kStepAccent)) return whole("Accent: ", v);
+  if (InGroup(index, kStepTranspose)) return whole("Transpose: ", v);
+  if (InGroup(index, kStepDiv)) return whole("Div: ", v);
+  if (InGroup(index, kStepShift)) return whole("Shift: ", v);
+  if (InGroup(index, kStepData)) {
     if (v < 0 || v > 8) return false;
     return text("Data: ", kDataTexts[v]);
   }
-  if (InLane(index, kStepCC1)) return value > 0 ? whole("CC1: ", int(value - 1)) : text("CC1: ", "off");
-  if (InLane(index, kStepCC2)) return value > 0 ? whole("CC2: ", int(value - 1)) : text("CC2: ", "off");
+  if (InGroup(index, kStepCC1)) return value > 0 ? whole("CC1: ", int(value - 1)) : text("CC1: ", "off");
+  if (InGroup(index, kStepCC2)) return value > 0 ? whole("CC2: ", int(value - 1)) : text("CC2: ", "off");
 
   switch (index) {
     case kGate: return decimal("Gate: ");

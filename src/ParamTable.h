@@ -62,6 +62,11 @@ enum Index {
   kNumControllers = 128
 };
 
+// Whether `index` is one of the `count` parameters from `base` on.
+constexpr bool InGroup(int index, int base, int count = kNumSteps) {
+  return index >= base && index < base + count;
+}
+
 enum class Kind { Int, Enum, Double };
 
 // One record declares `count` parameters from `index` on. A name holding

@@ -17,8 +17,6 @@ const double kRateBeats[] = {4.0, 2.0, 1.0, 0.5, 0.25, 0.125, 0.0625, 0.03125};
 const int kLaneBases[] = {kStepLength, kStepGate,  kStepAccent, kStepTranspose, kStepDiv,
                           kStepShift,  kStepData,  kStepCC1,    kStepCC2};
 
-bool InGroup(int index, int base, int count) { return index >= base && index < base + count; }
-
 }  // namespace
 
 UIEventHandler::UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine)
