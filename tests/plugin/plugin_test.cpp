@@ -380,6 +380,21 @@ TEST_F(PluginTest, MidiLearnMapsAndUnmapsAController) {
   EXPECT_TRUE(automated.empty());  // the mappings are hidden from the host
 }
 
+TEST_F(PluginTest, ControllersThatVanishAreNeverLearnt) {
+  const int knob = 172;
+  plug->SetParameterFromControl(knob, kTranspose, kMidiLearnMenu, 0.0, 10, 10);
+  for (int c : {0, 120, 121, 123, 127}) {
+    Midi(0xB0, c, 64);
+    EXPECT_EQ(Value(kCCMapping + c), -1) << c;
+    EXPECT_EQ(plug->GetLearnTarget(), knob) << c;
+  }
+  Midi(0xB1, 5, 64);  // another channel passes by the learning too
+  EXPECT_EQ(plug->GetLearnTarget(), knob);
+  Midi(0xB0, 5, 64);
+  EXPECT_EQ(Value(kCCMapping + 5), knob);
+  EXPECT_EQ(plug->GetLearnTarget(), -1);
+}
+
 // --- The block and MIDI out ---
 
 TEST_F(PluginTest, BlocksAreSilent) {
