@@ -1,5 +1,5 @@
-// What the binding does for the hosts it knows by name when the host opens
-// the plug-in.
+// The binding driven directly, without the test host: what depends on the
+// host's name, and on whether the plug-in hands the host chunks.
 
 #include <gtest/gtest.h>
 
@@ -48,6 +48,23 @@ TEST(HostSpecificInit, StereoHostsGetTwoInputsAndEveryOutput)
     }
     EXPECT_EQ(effect->numInputs, 4);
     EXPECT_EQ(effect->numOutputs, 4);
+  }
+}
+
+// Without chunks, switching programs first stores the live values in the
+// program left, so edits survive a switch; with chunks it keeps what it held.
+TEST(Programs, SwitchingAwayStoresTheLiveValuesUnlessTheHostKeepsChunks)
+{
+  for (bool chunks : {false, true})
+  {
+    IFxVST plug(Host, 1, "0-2", 2, "Effect", "Product", "Maker", 0x00010000, 1, 2, 0, false, chunks, false);
+    plug.GetParam(0)->InitDouble("p", 0.5, 0.0, 1.0, 0.01);
+    plug.FillEmptyPresets();
+    AEffect* effect = plug.GetAEffect();
+    effect->setParameter(effect, 0, 0.9f);
+    effect->dispatcher(effect, effSetProgram, 0, 1, nullptr, 0.0f);
+    effect->dispatcher(effect, effSetProgram, 0, 0, nullptr, 0.0f);
+    EXPECT_NEAR(effect->getParameter(effect, 0), chunks ? 0.5 : 0.9, 1e-6) << "chunks " << chunks;
   }
 }
 
