@@ -8,7 +8,12 @@
 #include "Scene.h"
 #include "TolvoApp.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -25,10 +30,13 @@ struct Sink : ProcessorListener
   }
 };
 
+const double kSampleRate = 44100.0;
+const int kBlockSizes[] = {64, 512};
+
 void BlockProcessor(benchmark::State& state)
 {
   const int frames = (int)state.range(0);
-  const double sampleRate = 44100.0, samplesPerBeat = sampleRate * 60.0 / 120.0;
+  const double samplesPerBeat = kSampleRate * 60.0 / 120.0;
   Sink sink;
   EngineHolder holder;
   TolvoApp app(&sink, &holder);
@@ -51,12 +59,26 @@ void BlockProcessor(benchmark::State& state)
     app.ProcessBlock(position, samplesPerBeat, true, false, 0.0, -1.0, frames);
     position += frames;
   }
-  state.counters["realtime_fraction"] =
-    benchmark::Counter(frames / sampleRate, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-BENCHMARK(BlockProcessor)->Arg(64)->Arg(512);
+BENCHMARK(BlockProcessor)->Arg(kBlockSizes[0])->Arg(kBlockSizes[1])->Unit(benchmark::kNanosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+
+  std::printf("\n%-8s %14s %22s\n", "frames", "ns per block", "share of real time");
+  for (int frames : kBlockSizes)
+  {
+    const auto t = reporter.times.find("BlockProcessor/" + std::to_string(frames));
+    if (t == reporter.times.end()) continue;
+    const double blockNs = frames / kSampleRate * 1e9;
+    std::printf("%-8d %14.1f %22.6f\n", frames, t->second, t->second / blockNs);
+  }
+  benchmark::Shutdown();
+  return 0;
+}
