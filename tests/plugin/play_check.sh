@@ -44,7 +44,8 @@ short="--bars 0.25 --out $out.2.mid"
   fail "the loaded state did not set the output channel"
 "$@" $short --midi-in "$out" | tr -d '\r' | grep -q 'note on   C4   velocity 100  channel 1' ||
   fail "the MIDI file did not play as input"
-for wrong in "--param Direction=Sideways" "--param Colour=red" "--tempo fast" "--midi-in $out.txt"; do
+for wrong in "--param Direction=Sideways" "--param Gate=wide" "--param Colour=red" "--tempo fast" \
+             "--midi-in $out.txt"; do
   if "$@" $short $wrong >/dev/null 2>"$out.err"; then fail "$wrong was accepted"; fi
   grep -q '^tolvo-play: ' "$out.err" || fail "$wrong gave no reason"
 done

@@ -91,16 +91,25 @@ bool FindParam(vsthost::Plugin& plug, const std::string& name, int count, int* i
   return true;
 }
 
+bool IsNumber(const std::string& text, double* value) {
+  char* end = nullptr;
+  *value = std::strtod(text.c_str(), &end);
+  return !text.empty() && *end == '\0' && std::isfinite(*value);
+}
+
 // A display text goes through the host's string-to-parameter request; a
 // plain value that is no display text is written into the parameter's
 // place in the state, which the plug-in clamps to the parameter's range.
 bool SetParam(vsthost::Plugin& plug, int index, const std::string& value, std::string* error) {
-  if (plug.Dispatch(kString2Parameter, index, 0, const_cast<char*>(value.c_str())) == 1)
-    return true;
-  char* end = nullptr;
-  const double plain = std::strtod(value.c_str(), &end);
+  double plain;
+  const bool number = IsNumber(value, &plain);
+  if (plug.Dispatch(kString2Parameter, index, 0, const_cast<char*>(value.c_str())) == 1) {
+    // A parameter without display texts reads any text as a number, so a
+    // text that is none must show as itself to have been taken.
+    if (number || ParamText(plug, kGetParamDisplay, index) == value) return true;
+  }
   std::vector<uint8_t> chunk;
-  if (value.empty() || *end != '\0' || !std::isfinite(plain)) {
+  if (!number) {
     *error = "'" + value + "' is neither a display text of parameter " + std::to_string(index) +
              " nor a number";
     return false;
