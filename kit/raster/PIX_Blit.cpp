@@ -131,11 +131,8 @@ void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t
               int32_t srcWidth, int32_t srcHeight, float alpha, int32_t mode)
 {
   // Widened and held to int32 so that a huge size cannot wrap the rectangle.
-  auto end = [](int32_t start, int32_t size) {
-    const int64_t e = (int64_t)start + size;
-    return (int32_t)(e > INT32_MAX ? INT32_MAX : e < INT32_MIN ? INT32_MIN : e);
-  };
-  const PIX_Rect r = {srcX, srcY, end(srcX, srcWidth), end(srcY, srcHeight)};
+  const PIX_Rect r = {srcX, srcY, PIX_SaturateInt32((int64_t)srcX + srcWidth),
+                      PIX_SaturateInt32((int64_t)srcY + srcHeight)};
   PIX_BlitRect(dest, src, x, y, &r, alpha, mode);
 }
 

@@ -8,6 +8,12 @@
 
 #include "PIX_IBitmap.h"
 
+// A widened coordinate held to the int32 range.
+inline int32_t PIX_SaturateInt32(int64_t v)
+{
+  return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : (int32_t)v;
+}
+
 // A destination rectangle cut to the bitmap; empty when width or height <= 0.
 struct PIX_ClippedRect {
   int32_t x, y, width, height;

@@ -4,6 +4,7 @@
 
 #include "PIX_Blend.h"
 #include "PIX_Blit.h"
+#include "PIX_Clip.h"
 #include "PIX_Sampling.h"
 
 using namespace pix_detail;
@@ -101,9 +102,8 @@ void PIX_ScaledBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t 
     const float rx = std::floor(srcX + 0.5f), ry = std::floor(srcY + 0.5f);
     if (!filtered || (std::fabs(srcX - rx) <= 0.03f && std::fabs(srcY - ry) <= 0.03f)) {
       const int32_t sx = (int32_t)(srcX + 0.5f), sy = (int32_t)(srcY + 0.5f);
-      const int64_t right = (int64_t)sx + destWidth, bottom = (int64_t)sy + destHeight;
-      const PIX_Rect r = {sx, sy, (int32_t)(right > INT32_MAX ? INT32_MAX : right < INT32_MIN ? INT32_MIN : right),
-                          (int32_t)(bottom > INT32_MAX ? INT32_MAX : bottom < INT32_MIN ? INT32_MIN : bottom)};
+      const PIX_Rect r = {sx, sy, PIX_SaturateInt32((int64_t)sx + destWidth),
+                          PIX_SaturateInt32((int64_t)sy + destHeight)};
       PIX_BlitRect(dest, src, destX, destY, &r, alpha, mode);
       return;
     }

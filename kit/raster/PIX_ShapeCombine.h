@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "PIX_Blend.h"
+#include "PIX_Clip.h"
 
 // The colour of a shape as the writers use it.
 struct PIX_Ink {
@@ -91,11 +92,6 @@ inline bool PIX_WithShapeWriter(int32_t mode, int32_t w, const PIX_Ink& ink, Loo
 constexpr float PIX_kShapeCoordLimit = 1048576.0f;
 
 inline bool PIX_ShapeCoordOK(float v) { return std::fabs(v) <= PIX_kShapeCoordLimit; }  // false for NaN
-
-inline int32_t PIX_SaturateInt32(int64_t v)
-{
-  return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : (int32_t)v;
-}
 
 // height - 1 - y without overflow, held to the int32 range.
 inline int32_t PIX_FlipRow(int32_t y, int32_t height) { return PIX_SaturateInt32((int64_t)height - 1 - y); }
