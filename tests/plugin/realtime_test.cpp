@@ -1,6 +1,7 @@
 // The plug-in's own part of the audio thread allocates nothing: the block
 // with its teach controller and all-notes-off, MIDI input that is passed
-// through, dropped or moves a mapping, and the output of the engine's notes.
+// through, dropped or mapped, host automation through the router, and the
+// output of the engine's notes.
 // Every allocation of this program is counted.
 
 #include <atomic>
@@ -60,7 +61,7 @@ class RealtimeTest : public PluginFixture {
   }
 };
 
-TEST_F(RealtimeTest, BlocksAndMidiInputAllocateNothing) {
+TEST_F(RealtimeTest, BlocksMidiInputAndAutomationAllocateNothing) {
   ASSERT_EQ(AllocationsOf([] {
               int* volatile p = new int(1);
               delete p;
@@ -70,17 +71,21 @@ TEST_F(RealtimeTest, BlocksAndMidiInputAllocateNothing) {
   const long made = AllocationsOf([&] {
     for (int b = 0; b < 8; ++b) {
       Midi(0x91, 60, 100);   // another channel: passed through
-      Midi(0xB0, 7, 64);     // mapped: consumed, with its status text
+      Midi(0xB0, 7, 64);     // mapped: consumed
       Midi(0xB0, 8, 64);     // unmapped: passed through
       Midi(0xB0, 0, 1);      // dropped
       Midi(0xE0, 0, 64);     // the wheel, unmapped: passed through
       Midi(0xB0, 123, 0);    // all notes off in the next block
+      // Host automation: the router, the engine's setters and a status text.
+      const int kAutomated[] = {kGate, kStepRate, kSwing, kScale, kStepTranspose + 3, kStepCC1};
+      for (int index : kAutomated) effect()->setParameter(effect(), index, float(b) / 8.0f);
       Block();
     }
   });
   EXPECT_EQ(made, 0);
   // The work was done: teach, the deferred note-offs and the passed messages.
   EXPECT_GE(SentIn(8).size(), 1u + 128u + 3u);
+  EXPECT_STREQ(plug->GetStatusText(), "CC1: 111");
 }
 
 TEST_F(RealtimeTest, SendingTheEnginesNotesAllocatesNothing) {
