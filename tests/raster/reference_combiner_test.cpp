@@ -141,16 +141,24 @@ PIX_Pixel BlitPixel(PIX_Pixel d, PIX_Pixel s, float alpha, int mode)
   return BlendPixel(d, s, Weight(alpha), mode);
 }
 
+// The whole-word copy shortcuts of single pixels and fills; false for other weights.
+bool CopyShortcut(PIX_Pixel d, PIX_Pixel c, int w, PIX_Pixel* out)
+{
+  switch (w) {
+    case 256: *out = c; return true;
+    case 128: *out = MixHalf(d, c); return true;
+    case 64: *out = MixQuarterColor(d, c); return true;
+    case 192: *out = MixThreeQuarterColor(d, c); return true;
+    default: return false;
+  }
+}
+
 PIX_Pixel PutPixel(PIX_Pixel d, PIX_Pixel c, float alpha, int mode)
 {
   const int w = Weight(alpha), m = mode & 0xFF;
-  if (m == 0) {
-    if (w == 256) return c;
-    if (w == 128) return MixHalf(d, c);
-    if (w == 64) return MixQuarterColor(d, c);
-    if (w == 192) return MixThreeQuarterColor(d, c);
-    if (w < 1) return d;
-  }
+  PIX_Pixel shortcut;
+  if (m == 0 && CopyShortcut(d, c, w, &shortcut)) return shortcut;
+  if (m == 0 && w < 1) return d;
   return w == 0 || m > 5 ? d : Combine(d, Split(c), w, m);
 }
 
@@ -158,13 +166,9 @@ PIX_Pixel FillPixel(PIX_Pixel d, PIX_Pixel c, float alpha, int mode)
 {
   if (mode & 0x10000) alpha *= PIX_PixelA(c) * 0.003921569f;
   const int w = Weight(alpha), m = mode & 0xFF;
-  if (m == 0) {
-    if (w == 256) return c;
-    if (w == 128) return MixHalf(d, c);
-    if (w == 64) return MixQuarterColor(d, c);
-    if (w == 192) return MixThreeQuarterColor(d, c);
-    if (w < 1) return d;
-  }
+  PIX_Pixel shortcut;
+  if (m == 0 && CopyShortcut(d, c, w, &shortcut)) return shortcut;
+  if (m == 0 && w < 1) return d;
   Rgba s = Split(c);
   s.a = w;  // the weight stands for the colour's alpha
   return w == 0 || m > 5 ? d : Combine(d, s, w, m);
