@@ -215,6 +215,28 @@ TEST_F(PluginTest, EveryStepRateReachesThePattern) {
   }
 }
 
+// One key at "1/16": step 1 spans 5513 samples, and its note ends after
+// that span times the pattern's gate plus the step's own (at least 0.1).
+TEST_F(PluginTest, GatesSetWhenTheFirstNoteEnds) {
+  const struct {
+    double gate, stepGate;
+    int64_t end;
+  } cases[] = {{0, 0, 5513},   {-50, 0, 2757}, {100, 0, 11026},
+               {-100, 0, 551}, {0, -50, 2757}, {-50, 50, 5513}};
+  for (const auto& c : cases) {
+    Create();
+    Set(kStepRate, 4);
+    Set(kGate, c.gate);
+    Set(kStepGate, c.stepGate);
+    Midi(0x90, 60, 100);
+    for (int b = 0; b < 30; ++b) Block();
+    int64_t end = -1;
+    for (const SentMidi& m : sent)
+      if (m.status == 0x80 && m.data1 == 60 && end < 0) end = int64_t(m.block) * 512 + m.offset;
+    EXPECT_EQ(end, c.end) << c.gate << " " << c.stepGate;
+  }
+}
+
 // C, E and G from the first sample at "1/16", and A joining at block 7,
 // mid-step: the note-ons of 60 blocks.
 std::vector<SentMidi> PhraseNoteOns(HostedPlugin& h) {
