@@ -566,6 +566,7 @@ TEST_F(PluginTest, StateRoundTripRestoresEveryParameter) {
   Set(kMidiOutChannel, 9);
   Set(kCCMapping + 64, 200);
   Set(kCC2Teach, 1);
+  Set(31, 1);  // never declared, still carried by the state
   std::vector<double> values;
   for (int i = 0; i < 391; ++i) values.push_back(Value(i));
   std::vector<uint8_t> chunk = GetChunk(true);
