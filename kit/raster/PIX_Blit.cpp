@@ -14,7 +14,7 @@ inline bool CopyShortcut(PIX_Pixel& p, PIX_Pixel color, int32_t w)
   switch (w) {
     case 256: p = color; return true;
     case 128: p = PIX_MixHalf(p, color); return true;
-    case 64: p = PIX_MixThreeQuartersPre(p, PIX_QuarterOf(color)); return true;
+    case 64: p = PIX_MixThreeQuartersPre(p, PIX_Quarter(color)); return true;
     case 192: p = PIX_MixQuarterPre(p, PIX_ThreeQuartersOf(color)); return true;
     default: return false;
   }
@@ -158,7 +158,7 @@ void PIX_FillRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int3
       case 256: PIX_ForEachPixel(bitmap, r, [color](PIX_Pixel& p) { p = color; }); break;
       case 128: PIX_ForEachPixel(bitmap, r, [c = PIX_Half(color)](PIX_Pixel& p) { p = PIX_MixHalfPre(p, c); }); break;
       case 64:
-        PIX_ForEachPixel(bitmap, r, [c = PIX_QuarterOf(color)](PIX_Pixel& p) { p = PIX_MixThreeQuartersPre(p, c); });
+        PIX_ForEachPixel(bitmap, r, [c = PIX_Quarter(color)](PIX_Pixel& p) { p = PIX_MixThreeQuartersPre(p, c); });
         break;
       default:
         PIX_ForEachPixel(bitmap, r, [c = PIX_ThreeQuartersOf(color)](PIX_Pixel& p) { p = PIX_MixQuarterPre(p, c); });

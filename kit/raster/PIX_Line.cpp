@@ -97,7 +97,7 @@ void DrawRun(PIX_Pixel* p, int32_t n, ptrdiff_t step, PIX_Pixel color, float alp
   if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY) {
     if (alpha == 1.0f) return Run(p, n, step, PIX_StoreWriter{color}, 0);
     if (alpha == 0.5f) return Run(p, n, step, PIX_HalfWriter{PIX_Half(color)}, 0);
-    if (alpha == 0.25f) return Run(p, n, step, PIX_QuarterWriter{PIX_QuarterOf(color)}, 0);
+    if (alpha == 0.25f) return Run(p, n, step, PIX_QuarterWriter{PIX_Quarter(color)}, 0);
     if (alpha == 0.75f) return Run(p, n, step, PIX_ThreeQuartersWriter{PIX_ThreeQuartersOf(color)}, 0);
   }
   const int32_t w = PIX_AlphaToWeight(alpha);
@@ -110,7 +110,7 @@ void DrawDiagonal(PIX_Pixel* p, int32_t n, ptrdiff_t xStep, ptrdiff_t yStep, PIX
   if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && alpha == 1.0f) {
     if (aa)
       DiagonalAA(p, n, xStep, yStep, PIX_ThreeQuartersWriter{PIX_ThreeQuartersOf(color)},
-                 PIX_QuarterWriter{PIX_QuarterOf(color)}, 0, 0);
+                 PIX_QuarterWriter{PIX_Quarter(color)}, 0, 0);
     else
       Run(p, n + 1, xStep + yStep, PIX_StoreWriter{color}, 0);
     return;

@@ -69,8 +69,7 @@ inline PIX_Pixel PIX_MixQuarterPre(PIX_Pixel d, PIX_Pixel threeQuarterColor)
 {
   return PIX_Quarter(d) + threeQuarterColor;
 }
-// The colour parts the two pre-scaled mixes take.
-inline PIX_Pixel PIX_QuarterOf(PIX_Pixel c) { return PIX_Quarter(c); }
+// The colour part the weight-192 mix takes (the weight-64 mix takes PIX_Quarter).
 inline PIX_Pixel PIX_ThreeQuartersOf(PIX_Pixel c) { return PIX_Quarter(c) + PIX_Half(c); }
 
 // floor(65536 / i) - 1 for i in 1..255, 0 for 0: divisions of the HSV code.

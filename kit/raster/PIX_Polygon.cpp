@@ -174,7 +174,7 @@ bool WithFiller(PIX_IBitmap* bitmap, PIX_Pixel color, float alpha, int32_t mode,
     switch (w) {
       case 256: run(PIX_StoreWriter{color}); return true;
       case 128: run(PIX_HalfWriter{PIX_Half(color)}); return true;
-      case 64: run(PIX_QuarterWriter{PIX_QuarterOf(color)}); return true;
+      case 64: run(PIX_QuarterWriter{PIX_Quarter(color)}); return true;
       case 192: run(PIX_ThreeQuartersWriter{PIX_ThreeQuartersOf(color)}); return true;
       default: break;
     }
