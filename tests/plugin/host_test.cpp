@@ -49,13 +49,6 @@ class HostTest : public ::testing::Test {
     return text;
   }
 
-  std::vector<uint8_t> Chunk(vsthost::Plugin& p, bool bank) {
-    void* data = nullptr;
-    const intptr_t size = p.Dispatch(vsthost::kGetChunk, bank ? 0 : 1, 0, &data);
-    const uint8_t* bytes = static_cast<const uint8_t*>(data);
-    return size > 0 && bytes ? std::vector<uint8_t>(bytes, bytes + size) : std::vector<uint8_t>();
-  }
-
   bool SetText(vsthost::Plugin& p, int index, const char* text) {
     return p.Dispatch(kString2Parameter, index, 0, const_cast<char*>(text)) == 1;
   }
@@ -109,7 +102,7 @@ TEST_F(HostTest, NamesLabelsAndDisplaysOfAllParameters) {
 }
 
 TEST_F(HostTest, StateChunksAndTheirRoundTrip) {
-  const std::vector<uint8_t> bank = Chunk(*plug, true), program = Chunk(*plug, false);
+  const std::vector<uint8_t> bank = plug->GetChunk(true), program = plug->GetChunk(false);
   ASSERT_EQ(bank.size(), 4616u);
   EXPECT_EQ(program, bank);  // no presets: the bank holds the state alone
   const uint8_t header[] = {0x74, 0x66, 0x66, 0x70, 0x00, 0x00, 0x01, 0x00};
@@ -123,14 +116,14 @@ TEST_F(HostTest, StateChunksAndTheirRoundTrip) {
   ASSERT_TRUE(SetText(*plug, 122, "-3"));
   ASSERT_TRUE(SetText(*plug, 247, "5"));
   plug->SetParameter(6, 0.25f);
-  std::vector<uint8_t> changed = Chunk(*plug, true);
+  std::vector<uint8_t> changed = plug->GetChunk(true);
   EXPECT_EQ(DoubleAt(changed, 8), 21.0 / 48.0);
 
   auto fresh = NewInstance();
   ASSERT_TRUE(fresh);
-  EXPECT_NE(Chunk(*fresh, true), changed);
-  ASSERT_EQ(fresh->Dispatch(vsthost::kSetChunk, 0, intptr_t(changed.size()), changed.data()), 1);
-  std::vector<uint8_t> restored = Chunk(*fresh, true);
+  EXPECT_NE(fresh->GetChunk(true), changed);
+  ASSERT_EQ(fresh->SetChunk(true, changed), 1);
+  std::vector<uint8_t> restored = fresh->GetChunk(true);
   ASSERT_EQ(restored.size(), changed.size());
   // "MIDI learn" starts at -1, below its range; a read clamps it to 0.
   const size_t learn = 1488 + 8 * 260;
@@ -141,9 +134,9 @@ TEST_F(HostTest, StateChunksAndTheirRoundTrip) {
   EXPECT_EQ(Text(*fresh, kGetParamDisplay, 2), "1/32");
 
   std::vector<uint8_t> tooShort(bank.begin(), bank.begin() + 8 + 1479);
-  const std::vector<uint8_t> before = Chunk(*fresh, true);
-  EXPECT_EQ(fresh->Dispatch(vsthost::kSetChunk, 1, intptr_t(tooShort.size()), tooShort.data()), 0);
-  EXPECT_EQ(Chunk(*fresh, true), before);
+  const std::vector<uint8_t> before = fresh->GetChunk(true);
+  EXPECT_EQ(fresh->SetChunk(false, tooShort), 0);
+  EXPECT_EQ(fresh->GetChunk(true), before);
 }
 
 struct Played {

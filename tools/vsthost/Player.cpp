@@ -37,21 +37,12 @@ std::string ParamText(vsthost::Plugin& plug, int32_t opcode, int index) {
   return text;
 }
 
-bool ProgramChunk(vsthost::Plugin& plug, std::vector<uint8_t>* bytes) {
-  void* data = nullptr;
-  const intptr_t size = plug.Dispatch(vsthost::kGetChunk, 1, 0, &data);
-  if (size <= 0 || !data) return false;
-  const uint8_t* p = static_cast<const uint8_t*>(data);
-  bytes->assign(p, p + size);
-  return true;
-}
-
 // Every parameter the plug-in holds, the ones it keeps from the host
 // included: the state holds one double for each.
 int ParameterCount(vsthost::Plugin& plug) {
   const int visible = plug.Record().numParams;
-  std::vector<uint8_t> chunk;
-  if (!ProgramChunk(plug, &chunk) || chunk.size() < kParamBlockOffset) return visible;
+  const std::vector<uint8_t> chunk = plug.GetChunk(false);
+  if (chunk.size() < kParamBlockOffset) return visible;
   const int all = int((chunk.size() - kParamBlockOffset) / 8);
   return all > visible ? all : visible;
 }
@@ -108,19 +99,19 @@ bool SetParam(vsthost::Plugin& plug, int index, const std::string& value, std::s
     // text that is none must show as itself to have been taken.
     if (number || ParamText(plug, kGetParamDisplay, index) == value) return true;
   }
-  std::vector<uint8_t> chunk;
   if (!number) {
     *error = "'" + value + "' is neither a display text of parameter " + std::to_string(index) +
              " nor a number";
     return false;
   }
   const size_t at = kParamBlockOffset + size_t(index) * 8;
-  if (!ProgramChunk(plug, &chunk) || chunk.size() < at + 8) {
+  std::vector<uint8_t> chunk = plug.GetChunk(false);
+  if (chunk.size() < at + 8) {
     *error = "parameter " + std::to_string(index) + " cannot be set to a plain value";
     return false;
   }
   std::memcpy(&chunk[at], &plain, 8);
-  if (plug.Dispatch(vsthost::kSetChunk, 1, intptr_t(chunk.size()), chunk.data()) != 1) {
+  if (plug.SetChunk(false, chunk) != 1) {
     *error = "the plug-in refused the value " + value + " for parameter " + std::to_string(index);
     return false;
   }
@@ -197,8 +188,7 @@ bool SetUp(vsthost::Plugin& plug, const Options& o, std::vector<std::string>* re
   if (!o.loadState.empty()) {
     std::vector<uint8_t> state;
     if (!ReadFile(o.loadState, &state, error)) return false;
-    if (state.empty() ||
-        plug.Dispatch(vsthost::kSetChunk, 0, intptr_t(state.size()), state.data()) != 1) {
+    if (state.empty() || plug.SetChunk(true, state) != 1) {
       *error = "the plug-in could not read the state in '" + o.loadState + "'";
       return false;
     }
@@ -263,14 +253,12 @@ std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vecto
 }
 
 bool SaveState(vsthost::Plugin& plug, const std::string& path, std::string* error) {
-  void* data = nullptr;
-  const intptr_t size = plug.Dispatch(vsthost::kGetChunk, 0, 0, &data);
-  if (size <= 0 || !data) {
+  const std::vector<uint8_t> state = plug.GetChunk(true);
+  if (state.empty()) {
     *error = "the plug-in gave no state to save";
     return false;
   }
-  const uint8_t* p = static_cast<const uint8_t*>(data);
-  return WriteFile(path, std::vector<uint8_t>(p, p + size), error);
+  return WriteFile(path, state, error);
 }
 
 std::string Describe(const Timed& m, double spb) {
