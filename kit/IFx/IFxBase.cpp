@@ -14,13 +14,6 @@
 
 namespace
 {
-void CopyName(char* dest, const char* src, int size)
-{
-  const size_t n = src ? strnlen(src, (size_t)size - 1) : 0;
-  std::memmove(dest, src ? src : "", n);
-  dest[n] = 0;
-}
-
 // Marks a double as "not given" in the scratch array of a preset maker.
 const double kUnusedValue = 9.999e-8;
 
@@ -58,9 +51,9 @@ void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr,
   }
   for (int i = 0; i < nPresets; ++i) mPresets.Add(new IPreset);
 
-  CopyName(mEffectName, effectName, kNameLen);
-  CopyName(mProductName, productName, kNameLen);
-  CopyName(mMfrName, mfrName, kNameLen);
+  CopyTextCut(mEffectName, effectName, kNameLen);
+  CopyTextCut(mProductName, productName, kNameLen);
+  CopyTextCut(mMfrName, mfrName, kNameLen);
 
   int nInputs = 0, nOutputs = 0;
   while (channelIOStr)

@@ -58,6 +58,14 @@ bool IsWhitespace(char c)
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+void CopyTextCut(char* dest, const char* src, int size)
+{
+  if (size <= 0) return;
+  const size_t n = src ? strnlen(src, (size_t)size - 1) : 0;
+  if (n) memmove(dest, src, n);
+  dest[n] = 0;
+}
+
 int ProcessMilliseconds()
 {
   using namespace std::chrono;

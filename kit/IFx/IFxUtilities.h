@@ -2,8 +2,9 @@
 #define IFXUTILITIES_H
 
 // Host identification and the small utilities the framework's entry points
-// share: lower-casing, a whitespace test, an interval timer, the trace hook
-// with its time stamp and a build-stamp formatter.
+// share: lower-casing, a whitespace test, a cut-to-fit text copy, an
+// interval timer, the trace hook with its time stamp and a build-stamp
+// formatter.
 
 #include "KIT_String.h"
 
@@ -42,6 +43,9 @@ bool HostWantsStereoIO(int host);
 // it may be src itself).
 void ToLower(char* cDest, const char* cSrc);
 bool IsWhitespace(char c);
+// Copies src (null reads as "") into dest of size bytes, cut to fit and
+// always terminated; nothing when size <= 0. dest and src may overlap.
+void CopyTextCut(char* dest, const char* src, int size);
 
 // Milliseconds since the library was loaded, from a steady clock.
 int ProcessMilliseconds();

@@ -10,15 +10,6 @@
 
 namespace
 {
-// Copies text into a host buffer of bufLen bytes, always terminated.
-void CopyToHost(void* ptr, const char* text, int bufLen)
-{
-  char* dest = (char*)ptr;
-  const size_t n = text ? strnlen(text, (size_t)bufLen - 1) : 0;
-  std::memmove(dest, text ? text : "", n);
-  dest[n] = 0;
-}
-
 const VstIntPtr kVendorSpecificAnswer = 0xBEEF;
 // The bit pattern 0xBEEF0000, whatever the width of VstIntPtr.
 const VstIntPtr kVendorCanDoAnswer = (VstIntPtr)0xBEEF0000u;
@@ -319,11 +310,11 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       return 0;
 
     case effGetProgramName:
-      if (ptr) CopyToHost(ptr, GetPresetName(GetCurrentPresetIdx()), kVstStringBufLen);
+      if (ptr) CopyTextCut((char*)ptr, GetPresetName(GetCurrentPresetIdx()), kVstStringBufLen);
       return 0;
 
     case effGetParamLabel:
-      if (ptr && GetParam(idx)) CopyToHost(ptr, GetParam(idx)->GetLabelForHost(), kVstStringBufLen);
+      if (ptr && GetParam(idx)) CopyTextCut((char*)ptr, GetParam(idx)->GetLabelForHost(), kVstStringBufLen);
       return 0;
 
     case effGetParamDisplay:
@@ -331,7 +322,7 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       return 0;
 
     case effGetParamName:
-      if (ptr && GetParam(idx)) CopyToHost(ptr, GetParam(idx)->GetNameForHost(), kVstStringBufLen);
+      if (ptr && GetParam(idx)) CopyTextCut((char*)ptr, GetParam(idx)->GetNameForHost(), kVstStringBufLen);
       return 0;
 
     case effSetSampleRate:
@@ -416,7 +407,7 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
 
     case effGetProgramNameIndexed:
       if (!ptr) return 0;
-      CopyToHost(ptr, GetPresetName(idx), kVstStringBufLen);
+      CopyTextCut((char*)ptr, GetPresetName(idx), kVstStringBufLen);
       return ((char*)ptr)[0] ? 1 : 0;
 
     case effGetInputProperties:
@@ -452,17 +443,17 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
 
     case effGetEffectName:
       if (!ptr) return 0;
-      CopyToHost(ptr, GetEffectName(), kVstEffectNameLen);
+      CopyTextCut((char*)ptr, GetEffectName(), kVstEffectNameLen);
       return 1;
 
     case effGetVendorString:
       if (!ptr) return 0;
-      CopyToHost(ptr, GetMfrName(), kVstStringBufLen);
+      CopyTextCut((char*)ptr, GetMfrName(), kVstStringBufLen);
       return 1;
 
     case effGetProductString:
       if (!ptr) return 0;
-      CopyToHost(ptr, GetProductName(), kVstStringBufLen);
+      CopyTextCut((char*)ptr, GetProductName(), kVstStringBufLen);
       return 1;
 
     case effVendorSpecific:
@@ -485,7 +476,7 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       char name[256] = "";
       const bool named = MidiNoteName(pKey->thisKeyNumber, name);
       name[sizeof name - 1] = 0;
-      CopyToHost(pKey->keyName, name, sizeof pKey->keyName);
+      CopyTextCut(pKey->keyName, name, sizeof pKey->keyName);
       return named ? 1 : 0;
     }
 

@@ -3,17 +3,9 @@
 #include <math.h>
 #include <stdio.h>
 
-namespace {
+#include "IFxUtilities.h"
 
-// Copies src into dst of size n, cut to fit and always terminated.
-void CopyText(char* dst, const char* src, int n)
-{
-  if (n <= 0) return;
-  int i = 0;
-  if (src)
-    for (; i < n - 1 && src[i]; ++i) dst[i] = src[i];
-  dst[i] = 0;
-}
+namespace {
 
 // Truncates toward zero into the int range.
 int TruncToInt(double v)
@@ -58,8 +50,8 @@ void IParam::InitDouble(const char* name, double defaultVal, double minVal, doub
                         double step, const char* label)
 {
   if (mType == kTypeNone) mType = kTypeDouble;
-  CopyText(mName, name, kNameLen);
-  CopyText(mLabel, label, kLabelLen);
+  CopyTextCut(mName, name, kNameLen);
+  CopyTextCut(mLabel, label, kLabelLen);
   mValue = defaultVal;
   mMin = minVal;
   if (maxVal == 0.0 && minVal == 0.0)
@@ -86,7 +78,7 @@ void IParam::SetDisplayText(int value, const char* text)
   DisplayText* dt = mDisplayTexts.Resize(n + 1, false);
   if (mDisplayTexts.GetSize() != n + 1) return;
   dt[n].mValue = value;
-  CopyText(dt[n].mText, text, kDisplayTextLen);
+  CopyTextCut(dt[n].mText, text, kDisplayTextLen);
 }
 
 void IParam::Set(double value)
@@ -172,7 +164,7 @@ void IParam::GetDisplayForHost(double value, bool normalized, char* str, bool wi
     const char* text = GetDisplayText(TruncToInt(value));
     if (text[0])
     {
-      CopyText(str, text, strSize);
+      CopyTextCut(str, text, strSize);
       return;
     }
   }

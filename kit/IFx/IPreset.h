@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "IChunk.h"
+#include "IFxUtilities.h"
 
 struct IPreset
 {
@@ -23,10 +24,7 @@ struct IPreset
   // Copies the name, cut to fit; null keeps the old one.
   void SetName(const char* name)
   {
-    if (!name) return;
-    const size_t n = strnlen(name, kNameLen - 1);
-    std::memmove(mName, name, n);
-    mName[n] = 0;
+    if (name) CopyTextCut(mName, name, kNameLen);
   }
 };
 

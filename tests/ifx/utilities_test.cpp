@@ -81,6 +81,28 @@ TEST(Utilities, IsWhitespace)
   EXPECT_FALSE(IsWhitespace(0));
 }
 
+TEST(Utilities, CopyTextCut)
+{
+  char buf[6];
+  memset(buf, 'x', sizeof buf);
+  CopyTextCut(buf, "arpeggio", sizeof buf);
+  EXPECT_STREQ(buf, "arpeg");
+  CopyTextCut(buf, "up", sizeof buf);
+  EXPECT_STREQ(buf, "up");
+  CopyTextCut(buf, nullptr, sizeof buf);
+  EXPECT_STREQ(buf, "");
+
+  // A size of 0 writes nothing at all.
+  buf[0] = 'k';
+  CopyTextCut(buf, "up", 0);
+  EXPECT_EQ(buf[0], 'k');
+
+  // The source may lie inside the destination.
+  char overlap[16] = "xxchord";
+  CopyTextCut(overlap, overlap + 2, sizeof overlap);
+  EXPECT_STREQ(overlap, "chord");
+}
+
 TEST(Timer, EveryOnAGivenClock)
 {
   Timer t(1000);
