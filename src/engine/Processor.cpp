@@ -61,13 +61,6 @@ void Processor::ProcessBlock(double position, double samplesPerBeat, bool playin
     }
     done += n;
   }
-  if (hub->GetDownKeyCount() > 0)
-  {
-    if (!playing) m_lastPlaying = false;
-  }
-  else
-  {
-    m_blockPosition = 0.0;
-    if (!playing) m_lastPlaying = false;
-  }
+  if (!playing) m_lastPlaying = false;
+  if (hub->GetDownKeyCount() == 0) m_blockPosition = 0.0;
 }
