@@ -17,7 +17,6 @@ constexpr float kTwoPi = 6.2831855f;
 constexpr float kHalfPi = 1.5707964f;
 constexpr float kThreeHalfPi = 4.712389f;
 
-inline int32_t T(float v) { return (int32_t)v; }  // toward zero
 
 }  // namespace
 
@@ -40,13 +39,13 @@ void PIX_ArcSegment(int32_t width, int32_t height, PIX_IBitmap* bitmap, float cx
     PIX_ArcSegment(width, height, bitmap, cx, cy, radius, low, kPi, color, w, aa, mode);
     low = kPi;
   }
-  const int32_t ya = T(cy - std::cos(low) * radius + 0.5f), yb = T(cy - std::cos(high) * radius + 0.5f);
+  const int32_t ya = PIX_Trunc(cy - std::cos(low) * radius + 0.5f), yb = PIX_Trunc(cy - std::cos(high) * radius + 0.5f);
   PIX_Rect box{0, std::max(std::min(ya, yb), 0), width, std::min(std::max(ya, yb) + 1, height)};
   const bool leftHalf = -kPi <= low && (low < 0.0f || low >= kPi);
   if (leftHalf) {
-    if (cx < (float)width) box.right = T(cx);  // the centre column belongs to the right half
+    if (cx < (float)width) box.right = PIX_Trunc(cx);  // the centre column belongs to the right half
   } else if (cx > 0.0f) {
-    box.left = T(cx);
+    box.left = PIX_Trunc(cx);
   }
   PIX_CircleDispatch(bitmap, cx, cy, radius, color, w, aa, false, mode, box, true);
 }
@@ -92,10 +91,13 @@ void PIX_RoundRect(PIX_IBitmap* bitmap, float x, float y, float width, float hei
     if ((double)c > (double)height * 0.5) c = height * 0.5f;
     c = std::floor(c);
     if (c >= 2.0f) {
-      PIX_Line(bitmap, T(x + c), T(y), T(x + width - c), T(y), color, alpha, mode, aa);
-      PIX_Line(bitmap, T(x + c - 1), T(y + height), T(x + width - c), T(y + height), color, alpha, mode, aa);
-      PIX_Line(bitmap, T(x + width), T(y + c), T(x + width), T(y + height - c), color, alpha, mode, aa);
-      PIX_Line(bitmap, T(x), T(y + c - 1), T(x), T(y + height - c), color, alpha, mode, aa);
+      PIX_Line(bitmap, PIX_Trunc(x + c), PIX_Trunc(y), PIX_Trunc(x + width - c), PIX_Trunc(y), color, alpha, mode, aa);
+      PIX_Line(bitmap, PIX_Trunc(x + c - 1), PIX_Trunc(y + height), PIX_Trunc(x + width - c), PIX_Trunc(y + height),
+               color, alpha, mode, aa);
+      PIX_Line(bitmap, PIX_Trunc(x + width), PIX_Trunc(y + c), PIX_Trunc(x + width), PIX_Trunc(y + height - c),
+               color, alpha, mode, aa);
+      PIX_Line(bitmap, PIX_Trunc(x), PIX_Trunc(y + c - 1), PIX_Trunc(x), PIX_Trunc(y + height - c),
+               color, alpha, mode, aa);
       PIX_Arc(bitmap, x + c, y + c, c, -kHalfPi, 0.0f, color, alpha, mode, aa);
       PIX_Arc(bitmap, x + width - c, y + c, c, 0.0f, kHalfPi, color, alpha, mode, aa);
       PIX_Arc(bitmap, x + width - c, y + height - c, c, kHalfPi, kPi, color, alpha, mode, aa);
@@ -103,5 +105,5 @@ void PIX_RoundRect(PIX_IBitmap* bitmap, float x, float y, float width, float hei
       return;
     }
   }
-  PIX_DrawRect(bitmap, T(x), T(y), T(width), T(height), color, alpha, mode);
+  PIX_DrawRect(bitmap, PIX_Trunc(x), PIX_Trunc(y), PIX_Trunc(width), PIX_Trunc(height), color, alpha, mode);
 }

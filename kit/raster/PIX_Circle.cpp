@@ -14,7 +14,6 @@
 
 namespace {
 
-inline int32_t T(float v) { return (int32_t)v; }  // toward zero
 
 // The pixel writer and the span writer of one combiner; with Clip they
 // write only inside the clip box.
@@ -51,11 +50,11 @@ template <class P>
 void PIX_CircleMidpoint(const P& pen, float cx, float cy, float radius, bool filled, float reach)
 {
   float X = radius, Y = 0.0f, E = (5.0f - 4.0f * radius) * 0.25f;
-  pen.Pixel(T(cx), T(cy + radius));
-  pen.Pixel(T(cx), T(cy - radius));
-  pen.Pixel(T(cx + radius), T(cy));
-  pen.Pixel(T(cx - radius), T(cy));
-  if (filled) pen.BlendHorizSpan(T(cy), T(cx - radius + 1), T(cx + radius - 1));
+  pen.Pixel(PIX_Trunc(cx), PIX_Trunc(cy + radius));
+  pen.Pixel(PIX_Trunc(cx), PIX_Trunc(cy - radius));
+  pen.Pixel(PIX_Trunc(cx + radius), PIX_Trunc(cy));
+  pen.Pixel(PIX_Trunc(cx - radius), PIX_Trunc(cy));
+  if (filled) pen.BlendHorizSpan(PIX_Trunc(cy), PIX_Trunc(cx - radius + 1), PIX_Trunc(cx + radius - 1));
   if (!(radius > 0.0f)) return;
   do {
     Y = Y + 1.0f;
@@ -67,19 +66,19 @@ void PIX_CircleMidpoint(const P& pen, float cx, float cy, float radius, bool fil
       D = Y;
     }
     E = E + 2.0f * D + 1.0f;
-    pen.Pixel(T(cx + Y), T(cy + X));
-    pen.Pixel(T(cx - Y), T(cy + X));
-    pen.Pixel(T(cx + Y), T(cy - X));
-    pen.Pixel(T(cx - Y), T(cy - X));
-    pen.Pixel(T(cx + X), T(cy + Y));
-    pen.Pixel(T(cx - X), T(cy + Y));
-    pen.Pixel(T(cx + X), T(cy - Y));
-    pen.Pixel(T(cx - X), T(cy - Y));
+    pen.Pixel(PIX_Trunc(cx + Y), PIX_Trunc(cy + X));
+    pen.Pixel(PIX_Trunc(cx - Y), PIX_Trunc(cy + X));
+    pen.Pixel(PIX_Trunc(cx + Y), PIX_Trunc(cy - X));
+    pen.Pixel(PIX_Trunc(cx - Y), PIX_Trunc(cy - X));
+    pen.Pixel(PIX_Trunc(cx + X), PIX_Trunc(cy + Y));
+    pen.Pixel(PIX_Trunc(cx - X), PIX_Trunc(cy + Y));
+    pen.Pixel(PIX_Trunc(cx + X), PIX_Trunc(cy - Y));
+    pen.Pixel(PIX_Trunc(cx - X), PIX_Trunc(cy - Y));
     if (filled) {
-      pen.BlendHorizSpan(T(cy - X), T(cx - Y + 1), T(cx + Y - 1));
-      pen.BlendHorizSpan(T(cy + X), T(cx - Y + 1), T(cx + Y - 1));
-      pen.BlendHorizSpan(T(cy - Y), T(cx - X + 1), T(cx + X - 1));
-      pen.BlendHorizSpan(T(cy + Y), T(cx - X + 1), T(cx + X - 1));
+      pen.BlendHorizSpan(PIX_Trunc(cy - X), PIX_Trunc(cx - Y + 1), PIX_Trunc(cx + Y - 1));
+      pen.BlendHorizSpan(PIX_Trunc(cy + X), PIX_Trunc(cx - Y + 1), PIX_Trunc(cx + Y - 1));
+      pen.BlendHorizSpan(PIX_Trunc(cy - Y), PIX_Trunc(cx - X + 1), PIX_Trunc(cx + X - 1));
+      pen.BlendHorizSpan(PIX_Trunc(cy + Y), PIX_Trunc(cx - X + 1), PIX_Trunc(cx + X - 1));
     }
   } while (Y < X && Y <= reach);
 }
@@ -94,36 +93,36 @@ void PIX_CircleAntialiased(const P& pen, float cx, float cy, float radius, bool 
   for (;;) {
     const float f = X - std::floor(X);
     if (f != 0.0f) {
-      const int32_t a1 = T((float)w * f), a2 = w - a1;  // outer, inner
-      for (const int32_t col : {T(Y + cx), T(cx - Y)}) {
-        pen.Pixel(col, T(cy + 1 + X), a1);
-        pen.Pixel(col, T(X + cy), a2);
-        pen.Pixel(col, T(cy - X + 1), a2);
-        pen.Pixel(col, T(cy - X), a1);
+      const int32_t a1 = PIX_Trunc((float)w * f), a2 = w - a1;  // outer, inner
+      for (const int32_t col : {PIX_Trunc(Y + cx), PIX_Trunc(cx - Y)}) {
+        pen.Pixel(col, PIX_Trunc(cy + 1 + X), a1);
+        pen.Pixel(col, PIX_Trunc(X + cy), a2);
+        pen.Pixel(col, PIX_Trunc(cy - X + 1), a2);
+        pen.Pixel(col, PIX_Trunc(cy - X), a1);
       }
-      pen.Pixel(T(cx + 1 + X), T(Y + cy), a1);
-      pen.Pixel(T(X + cx), T(Y + cy), a2);
-      pen.Pixel(T(cx + 1 + X), T(cy - Y), a1);
-      pen.Pixel(T(X + cx), T(cy - Y), a2);
-      pen.Pixel(T(cx - X + 1), T(Y + cy), a2);
-      pen.Pixel(T(cx - X), T(Y + cy), a1);
-      pen.Pixel(T(cx - X + 1), T(cy - Y), a2);
-      pen.Pixel(T(cx - X), T(cy - Y), a1);
+      pen.Pixel(PIX_Trunc(cx + 1 + X), PIX_Trunc(Y + cy), a1);
+      pen.Pixel(PIX_Trunc(X + cx), PIX_Trunc(Y + cy), a2);
+      pen.Pixel(PIX_Trunc(cx + 1 + X), PIX_Trunc(cy - Y), a1);
+      pen.Pixel(PIX_Trunc(X + cx), PIX_Trunc(cy - Y), a2);
+      pen.Pixel(PIX_Trunc(cx - X + 1), PIX_Trunc(Y + cy), a2);
+      pen.Pixel(PIX_Trunc(cx - X), PIX_Trunc(Y + cy), a1);
+      pen.Pixel(PIX_Trunc(cx - X + 1), PIX_Trunc(cy - Y), a2);
+      pen.Pixel(PIX_Trunc(cx - X), PIX_Trunc(cy - Y), a1);
     } else {
-      pen.Pixel(T(Y + cx), T(X + cy));
-      pen.Pixel(T(Y + cx), T(cy - X));
-      pen.Pixel(T(cx - Y), T(X + cy));
-      pen.Pixel(T(cx - Y), T(cy - X));
-      pen.Pixel(T(X + cx), T(Y + cy));
-      pen.Pixel(T(X + cx), T(cy - Y));
-      pen.Pixel(T(cx - X), T(Y + cy));
-      pen.Pixel(T(cx - X), T(cy - Y));
+      pen.Pixel(PIX_Trunc(Y + cx), PIX_Trunc(X + cy));
+      pen.Pixel(PIX_Trunc(Y + cx), PIX_Trunc(cy - X));
+      pen.Pixel(PIX_Trunc(cx - Y), PIX_Trunc(X + cy));
+      pen.Pixel(PIX_Trunc(cx - Y), PIX_Trunc(cy - X));
+      pen.Pixel(PIX_Trunc(X + cx), PIX_Trunc(Y + cy));
+      pen.Pixel(PIX_Trunc(X + cx), PIX_Trunc(cy - Y));
+      pen.Pixel(PIX_Trunc(cx - X), PIX_Trunc(Y + cy));
+      pen.Pixel(PIX_Trunc(cx - X), PIX_Trunc(cy - Y));
     }
     if (filled) {
-      pen.BlendHorizSpan(T(cy - X + 1), T(cx - Y), T(Y + cx));
-      pen.BlendHorizSpan(T(X + cy), T(cx - Y), T(Y + cx));
-      pen.BlendHorizSpan(T(cy - Y), T(cx - X + 1), T(X + cx));
-      pen.BlendHorizSpan(T(Y + cy), T(cx - X + 1), T(X + cx));
+      pen.BlendHorizSpan(PIX_Trunc(cy - X + 1), PIX_Trunc(cx - Y), PIX_Trunc(Y + cx));
+      pen.BlendHorizSpan(PIX_Trunc(X + cy), PIX_Trunc(cx - Y), PIX_Trunc(Y + cx));
+      pen.BlendHorizSpan(PIX_Trunc(cy - Y), PIX_Trunc(cx - X + 1), PIX_Trunc(X + cx));
+      pen.BlendHorizSpan(PIX_Trunc(Y + cy), PIX_Trunc(cx - X + 1), PIX_Trunc(X + cx));
     }
     Y = Y + 1.0f;
     // For some small radii Y passes the radius before the walk's own end
@@ -212,8 +211,8 @@ bool PIX_SmallCircleStamp(PIX_IBitmap* bitmap, float cx, float cy, float radius,
   for (const PIX_CirclePattern& pattern : PIX_kCirclePatterns) {
     if (radius != pattern.radius) continue;
     if (!bitmap || !ShapeOK(cx, cy, radius)) return true;  // nothing of it can show
-    PIX_DrawGlyph(bitmap, T(cx - radius), T(cy - radius), color, aa ? pattern.aa : pattern.plain, pattern.side,
-                  pattern.side, alpha, mode);
+    PIX_DrawGlyph(bitmap, PIX_Trunc(cx - radius), PIX_Trunc(cy - radius), color, aa ? pattern.aa : pattern.plain,
+                  pattern.side, pattern.side, alpha, mode);
     return true;
   }
   return false;

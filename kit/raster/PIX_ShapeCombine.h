@@ -93,5 +93,9 @@ constexpr float PIX_kShapeCoordLimit = 1048576.0f;
 
 inline bool PIX_ShapeCoordOK(float v) { return std::fabs(v) <= PIX_kShapeCoordLimit; }  // false for NaN
 
+// A pixel position from an accepted float coordinate: toward zero, as the
+// circle and arc walks place their pixels.
+inline int32_t PIX_Trunc(float v) { return (int32_t)v; }
+
 // height - 1 - y without overflow, held to the int32 range.
 inline int32_t PIX_FlipRow(int32_t y, int32_t height) { return PIX_SaturateInt32((int64_t)height - 1 - y); }
