@@ -205,12 +205,12 @@ class Runner {
   bool Info() {
     if (!m_plug.IsOpen()) return false;
     vsthost::EffectRecord r = m_plug.Record();
-    std::vector<uint8_t> bytes = m_plug.RecordBytes();
-    m_out << "magic " << Hex(bytes.data(), 4) << "\n"
+    // The four-character codes in the record's own byte order.
+    m_out << "magic " << Hex(reinterpret_cast<const uint8_t*>(&r.magic), 4) << "\n"
           << "numPrograms " << r.numPrograms << "\nnumParams " << r.numParams << "\nnumInputs " << r.numInputs
           << "\nnumOutputs " << r.numOutputs << "\nflags 0x" << std::hex << r.flags << std::dec
           << "\ninitialDelay " << r.initialDelay << "\nioRatio " << Num(r.ioRatio) << "\nuniqueID "
-          << Hex(bytes.data() + vsthost::Offset(72, 112), 4) << "\nversion " << r.version << "\n"
+          << Hex(reinterpret_cast<const uint8_t*>(&r.uniqueID), 4) << "\nversion " << r.version << "\n"
           << "callbacks set: dispatcher " << (r.dispatcher != nullptr) << " process " << (r.process != nullptr)
           << " setParameter " << (r.setParameter != nullptr) << " getParameter " << (r.getParameter != nullptr)
           << " processReplacing " << (r.processReplacing != nullptr) << " processDoubleReplacing "
