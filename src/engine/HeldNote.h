@@ -32,4 +32,24 @@ struct HeldNote
   double shift = 0.0;
 };
 
+// A new record for one note of a step template (a ratchet, a chord note):
+// it carries the template's times, flags, accent, step transpose and index,
+// velocity and CCs; everything else keeps its start value.
+inline HeldNote NoteOfTemplate(const HeldNote& t)
+{
+  HeldNote n;
+  n.start = t.start;
+  n.end = t.end;
+  n.next = t.next;
+  n.silent = t.silent;
+  n.chord = t.chord;
+  n.accent = t.accent;
+  n.stepTranspose = t.stepTranspose;
+  n.stepIndex = t.stepIndex;
+  n.velocity = t.velocity;
+  n.cc1 = t.cc1;
+  n.cc2 = t.cc2;
+  return n;
+}
+
 #endif

@@ -270,18 +270,7 @@ void PatternEngine::StartChord(const HeldNote& t, double time)
   for (int s = 0; s < 128; ++s)
   {
     if (!m_table[s]) continue;
-    HeldNote* n = new HeldNote;
-    n->start = t.start;
-    n->end = t.end;
-    n->next = t.next;
-    n->silent = t.silent;
-    n->chord = t.chord;
-    n->accent = t.accent;
-    n->stepTranspose = t.stepTranspose;
-    n->stepIndex = t.stepIndex;
-    n->velocity = t.velocity;
-    n->cc1 = t.cc1;
-    n->cc2 = t.cc2;
+    HeldNote* n = new HeldNote(NoteOfTemplate(t));
     n->pitch = m_table[s]->pitch;
     StartNote(n, time);
   }

@@ -259,15 +259,7 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
     {
       const double rn = RoundSamples((std::floor((s + 0.5) / sub) + unit) * sub);
       const double re = rn + (sub / div) * (gate - 1.0);
-      HeldNote* rt = new HeldNote;
-      rt->velocity = t->velocity;
-      rt->silent = t->silent;
-      rt->accent = t->accent;
-      rt->stepIndex = t->stepIndex;
-      rt->chord = t->chord;
-      rt->stepTranspose = t->stepTranspose;
-      rt->cc1 = t->cc1;
-      rt->cc2 = t->cc2;
+      HeldNote* rt = new HeldNote(NoteOfTemplate(*t));
       rt->ratchetIndex = r;
       rt->ratchet = true;
       rt->start = s;
