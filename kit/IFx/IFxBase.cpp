@@ -22,6 +22,26 @@ void FillUnused(KIT_TypedBuf<double>* values, int n)
   values->Resize(n);
   for (int i = 0; i < values->GetSize(); ++i) values->Get()[i] = kUnusedValue;
 }
+
+// Sizes each channel's scratch buffer to nFrames (or, unless exact, leaves
+// one that already holds that many), zeroing what it resizes; true when
+// every buffer holds nFrames.
+template <class Channel>
+bool SizeChannelScratch(const KIT_PtrList<Channel>& channels, int nFrames, bool exact)
+{
+  bool allHold = true;
+  for (int i = 0; i < channels.GetSize(); ++i)
+  {
+    KIT_TypedBuf<double>& buf = channels.Get(i)->mScratchBuf;
+    if (exact || buf.GetSize() < nFrames)
+    {
+      buf.Resize(nFrames);
+      if (buf.Get()) std::memset(buf.Get(), 0, (size_t)buf.GetSize() * sizeof(double));
+    }
+    if (buf.GetSize() < nFrames) allHold = false;
+  }
+  return allHold;
+}
 }  // namespace
 
 IFxBase::IFxBase(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
@@ -315,23 +335,12 @@ void IFxBase::SetBlockSize(int blockSize)
   mBlockSize = blockSize;
 }
 
-void IFxBase::SizeScratchBuffers(int nFrames, bool exact)
+bool IFxBase::SizeScratchBuffers(int nFrames, bool exact)
 {
-  for (int i = 0; i < NInChannels(); ++i)
-  {
-    KIT_TypedBuf<double>& buf = mInChannels.Get(i)->mScratchBuf;
-    if (!exact && buf.GetSize() >= nFrames) continue;
-    buf.Resize(nFrames);
-    if (buf.Get()) std::memset(buf.Get(), 0, (size_t)buf.GetSize() * sizeof(double));
-  }
-  for (int i = 0; i < NOutChannels(); ++i)
-  {
-    KIT_TypedBuf<double>& buf = mOutChannels.Get(i)->mScratchBuf;
-    if (!exact && buf.GetSize() >= nFrames) continue;
-    buf.Resize(nFrames);
-    if (buf.Get()) std::memset(buf.Get(), 0, (size_t)buf.GetSize() * sizeof(double));
-  }
+  const bool inHold = SizeChannelScratch(mInChannels, nFrames, exact);
+  const bool outHold = SizeChannelScratch(mOutChannels, nFrames, exact);
   PointUnconnectedChannels();
+  return inHold && outHold;
 }
 
 void IFxBase::PointUnconnectedChannels()
@@ -352,12 +361,7 @@ bool IFxBase::ScratchHolds(int nFrames)
 {
   // A host that breaks its block size gets bigger buffers rather than an
   // overrun; allocation only happens then.
-  SizeScratchBuffers(nFrames, false);
-  for (int i = 0; i < NInChannels(); ++i)
-    if (mInChannels.Get(i)->mScratchBuf.GetSize() < nFrames) return false;
-  for (int i = 0; i < NOutChannels(); ++i)
-    if (mOutChannels.Get(i)->mScratchBuf.GetSize() < nFrames) return false;
-  return true;
+  return SizeScratchBuffers(nFrames, false);
 }
 
 void IFxBase::AttachInputBuffers(int idx, int n, double** ppData, int nFrames)

@@ -193,8 +193,9 @@ private:
   // where the entry still holds the "not given" marker.
   void PutGivenOrCurrentValues(IPreset* p, const KIT_TypedBuf<double>& values);
   // Gives every channel room for nFrames samples and points the
-  // unconnected ones at their (possibly moved) scratch buffers.
-  void SizeScratchBuffers(int nFrames, bool exact);
+  // unconnected ones at their (possibly moved) scratch buffers; false when
+  // some buffer could not grow.
+  bool SizeScratchBuffers(int nFrames, bool exact);
   void PointUnconnectedChannels();
 
   KIT_PtrList<ChannelIO> mChannelIO;
