@@ -92,6 +92,10 @@ bool ReadTrack(Reader r, int division, std::vector<Message>* out, std::string* e
   return true;
 }
 
+// Time order for reading and writing alike; a stable sort keeps equal
+// times in the order given.
+bool EarlierBeat(const Message& a, const Message& b) { return a.beat < b.beat; }
+
 void PutBe(std::vector<uint8_t>* b, uint32_t v, int n) {
   for (int i = n - 1; i >= 0; --i) b->push_back(uint8_t(v >> (8 * i)));
 }
@@ -153,8 +157,7 @@ bool Read(const std::vector<uint8_t>& bytes, std::vector<Message>* out, std::str
     }
     r.pos += length;
   }
-  std::stable_sort(all.begin(), all.end(),
-                   [](const Message& a, const Message& b) { return a.beat < b.beat; });
+  std::stable_sort(all.begin(), all.end(), EarlierBeat);
   *out = std::move(all);
   return true;
 }
@@ -162,8 +165,7 @@ bool Read(const std::vector<uint8_t>& bytes, std::vector<Message>* out, std::str
 std::vector<uint8_t> Write(const std::vector<Message>& unordered, double tempo,
                            int ticksPerBeat) {
   std::vector<Message> messages = unordered;
-  std::stable_sort(messages.begin(), messages.end(),
-                   [](const Message& a, const Message& b) { return a.beat < b.beat; });
+  std::stable_sort(messages.begin(), messages.end(), EarlierBeat);
   std::vector<uint8_t> track;
   const uint32_t microsPerBeat = uint32_t(std::lround(60e6 / tempo));
   const uint8_t tempoEvent[] = {0x00, 0xFF, 0x51, 0x03};
