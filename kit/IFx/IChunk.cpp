@@ -2,27 +2,17 @@
 
 namespace {
 
-void StoreLE32(unsigned char* p, uint32_t v)
+template <typename U>
+void StoreLE(unsigned char* p, U v)
 {
-  for (int i = 0; i < 4; ++i) p[i] = (unsigned char)(v >> (8 * i));
+  for (size_t i = 0; i < sizeof(U); ++i) p[i] = (unsigned char)(v >> (8 * i));
 }
 
-uint32_t LoadLE32(const unsigned char* p)
+template <typename U>
+U LoadLE(const unsigned char* p)
 {
-  uint32_t v = 0;
-  for (int i = 0; i < 4; ++i) v |= (uint32_t)p[i] << (8 * i);
-  return v;
-}
-
-void StoreLE64(unsigned char* p, uint64_t v)
-{
-  for (int i = 0; i < 8; ++i) p[i] = (unsigned char)(v >> (8 * i));
-}
-
-uint64_t LoadLE64(const unsigned char* p)
-{
-  uint64_t v = 0;
-  for (int i = 0; i < 8; ++i) v |= (uint64_t)p[i] << (8 * i);
+  U v = 0;
+  for (size_t i = 0; i < sizeof(U); ++i) v |= (U)p[i] << (8 * i);
   return v;
 }
 
@@ -48,13 +38,13 @@ int IChunk::PutDouble(double value)
 {
   uint64_t bits;
   memcpy(&bits, &value, sizeof(bits));
-  if (unsigned char* p = Grow(8)) StoreLE64(p, bits);
+  if (unsigned char* p = Grow(8)) StoreLE<uint64_t>(p, bits);
   return Size();
 }
 
 int IChunk::PutInt(int value)
 {
-  if (unsigned char* p = Grow(4)) StoreLE32(p, (uint32_t)value);
+  if (unsigned char* p = Grow(4)) StoreLE<uint32_t>(p, (uint32_t)value);
   return Size();
 }
 
@@ -70,7 +60,7 @@ int IChunk::PutStr(const char* str)
   if (len > (size_t)INT32_MAX - 4) return Size();
   if (unsigned char* p = Grow(4 + (int)len))
   {
-    StoreLE32(p, (uint32_t)len);
+    StoreLE<uint32_t>(p, (uint32_t)len);
     if (len) memcpy(p + 4, str, len);
   }
   return Size();
@@ -100,7 +90,7 @@ int IChunk::GetDouble(double* pValue, int startPos) const
 {
   const unsigned char* p = At(startPos, 8);
   if (!p) return -1;
-  const uint64_t bits = LoadLE64(p);
+  const uint64_t bits = LoadLE<uint64_t>(p);
   memcpy(pValue, &bits, sizeof(bits));
   return startPos + 8;
 }
@@ -109,7 +99,7 @@ int IChunk::GetInt(int* pValue, int startPos) const
 {
   const unsigned char* p = At(startPos, 4);
   if (!p) return -1;
-  *pValue = (int)LoadLE32(p);
+  *pValue = (int)LoadLE<uint32_t>(p);
   return startPos + 4;
 }
 
