@@ -33,7 +33,7 @@ void PatternStepper::SetDirection(int d)
 {
   if (d == m_direction) return;
   m_direction = d;
-  m_heading = d == kDown || d == kDownAlt ? 1 : 0;
+  m_heading = IsDownward() ? 1 : 0;
 }
 
 void PatternStepper::SetStepLength(double beats)
@@ -87,18 +87,19 @@ int PatternStepper::RandomPick() const
 
 // --- walk and pick ---------------------------------------------------------
 
+int PatternStepper::WalkStart() const
+{
+  // A downward walk over a fresh chord starts on its highest note: one
+  // above it, so that the first move lands there.
+  return IsDownward() ? HighestOrder() + 1 : -1;
+}
+
 void PatternStepper::PrepareWalk(bool firstStep)
 {
   m_started = true;
-  const bool down = m_direction == kDown || m_direction == kDownAlt;
-  m_heading = down ? 1 : 0;
+  m_heading = IsDownward() ? 1 : 0;
   m_customPos = -1;
-  // A downward walk over a fresh chord starts on its highest note: one
-  // above it, so that the first move lands there.
-  if ((!firstStep && !(m_patternOn && m_resetWalk)) || !down)
-    m_walk = -1;
-  else
-    m_walk = HighestOrder() + 1;
+  m_walk = firstStep || (m_patternOn && m_resetWalk) ? WalkStart() : -1;
 }
 
 void PatternStepper::Walk()
@@ -326,7 +327,7 @@ void PatternStepper::NextStep()
     if (m_patternOn && m_resetWalk)
     {
       m_customPos = -1;
-      m_walk = m_direction == kDown || m_direction == kDownAlt ? HighestOrder() + 1 : -1;
+      m_walk = WalkStart();
     }
   }
 }

@@ -83,6 +83,9 @@ private:
   HeldNote* MakeTemplate(int k) const;
   void AddEvent(StepEvent* e);
   void NextStep();
+  bool IsDownward() const { return m_direction == kDown || m_direction == kDownAlt; }
+  // The walk position before the first move of a fresh walk.
+  int WalkStart() const;
   int HighestOrder() const;
   HeldNote* NoteByOrder(int index) const;
   int RandomPick() const;
