@@ -151,7 +151,10 @@ HeldNote* PatternStepper::Pick()
     case PatternStep::kChord: m_previousPick = t; break;
     case PatternStep::kPrevious: t = m_previousPick; break;
     case PatternStep::kFirst: t = 0; break;
-    case PatternStep::kLast: t = HighestOrder() < 0 ? 0 : HighestOrder(); break;
+    case PatternStep::kLast:
+      t = HighestOrder();
+      if (t < 0) t = 0;
+      break;
     case PatternStep::kHighest:
     case PatternStep::kLowest:
       for (int i = 0; i < 128; ++i)
