@@ -223,9 +223,7 @@ void IFxVST::AttachGraphics(IGraphics* pGraphics)
   if (!pGraphics) return;
   IFxBase::AttachGraphics(pGraphics);
   mAEffect.flags |= effFlagsHasEditor;
-  mEditRect.top = mEditRect.left = 0;
-  mEditRect.bottom = (VstInt16)pGraphics->Height();
-  mEditRect.right = (VstInt16)pGraphics->Width();
+  IFxVST::ResizeGraphics();
 }
 
 void IFxVST::SetLatency(int samples)
