@@ -174,6 +174,10 @@ void PatternEngine::Advance(double P, double N, double samplesPerBeat, bool rest
   const double end = P + N;
   const double grid = samplesPerBeat * m_resetValue;
   const bool resets = m_heldCount > 0 && m_resetOnBeat && m_patternOn && std::isfinite(grid) && grid >= 1.0;
+  const auto play = [&](double from, double to) {
+    if (!m_stepper.IsStarted()) m_stepper.PrepareWalk(m_firstStep);
+    m_stepper.Process(from, to - from, samplesPerBeat, restart, O + (from - P));
+  };
   double p = P;
   bool atGrid = false; // p is a grid point already handled
   for (;;)
@@ -187,15 +191,10 @@ void PatternEngine::Advance(double P, double N, double samplesPerBeat, bool rest
     }
     if (g >= end)
     {
-      if (!m_stepper.IsStarted()) m_stepper.PrepareWalk(m_firstStep);
-      m_stepper.Process(p, end - p, samplesPerBeat, restart, O + (p - P));
+      play(p, end);
       return;
     }
-    if (g > p)
-    {
-      if (!m_stepper.IsStarted()) m_stepper.PrepareWalk(m_firstStep);
-      m_stepper.Process(p, g - p, samplesPerBeat, restart, O + (p - P));
-    }
+    if (g > p) play(p, g);
     EndAllNotesAt(O + (g - P));
     m_stepper.Reset();
     m_firstStep = true;
