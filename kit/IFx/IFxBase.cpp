@@ -421,24 +421,27 @@ void IFxBase::ProcessBuffers(int nFrames)
 void IFxBase::ProcessBuffersToFloat(int nFrames)
 {
   ProcessBuffers(nFrames);
-  for (int i = 0; i < NOutChannels(); ++i)
-  {
-    OutChannel* ch = mOutChannels.Get(i);
-    const double* src = *ch->mDest;
-    if (!ch->mConnected || !ch->mFDest || !src) continue;
-    for (int s = 0; s < nFrames; ++s) ch->mFDest[s] = (float)src[s];
-  }
+  PassOutputsToFloat(nFrames, false);
 }
 
 void IFxBase::ProcessBuffersAccumulating(int nFrames)
 {
   ProcessBuffers(nFrames);
+  PassOutputsToFloat(nFrames, true);
+}
+
+void IFxBase::PassOutputsToFloat(int nFrames, bool accumulate)
+{
   for (int i = 0; i < NOutChannels(); ++i)
   {
     OutChannel* ch = mOutChannels.Get(i);
     const double* src = *ch->mDest;
-    if (!ch->mConnected || !ch->mFDest || !src) continue;
-    for (int s = 0; s < nFrames; ++s) ch->mFDest[s] += (float)src[s];
+    float* dest = ch->mFDest;
+    if (!ch->mConnected || !dest || !src) continue;
+    if (accumulate)
+      for (int s = 0; s < nFrames; ++s) dest[s] += (float)src[s];
+    else
+      for (int s = 0; s < nFrames; ++s) dest[s] = (float)src[s];
   }
 }
 

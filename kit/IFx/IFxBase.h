@@ -197,6 +197,9 @@ private:
   // some buffer could not grow.
   bool SizeScratchBuffers(int nFrames, bool exact);
   void PointUnconnectedChannels();
+  // Writes every connected output's samples into its float destination,
+  // or adds them to it.
+  void PassOutputsToFloat(int nFrames, bool accumulate);
 
   KIT_PtrList<ChannelIO> mChannelIO;
   char mEffectName[kNameLen];
