@@ -17,10 +17,11 @@
 // false, without calling the loop, when the mode and weight draw nothing.
 // Whole-word fast paths (weights 256, 128, 64, 192 in copy mode) are the
 // operation's own business and come before the dispatch. Combiners whose
-// kBytewise is true treat all four channels alike and also offer Byte(d, s,
-// w) for one channel, so a loop over contiguous pixels may run byte by byte. Code that must
-// call per pixel through a pointer (rotated and affine blits) takes
-// PIX_BlendCombinerFn instead.
+// kBytewise is true treat all four channels alike: they define only Byte(d,
+// s, w) for one channel, their Apply is made from it, and a loop over
+// contiguous pixels may run byte by byte. Code that must call per pixel
+// through a pointer (rotated and affine blits) takes PIX_BlendCombinerFn
+// instead.
 #pragma once
 
 #include <cstdint>
@@ -79,36 +80,43 @@ inline uint8_t Out(bool clamp, int32_t v) { return clamp ? PIX_Clamp8(v) : PIX_S
 
 inline int32_t SourceAlphaWeight(int32_t a, int32_t w) { return ((a + 1) * w) / 256; }
 
+// What every combiner C offers beside its own Apply: the call form.
+template <class C>
+struct Combiner {
+  static constexpr bool kBytewise = false;
+  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const
+  {
+    C::Apply(d, r, g, b, a, w);
+  }
+};
+
+// A combiner that treats the four channels alike: its Apply runs C::Byte on each.
+template <class C>
+struct BytewiseCombiner : Combiner<C> {
+  static constexpr bool kBytewise = true;
+  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
+  {
+    EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = C::Byte(dc, s, w); });
+  }
+};
+
 }  // namespace pix_detail
 
 // Mode 0 at weight 256: d = s.
 template <bool Clamp>
-struct PIX_CombineCopyT {
-  static constexpr bool kBytewise = true;
+struct PIX_CombineCopyT : pix_detail::BytewiseCombiner<PIX_CombineCopyT<Clamp>> {
   static uint8_t Byte(int32_t d, int32_t s, int32_t) { return pix_detail::Out(Clamp, s); }
-  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t)
-  {
-    pix_detail::EachChannel(d, r, g, b, a, [](uint8_t& dc, int32_t s) { dc = Byte(dc, s, 256); });
-  }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 0 at any other weight: d = s + ((d - s) x (256 - w)) / 256.
 template <bool Clamp>
-struct PIX_CombineCopyAlphaT {
-  static constexpr bool kBytewise = true;
+struct PIX_CombineCopyAlphaT : pix_detail::BytewiseCombiner<PIX_CombineCopyAlphaT<Clamp>> {
   static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return pix_detail::Out(Clamp, s + ((d - s) * (256 - w)) / 256); }
-  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
-  {
-    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
-  }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 0x10000 at weight 256: nothing for a = 0, d = s for a = 255.
 template <bool Clamp>
-struct PIX_CombineCopySourceAlphaFullT {
-  static constexpr bool kBytewise = false;
+struct PIX_CombineCopySourceAlphaFullT : pix_detail::Combiner<PIX_CombineCopySourceAlphaFullT<Clamp>> {
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t)
   {
     if (a == 0) return;
@@ -121,13 +129,11 @@ struct PIX_CombineCopySourceAlphaFullT {
       dc = pix_detail::Out(Clamp, s + ((dc - s) * f) / 256);
     });
   }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 0x10000 at any other weight.
 template <bool Clamp>
-struct PIX_CombineCopySourceAlphaT {
-  static constexpr bool kBytewise = false;
+struct PIX_CombineCopySourceAlphaT : pix_detail::Combiner<PIX_CombineCopySourceAlphaT<Clamp>> {
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
     if (a == 0) return;
@@ -136,66 +142,43 @@ struct PIX_CombineCopySourceAlphaT {
       dc = pix_detail::Out(Clamp, s + ((dc - s) * f) / 256);
     });
   }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 1: d = clamp(d + s x w / 256).
-struct PIX_CombineAdd {
-  static constexpr bool kBytewise = true;
+struct PIX_CombineAdd : pix_detail::BytewiseCombiner<PIX_CombineAdd> {
   static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return PIX_Clamp8(d + (s * w) / 256); }
-  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
-  {
-    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
-  }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 2: colour dodge.
-struct PIX_CombineDodge {
-  static constexpr bool kBytewise = true;
+struct PIX_CombineDodge : pix_detail::BytewiseCombiner<PIX_CombineDodge> {
   static uint8_t Byte(int32_t d, int32_t s, int32_t w)
   {
     const int32_t q = 256 - (s * w) / 256;
     return PIX_Clamp8(q >= 2 ? (d * 256) / q : d * 256);
   }
-  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
-  {
-    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
-  }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 3: d = d x (s x w + (256 - w) x 256) / 65536.
 template <bool Clamp>
-struct PIX_CombineMultiplyT {
-  static constexpr bool kBytewise = true;
-  static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return pix_detail::Out(Clamp, (d * (s * w + (256 - w) * 256)) / 65536); }
-  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
+struct PIX_CombineMultiplyT : pix_detail::BytewiseCombiner<PIX_CombineMultiplyT<Clamp>> {
+  static uint8_t Byte(int32_t d, int32_t s, int32_t w)
   {
-    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
+    return pix_detail::Out(Clamp, (d * (s * w + (256 - w) * 256)) / 65536);
   }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 4: overlay.
-struct PIX_CombineOverlay {
-  static constexpr bool kBytewise = true;
+struct PIX_CombineOverlay : pix_detail::BytewiseCombiner<PIX_CombineOverlay> {
   static uint8_t Byte(int32_t d, int32_t s, int32_t w)
   {
     const int32_t m = s * w + (256 - w) * 128;
     return PIX_Clamp8(((((32768 - m) * d) / 256 + m) * d) / 32768);
   }
-  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
-  {
-    pix_detail::EachChannel(d, r, g, b, a, [w](uint8_t& dc, int32_t s) { dc = Byte(dc, s, w); });
-  }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // Mode 5: the colour is an adjustment, red a hue shift, green a saturation
 // and blue a value change, each centred on 128; the alpha becomes a.
-struct PIX_CombineHSVAdjust {
-  static constexpr bool kBytewise = false;
+struct PIX_CombineHSVAdjust : pix_detail::Combiner<PIX_CombineHSVAdjust> {
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
     const uint8_t* p = pix_detail::Bytes(d);
@@ -210,20 +193,17 @@ struct PIX_CombineHSVAdjust {
     v = PIX_Clamp8(v + ((b - 128) * w) / 128);
     *d = PIX_HSVToRGB(h, s, v, a);
   }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // The source-alpha form of a plain combiner: weight ((a + 1) x w) / 256,
 // and nothing at all for a = 0 where SkipTransparent.
 template <class Plain, bool SkipTransparent>
-struct PIX_SourceAlpha {
-  static constexpr bool kBytewise = false;
+struct PIX_SourceAlpha : pix_detail::Combiner<PIX_SourceAlpha<Plain, SkipTransparent>> {
   static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
   {
     if (SkipTransparent && a == 0) return;
     Plain::Apply(d, r, g, b, a, pix_detail::SourceAlphaWeight(a, w));
   }
-  void operator()(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w) const { Apply(d, r, g, b, a, w); }
 };
 
 // The storing forms, which every dispatcher selects.
