@@ -327,11 +327,7 @@ void PatternEngine::Stop(double time)
     else
       ++i;
   }
-  m_stepper.Reset();
-  EndAllNotesAt(time);
-  m_heldCount = 0;
-  m_sounding.Empty(true);
-  ClearTable();
+  Clear(time);
 }
 
 void PatternEngine::Clear(double offset)
