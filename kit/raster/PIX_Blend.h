@@ -114,36 +114,6 @@ struct PIX_CombineCopyAlphaT : pix_detail::BytewiseCombiner<PIX_CombineCopyAlpha
   static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return pix_detail::Out(Clamp, s + ((d - s) * (256 - w)) / 256); }
 };
 
-// Mode 0x10000 at weight 256: nothing for a = 0, d = s for a = 255.
-template <bool Clamp>
-struct PIX_CombineCopySourceAlphaFullT : pix_detail::Combiner<PIX_CombineCopySourceAlphaFullT<Clamp>> {
-  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t)
-  {
-    if (a == 0) return;
-    if (a == 255) {
-      PIX_CombineCopyT<Clamp>::Apply(d, r, g, b, a, 256);
-      return;
-    }
-    const int32_t f = 255 - a;
-    pix_detail::EachChannel(d, r, g, b, a, [f](uint8_t& dc, int32_t s) {
-      dc = pix_detail::Out(Clamp, s + ((dc - s) * f) / 256);
-    });
-  }
-};
-
-// Mode 0x10000 at any other weight.
-template <bool Clamp>
-struct PIX_CombineCopySourceAlphaT : pix_detail::Combiner<PIX_CombineCopySourceAlphaT<Clamp>> {
-  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w)
-  {
-    if (a == 0) return;
-    const int32_t f = 256 - pix_detail::SourceAlphaWeight(a, w);
-    pix_detail::EachChannel(d, r, g, b, a, [f](uint8_t& dc, int32_t s) {
-      dc = pix_detail::Out(Clamp, s + ((dc - s) * f) / 256);
-    });
-  }
-};
-
 // Mode 1: d = clamp(d + s x w / 256).
 struct PIX_CombineAdd : pix_detail::BytewiseCombiner<PIX_CombineAdd> {
   static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return PIX_Clamp8(d + (s * w) / 256); }
@@ -203,6 +173,22 @@ struct PIX_SourceAlpha : pix_detail::Combiner<PIX_SourceAlpha<Plain, SkipTranspa
   {
     if (SkipTransparent && a == 0) return;
     Plain::Apply(d, r, g, b, a, pix_detail::SourceAlphaWeight(a, w));
+  }
+};
+
+// Mode 0x10000: the copy at weight ((a + 1) x w) / 256, nothing for a = 0.
+template <bool Clamp>
+using PIX_CombineCopySourceAlphaT = PIX_SourceAlpha<PIX_CombineCopyAlphaT<Clamp>, true>;
+
+// Mode 0x10000 at weight 256: the same pixels, an opaque source a plain copy.
+template <bool Clamp>
+struct PIX_CombineCopySourceAlphaFullT : pix_detail::Combiner<PIX_CombineCopySourceAlphaFullT<Clamp>> {
+  static void Apply(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t)
+  {
+    if (a == 255)
+      PIX_CombineCopyT<Clamp>::Apply(d, r, g, b, a, 256);
+    else
+      PIX_CombineCopySourceAlphaT<Clamp>::Apply(d, r, g, b, a, 256);
   }
 };
 
