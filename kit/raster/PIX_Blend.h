@@ -57,7 +57,6 @@ inline int32_t PIX_AlphaToWeight(float alpha)
   return (int32_t)(alpha * 256.0f);
 }
 
-inline uint8_t PIX_Clamp8(int32_t v) { return (uint8_t)(v < 0 ? 0 : v > 255 ? 255 : v); }
 // The storing forms keep the low 8 bits of a result.
 inline uint8_t PIX_Store8(int32_t v) { return (uint8_t)v; }
 

@@ -38,15 +38,16 @@ inline int32_t PIX_PixelG(PIX_Pixel p) { return (p >> PIX_SHIFT_G) & 0xFF; }
 inline int32_t PIX_PixelB(PIX_Pixel p) { return (p >> PIX_SHIFT_B) & 0xFF; }
 inline int32_t PIX_PixelA(PIX_Pixel p) { return (p >> PIX_SHIFT_A) & 0xFF; }
 
+inline uint8_t PIX_Clamp8(int32_t v) { return (uint8_t)(v < 0 ? 0 : v > 255 ? 255 : v); }
+
 // Stores each channel limited to 0..255.
 inline void PIX_StoreClampedPixel(PIX_Pixel* pixel, int32_t r, int32_t g, int32_t b, int32_t a)
 {
-  auto clamp = [](int32_t v) -> uint8_t { return (uint8_t)(v < 0 ? 0 : v > 255 ? 255 : v); };
   uint8_t* d = reinterpret_cast<uint8_t*>(pixel);
-  d[PIX_BYTE_R] = clamp(r);
-  d[PIX_BYTE_G] = clamp(g);
-  d[PIX_BYTE_B] = clamp(b);
-  d[PIX_BYTE_A] = clamp(a);
+  d[PIX_BYTE_R] = PIX_Clamp8(r);
+  d[PIX_BYTE_G] = PIX_Clamp8(g);
+  d[PIX_BYTE_B] = PIX_Clamp8(b);
+  d[PIX_BYTE_A] = PIX_Clamp8(a);
 }
 
 // Whole-word mixes: each channel is halved or quartered by masking, so no
