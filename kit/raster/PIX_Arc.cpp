@@ -17,7 +17,6 @@ constexpr float kTwoPi = 6.2831855f;
 constexpr float kHalfPi = 1.5707964f;
 constexpr float kThreeHalfPi = 4.712389f;
 
-
 }  // namespace
 
 void PIX_ArcSegment(int32_t width, int32_t height, PIX_IBitmap* bitmap, float cx, float cy, float radius, float low,

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 // The pixel writer and the span writer of one combiner; with Clip they
 // write only inside the clip box.
 template <class Put, bool Clip>
