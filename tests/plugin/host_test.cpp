@@ -16,13 +16,11 @@ namespace {
 
 std::string gPluginPath;
 
-enum : int32_t {
-  kGetParamLabel = 6,
-  kGetParamDisplay = 7,
-  kGetParamName = 8,
-  kGetEffectName = 45,
-  kString2Parameter = 27,
-};
+using vsthost::kGetEffectName;
+using vsthost::kGetParamDisplay;
+using vsthost::kGetParamLabel;
+using vsthost::kGetParamName;
+using vsthost::kString2Parameter;
 
 class HostTest : public ::testing::Test {
  protected:

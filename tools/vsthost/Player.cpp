@@ -12,9 +12,6 @@
 namespace play {
 namespace {
 
-// Dispatcher opcodes used here beyond those the host core names.
-enum : int32_t { kGetParamDisplay = 7, kGetParamName = 8, kString2Parameter = 27 };
-
 // Tolvo's state: a chunk header, 185 doubles of its own, then one plain
 // double per parameter.
 constexpr size_t kParamBlockOffset = 8 + 185 * 8;
@@ -67,7 +64,7 @@ bool FindParam(vsthost::Plugin& plug, const std::string& name, int count, int* i
   }
   std::vector<int> found;
   for (int i = 0; i < count; ++i)
-    if (Trimmed(ParamText(plug, kGetParamName, i)) == Trimmed(name)) found.push_back(i);
+    if (Trimmed(ParamText(plug, vsthost::kGetParamName, i)) == Trimmed(name)) found.push_back(i);
   if (found.empty()) {
     *error = "no parameter is named '" + name + "'";
     return false;
@@ -94,10 +91,10 @@ bool IsNumber(const std::string& text, double* value) {
 bool SetParam(vsthost::Plugin& plug, int index, const std::string& value, std::string* error) {
   double plain;
   const bool number = IsNumber(value, &plain);
-  if (plug.Dispatch(kString2Parameter, index, 0, const_cast<char*>(value.c_str())) == 1) {
+  if (plug.Dispatch(vsthost::kString2Parameter, index, 0, const_cast<char*>(value.c_str())) == 1) {
     // A parameter without display texts reads any text as a number, so a
     // text that is none must show as itself to have been taken.
-    if (number || ParamText(plug, kGetParamDisplay, index) == value) return true;
+    if (number || ParamText(plug, vsthost::kGetParamDisplay, index) == value) return true;
   }
   if (!number) {
     *error = "'" + value + "' is neither a display text of parameter " + std::to_string(index) +
@@ -203,9 +200,9 @@ bool SetUp(vsthost::Plugin& plug, const Options& o, std::vector<std::string>* re
     if (!FindParam(plug, p.first, count, &index, error) ||
         !SetParam(plug, index, p.second, error))
       return false;
-    std::string name = ParamText(plug, kGetParamName, index);
+    std::string name = ParamText(plug, vsthost::kGetParamName, index);
     report->push_back("parameter " + std::to_string(index) + " \"" + name + "\" = " +
-                      ParamText(plug, kGetParamDisplay, index));
+                      ParamText(plug, vsthost::kGetParamDisplay, index));
   }
   plug.Dispatch(vsthost::kMainsChanged, 0, 1);
   return true;

@@ -41,10 +41,15 @@ enum : int32_t {
   kClose = 1,
   kSetSampleRate = 10,
   kSetBlockSize = 11,
+  kGetParamLabel = 6,
+  kGetParamDisplay = 7,
+  kGetParamName = 8,
   kMainsChanged = 12,
   kGetChunk = 23,
   kSetChunk = 24,
   kProcessEvents = 25,
+  kString2Parameter = 27,
+  kGetEffectName = 45,
   kCanDo = 51,
 };
 
