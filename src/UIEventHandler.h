@@ -9,14 +9,14 @@ class Tolvo;
 class TolvoApp;
 
 class UIEventHandler {
- public:
+public:
   UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine);
 
   // value is the parameter's plain value.
   void OnParamChange(int index, double value);
   void ShowParamStatus(int index, double value);
 
- private:
+private:
   void RouteToEngine(int index, double value);
   void SetSplitNote();
   PatternEngine* Pattern() const;

@@ -12,8 +12,7 @@
 #define IFX_CHECK(expr) \
   ((expr) ? (void)0 : (std::fprintf(stderr, "%s:%u: failed assertion `%s'\n", __FILE__, __LINE__, #expr), std::abort()))
 
-namespace
-{
+namespace {
 // Marks a double as "not given" in the scratch array of a preset maker.
 const double kUnusedValue = 9.999e-8;
 
@@ -30,11 +29,9 @@ template <class Channel>
 bool SizeChannelScratch(const KIT_PtrList<Channel>& channels, int nFrames, bool exact)
 {
   bool allHold = true;
-  for (int i = 0; i < channels.GetSize(); ++i)
-  {
+  for (int i = 0; i < channels.GetSize(); ++i) {
     KIT_TypedBuf<double>& buf = channels.Get(i)->mScratchBuf;
-    if (exact || buf.GetSize() < nFrames)
-    {
+    if (exact || buf.GetSize() < nFrames) {
       buf.Resize(nFrames);
       if (buf.Get()) std::memset(buf.Get(), 0, (size_t)buf.GetSize() * sizeof(double));
     }
@@ -45,27 +42,25 @@ bool SizeChannelScratch(const KIT_PtrList<Channel>& channels, int nFrames, bool 
 }  // namespace
 
 IFxBase::IFxBase(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
-                 const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID,
-                 int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
-  : mUniqueID(uniqueID), mMfrID(mfrID), mVersion(vendorVersion), mStateChunks(plugDoesChunks),
-    mIsInst(plugIsInst), mLatency(latency)
+                 const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency,
+                 bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
+  : mUniqueID(uniqueID), mMfrID(mfrID), mVersion(vendorVersion), mStateChunks(plugDoesChunks), mIsInst(plugIsInst),
+    mLatency(latency)
 {
   initialize(nHostParams, nParams, channelIOStr, nPresets, effectName, productName, mfrName);
 }
 
-IFxBase::IFxBase(int nParams, const char* channelIOStr, int nPresets, const char* effectName,
-                 const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID,
-                 int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
-  : IFxBase(nParams, nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion, uniqueID,
-            mfrID, latency, plugDoesMidi, plugDoesChunks, plugIsInst)
-{
-}
+IFxBase::IFxBase(int nParams, const char* channelIOStr, int nPresets, const char* effectName, const char* productName,
+                 const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency, bool plugDoesMidi,
+                 bool plugDoesChunks, bool plugIsInst)
+  : IFxBase(nParams, nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion, uniqueID, mfrID,
+            latency, plugDoesMidi, plugDoesChunks, plugIsInst)
+{}
 
-void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr, int nPresets,
-                         const char* effectName, const char* productName, const char* mfrName)
+void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
+                         const char* productName, const char* mfrName)
 {
-  for (int i = 0; i < nParams; ++i)
-  {
+  for (int i = 0; i < nParams; ++i) {
     IParam* p = mParams.Add(new IParam);
     if (p && i >= nHostParams) p->SetHostHidden(true);
   }
@@ -76,8 +71,7 @@ void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr,
   CopyTextCut(mMfrName, mfrName, kNameLen);
 
   int nInputs = 0, nOutputs = 0;
-  while (channelIOStr)
-  {
+  while (channelIOStr) {
     int nIn = 0, nOut = 0;
     IFX_CHECK(sscanf(channelIOStr, "%d-%d", &nIn, &nOut) == 2);
     mChannelIO.Add(new ChannelIO{nIn, nOut});
@@ -90,14 +84,12 @@ void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr,
   // The data arrays are sized once: every channel keeps a pointer into them.
   mInData.Resize(nInputs);
   mOutData.Resize(nOutputs);
-  for (int i = 0; i < mInData.GetSize(); ++i)
-  {
+  for (int i = 0; i < mInData.GetSize(); ++i) {
     mInData.Get()[i] = nullptr;
     InChannel* ch = mInChannels.Add(new InChannel);
     if (ch) ch->mSrc = mInData.Get() + i;
   }
-  for (int i = 0; i < mOutData.GetSize(); ++i)
-  {
+  for (int i = 0; i < mOutData.GetSize(); ++i) {
     mOutData.Get()[i] = nullptr;
     OutChannel* ch = mOutChannels.Add(new OutChannel);
     if (ch) ch->mDest = mOutData.Get() + i;
@@ -117,31 +109,21 @@ IFxBase::~IFxBase()
 
 // --- Default virtual operations ---
 
-void IFxBase::Reset()
-{
-  KIT_MutexLock lock(&mMutex);
-}
+void IFxBase::Reset() { KIT_MutexLock lock(&mMutex); }
 
 void IFxBase::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y)
 {
   KIT_MutexLock lock(&mMutex);
 }
 
-void IFxBase::OnParamChange(int paramIdx)
-{
-  KIT_MutexLock lock(&mMutex);
-}
+void IFxBase::OnParamChange(int paramIdx) { KIT_MutexLock lock(&mMutex); }
 
-void IFxBase::OnActivate(bool active)
-{
-  KIT_MutexLock lock(&mMutex);
-}
+void IFxBase::OnActivate(bool active) { KIT_MutexLock lock(&mMutex); }
 
 void IFxBase::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames)
 {
   const int nIn = NInChannels(), nOut = NOutChannels();
-  for (int i = 0; i < nOut; ++i)
-  {
+  for (int i = 0; i < nOut; ++i) {
     double* out = outputs[i];
     if (!out) continue;
     if (i < nIn && inputs[i])
@@ -151,10 +133,7 @@ void IFxBase::ProcessDoubleReplacing(double** inputs, double** outputs, int nFra
   }
 }
 
-void IFxBase::ProcessMidiMsg(IMidiMessage* pMsg)
-{
-  SendMidiMsg(pMsg);
-}
+void IFxBase::ProcessMidiMsg(IMidiMessage* pMsg) { SendMidiMsg(pMsg); }
 
 bool IFxBase::MidiNoteName(int noteNumber, char* noteName)
 {
@@ -187,8 +166,7 @@ void IFxBase::SetParameterFromGUI(int idx, double normalizedValue)
   OnParamChange(idx);
 }
 
-void IFxBase::SetParameterFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, double normalizedValue, int x,
-                                      int y)
+void IFxBase::SetParameterFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, double normalizedValue, int x, int y)
 {
   // A prompt's choice can race the audio thread like any other change.
   KIT_MutexLock lock(&mMutex);
@@ -207,8 +185,7 @@ void IFxBase::OnParamReset()
 void IFxBase::InformHostOfAllParams()
 {
   KIT_MutexLock lock(&mMutex);
-  for (int i = 0; i < NParams(); ++i)
-  {
+  for (int i = 0; i < NParams(); ++i) {
     IParam* p = GetParam(i);
     if (!p->IsHostHidden()) InformHostOfParamChange(i, p->GetNormalized());
   }
@@ -246,10 +223,7 @@ int IFxBase::GetDecimalVersion(int version)
   return 10000 * major + 100 * minor + revision;
 }
 
-int IFxBase::GetEffectVersion(bool decimal) const
-{
-  return decimal ? GetDecimalVersion(mVersion) : mVersion;
-}
+int IFxBase::GetEffectVersion(bool decimal) const { return decimal ? GetDecimalVersion(mVersion) : mVersion; }
 
 int IFxBase::GetHostVersion(bool decimal)
 {
@@ -276,8 +250,7 @@ double IFxBase::GetSamplesPerBeat()
 
 bool IFxBase::LegalIO(int nIn, int nOut) const
 {
-  for (int i = 0; i < mChannelIO.GetSize(); ++i)
-  {
+  for (int i = 0; i < mChannelIO.GetSize(); ++i) {
     const ChannelIO* pair = mChannelIO.Get(i);
     if ((nIn < 0 || nIn == pair->mIn) && (nOut < 0 || nOut == pair->mOut)) return true;
   }
@@ -293,8 +266,7 @@ void IFxBase::LimitToStereoIO()
 void IFxBase::SetInputChannelConnections(int idx, int n, bool connected)
 {
   const int end = idx + n < NInChannels() ? idx + n : NInChannels();
-  for (int i = idx < 0 ? 0 : idx; i < end; ++i)
-  {
+  for (int i = idx < 0 ? 0 : idx; i < end; ++i) {
     InChannel* ch = mInChannels.Get(i);
     ch->mConnected = connected;
     if (connected) continue;
@@ -308,8 +280,7 @@ void IFxBase::SetInputChannelConnections(int idx, int n, bool connected)
 void IFxBase::SetOutputChannelConnections(int idx, int n, bool connected)
 {
   const int end = idx + n < NOutChannels() ? idx + n : NOutChannels();
-  for (int i = idx < 0 ? 0 : idx; i < end; ++i)
-  {
+  for (int i = idx < 0 ? 0 : idx; i < end; ++i) {
     OutChannel* ch = mOutChannels.Get(i);
     ch->mConnected = connected;
     if (!connected) *ch->mDest = ch->mScratchBuf.Get();
@@ -345,13 +316,11 @@ bool IFxBase::SizeScratchBuffers(int nFrames, bool exact)
 
 void IFxBase::PointUnconnectedChannels()
 {
-  for (int i = 0; i < NInChannels(); ++i)
-  {
+  for (int i = 0; i < NInChannels(); ++i) {
     InChannel* ch = mInChannels.Get(i);
     if (!ch->mConnected) *ch->mSrc = ch->mScratchBuf.Get();
   }
-  for (int i = 0; i < NOutChannels(); ++i)
-  {
+  for (int i = 0; i < NOutChannels(); ++i) {
     OutChannel* ch = mOutChannels.Get(i);
     if (!ch->mConnected) *ch->mDest = ch->mScratchBuf.Get();
   }
@@ -367,8 +336,7 @@ bool IFxBase::ScratchHolds(int nFrames)
 void IFxBase::AttachInputBuffers(int idx, int n, double** ppData, int nFrames)
 {
   const int end = idx + n < NInChannels() ? idx + n : NInChannels();
-  for (int i = idx < 0 ? 0 : idx; i < end; ++i)
-  {
+  for (int i = idx < 0 ? 0 : idx; i < end; ++i) {
     InChannel* ch = mInChannels.Get(i);
     if (ch->mConnected) *ch->mSrc = *ppData++;
   }
@@ -377,8 +345,7 @@ void IFxBase::AttachInputBuffers(int idx, int n, double** ppData, int nFrames)
 void IFxBase::AttachInputBuffersFromFloat(int idx, int n, float** ppData, int nFrames)
 {
   const int end = idx + n < NInChannels() ? idx + n : NInChannels();
-  for (int i = idx < 0 ? 0 : idx; i < end; ++i)
-  {
+  for (int i = idx < 0 ? 0 : idx; i < end; ++i) {
     InChannel* ch = mInChannels.Get(i);
     if (!ch->mConnected) continue;
     double* scratch = ch->mScratchBuf.Get();
@@ -394,8 +361,7 @@ void IFxBase::AttachInputBuffersFromFloat(int idx, int n, float** ppData, int nF
 void IFxBase::AttachOutputBuffers(int idx, int n, double** ppData, int nFrames)
 {
   const int end = idx + n < NOutChannels() ? idx + n : NOutChannels();
-  for (int i = idx < 0 ? 0 : idx; i < end; ++i)
-  {
+  for (int i = idx < 0 ? 0 : idx; i < end; ++i) {
     OutChannel* ch = mOutChannels.Get(i);
     if (ch->mConnected) *ch->mDest = *ppData++;
   }
@@ -404,8 +370,7 @@ void IFxBase::AttachOutputBuffers(int idx, int n, double** ppData, int nFrames)
 void IFxBase::AttachOutputBuffersToFloat(int idx, int n, float** ppData, int nFrames)
 {
   const int end = idx + n < NOutChannels() ? idx + n : NOutChannels();
-  for (int i = idx < 0 ? 0 : idx; i < end; ++i)
-  {
+  for (int i = idx < 0 ? 0 : idx; i < end; ++i) {
     OutChannel* ch = mOutChannels.Get(i);
     if (!ch->mConnected) continue;
     *ch->mDest = ch->mScratchBuf.Get();
@@ -413,10 +378,7 @@ void IFxBase::AttachOutputBuffersToFloat(int idx, int n, float** ppData, int nFr
   }
 }
 
-void IFxBase::ProcessBuffers(int nFrames)
-{
-  ProcessDoubleReplacing(mInData.Get(), mOutData.Get(), nFrames);
-}
+void IFxBase::ProcessBuffers(int nFrames) { ProcessDoubleReplacing(mInData.Get(), mOutData.Get(), nFrames); }
 
 void IFxBase::ProcessBuffersToFloat(int nFrames)
 {
@@ -432,8 +394,7 @@ void IFxBase::ProcessBuffersAccumulating(int nFrames)
 
 void IFxBase::PassOutputsToFloat(int nFrames, bool accumulate)
 {
-  for (int i = 0; i < NOutChannels(); ++i)
-  {
+  for (int i = 0; i < NOutChannels(); ++i) {
     OutChannel* ch = mOutChannels.Get(i);
     const double* src = *ch->mDest;
     float* dest = ch->mFDest;
@@ -476,18 +437,14 @@ void IFxBase::MakeDefaultUserPresetName(KIT_PtrList<IPreset>* pPresets, char* st
 
 void IFxBase::MakePresetsFromCurrentParams(const char* name, int n)
 {
-  for (int i = 0; i < n; ++i)
-  {
+  for (int i = 0; i < n; ++i) {
     IPreset* p = StartPreset(name ? name : "Empty");
     if (!p) return;
     SerializeParams(&p->mChunk);
   }
 }
 
-void IFxBase::FillEmptyPresets()
-{
-  MakePresetsFromCurrentParams("Empty", NPresets());
-}
+void IFxBase::FillEmptyPresets() { MakePresetsFromCurrentParams("Empty", NPresets()); }
 
 void IFxBase::MakePreset(const char* name, ...)
 {
@@ -495,8 +452,7 @@ void IFxBase::MakePreset(const char* name, ...)
   if (!p) return;
   va_list vp;
   va_start(vp, name);
-  for (int i = 0; i < NParams(); ++i)
-  {
+  for (int i = 0; i < NParams(); ++i) {
     const IParam* param = GetParam(i);
     const double v = param->Type() == IParam::kTypeDouble ? va_arg(vp, double) : (double)va_arg(vp, int);
     p->mChunk.PutDouble(v);
@@ -515,8 +471,7 @@ void IFxBase::MakePresetFromNamedParams(const char* name, int nParamsNamed, ...)
 
   va_list vp;
   va_start(vp, nParamsNamed);
-  for (int i = 0; i < nParamsNamed; ++i)
-  {
+  for (int i = 0; i < nParamsNamed; ++i) {
     const int paramIdx = va_arg(vp, int);
     IFX_CHECK(paramIdx >= 0 && paramIdx < n);
     const IParam* param = GetParam(paramIdx);
@@ -534,8 +489,7 @@ void IFxBase::MakePresetFromNormalizedArray(const char* name, const float* norma
   const int n = NParams();
   KIT_TypedBuf<double> values;
   FillUnused(&values, n);
-  for (int i = 0; i < nValues; ++i)
-  {
+  for (int i = 0; i < nValues; ++i) {
     IFX_CHECK(i >= 0 && i < n);
     const IParam* param = GetParam(i);
     values.Get()[i] = normalized[i] * (param->GetMax() - param->GetMin()) + param->GetMin();
@@ -555,8 +509,7 @@ IPreset* IFxBase::StartPreset(const char* name)
 
 void IFxBase::PutGivenOrCurrentValues(IPreset* p, const KIT_TypedBuf<double>& values)
 {
-  for (int i = 0; i < values.GetSize(); ++i)
-  {
+  for (int i = 0; i < values.GetSize(); ++i) {
     const double v = values.Get()[i];
     p->mChunk.PutDouble(v == kUnusedValue ? GetParam(i)->Value() : v);
   }
@@ -567,19 +520,15 @@ bool IFxBase::RestorePreset(int idx)
   IPreset* p = mPresets.Get(idx);
   if (!p) return false;
   bool restored;
-  if (!p->mInitialized)
-  {
+  if (!p->mInitialized) {
     p->mInitialized = true;
     MakeDefaultUserPresetName(&mPresets, p->mName);
     p->mChunk.Clear();
     restored = SerializeParams(&p->mChunk);
-  }
-  else
-  {
+  } else {
     restored = UnserializeParams(&p->mChunk, 0) > 0;
   }
-  if (restored)
-  {
+  if (restored) {
     mCurrentPresetIdx = idx;
     PresetsChanged();
     RedrawParamControls();
@@ -615,12 +564,10 @@ bool IFxBase::DumpPresetSrcCode(const char* filePath, const char* const* paramEn
   FILE* fp = std::fopen(filePath, "w");
   if (!fp) return false;
   std::fprintf(fp, "  MakePresetFromNamedParams(\"name\", %d", NParams());
-  for (int i = 0; i < NParams(); ++i)
-  {
+  for (int i = 0; i < NParams(); ++i) {
     const IParam* p = GetParam(i);
     char text[32];
-    switch (p->Type())
-    {
+    switch (p->Type()) {
       case IParam::kTypeBool: std::snprintf(text, sizeof text, "%s", p->Value() < 0.5 ? "false" : "true"); break;
       case IParam::kTypeInt:
       case IParam::kTypeEnum: std::snprintf(text, sizeof text, "%d", p->Int()); break;
@@ -658,8 +605,7 @@ int IFxBase::UnserializeParams(IChunk* pChunk, int startPos)
 {
   KIT_MutexLock lock(&mMutex);
   int pos = startPos;
-  for (int i = 0; i < NParams() && pos >= 0; ++i)
-  {
+  for (int i = 0; i < NParams() && pos >= 0; ++i) {
     double v = 0.0;
     pos = pChunk->GetDouble(&v, pos);
     GetParam(i)->Set(v);
@@ -671,8 +617,7 @@ int IFxBase::UnserializeParams(IChunk* pChunk, int startPos)
 bool IFxBase::SerializePresets(IChunk* pChunk)
 {
   KIT_MutexLock lock(&mMutex);
-  for (int i = 0; i < mPresets.GetSize(); ++i)
-  {
+  for (int i = 0; i < mPresets.GetSize(); ++i) {
     IPreset* p = mPresets.Get(i);
     pChunk->PutStr(p->mName);
     pChunk->PutBool(p->mInitialized);
@@ -685,8 +630,7 @@ int IFxBase::UnserializePresets(IChunk* pChunk, int startPos)
 {
   KIT_MutexLock lock(&mMutex);
   int pos = startPos;
-  for (int i = 0; i < mPresets.GetSize() && pos >= 0; ++i)
-  {
+  for (int i = 0; i < mPresets.GetSize() && pos >= 0; ++i) {
     IPreset* p = mPresets.Get(i);
     // A fresh string per record: an empty name stays empty.
     KIT_String name;
@@ -697,14 +641,12 @@ int IFxBase::UnserializePresets(IChunk* pChunk, int startPos)
     pos = pChunk->GetBool(&initialized, pos);
     if (pos < 0) break;
     p->mInitialized = initialized;
-    if (!initialized)
-    {
+    if (!initialized) {
       p->mChunk.Clear();
       continue;
     }
     pos = UnserializeParams(pChunk, pos);
-    if (pos > 0)
-    {
+    if (pos > 0) {
       p->mChunk.Clear();
       SerializeParams(&p->mChunk);
     }

@@ -5,8 +5,7 @@
 // talk to. The editor framework implements it; the framework core needs
 // nothing more of the editor.
 
-class IGraphics
-{
+class IGraphics {
 public:
   virtual ~IGraphics() {}
 

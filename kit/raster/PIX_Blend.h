@@ -39,7 +39,7 @@ enum : int32_t {
   PIX_MODE_CHANNEL_COPY = 0xF0,  // 0xF0..0xFF, blits only: bits 2-3 dest byte, bits 0-1 source byte
   PIX_MODE_MASK = 0xFF,
   PIX_MODE_FILTER_MASK = 0xFF00,
-  PIX_MODE_BILINEAR = 0x100,        // filter field value 1
+  PIX_MODE_BILINEAR = 0x100,  // filter field value 1
   PIX_MODE_SOURCE_ALPHA = 0x10000,
   PIX_MODE_BLEND_SELECT = 0x100FF,  // what the blits select their combiner by
 };
@@ -110,7 +110,10 @@ struct PIX_CombineCopyT : pix_detail::BytewiseCombiner<PIX_CombineCopyT<Clamp>> 
 // Mode 0 at any other weight: d = s + ((d - s) x (256 - w)) / 256.
 template <bool Clamp>
 struct PIX_CombineCopyAlphaT : pix_detail::BytewiseCombiner<PIX_CombineCopyAlphaT<Clamp>> {
-  static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return pix_detail::Out(Clamp, s + ((d - s) * (256 - w)) / 256); }
+  static uint8_t Byte(int32_t d, int32_t s, int32_t w)
+  {
+    return pix_detail::Out(Clamp, s + ((d - s) * (256 - w)) / 256);
+  }
 };
 
 // Mode 1: d = clamp(d + s x w / 256).

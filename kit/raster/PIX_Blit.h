@@ -13,10 +13,10 @@ struct PIX_Rect {
 };
 
 // Source rectangle null: the whole source.
-void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect,
-                  float alpha, int32_t mode);
-void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
-              int32_t srcWidth, int32_t srcHeight, float alpha, int32_t mode);
+void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect, float alpha,
+                  int32_t mode);
+void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t srcWidth,
+              int32_t srcHeight, float alpha, int32_t mode);
 // Resizes dest to the source's size and copies it.
 void PIX_Copy(PIX_IBitmap* dest, PIX_IBitmap* src);
 

@@ -11,8 +11,8 @@
 void PIX_Circle(PIX_IBitmap* bitmap, float cx, float cy, float radius, PIX_Pixel color, float alpha, int32_t mode,
                 bool aa);
 // Discs are always rasterised, never stamped.
-void PIX_FillCircle(PIX_IBitmap* bitmap, float cx, float cy, float radius, PIX_Pixel color, float alpha,
-                    int32_t mode, bool aa);
+void PIX_FillCircle(PIX_IBitmap* bitmap, float cx, float cy, float radius, PIX_Pixel color, float alpha, int32_t mode,
+                    bool aa);
 
 // Draws the circle from a ready-made pattern when the radius is exactly 1.5,
 // 2, 2.5, 3, 3.5 or 4 and answers true; false (nothing drawn) otherwise.

@@ -11,8 +11,8 @@
 
 // Without antialiasing the end points are truncated and drawn as PIX_Line;
 // with it, two pixels per column share each column's weight.
-void PIX_FLine(PIX_IBitmap* bitmap, float x1, float y1, float x2, float y2, PIX_Pixel color, float alpha,
-               int32_t mode, bool aa);
+void PIX_FLine(PIX_IBitmap* bitmap, float x1, float y1, float x2, float y2, PIX_Pixel color, float alpha, int32_t mode,
+               bool aa);
 
 // PIX_ClipLine for float end points: clips to [0, width - 1] x [0, height - 1].
 bool PIX_ClipLineF(float* x1, float* y1, float* x2, float* y2, int32_t width, int32_t height);
@@ -26,13 +26,12 @@ void PIX_DashedLine(PIX_IBitmap* bitmap, int32_t x1, int32_t y1, int32_t x2, int
                     PIX_Pixel color, float alpha, int32_t mode);
 
 // tolerance: the length of curve one segment stands for (1 when not above 0).
-void PIX_DrawQBezier(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2,
-                     PIX_Pixel color, float alpha, int32_t mode, bool aa, float tolerance);
+void PIX_DrawQBezier(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2, PIX_Pixel color,
+                     float alpha, int32_t mode, bool aa, float tolerance);
 void PIX_DrawCBezier(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2, float x3,
                      float y3, PIX_Pixel color, float alpha, int32_t mode, bool aa, float tolerance);
 // The region between the curve and row baseY, or column baseX.
 void PIX_FillCBezier(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2, float x3,
                      float y3, int32_t baseY, PIX_Pixel color, float alpha, int32_t mode, float tolerance);
-void PIX_FillCBezierToColumn(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2,
-                             float x3, float y3, int32_t baseX, PIX_Pixel color, float alpha, int32_t mode,
-                             float tolerance);
+void PIX_FillCBezierToColumn(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2, float x3,
+                             float y3, int32_t baseX, PIX_Pixel color, float alpha, int32_t mode, float tolerance);

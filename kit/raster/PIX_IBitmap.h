@@ -38,7 +38,6 @@ inline PIX_Rows PIX_RowsAt(PIX_IBitmap* bitmap, int32_t y)
 {
   PIX_Pixel* bits = bitmap->GetBits();
   ptrdiff_t span = bitmap->GetRowSpan();
-  if (bitmap->IsFlipped())
-    return PIX_Rows{bits + (ptrdiff_t)(bitmap->GetHeight() - 1 - y) * span, -span};
+  if (bitmap->IsFlipped()) return PIX_Rows{bits + (ptrdiff_t)(bitmap->GetHeight() - 1 - y) * span, -span};
   return PIX_Rows{bits + (ptrdiff_t)y * span, span};
 }

@@ -104,8 +104,8 @@ void DrawRun(PIX_Pixel* p, int32_t n, ptrdiff_t step, PIX_Pixel color, float alp
   PIX_WithShapeWriter<true>(mode, w, PIX_InkOf(color), [&](const auto& put) { Run(p, n, step, put, w); });
 }
 
-void DrawDiagonal(PIX_Pixel* p, int32_t n, ptrdiff_t xStep, ptrdiff_t yStep, PIX_Pixel color, float alpha,
-                  int32_t mode, bool aa)
+void DrawDiagonal(PIX_Pixel* p, int32_t n, ptrdiff_t xStep, ptrdiff_t yStep, PIX_Pixel color, float alpha, int32_t mode,
+                  bool aa)
 {
   if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && alpha == 1.0f) {
     if (aa)
@@ -118,9 +118,8 @@ void DrawDiagonal(PIX_Pixel* p, int32_t n, ptrdiff_t xStep, ptrdiff_t yStep, PIX
   const int32_t w = PIX_AlphaToWeight(alpha);
   const PIX_Ink ink = PIX_InkOf(color);
   if (aa)
-    PIX_WithShapeWriter<false>(mode, w, ink, [&](const auto& put) {
-      DiagonalAA(p, n, xStep, yStep, put, put, 3 * w / 4, w / 4);
-    });
+    PIX_WithShapeWriter<false>(mode, w, ink,
+                               [&](const auto& put) { DiagonalAA(p, n, xStep, yStep, put, put, 3 * w / 4, w / 4); });
   else
     PIX_WithShapeWriter<true>(mode, w, ink, [&](const auto& put) { Run(p, n + 1, xStep + yStep, put, w); });
 }
@@ -157,8 +156,7 @@ void PIX_Line(PIX_IBitmap* bitmap, int32_t x1, int32_t y1, int32_t x2, int32_t y
     return;
   }
   if (std::abs(dx) == std::abs(dy)) {
-    DrawDiagonal(bits + y1 * span + x1, std::abs(dx), x1 < x2 ? 1 : -1, y2 > y1 ? span : -span, color, alpha,
-                 mode, aa);
+    DrawDiagonal(bits + y1 * span + x1, std::abs(dx), x1 < x2 ? 1 : -1, y2 > y1 ? span : -span, color, alpha, mode, aa);
     return;
   }
 

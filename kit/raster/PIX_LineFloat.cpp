@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <utility>
 
-#include "PIX_Curves.h"
 #include "PIX_Clip.h"
+#include "PIX_Curves.h"
 #include "PIX_Line.h"
 #include "PIX_ShapeCombine.h"
 
@@ -100,8 +100,7 @@ bool PIX_ClipLineToRectF(float* x1, float* y1, float* x2, float* y2, const PIX_R
   if (!std::isfinite(*x1) || !std::isfinite(*y1) || !std::isfinite(*x2) || !std::isfinite(*y2)) return false;
   double a = (double)*x1 - rect.left, b = (double)*y1 - rect.top;
   double c = (double)*x2 - rect.left, d = (double)*y2 - rect.top;
-  const bool kept =
-      PIX_ClipSegment(a, b, c, d, (double)rect.right - rect.left, (double)rect.bottom - rect.top);
+  const bool kept = PIX_ClipSegment(a, b, c, d, (double)rect.right - rect.left, (double)rect.bottom - rect.top);
   *x1 = (float)(a + rect.left);
   *y1 = (float)(b + rect.top);
   *x2 = (float)(c + rect.left);
@@ -109,8 +108,8 @@ bool PIX_ClipLineToRectF(float* x1, float* y1, float* x2, float* y2, const PIX_R
   return kept;
 }
 
-void PIX_FLine(PIX_IBitmap* bitmap, float x1, float y1, float x2, float y2, PIX_Pixel color, float alpha,
-               int32_t mode, bool aa)
+void PIX_FLine(PIX_IBitmap* bitmap, float x1, float y1, float x2, float y2, PIX_Pixel color, float alpha, int32_t mode,
+               bool aa)
 {
   if (!bitmap) return;
   if (!aa) {

@@ -23,6 +23,6 @@ private:
   uint8_t* mBuffer = nullptr;  // owned; 63 bytes of slack for the alignment
   int32_t mWidth = 0;
   int32_t mHeight = 0;
-  int32_t mAllocated = 0;      // bytes for pixels, slack not counted
+  int32_t mAllocated = 0;  // bytes for pixels, slack not counted
   uint32_t mAlignMask = 0;
 };

@@ -29,8 +29,8 @@ typedef uint32_t PIX_Pixel;
 
 inline PIX_Pixel PIX_MakePixel(uint32_t r, uint32_t g, uint32_t b, uint32_t a)
 {
-  return ((r & 0xFF) << PIX_SHIFT_R) | ((g & 0xFF) << PIX_SHIFT_G) |
-         ((b & 0xFF) << PIX_SHIFT_B) | ((a & 0xFF) << PIX_SHIFT_A);
+  return ((r & 0xFF) << PIX_SHIFT_R) | ((g & 0xFF) << PIX_SHIFT_G) | ((b & 0xFF) << PIX_SHIFT_B) |
+         ((a & 0xFF) << PIX_SHIFT_A);
 }
 
 inline int32_t PIX_PixelR(PIX_Pixel p) { return (p >> PIX_SHIFT_R) & 0xFF; }

@@ -17,9 +17,8 @@ struct SourceRows {
   int32_t height;
   bool flipped;
   explicit SourceRows(PIX_IBitmap* src)
-      : bits(src->GetBits()), span(src->GetRowSpan()), height(src->GetHeight()), flipped(src->IsFlipped())
-  {
-  }
+    : bits(src->GetBits()), span(src->GetRowSpan()), height(src->GetHeight()), flipped(src->IsFlipped())
+  {}
   const PIX_Pixel* Row(int64_t y) const { return bits + (flipped ? height - 1 - y : y) * span; }
 };
 
@@ -40,8 +39,7 @@ inline void Mix4(PIX_Pixel p00, PIX_Pixel p01, PIX_Pixel p10, PIX_Pixel p11, uin
   const uint32_t f = (fx * fy) >> 16;
   const uint32_t w11 = f, w01 = fx - f, w10 = fy - f, w00 = 65536 - fx - fy + f;
   auto mix = [&](int shift) {
-    return (int32_t)((Ch(p00, shift) * w00 + Ch(p01, shift) * w01 + Ch(p10, shift) * w10 + Ch(p11, shift) * w11) >>
-                     16);
+    return (int32_t)((Ch(p00, shift) * w00 + Ch(p01, shift) * w01 + Ch(p10, shift) * w10 + Ch(p11, shift) * w11) >> 16);
   };
   emit(mix(PIX_SHIFT_R), mix(PIX_SHIFT_G), mix(PIX_SHIFT_B), mix(PIX_SHIFT_A));
 }

@@ -6,15 +6,14 @@
 
 struct StepEvent;
 
-class ActionListener
-{
+class ActionListener {
 public:
   virtual ~ActionListener() {}
   virtual void OnStepEvent(StepEvent* event) = 0;
   virtual void OnNoteEnd(StepEvent* event) = 0;
   // step -1 stands for the last step.
-  virtual void OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime,
-                                  double samplesPerBeat) {}
+  virtual void OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime, double samplesPerBeat)
+  {}
   virtual void OnStepBoundary() {}
 };
 

@@ -7,8 +7,7 @@
 #include "NoteEngine.h"
 #include "Processor.h"
 
-class Application : public NoteEngineListener, public Processor
-{
+class Application : public NoteEngineListener, public Processor {
 public:
   Application(ProcessorListener* listener, EngineHolder* engine) : Processor(listener, engine) {}
   virtual bool IsHoldOn() const = 0;

@@ -14,8 +14,7 @@ class PatternList;
 class PatternViewLink;
 class SceneList;
 
-class EngineHolder
-{
+class EngineHolder {
 public:
   EngineHolder();
   ~EngineHolder();

@@ -43,13 +43,11 @@ void NoteEngine::BeginBlock(double position)
 {
   const TransportFigures& tf = m_engine->GetTransport();
   const bool cycle = tf.cycleActive && tf.loopEnd > tf.loopStart;
-  for (int i = 0; i < m_incoming.GetSize(); ++i)
-  {
+  for (int i = 0; i < m_incoming.GetSize(); ++i) {
     NoteRecord* r = m_incoming.Get(i);
     const double at = position + r->offset;
     // A chord played just ahead of the loop end belongs to the next pass.
-    if (cycle && at >= tf.loopEnd - 100.0 && at < tf.loopEnd)
-    {
+    if (cycle && at >= tf.loopEnd - 100.0 && at < tf.loopEnd) {
       r->due += std::trunc(tf.loopEnd - at);
       r->offset = 0.0;
     }
@@ -67,12 +65,10 @@ int NoteEngine::NextEventOffset(double position, int rest, double loopEnd)
 
   double n = limit;
   const int count = m_pending.GetSize();
-  if (count > 0)
-  {
+  if (count > 0) {
     if (DeliverNotes(position))
       n = 1.0;
-    else
-    {
+    else {
       // Cut at the earliest record, so that none is delivered late.
       for (int i = 0; i < count; ++i) n = std::fmin(n, m_pending.Get(i)->due);
     }
@@ -95,38 +91,29 @@ bool NoteEngine::DeliverNotes(double position)
 {
   bool removed = false;
   const double time = m_elapsed;
-  for (int i = 0; i < m_pending.GetSize();)
-  {
+  for (int i = 0; i < m_pending.GetSize();) {
     NoteRecord* r = m_pending.Get(i);
-    if (r->due > 0.0)
-    {
+    if (r->due > 0.0) {
       ++i;
       continue;
     }
     m_pending.Delete(i);
     removed = true;
-    if (m_listener)
-    {
+    if (m_listener) {
       const int p = r->pitch;
-      if (r->on && m_keys[p] == kUp)
-      {
+      if (r->on && m_keys[p] == kUp) {
         m_listener->NoteOn(position, time, p, r->velocity);
         m_keys[p] = kDown;
         ++m_downKeys;
         // A key that comes and goes inside one block must still be stopped.
         m_stopped = false;
-      }
-      else if (r->on)
-      {
-        if (m_listener->NoteOff(position, time, p))
-        {
+      } else if (r->on) {
+        if (m_listener->NoteOff(position, time, p)) {
           KeyReleased(time);
           ++m_downKeys;
           m_listener->NoteOn(position, time, p, r->velocity);
         }
-      }
-      else if (m_keys[p] == kDown && m_listener->NoteOff(position, time, p))
-      {
+      } else if (m_keys[p] == kDown && m_listener->NoteOff(position, time, p)) {
         m_keys[p] = kUp;
         KeyReleased(time);
       }
@@ -149,8 +136,7 @@ void NoteEngine::AddNoteOff(NoteEvent* event) { Append(event, false); }
 
 void NoteEngine::RemoveSentNotes()
 {
-  for (int i = 0; i < m_output.GetSize();)
-  {
+  for (int i = 0; i < m_output.GetSize();) {
     NoteEvent* e = m_output.Get(i);
     if (e->on ? e->noteOnSent : e->noteOffSent)
       m_output.Delete(i, true);
@@ -169,8 +155,7 @@ void NoteEngine::Reset(double time)
 {
   m_downKeys = 0;
   PatternEngine* p = m_engine->GetPatternList()->Get(0);
-  if (p)
-  {
+  if (p) {
     p->Stop(time);
     for (int k = 0; k < 128; ++k)
       if (m_keys[k] == kDown) p->NoteOff(k, (int)time);

@@ -11,26 +11,26 @@
 class EngineHolder;
 
 // A queued incoming note message.
-struct NoteRecord
-{
+struct NoteRecord {
   NoteRecord(int pitch_, double time, bool on_, int velocity_)
-    : pitch(pitch_), velocity(velocity_), due(time), offset(time), on(on_) {}
+    : pitch(pitch_), velocity(velocity_), due(time), offset(time), on(on_)
+  {}
 
   int pitch;
   int transposition = 0;
-  int velocity; // 127 for a note-off
-  double due;   // samples until the record falls due
+  int velocity;  // 127 for a note-off
+  double due;    // samples until the record falls due
   double offset;
   bool on;
 };
 
 // One MIDI note message to send. start is the offset from the start of the
 // current host block; the note sent is pitch + transposition.
-struct NoteEvent
-{
+struct NoteEvent {
   NoteEvent(const HeldNote& note, double time, bool on_)
-    : pitch(note.pitch), transposition(note.transposition), velocity(note.velocity),
-      start(time), end(time), on(on_), accent(note.accent), cc1(note.cc1), cc2(note.cc2) {}
+    : pitch(note.pitch), transposition(note.transposition), velocity(note.velocity), start(time), end(time), on(on_),
+      accent(note.accent), cc1(note.cc1), cc2(note.cc2)
+  {}
 
   int pitch;
   int transposition;
@@ -45,8 +45,7 @@ struct NoteEvent
   int cc2;
 };
 
-class NoteEngineListener
-{
+class NoteEngineListener {
 public:
   virtual ~NoteEngineListener() {}
   virtual bool NoteOn(double position, double time, int pitch, int velocity) = 0;
@@ -57,8 +56,7 @@ public:
   virtual void OnAllNotesOff(double time) = 0;
 };
 
-class NoteEngine
-{
+class NoteEngine {
 public:
   explicit NoteEngine(EngineHolder* engine);
   ~NoteEngine();
@@ -108,7 +106,7 @@ private:
   KIT_PtrList<NoteRecord> m_pending;
   KIT_PtrList<NoteRecord> m_incoming;
   int m_keys[128];
-  double m_elapsed = 0.0; // samples of the current block already cut
+  double m_elapsed = 0.0;  // samples of the current block already cut
 };
 
 #endif

@@ -8,8 +8,7 @@
 #include <cmath>
 
 PatternEngine::PatternEngine(EngineHolder* engine)
-  : m_sounding(4096),
-    m_stepper(m_table, this, m_steps, &engine->GetTransport(), engine->GetRandomSource()),
+  : m_sounding(4096), m_stepper(m_table, this, m_steps, &engine->GetTransport(), engine->GetRandomSource()),
     m_engine(engine)
 {
   for (HeldNote*& n : m_table) n = nullptr;
@@ -66,8 +65,10 @@ void PatternEngine::SetStepShift(int step, double shift)
 void PatternEngine::SetStepCC(int step, int lane, int value)
 {
   if (!ValidStep(step)) return;
-  if (lane == 1) m_steps[step].cc1 = value;
-  else m_steps[step].cc2 = value;
+  if (lane == 1)
+    m_steps[step].cc1 = value;
+  else
+    m_steps[step].cc2 = value;
 }
 
 void PatternEngine::SetGate(double gate)
@@ -137,13 +138,10 @@ void PatternEngine::Recompute()
   const double factor = m_rateType == kTriplet ? 2.0 / 3.0 : (m_rateType == kDotted ? 1.5 : 1.0);
   // The type factor always applies, so the result does not depend on which
   // of the four settings changed last; the events follow the same grid.
-  if (m_resetOnBeat && m_rate > m_resetValue)
-  {
+  if (m_resetOnBeat && m_rate > m_resetValue) {
     m_stepLength = m_resetValue * factor;
     m_stepper.SetRestart(0.25, m_stepLength / 0.25);
-  }
-  else
-  {
+  } else {
     m_stepLength = m_rate * factor;
     m_stepper.SetRestart(m_stepLength, 1.0);
   }
@@ -164,8 +162,7 @@ void PatternEngine::Advance(double P, double N, double samplesPerBeat, bool rest
 {
   m_samplesPerBeat = samplesPerBeat;
   if (!m_stepper.IsStarted()) m_stepper.PrepareWalk(m_firstStep);
-  if (m_stepper.NeedsResync(P, restart, samplesPerBeat))
-  {
+  if (m_stepper.NeedsResync(P, restart, samplesPerBeat)) {
     EndAllNotesAt(O);
     m_stepper.Resync(P, samplesPerBeat);
     m_firstStep = true;
@@ -179,18 +176,15 @@ void PatternEngine::Advance(double P, double N, double samplesPerBeat, bool rest
     m_stepper.Process(from, to - from, samplesPerBeat, restart, O + (from - P));
   };
   double p = P;
-  bool atGrid = false; // p is a grid point already handled
-  for (;;)
-  {
+  bool atGrid = false;  // p is a grid point already handled
+  for (;;) {
     double g = end;
-    if (resets)
-    {
+    if (resets) {
       double k = std::floor(p / grid);
       g = RoundSamples(k * grid);
       while (g < p || (atGrid && g <= p)) g = RoundSamples(++k * grid);
     }
-    if (g >= end)
-    {
+    if (g >= end) {
       play(p, end);
       return;
     }
@@ -207,23 +201,20 @@ void PatternEngine::OnScheduleNextStep(double blockStart, int step, double stepT
                                        double samplesPerBeat)
 {
   const int count = m_stepper.GetStepCount();
-  if (m_firstStep)
-  {
+  if (m_firstStep) {
     // The step that begins now plays itself, at its exact time.
     m_firstStep = false;
     const int k = step < 0 ? count - 1 : step;
     const double next = m_stepper.ScheduleStepAt(k, stepTime, true, -1.0, m_samplesPerBeat);
     m_stepper.ScheduleStepAt((k + 1) % count, next, false, next, m_samplesPerBeat);
-  }
-  else
+  } else
     m_stepper.ScheduleStepAt((step + 1) % count, nextTime, false, nextTime, m_samplesPerBeat);
 }
 
 void PatternEngine::OnStepEvent(StepEvent* event)
 {
   HeldNote* t = event->templ;
-  if (t->chord)
-  {
+  if (t->chord) {
     StartChord(*t, event->firedOffset);
     return;
   }
@@ -241,8 +232,7 @@ void PatternEngine::OnStepEvent(StepEvent* event)
 void PatternEngine::OnNoteEnd(StepEvent* event)
 {
   HeldNote* t = event->templ;
-  if (t->pitch >= 0)
-    m_engine->GetNoteEngine()->AddNoteOff(new NoteEvent(*t, event->firedOffset, false));
+  if (t->pitch >= 0) m_engine->GetNoteEngine()->AddNoteOff(new NoteEvent(*t, event->firedOffset, false));
   if (t->soundingCount-- == 1) RemoveSoundingNote(t->pitch);
 }
 
@@ -251,8 +241,7 @@ void PatternEngine::StartNote(HeldNote* copy, double time)
   if (!copy->silent)
     if (const HeldNote* s = FindSounding(copy->pitch)) EndNote(s->pitch, time);
   copy->time = time;
-  if (!m_sounding.Add(copy))
-  {
+  if (!m_sounding.Add(copy)) {
     delete copy;
     return;
   }
@@ -266,8 +255,7 @@ void PatternEngine::StartChord(const HeldNote& t, double time)
   // A silent chord starts nothing: chord notes are not ended by their step,
   // so silent copies would only pile up.
   if (t.silent) return;
-  for (int s = 0; s < 128; ++s)
-  {
+  for (int s = 0; s < 128; ++s) {
     if (!m_table[s]) continue;
     HeldNote* n = new HeldNote(NoteOfTemplate(t));
     n->pitch = m_table[s]->pitch;
@@ -292,14 +280,11 @@ void PatternEngine::EndNote(int pitch, double offset)
 
 void PatternEngine::RemoveSoundingNote(int pitch)
 {
-  for (int i = 0; i < m_sounding.GetSize();)
-  {
-    if (m_sounding.Get(i)->pitch == pitch)
-    {
+  for (int i = 0; i < m_sounding.GetSize();) {
+    if (m_sounding.Get(i)->pitch == pitch) {
       m_sounding.Delete(i, true);
       --m_soundingCount;
-    }
-    else
+    } else
       ++i;
   }
 }
@@ -314,14 +299,12 @@ void PatternEngine::EndAllNotesAt(double offset)
 void PatternEngine::Stop(double time)
 {
   NoteEngine* hub = m_engine->GetNoteEngine();
-  for (int i = 0; i < m_sounding.GetSize(); ++i)
-  {
+  for (int i = 0; i < m_sounding.GetSize(); ++i) {
     HeldNote* s = m_sounding.Get(i);
     hub->AddNoteOff(new NoteEvent(*s, time, false));
     --s->soundingCount;
   }
-  for (int i = 0; i < m_sounding.GetSize();)
-  {
+  for (int i = 0; i < m_sounding.GetSize();) {
     if (m_sounding.Get(i)->soundingCount <= 0)
       RemoveSoundingNote(m_sounding.Get(i)->pitch);
     else

@@ -15,8 +15,7 @@
 
 class EngineHolder;
 
-class PatternEngine : public ActionListener
-{
+class PatternEngine : public ActionListener {
 public:
   enum RateType { kNormal, kTriplet, kDotted };
   enum SortOrder { kLoHi, kHiLo, kAsPlayed, kReversed, kCustom };
@@ -36,7 +35,7 @@ public:
   void SetStepData(int step, int data);
   void SetStepDiv(int step, double div);
   void SetStepShift(int step, double shift);
-  void SetStepCC(int step, int lane, int value); // lane 1: CC1, else CC2
+  void SetStepCC(int step, int lane, int value);  // lane 1: CC1, else CC2
 
   // Pattern settings.
   void SetGate(double gate);
@@ -113,10 +112,10 @@ private:
   int m_soundingCount = 0;
   bool m_customOrderOn = false;
   bool m_resetOnBeat = false;
-  double m_resetValue = 0.25; // beats
+  double m_resetValue = 0.25;  // beats
   int m_octaves = 0;
-  double m_stepLength = 0.0; // beats
-  double m_rate = 0.0;       // beats
+  double m_stepLength = 0.0;  // beats
+  double m_rate = 0.0;        // beats
   int m_rateType = kNormal;
   double m_gate = 1.0;
   int m_direction = 0;

@@ -8,8 +8,7 @@
 class EngineHolder;
 class PatternEngine;
 
-class PatternList
-{
+class PatternList {
 public:
   explicit PatternList(EngineHolder* engine);
   ~PatternList();

@@ -11,8 +11,7 @@ void PatternEngine::NoteOn(int pitch, int velocity, int offset)
 void PatternEngine::AddKey(int pitch, int velocity, int offset)
 {
   if (m_heldCount == 0) m_firstStep = true;
-  if (m_resetOnNewNote)
-  {
+  if (m_resetOnNewNote) {
     // The pattern starts again with this key, on its first step.
     ResetStepper(offset);
     m_firstStep = true;
@@ -25,10 +24,8 @@ void PatternEngine::AddKeyCopy(int octave, int pitch, int velocity, int offset)
 {
   const int slot = pitch + 12 * octave;
   if (slot < 0 || slot >= 128) return;
-  if (HeldNote* n = m_table[slot])
-  {
-    if (octave == 0)
-    {
+  if (HeldNote* n = m_table[slot]) {
+    if (octave == 0) {
       n->generated = false;
       n->time = offset;
     }
@@ -62,7 +59,7 @@ bool PatternEngine::RemoveKeyCopy(int octave, int pitch, int offset)
   if (slot < 0 || slot >= 128) return false;
   HeldNote* n = m_table[slot];
   if (!n) return true;
-  if (octave >= 1 && !n->generated) return false; // another key's own slot
+  if (octave >= 1 && !n->generated) return false;  // another key's own slot
   if (octave == 0 && n->generated) return false;
   // Only a note that leaves closes the gap in its row's arrival order.
   for (int s = slot - slot % 12, e = s + 12; s < e && s < 128; ++s)
@@ -72,8 +69,7 @@ bool PatternEngine::RemoveKeyCopy(int octave, int pitch, int offset)
   EndNote(slot, offset);
   delete n;
   m_table[slot] = nullptr;
-  if (m_heldCount == 0)
-  {
+  if (m_heldCount == 0) {
     m_soundingCount = 0;
     ResetStepper(offset);
   }
@@ -97,27 +93,22 @@ void PatternEngine::RenumberNotes()
   for (HeldNote* n : m_table)
     if (n) n->orderIndex = -1;
   int order = 0;
-  if (m_sortOrder == kAsPlayed || m_sortOrder == kReversed)
-  {
-    for (int row = 0; row <= 10; ++row)
-    {
+  if (m_sortOrder == kAsPlayed || m_sortOrder == kReversed) {
+    for (int row = 0; row <= 10; ++row) {
       const int first = row * 12, last = first + 12 < 128 ? first + 12 : 128;
       int top = -1;
       for (int s = first; s < last; ++s)
         if (m_table[s] && m_table[s]->arrivalIndex > top) top = m_table[s]->arrivalIndex;
-      for (int i = 0; i <= top; ++i)
-      {
+      for (int i = 0; i <= top; ++i) {
         const int a = m_sortOrder == kAsPlayed ? i : top - i;
         HeldNote* found = nullptr;
         for (int s = first; s < last && !found; ++s)
           if (m_table[s] && m_table[s]->arrivalIndex == a && m_table[s]->orderIndex < 0) found = m_table[s];
-        if (!found) break; // a missing index ends the row
+        if (!found) break;  // a missing index ends the row
         found->orderIndex = order++;
       }
     }
-  }
-  else if (m_sortOrder == kHiLo)
-  {
+  } else if (m_sortOrder == kHiLo) {
     for (int s = 127; s >= 0; --s)
       if (m_table[s]) m_table[s]->orderIndex = order++;
   }
@@ -128,8 +119,7 @@ void PatternEngine::RenumberNotes()
 
 void PatternEngine::ClearTable()
 {
-  for (HeldNote*& n : m_table)
-  {
+  for (HeldNote*& n : m_table) {
     delete n;
     n = nullptr;
   }

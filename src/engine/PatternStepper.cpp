@@ -9,8 +9,8 @@
 
 PatternStepper::PatternStepper(HeldNote* const* table, ActionListener* listener, PatternStep* steps,
                                const TransportFigures* transport, RandomSource* random)
-  : Stepper(0.25, transport), m_scheduled(4096), m_listener(listener), m_schedLength(0.25),
-    m_steps(steps), m_table(table), m_random(random)
+  : Stepper(0.25, transport), m_scheduled(4096), m_listener(listener), m_schedLength(0.25), m_steps(steps),
+    m_table(table), m_random(random)
 {
   for (int& c : m_custom) c = -1;
   Reset();
@@ -104,35 +104,26 @@ void PatternStepper::PrepareWalk(bool firstStep)
 
 void PatternStepper::Walk()
 {
-  if (m_customOrderOn)
-  {
+  if (m_customOrderOn) {
     ++m_customPos;
     if (m_customPos >= kCustomSlots || m_custom[m_customPos] == kCustomStop) m_customPos = 0;
   }
   const int data = m_steps[m_currentStep].data;
-  if (!(m_patternOn && data >= PatternStep::kOff && data <= PatternStep::kLowest))
-    m_walk += m_heading ? -1 : 1;
+  if (!(m_patternOn && data >= PatternStep::kOff && data <= PatternStep::kLowest)) m_walk += m_heading ? -1 : 1;
 
   const int m = HighestOrder();
   const bool alt = m_direction == kUpAlt || m_direction == kDownAlt;
-  if (m_walk > m)
-  {
-    if (alt)
-    {
+  if (m_walk > m) {
+    if (alt) {
       m_heading = 1;
       m_walk -= 2;
-    }
-    else
+    } else
       m_walk = m_direction == kDown ? m : 0;
-  }
-  else if (m_walk < 0)
-  {
-    if (alt)
-    {
+  } else if (m_walk < 0) {
+    if (alt) {
       m_heading = 0;
       m_walk += 2;
-    }
-    else
+    } else
       m_walk = m_direction == kDown ? m : 0;
   }
   if (m_walk > m) m_walk = m;
@@ -143,51 +134,46 @@ HeldNote* PatternStepper::Pick()
 {
   const PatternStep& st = m_steps[m_currentStep];
   int t = m_walk;
-  if (m_patternOn)
-  {
-    switch (st.data)
-    {
-    case PatternStep::kPlay:
-    case PatternStep::kChord: m_previousPick = t; break;
-    case PatternStep::kPrevious: t = m_previousPick; break;
-    case PatternStep::kFirst: t = 0; break;
-    case PatternStep::kLast:
-      t = HighestOrder();
-      if (t < 0) t = 0;
-      break;
-    case PatternStep::kHighest:
-    case PatternStep::kLowest:
-      for (int i = 0; i < 128; ++i)
-      {
-        const int s = st.data == PatternStep::kHighest ? 127 - i : i;
-        if (m_table[s])
-        {
-          t = m_table[s]->orderIndex;
-          break;
+  if (m_patternOn) {
+    switch (st.data) {
+      case PatternStep::kPlay:
+      case PatternStep::kChord: m_previousPick = t; break;
+      case PatternStep::kPrevious: t = m_previousPick; break;
+      case PatternStep::kFirst: t = 0; break;
+      case PatternStep::kLast:
+        t = HighestOrder();
+        if (t < 0) t = 0;
+        break;
+      case PatternStep::kHighest:
+      case PatternStep::kLowest:
+        for (int i = 0; i < 128; ++i) {
+          const int s = st.data == PatternStep::kHighest ? 127 - i : i;
+          if (m_table[s]) {
+            t = m_table[s]->orderIndex;
+            break;
+          }
         }
-      }
-      m_previousPick = t;
-      break;
-    case PatternStep::kRandom: t = RandomPick(); break;
-    default: break;
+        m_previousPick = t;
+        break;
+      case PatternStep::kRandom: t = RandomPick(); break;
+      default: break;
     }
-  }
-  else
+  } else
     m_previousPick = t;
 
   HeldNote* candidate = NoteByOrder(t);
-  if (!candidate)
-  {
+  if (!candidate) {
     if (m_patternOn && st.data != PatternStep::kPrevious) m_walk = m_previousPick = 0;
     candidate = NoteByOrder(m_walk);
   }
 
-  if (m_customOrderOn && m_customPos >= 0)
-  {
+  if (m_customOrderOn && m_customPos >= 0) {
     const int entry = m_custom[m_customPos];
     int c = entry - 1;
-    if (entry == kCustomRandom) c = RandomPick();
-    else if (entry == kCustomStop) c = 0;
+    if (entry == kCustomRandom)
+      c = RandomPick();
+    else if (entry == kCustomStop)
+      c = 0;
     int len = 0;
     while (len < kCustomSlots && m_custom[len] != kCustomStop) ++len;
     t = len >= 1 && m_walk >= len ? c + (m_walk / len) * len : c;
@@ -196,8 +182,7 @@ HeldNote* PatternStepper::Pick()
   HeldNote* taken;
   if (!st.on || (m_patternOn && st.data == PatternStep::kOff))
     taken = candidate;
-  else
-  {
+  else {
     taken = NoteByOrder(t);
     if (!taken) taken = NoteByOrder(0);
   }
@@ -211,8 +196,7 @@ HeldNote* PatternStepper::MakeTemplate(int k) const
 {
   HeldNote* t = new HeldNote;
   t->stepIndex = k;
-  if (m_patternOn)
-  {
+  if (m_patternOn) {
     const PatternStep& s = m_steps[k];
     t->accent = s.accent;
     t->gate = s.gate;
@@ -232,35 +216,30 @@ void PatternStepper::AddEvent(StepEvent* e)
 {
   // A note that still sounds holds the next one back until it has ended.
   const StepEvent* last = m_scheduled.Get(m_scheduled.GetSize() - 1);
-  if (last && last->templ->end > e->templ->start && !last->wrapped)
-    e->templ->start = e->start = last->templ->end + 1.0;
+  if (last && last->templ->end > e->templ->start && !last->wrapped) e->templ->start = e->start = last->templ->end + 1.0;
   if (!m_scheduled.Add(e)) delete e;
 }
 
-double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, double fixedStart,
-                                      double samplesPerBeat)
+double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, double fixedStart, double samplesPerBeat)
 {
   HeldNote* t = MakeTemplate(k);
   const double unit = t->length > 0.0 ? t->length : 1.0;
   const int div = t->div > 1.0 ? (int)std::fmin(t->div, 8.0) : 1;
   const double gate = std::fmin(std::fmax(t->gate + m_gate, 0.1), 8.0);
   double steps = unit, length = m_schedLength;
-  if (m_resetOnBeat)
-  {
+  if (m_resetOnBeat) {
     steps = m_restartCount;
     length = m_restartGrid;
   }
-  const StepTimes st = ComputeStepTimes(
-    {length, steps, gate, candidate, samplesPerBeat, exact, fixedStart}, *m_transport);
+  const StepTimes st =
+      ComputeStepTimes({length, steps, gate, candidate, samplesPerBeat, exact, fixedStart}, *m_transport);
   const double dur = unit * length * samplesPerBeat;
 
-  if (div > 1)
-  {
+  if (div > 1) {
     const double sub = length / div * samplesPerBeat;
     double s = st.start;
     int j = 0;
-    for (int r = 0; r < div; ++r)
-    {
+    for (int r = 0; r < div; ++r) {
       const double rn = RoundSamples((std::floor((s + 0.5) / sub) + unit) * sub);
       const double re = rn + (sub / div) * (gate - 1.0);
       HeldNote* rt = new HeldNote(NoteOfTemplate(*t));
@@ -269,14 +248,12 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
       rt->start = s;
       rt->end = re;
       rt->next = rn;
-      if (t->chord)
-      {
+      if (t->chord) {
         // Each ratchet of a chord step ends one note of the chord.
         const HeldNote* n = NoteByOrder(j);
         if (n)
           ++j;
-        else
-        {
+        else {
           n = NoteByOrder(0);
           j = 1;
         }
@@ -290,18 +267,14 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
   }
 
   double start = st.start, end = st.end;
-  if (t->shift == 0.0)
-  {
+  if (t->shift == 0.0) {
     const long long n = (long long)RoundSamples(start / dur);
-    if (n % 4 == 1 || n % 4 == 3 || n % 4 == -1 || n % 4 == -3)
-    {
+    if (n % 4 == 1 || n % 4 == 3 || n % 4 == -1 || n % 4 == -3) {
       const double d = RoundSamples(dur * m_swing * 0.5);
       start += d;
       end += d;
     }
-  }
-  else
-  {
+  } else {
     const double d = dur * t->shift / 100.0;
     start += d;
     end += d;
@@ -324,11 +297,9 @@ void PatternStepper::ScheduleStep(double P, double N, double samplesPerBeat)
 
 void PatternStepper::NextStep()
 {
-  if (++m_currentStep >= m_stepCount)
-  {
+  if (++m_currentStep >= m_stepCount) {
     m_currentStep = 0;
-    if (m_patternOn && m_resetWalk)
-    {
+    if (m_patternOn && m_resetWalk) {
       m_customPos = -1;
       m_walk = WalkStart();
     }
@@ -369,17 +340,14 @@ void PatternStepper::PlayBlock(double P, double N, double samplesPerBeat, bool r
   // already due is handled at once, never before what was handled last.
   const double end = P + N;
   double now = P;
-  for (;;)
-  {
+  for (;;) {
     int best = -1;
     double bestTime = end;
     bool bestIsEnd = false;
-    for (int i = 0; i < m_scheduled.GetSize(); ++i)
-    {
+    for (int i = 0; i < m_scheduled.GetSize(); ++i) {
       const StepEvent* e = m_scheduled.Get(i);
       const double tm = std::fmax(e->fired ? e->end : e->start, now);
-      if (tm < bestTime || (tm == bestTime && best >= 0 && e->fired && !bestIsEnd))
-      {
+      if (tm < bestTime || (tm == bestTime && best >= 0 && e->fired && !bestIsEnd)) {
         best = i;
         bestTime = tm;
         bestIsEnd = e->fired;
@@ -389,14 +357,11 @@ void PatternStepper::PlayBlock(double P, double N, double samplesPerBeat, bool r
     now = bestTime;
     StepEvent* e = m_scheduled.Get(best);
     e->firedOffset = now - P + O;
-    if (bestIsEnd)
-    {
+    if (bestIsEnd) {
       m_scheduled.Delete(best);
       m_listener->OnNoteEnd(e);
       delete e;
-    }
-    else
-    {
+    } else {
       e->fired = true;
       if (e->stepIndex >= 0 && e->stepIndex < kTimeSlots) m_times[e->stepIndex].fired = true;
       m_listener->OnStepEvent(e);

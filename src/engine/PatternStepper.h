@@ -15,10 +15,10 @@ class RandomSource;
 struct PatternStep;
 
 // One scheduled note (or ratchet) of a step.
-struct StepEvent
-{
+struct StepEvent {
   StepEvent(HeldNote* tmpl, double start_, double next_, double end_, int stepIndex_, bool wrapped_)
-    : next(next_), end(end_), start(start_), wrapped(wrapped_), templ(tmpl), stepIndex(stepIndex_) {}
+    : next(next_), end(end_), start(start_), wrapped(wrapped_), templ(tmpl), stepIndex(stepIndex_)
+  {}
   ~StepEvent() { delete templ; }
 
   StepEvent(const StepEvent&) = delete;
@@ -28,14 +28,13 @@ struct StepEvent
   double next;
   double end;
   double start;
-  double firedOffset = 0.0; // block offset at which it started or ended
+  double firedOffset = 0.0;  // block offset at which it started or ended
   bool wrapped;
-  HeldNote* templ; // owned
+  HeldNote* templ;  // owned
   int stepIndex;
 };
 
-class PatternStepper : public Stepper
-{
+class PatternStepper : public Stepper {
 public:
   enum Direction { kUp, kDown, kUpAlt, kDownAlt };
   enum { kCustomSlots = 8, kCustomRandom = 8, kCustomStop = 9 };
@@ -101,7 +100,7 @@ private:
   int m_custom[kCustomSlots];
   int m_customPos = -1;
   int m_walk = -1;
-  int m_heading = 0; // 0 up, 1 down
+  int m_heading = 0;  // 0 up, 1 down
   int m_stepCount = 16;
   int m_direction = kUp;
   double m_restartGrid = 0.25;

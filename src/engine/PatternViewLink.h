@@ -9,8 +9,7 @@
 
 class EngineHolder;
 
-class PatternViewTarget
-{
+class PatternViewTarget {
 public:
   virtual ~PatternViewTarget() {}
   // The current pattern's sounding notes; a note sounds as pitch +
@@ -19,8 +18,7 @@ public:
   virtual void ClearNotes() = 0;
 };
 
-class PatternViewLink
-{
+class PatternViewLink {
 public:
   enum Kind { kNotesChanged = 0, kNotesCleared = 1 };
 

@@ -5,13 +5,10 @@
 #include "NoteEngine.h"
 #include "PatternViewLink.h"
 
-Processor::Processor(ProcessorListener* listener, EngineHolder* engine)
-  : m_listener(listener), m_engine(engine)
-{
-}
+Processor::Processor(ProcessorListener* listener, EngineHolder* engine) : m_listener(listener), m_engine(engine) {}
 
-void Processor::ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle,
-                             double loopStart, double loopEnd, int length)
+void Processor::ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart,
+                             double loopEnd, int length)
 {
   NoteEngine* hub = m_engine->GetNoteEngine();
   KIT_PtrList<NoteEvent>& output = hub->GetOutputList();
@@ -26,20 +23,16 @@ void Processor::ProcessBlock(double position, double samplesPerBeat, bool playin
   hub->BeginBlock(pos);
   int rest = length;
   double done = 0.0;
-  while (rest > 0)
-  {
+  while (rest > 0) {
     const int n = hub->NextEventOffset(pos, rest, playing ? loopEnd : -1.0);
     if (n <= 0) break;
     rest -= n;
-    if (hub->GetDownKeyCount() > 0)
-    {
+    if (hub->GetDownKeyCount() > 0) {
       const bool restart = playing != m_lastPlaying || !playing || pos != m_continuation;
       ProcessChunk(pos, n, samplesPerBeat, restart, done);
       send(n);
       m_lastPlaying = playing;
-    }
-    else if (!hub->IsStopped())
-    {
+    } else if (!hub->IsStopped()) {
       hub->OnTransportStop(done);
       m_engine->GetViewLink()->Notify(PatternViewLink::kNotesCleared);
       send(rest);
@@ -47,14 +40,14 @@ void Processor::ProcessBlock(double position, double samplesPerBeat, bool playin
     }
     pos += n;
     m_continuation = pos;
-    if (!playing) m_blockPosition += n;
-    else m_blockPosition = 0.0;
-    if (wraps && pos >= loopEnd)
-    {
+    if (!playing)
+      m_blockPosition += n;
+    else
+      m_blockPosition = 0.0;
+    if (wraps && pos >= loopEnd) {
       pos = pos - loopEnd + loopStart;
       Application* app = m_engine->GetApplication();
-      if (app && app->IsHoldOn())
-      {
+      if (app && app->IsHoldOn()) {
         hub->Clear(done + n);
         send(rest);
       }

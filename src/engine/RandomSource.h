@@ -6,15 +6,13 @@
 
 #include <cstdlib>
 
-class RandomSource
-{
+class RandomSource {
 public:
   virtual ~RandomSource() {}
-  virtual int Next() = 0; // a non-negative number
+  virtual int Next() = 0;  // a non-negative number
 };
 
-class CLibraryRandom : public RandomSource
-{
+class CLibraryRandom : public RandomSource {
 public:
   int Next() override { return std::rand(); }
 };

@@ -4,8 +4,7 @@
 // Snaps note numbers into one of 40 scales, turned to a key and a mode
 // (the scale degree taken as the root).
 
-class ScaleQuantizer
-{
+class ScaleQuantizer {
 public:
   enum { kScaleCount = 40, kOff = -1 };
   enum { kSnapUp = 0, kSnapDown = 1, kSnapNearest = 2 };
@@ -13,7 +12,7 @@ public:
   ScaleQuantizer();
 
   void SetKey(int key);
-  void SetScale(int index); // -1 turns the quantiser off
+  void SetScale(int index);  // -1 turns the quantiser off
   void SetMode(int mode);
   void SetSnapMode(int snap) { m_snap = snap; }
 
@@ -35,7 +34,7 @@ private:
   int m_offset;
   int m_mode;
   int m_mask[12];
-  int m_rotated[12]; // by pitch class, 0 = C
+  int m_rotated[12];  // by pitch class, 0 = C
   int m_scale;
   int m_key;
   int m_snap;

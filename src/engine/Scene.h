@@ -11,13 +11,11 @@
 class PatternList;
 class PatternEngine;
 
-struct SceneStep
-{
+struct SceneStep {
   int pattern;
 };
 
-class Scene : public Stepper
-{
+class Scene : public Stepper {
 public:
   enum { kSteps = 32 };
 
@@ -40,8 +38,7 @@ private:
   int m_index;
 };
 
-class SceneList
-{
+class SceneList {
 public:
   SceneList(PatternList* patterns, const TransportFigures* transport);
   ~SceneList();

@@ -6,8 +6,7 @@
 
 Stepper::Stepper(double stepLength, const TransportFigures* transport)
   : m_stepLength(stepLength), m_transport(transport)
-{
-}
+{}
 
 void Stepper::Reset()
 {
@@ -19,16 +18,17 @@ void Stepper::Reset()
 
 bool Stepper::CanTime(double position, double samplesPerBeat) const
 {
-  const double kCountable = 2251799813685248.0; // 2^51
-  return std::fabs(position) < kCountable && std::isfinite(samplesPerBeat) && samplesPerBeat > 0.0 && m_stepLength * samplesPerBeat >= 1.0;
+  const double kCountable = 2251799813685248.0;  // 2^51
+  return std::fabs(position) < kCountable && std::isfinite(samplesPerBeat) && samplesPerBeat > 0.0 &&
+         m_stepLength * samplesPerBeat >= 1.0;
 }
 
 void Stepper::ComputeTimes(double candidate, bool exact, double fixedStart, double samplesPerBeat)
 {
   double steps = GetStepLength();
   if (!(steps >= 1.0)) steps = 1.0;
-  const StepTimes st = ComputeStepTimes(
-    {m_stepLength, steps, 1.0, candidate, samplesPerBeat, exact, fixedStart}, *m_transport);
+  const StepTimes st =
+      ComputeStepTimes({m_stepLength, steps, 1.0, candidate, samplesPerBeat, exact, fixedStart}, *m_transport);
   StepTime& e = m_times[m_currentStep];
   e.start = st.start;
   e.next = e.nextAgain = st.next;
@@ -40,8 +40,7 @@ void Stepper::ComputeTimes(double candidate, bool exact, double fixedStart, doub
 void Stepper::Process(double P, double N, double samplesPerBeat, bool restart, double O)
 {
   m_playedTo = P + N;
-  if (m_paused || !CanTime(P, samplesPerBeat))
-  {
+  if (m_paused || !CanTime(P, samplesPerBeat)) {
     if (!m_paused) m_started = true;
     PlayBlock(P, N, samplesPerBeat, restart, O);
     return;
@@ -51,23 +50,19 @@ void Stepper::Process(double P, double N, double samplesPerBeat, bool restart, d
 
   const double end = P + N;
   double t = P;
-  for (;;)
-  {
+  for (;;) {
     StepTime& e = m_times[m_currentStep];
     double x = std::fmax(e.next, t);
     if (!e.scheduled) x = std::fmin(x, std::fmax(e.start, t));
     if (x >= end) break;
-    if (x > t)
-    {
+    if (x > t) {
       PlayBlock(t, x - t, samplesPerBeat, restart, O + (t - P));
       t = x;
     }
-    if (!e.scheduled && e.start <= t)
-    {
+    if (!e.scheduled && e.start <= t) {
       e.scheduled = true;
       ScheduleStep(t, end - t, samplesPerBeat);
-    }
-    else
+    } else
       AdvanceStep(samplesPerBeat);
   }
   if (end > t) PlayBlock(t, end - t, samplesPerBeat, restart, O + (t - P));

@@ -6,18 +6,16 @@
 
 #include "TransportFigures.h"
 
-struct StepTime
-{
+struct StepTime {
   double start = -1.0;
   double next = -1.0;
   double nextAgain = -1.0;
   bool fired = false;
   bool wrapped = false;
-  bool scheduled = false; // ScheduleStep has run for this step
+  bool scheduled = false;  // ScheduleStep has run for this step
 };
 
-class Stepper
-{
+class Stepper {
 public:
   enum { kTimeSlots = 32 };
 
@@ -58,7 +56,7 @@ protected:
   // Times of the current step from a candidate start.
   void ComputeTimes(double candidate, bool exact, double fixedStart, double samplesPerBeat);
 
-  double m_stepLength; // beats
+  double m_stepLength;  // beats
   int m_currentStep = 0;
   StepTime m_times[kTimeSlots];
   bool m_started = false;
@@ -66,7 +64,7 @@ protected:
   bool m_active = false;
   bool m_paused = false;
   const TransportFigures* m_transport;
-  double m_playedTo = -1.0; // end of the last piece processed
+  double m_playedTo = -1.0;  // end of the last piece processed
 };
 
 #endif

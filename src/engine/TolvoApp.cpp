@@ -15,13 +15,11 @@ bool TolvoApp::NoteOn(double position, double time, int pitch, int velocity)
 {
   // The first key after the latched chord's first key was let go starts a
   // new chord.
-  if (!m_latched && m_latchedNote >= 0)
-  {
+  if (!m_latched && m_latchedNote >= 0) {
     m_engine->GetNoteEngine()->Reset(time);
     m_latchedNote = -1;
   }
-  if (m_hold && m_latchedNote < 0)
-  {
+  if (m_hold && m_latchedNote < 0) {
     m_latchedNote = pitch;
     m_latched = true;
   }
@@ -31,8 +29,7 @@ bool TolvoApp::NoteOn(double position, double time, int pitch, int velocity)
 
 bool TolvoApp::NoteOff(double position, double time, int pitch)
 {
-  if (!m_hold)
-  {
+  if (!m_hold) {
     if (PatternEngine* p = m_engine->GetPatternList()->Get(0)) p->NoteOff(pitch, (int)time);
     return true;
   }

@@ -6,8 +6,7 @@
 
 #include "Application.h"
 
-class TolvoApp : public Application
-{
+class TolvoApp : public Application {
 public:
   TolvoApp(ProcessorListener* listener, EngineHolder* engine);
 
@@ -17,8 +16,7 @@ public:
   void OnAllNotesOff(double time) override;
   bool IsHoldOn() const override { return m_hold; }
 
-  void ProcessChunk(double position, int length, double samplesPerBeat, bool restart,
-                    double offset) override;
+  void ProcessChunk(double position, int length, double samplesPerBeat, bool restart, double offset) override;
 
   void SetHold(bool on);
 

@@ -18,28 +18,28 @@ void VelocityTracker::Remove(int velocity)
 {
   m_sum -= velocity;
   --m_count;
-  if (m_count <= 0)
-  {
+  if (m_count <= 0) {
     m_count = 0;
     m_sum = 0;
     m_first = 0;
     m_average = 0;
-  }
-  else
+  } else
     m_average = m_sum / m_count;
 }
 
 int VelocityTracker::Pick(const HeldNote& note, const PatternStep* steps) const
 {
   double base = note.velocity;
-  if (m_mode == kFirst) base = m_first;
-  else if (m_mode == kLast) base = m_last;
-  else if (m_mode == kAverage) base = m_average;
+  if (m_mode == kFirst)
+    base = m_first;
+  else if (m_mode == kLast)
+    base = m_last;
+  else if (m_mode == kAverage)
+    base = m_average;
 
   // Leave room for the strongest and the weakest accent of the pattern.
   double hi = 0.0, lo = 127.0;
-  for (int s = 0; s < 16; ++s)
-  {
+  for (int s = 0; s < 16; ++s) {
     hi = std::fmax(hi, steps[s].accent);
     lo = std::fmin(lo, steps[s].accent);
   }

@@ -7,8 +7,7 @@
 struct HeldNote;
 struct PatternStep;
 
-class VelocityTracker
-{
+class VelocityTracker {
 public:
   enum Mode { kNote, kFirst, kLast, kAverage };
 

@@ -15,8 +15,8 @@ public:
   static constexpr PIX_Pixel kGuard = 0xA5A5A5A5u;
 
   ShapeTestBitmap(int32_t width, int32_t height, PIX_Pixel fill = 0, bool flipped = false)
-      : mWidth(width), mHeight(height), mSpan(width + 5), mFlipped(flipped),
-        mStore((size_t)(height + 2 * kGuardRows) * mSpan + 2 * kGuardRows, kGuard)
+    : mWidth(width), mHeight(height), mSpan(width + 5), mFlipped(flipped),
+      mStore((size_t)(height + 2 * kGuardRows) * mSpan + 2 * kGuardRows, kGuard)
   {
     Fill(fill);
   }

@@ -9,22 +9,19 @@
 #include "IFxBase.h"
 #include "IGraphics.h"
 
-class TestBase : public IFxBase
-{
+class TestBase : public IFxBase {
 public:
   // 4 parameters by default: doubles 0..1 (step 0.01) unless a test
   // declares them otherwise; the last one host-hidden.
-  TestBase(const char* channelIO = "0-2", int nPresets = 3, int nParams = 4, int nHostParams = 3,
-           bool declare = true)
-    : IFxBase(nHostParams, nParams, channelIO, nPresets, "Effect", "Product", "Maker", 0x00010200, 1, 2, 0, true,
-              true, false)
+  TestBase(const char* channelIO = "0-2", int nPresets = 3, int nParams = 4, int nHostParams = 3, bool declare = true)
+    : IFxBase(nHostParams, nParams, channelIO, nPresets, "Effect", "Product", "Maker", 0x00010200, 1, 2, 0, true, true,
+              false)
   {
     if (!declare) return;
     for (int i = 0; i < nParams; ++i) GetParam(i)->InitDouble(("p" + std::to_string(i)).c_str(), 0.5, 0.0, 1.0, 0.01);
   }
 
-  struct Informed
-  {
+  struct Informed {
     int idx;
     double value;
   };
@@ -56,11 +53,9 @@ public:
   }
 };
 
-class RecordingEditor : public IGraphics
-{
+class RecordingEditor : public IGraphics {
 public:
-  struct Push
-  {
+  struct Push {
     int idx;
     double value;
     bool normalized;

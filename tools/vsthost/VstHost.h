@@ -132,7 +132,7 @@ struct Callback {
 // A plug-in library; it stays loaded while the object lives, so every
 // Plugin made from it must be gone first.
 class Library {
- public:
+public:
   Library() = default;
   ~Library();
   Library(const Library&) = delete;
@@ -144,7 +144,7 @@ class Library {
   bool HasEntryPoint() const { return m_entry != nullptr; }
   void* CallEntryPoint(void* hostCallback) const;
 
- private:
+private:
   void* m_handle = nullptr;
   void* m_entry = nullptr;
 };
@@ -153,7 +153,7 @@ enum class ProcessKind { Accumulating, Replacing, Double };
 
 // One plug-in instance and the host's side of it.
 class Plugin {
- public:
+public:
   explicit Plugin(const Library& library);
   ~Plugin();  // closes the instance when it is still open
   Plugin(const Plugin&) = delete;
@@ -166,8 +166,7 @@ class Plugin {
   EffectRecord Record() const;
   std::vector<uint8_t> RecordBytes() const;
 
-  intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
-                    float opt = 0.0f);
+  intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0.0f);
   float GetParameter(int32_t index);
   void SetParameter(int32_t index, float value);
   // Sends the events to the plug-in in one list (dispatcher opcode 25).
@@ -203,9 +202,9 @@ class Plugin {
 
   // The host callback every instance is created with.
   static intptr_t VSTHOST_CDECL HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
-                               float opt);
+                                             float opt);
 
- private:
+private:
   intptr_t Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
 
   const Library& m_library;

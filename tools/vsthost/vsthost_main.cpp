@@ -43,7 +43,8 @@ const char* kUsage =
     "  callbacks                     prints the plug-in's calls since the last time\n"
     "  close\n";
 
-std::string Hex(const uint8_t* p, size_t n) {
+std::string Hex(const uint8_t* p, size_t n)
+{
   std::string s;
   char b[4];
   for (size_t i = 0; i < n; ++i) {
@@ -53,7 +54,8 @@ std::string Hex(const uint8_t* p, size_t n) {
   return s;
 }
 
-bool ParseHex(const std::string& text, std::vector<uint8_t>* out) {
+bool ParseHex(const std::string& text, std::vector<uint8_t>* out)
+{
   out->clear();
   std::string digits;
   for (char c : text)
@@ -69,13 +71,15 @@ bool ParseHex(const std::string& text, std::vector<uint8_t>* out) {
   return true;
 }
 
-std::string Num(double v) {
+std::string Num(double v)
+{
   char b[64];
   std::snprintf(b, sizeof b, "%.6g", v);
   return b;
 }
 
-const char* HostOpName(int32_t op) {
+const char* HostOpName(int32_t op)
+{
   switch (op) {
     case vsthost::kHostAutomate: return "automate";
     case vsthost::kHostVersion: return "version";
@@ -93,11 +97,12 @@ const char* HostOpName(int32_t op) {
   }
 }
 
-std::string EventText(const vsthost::Event& e) {
+std::string EventText(const vsthost::Event& e)
+{
   std::ostringstream s;
   if (e.type == vsthost::kMidiEventType) {
-    s << "midi size=" << e.byteSize << " delta=" << e.deltaFrames << " flags=" << e.flags << " body="
-      << Hex(e.body, sizeof e.body);
+    s << "midi size=" << e.byteSize << " delta=" << e.deltaFrames << " flags=" << e.flags
+      << " body=" << Hex(e.body, sizeof e.body);
   } else if (e.type == vsthost::kSysExEventType) {
     s << "sysex delta=" << e.deltaFrames << " dump=" << Hex(e.sysex.data(), e.sysex.size());
   } else {
@@ -107,11 +112,12 @@ std::string EventText(const vsthost::Event& e) {
 }
 
 class Runner {
- public:
+public:
   Runner(vsthost::Plugin& plug, std::ostream& out) : m_plug(plug), m_out(out) {}
 
   // Runs one action; false for a line it cannot understand.
-  bool Run(const std::string& line) {
+  bool Run(const std::string& line)
+  {
     std::istringstream in(line);
     std::string verb;
     if (!(in >> verb) || verb[0] == '#') return true;
@@ -122,9 +128,8 @@ class Runner {
       if (!(in >> op)) return false;
       in >> index >> value >> opt;
       char buf[256] = {};
-      intptr_t r = m_plug.Dispatch(static_cast<int32_t>(op), static_cast<int32_t>(index),
-                                   static_cast<intptr_t>(value), verb == "text" ? buf : nullptr,
-                                   static_cast<float>(opt));
+      intptr_t r = m_plug.Dispatch(static_cast<int32_t>(op), static_cast<int32_t>(index), static_cast<intptr_t>(value),
+                                   verb == "text" ? buf : nullptr, static_cast<float>(opt));
       m_out << verb << " " << op << " " << index << " " << value << " -> " << static_cast<long long>(r);
       if (verb == "text") m_out << " \"" << buf << "\"";
       m_out << "\n";
@@ -201,28 +206,31 @@ class Runner {
     return false;
   }
 
- private:
-  bool Info() {
+private:
+  bool Info()
+  {
     if (!m_plug.IsOpen()) return false;
     vsthost::EffectRecord r = m_plug.Record();
     // The four-character codes in the record's own byte order.
     m_out << "magic " << Hex(reinterpret_cast<const uint8_t*>(&r.magic), 4) << "\n"
           << "numPrograms " << r.numPrograms << "\nnumParams " << r.numParams << "\nnumInputs " << r.numInputs
-          << "\nnumOutputs " << r.numOutputs << "\nflags 0x" << std::hex << r.flags << std::dec
-          << "\ninitialDelay " << r.initialDelay << "\nioRatio " << Num(r.ioRatio) << "\nuniqueID "
+          << "\nnumOutputs " << r.numOutputs << "\nflags 0x" << std::hex << r.flags << std::dec << "\ninitialDelay "
+          << r.initialDelay << "\nioRatio " << Num(r.ioRatio) << "\nuniqueID "
           << Hex(reinterpret_cast<const uint8_t*>(&r.uniqueID), 4) << "\nversion " << r.version << "\n"
           << "callbacks set: dispatcher " << (r.dispatcher != nullptr) << " process " << (r.process != nullptr)
           << " setParameter " << (r.setParameter != nullptr) << " getParameter " << (r.getParameter != nullptr)
           << " processReplacing " << (r.processReplacing != nullptr) << " processDoubleReplacing "
           << (r.processDoubleReplacing != nullptr) << "\n"
           << "object set " << (r.object != nullptr) << "\n"
-          << "zero fields " << (r.resvd1 == 0 && r.resvd2 == 0 && r.realQualities == 0 && r.offQualities == 0 &&
-                                r.user == nullptr && r.futureZero)
+          << "zero fields "
+          << (r.resvd1 == 0 && r.resvd2 == 0 && r.realQualities == 0 && r.offQualities == 0 && r.user == nullptr &&
+              r.futureZero)
           << "\n";
     return true;
   }
 
-  bool Time(std::istringstream& in) {
+  bool Time(std::istringstream& in)
+  {
     std::string item;
     vsthost::TimeInfo& t = m_plug.time;
     while (in >> item) {
@@ -235,32 +243,48 @@ class Runner {
       std::string key = item.substr(0, eq);
       double v = std::strtod(item.c_str() + eq + 1, nullptr);
       t.present = true;
-      if (key == "samplePos") t.samplePos = v;
-      else if (key == "sampleRate") t.sampleRate = v;
-      else if (key == "ppqPos") t.ppqPos = v;
-      else if (key == "tempo") t.tempo = v;
-      else if (key == "barStartPos") t.barStartPos = v;
-      else if (key == "cycleStartPos") t.cycleStartPos = v;
-      else if (key == "cycleEndPos") t.cycleEndPos = v;
-      else if (key == "num") t.timeSigNumerator = static_cast<int32_t>(v);
-      else if (key == "den") t.timeSigDenominator = static_cast<int32_t>(v);
-      else if (key == "flags") t.flags = static_cast<int32_t>(std::strtol(item.c_str() + eq + 1, nullptr, 0));
-      else return false;
+      if (key == "samplePos")
+        t.samplePos = v;
+      else if (key == "sampleRate")
+        t.sampleRate = v;
+      else if (key == "ppqPos")
+        t.ppqPos = v;
+      else if (key == "tempo")
+        t.tempo = v;
+      else if (key == "barStartPos")
+        t.barStartPos = v;
+      else if (key == "cycleStartPos")
+        t.cycleStartPos = v;
+      else if (key == "cycleEndPos")
+        t.cycleEndPos = v;
+      else if (key == "num")
+        t.timeSigNumerator = static_cast<int32_t>(v);
+      else if (key == "den")
+        t.timeSigDenominator = static_cast<int32_t>(v);
+      else if (key == "flags")
+        t.flags = static_cast<int32_t>(std::strtol(item.c_str() + eq + 1, nullptr, 0));
+      else
+        return false;
     }
     return true;
   }
 
-  bool Process(std::istringstream& in) {
+  bool Process(std::istringstream& in)
+  {
     std::string kind;
     int frames = 0;
     double inValue = 0.0, outValue = 0.25;
     if (!(in >> kind >> frames)) return false;
     in >> inValue >> outValue;
     vsthost::ProcessKind k;
-    if (kind == "accumulate") k = vsthost::ProcessKind::Accumulating;
-    else if (kind == "replace") k = vsthost::ProcessKind::Replacing;
-    else if (kind == "double") k = vsthost::ProcessKind::Double;
-    else return false;
+    if (kind == "accumulate")
+      k = vsthost::ProcessKind::Accumulating;
+    else if (kind == "replace")
+      k = vsthost::ProcessKind::Replacing;
+    else if (kind == "double")
+      k = vsthost::ProcessKind::Double;
+    else
+      return false;
     m_plug.FillBuffers(frames, static_cast<float>(inValue), static_cast<float>(outValue));
     m_plug.Process(k, frames);
     m_out << "process " << kind << " " << frames;
@@ -278,7 +302,8 @@ class Runner {
     return true;
   }
 
-  bool Chunk(const std::string& verb, std::istringstream& in) {
+  bool Chunk(const std::string& verb, std::istringstream& in)
+  {
     std::string which;
     if (!(in >> which) || (which != "bank" && which != "program")) return false;
     int32_t index = which == "bank" ? 0 : 1;
@@ -290,14 +315,17 @@ class Runner {
     std::string rest;
     std::getline(in >> std::ws, rest);
     std::vector<uint8_t> bytes;
-    if (rest == "kept") bytes = m_kept;
-    else if (!ParseHex(rest, &bytes)) return false;
+    if (rest == "kept")
+      bytes = m_kept;
+    else if (!ParseHex(rest, &bytes))
+      return false;
     intptr_t r = m_plug.SetChunk(index == 0, bytes);
     m_out << "setchunk " << which << " " << bytes.size() << " -> " << static_cast<long long>(r) << "\n";
     return true;
   }
 
-  bool Callbacks() {
+  bool Callbacks()
+  {
     for (const vsthost::Callback& cb : m_plug.Callbacks()) {
       m_out << "  cb " << cb.opcode << " " << HostOpName(cb.opcode) << " index=" << cb.index
             << " value=" << static_cast<long long>(cb.value) << " opt=" << Num(cb.opt) << "\n";
@@ -313,7 +341,8 @@ class Runner {
   std::vector<uint8_t> m_kept;
 };
 
-std::vector<std::string> Lines(std::istream& in) {
+std::vector<std::string> Lines(std::istream& in)
+{
   std::vector<std::string> lines;
   std::string line;
   while (std::getline(in, line)) {
@@ -325,16 +354,20 @@ std::vector<std::string> Lines(std::istream& in) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
   std::string expectPath, pluginPath, scriptPath;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--expect" && i + 1 < argc) expectPath = argv[++i];
+    if (a == "--expect" && i + 1 < argc)
+      expectPath = argv[++i];
     else if (a == "--help" || a == "-h") {
       std::cout << kUsage;
       return 0;
-    } else if (pluginPath.empty()) pluginPath = a;
-    else if (scriptPath.empty()) scriptPath = a;
+    } else if (pluginPath.empty())
+      pluginPath = a;
+    else if (scriptPath.empty())
+      scriptPath = a;
     else {
       std::cerr << kUsage;
       return 2;
