@@ -84,11 +84,11 @@ public:
   void OnTransportStop(double offset);
   void Clear(double offset);
 
-  void SetListener(NoteEngineListener* listener) { m_listener = listener; }
-  KIT_PtrList<NoteEvent>& GetOutputList() { return m_output; }
-  int GetDownKeyCount() const { return m_downKeys; }
-  bool IsStopped() const { return m_stopped; }
-  bool IsKeyDown(int pitch) const { return pitch >= 0 && pitch < 128 && m_keys[pitch] == kDown; }
+  void SetListener(NoteEngineListener* listener) { mListener = listener; }
+  KIT_PtrList<NoteEvent>& GetOutputList() { return mOutput; }
+  int GetDownKeyCount() const { return mDownKeys; }
+  bool IsStopped() const { return mStopped; }
+  bool IsKeyDown(int pitch) const { return pitch >= 0 && pitch < 128 && mKeys[pitch] == kDown; }
 
 private:
   enum { kUp = -1, kDown = 0 };
@@ -98,15 +98,15 @@ private:
   void AllKeysUp();
   void KeyReleased(double time);
 
-  KIT_PtrList<NoteEvent> m_output;
-  NoteEngineListener* m_listener = nullptr;
-  EngineHolder* m_engine;
-  int m_downKeys = 0;
-  bool m_stopped = true;
-  KIT_PtrList<NoteRecord> m_pending;
-  KIT_PtrList<NoteRecord> m_incoming;
-  int m_keys[128];
-  double m_elapsed = 0.0;  // samples of the current block already cut
+  KIT_PtrList<NoteEvent> mOutput;
+  NoteEngineListener* mListener = nullptr;
+  EngineHolder* mEngine;
+  int mDownKeys = 0;
+  bool mStopped = true;
+  KIT_PtrList<NoteRecord> mPending;
+  KIT_PtrList<NoteRecord> mIncoming;
+  int mKeys[128];
+  double mElapsed = 0.0;  // samples of the current block already cut
 };
 
 #endif

@@ -22,14 +22,14 @@ class PatternViewLink {
 public:
   enum Kind { kNotesChanged = 0, kNotesCleared = 1 };
 
-  explicit PatternViewLink(EngineHolder* engine) : m_engine(engine) {}
+  explicit PatternViewLink(EngineHolder* engine) : mEngine(engine) {}
 
-  void SetView(PatternViewTarget* view) { m_view = view; }
+  void SetView(PatternViewTarget* view) { mView = view; }
   void Notify(int kind);
 
 private:
-  PatternViewTarget* m_view = nullptr;
-  EngineHolder* m_engine;
+  PatternViewTarget* mView = nullptr;
+  EngineHolder* mEngine;
 };
 
 #endif

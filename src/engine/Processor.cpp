@@ -5,21 +5,21 @@
 #include "NoteEngine.h"
 #include "PatternViewLink.h"
 
-Processor::Processor(ProcessorListener* listener, EngineHolder* engine) : m_listener(listener), m_engine(engine) {}
+Processor::Processor(ProcessorListener* listener, EngineHolder* engine) : mListener(listener), mEngine(engine) {}
 
 void Processor::ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart,
                              double loopEnd, int length)
 {
-  NoteEngine* hub = m_engine->GetNoteEngine();
+  NoteEngine* hub = mEngine->GetNoteEngine();
   KIT_PtrList<NoteEvent>& output = hub->GetOutputList();
   const auto send = [&](int count) {
-    if (m_listener) m_listener->ProcessNotes(output, count);
+    if (mListener) mListener->ProcessNotes(output, count);
     hub->RemoveSentNotes();
   };
   // A loop that ends where it starts (or before) would wrap without end.
   const bool wraps = cycle && playing && loopEnd > loopStart;
 
-  double pos = playing ? position : m_blockPosition;
+  double pos = playing ? position : mBlockPosition;
   hub->BeginBlock(pos);
   int rest = length;
   double done = 0.0;
@@ -28,25 +28,25 @@ void Processor::ProcessBlock(double position, double samplesPerBeat, bool playin
     if (n <= 0) break;
     rest -= n;
     if (hub->GetDownKeyCount() > 0) {
-      const bool restart = playing != m_lastPlaying || !playing || pos != m_continuation;
+      const bool restart = playing != mLastPlaying || !playing || pos != mContinuation;
       ProcessChunk(pos, n, samplesPerBeat, restart, done);
       send(n);
-      m_lastPlaying = playing;
+      mLastPlaying = playing;
     } else if (!hub->IsStopped()) {
       hub->OnTransportStop(done);
-      m_engine->GetViewLink()->Notify(PatternViewLink::kNotesCleared);
+      mEngine->GetViewLink()->Notify(PatternViewLink::kNotesCleared);
       send(rest);
-      m_blockPosition = 0.0;
+      mBlockPosition = 0.0;
     }
     pos += n;
-    m_continuation = pos;
+    mContinuation = pos;
     if (!playing)
-      m_blockPosition += n;
+      mBlockPosition += n;
     else
-      m_blockPosition = 0.0;
+      mBlockPosition = 0.0;
     if (wraps && pos >= loopEnd) {
       pos = pos - loopEnd + loopStart;
-      Application* app = m_engine->GetApplication();
+      Application* app = mEngine->GetApplication();
       if (app && app->IsHoldOn()) {
         hub->Clear(done + n);
         send(rest);
@@ -54,6 +54,6 @@ void Processor::ProcessBlock(double position, double samplesPerBeat, bool playin
     }
     done += n;
   }
-  if (!playing) m_lastPlaying = false;
-  if (hub->GetDownKeyCount() == 0) m_blockPosition = 0.0;
+  if (!playing) mLastPlaying = false;
+  if (hub->GetDownKeyCount() == 0) mBlockPosition = 0.0;
 }

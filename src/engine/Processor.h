@@ -30,11 +30,11 @@ public:
                     int length);
 
 protected:
-  ProcessorListener* m_listener;
-  double m_blockPosition = 0.0;  // runs on while the transport is stopped
-  bool m_lastPlaying = false;
-  EngineHolder* m_engine;
-  double m_continuation = -1.0;  // where the previous piece ended
+  ProcessorListener* mListener;
+  double mBlockPosition = 0.0;  // runs on while the transport is stopped
+  bool mLastPlaying = false;
+  EngineHolder* mEngine;
+  double mContinuation = -1.0;  // where the previous piece ended
 };
 
 #endif

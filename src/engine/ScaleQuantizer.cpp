@@ -77,51 +77,51 @@ const int* ScaleQuantizer::GetScaleMask(int index)
   return index >= 0 && index < kScaleCount ? kMaskTable.masks[index] : nullptr;
 }
 
-ScaleQuantizer::ScaleQuantizer() : m_offset(0), m_mode(0), m_scale(1), m_key(0), m_snap(kSnapUp)
+ScaleQuantizer::ScaleQuantizer() : mOffset(0), mMode(0), mScale(1), mKey(0), mSnap(kSnapUp)
 {
-  memcpy(m_mask, kMaskTable.masks[1], sizeof m_mask);
+  memcpy(mMask, kMaskTable.masks[1], sizeof mMask);
   Rebuild();
 }
 
 void ScaleQuantizer::SetKey(int key)
 {
-  m_key = Wrap12(key);
+  mKey = Wrap12(key);
   Rebuild();
 }
 
 void ScaleQuantizer::SetScale(int index)
 {
   // An index outside the table is taken as "off" rather than read past it.
-  m_scale = index >= 0 && index < kScaleCount ? index : kOff;
-  if (m_scale == kOff) return;
-  memcpy(m_mask, kMaskTable.masks[m_scale], sizeof m_mask);
+  mScale = index >= 0 && index < kScaleCount ? index : kOff;
+  if (mScale == kOff) return;
+  memcpy(mMask, kMaskTable.masks[mScale], sizeof mMask);
   Rebuild();
 }
 
 void ScaleQuantizer::SetMode(int mode)
 {
-  m_mode = Wrap12(mode);
-  SetScale(m_scale);
+  mMode = Wrap12(mode);
+  SetScale(mScale);
 }
 
 void ScaleQuantizer::Rebuild()
 {
-  for (int j = 0; j < 12; ++j) m_rotated[(m_key + j) % 12] = m_mask[(m_mode + j) % 12];
+  for (int j = 0; j < 12; ++j) mRotated[(mKey + j) % 12] = mMask[(mMode + j) % 12];
 }
 
 int ScaleQuantizer::Quantize(int value) const
 {
-  int v = value + m_offset;
-  if (m_scale == kOff) return v < 0 ? 0 : (v > 127 ? 127 : v);
+  int v = value + mOffset;
+  if (mScale == kOff) return v < 0 ? 0 : (v > 127 ? 127 : v);
   if (v < 0) return 0;
   const int p = v % 12;
-  if (!m_rotated[p]) {
+  if (!mRotated[p]) {
     int up = 1, down = 1;
-    while (up < 12 && !m_rotated[(p + up) % 12]) ++up;
-    while (down < 12 && !m_rotated[(p - down + 12) % 12]) ++down;
-    if (m_snap == kSnapUp)
+    while (up < 12 && !mRotated[(p + up) % 12]) ++up;
+    while (down < 12 && !mRotated[(p - down + 12) % 12]) ++down;
+    if (mSnap == kSnapUp)
       v += up;
-    else if (m_snap == kSnapDown)
+    else if (mSnap == kSnapDown)
       v -= down;
     else
       v = up > down ? v - down : v + up;

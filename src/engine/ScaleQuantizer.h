@@ -14,14 +14,14 @@ public:
   void SetKey(int key);
   void SetScale(int index);  // -1 turns the quantiser off
   void SetMode(int mode);
-  void SetSnapMode(int snap) { m_snap = snap; }
+  void SetSnapMode(int snap) { mSnap = snap; }
 
   // A note number 0-127.
   int Quantize(int value) const;
 
-  int GetScale() const { return m_scale; }
-  int GetKey() const { return m_key; }
-  int GetMode() const { return m_mode; }
+  int GetScale() const { return mScale; }
+  int GetKey() const { return mKey; }
+  int GetMode() const { return mMode; }
 
   // The scale's name as the "Scale" parameter shows it, blanks included.
   static const char* GetScaleName(int index);
@@ -31,13 +31,13 @@ public:
 private:
   void Rebuild();
 
-  int m_offset;
-  int m_mode;
-  int m_mask[12];
-  int m_rotated[12];  // by pitch class, 0 = C
-  int m_scale;
-  int m_key;
-  int m_snap;
+  int mOffset;
+  int mMode;
+  int mMask[12];
+  int mRotated[12];  // by pitch class, 0 = C
+  int mScale;
+  int mKey;
+  int mSnap;
 };
 
 #endif

@@ -28,14 +28,14 @@ public:
   void ResetAt(double time);
 
   void SetStep(int step, int field, int value);
-  const SceneStep& GetStep(int step) const { return m_steps[step]; }
+  const SceneStep& GetStep(int step) const { return mSteps[step]; }
 
 private:
   PatternEngine* CurrentPattern() const;
 
-  PatternList* m_patterns;
-  SceneStep m_steps[kSteps];
-  int m_index;
+  PatternList* mPatterns;
+  SceneStep mSteps[kSteps];
+  int mIndex;
 };
 
 class SceneList {
@@ -50,17 +50,17 @@ public:
   void Stop(double time);
   void SetPaused(bool paused);
 
-  Scene* GetScene(int index) const { return m_scenes.Get(index); }
-  int GetSplitNote() const { return m_splitNote; }
-  void SetSplitNote(int note) { m_splitNote = note; }
-  int GetSplitSide() const { return m_splitSide; }
-  void SetSplitSide(int side) { m_splitSide = side; }
+  Scene* GetScene(int index) const { return mScenes.Get(index); }
+  int GetSplitNote() const { return mSplitNote; }
+  void SetSplitNote(int note) { mSplitNote = note; }
+  int GetSplitSide() const { return mSplitSide; }
+  void SetSplitSide(int side) { mSplitSide = side; }
 
 private:
-  bool m_stopped = false;
-  int m_splitNote = 47;
-  int m_splitSide = 0;
-  KIT_PtrList<Scene> m_scenes;
+  bool mStopped = false;
+  int mSplitNote = 47;
+  int mSplitSide = 0;
+  KIT_PtrList<Scene> mScenes;
 };
 
 #endif

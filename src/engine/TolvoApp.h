@@ -14,16 +14,16 @@ public:
   bool NoteOff(double position, double time, int pitch) override;
   void OnTransportStop() override;
   void OnAllNotesOff(double time) override;
-  bool IsHoldOn() const override { return m_hold; }
+  bool IsHoldOn() const override { return mHold; }
 
   void ProcessChunk(double position, int length, double samplesPerBeat, bool restart, double offset) override;
 
   void SetHold(bool on);
 
 private:
-  bool m_latched = false;
-  bool m_hold = false;
-  int m_latchedNote = -1;
+  bool mLatched = false;
+  bool mHold = false;
+  int mLatchedNote = -1;
 };
 
 #endif

@@ -118,7 +118,7 @@ public:
   }
 
   // Something to do at a frame: a key, or a change of transport or setting.
-  void At(int64_t at, std::function<void(EngineHarness&, int offset)> what) { m_actions.push_back({at, what}); }
+  void At(int64_t at, std::function<void(EngineHarness&, int offset)> what) { mActions.push_back({at, what}); }
   void Key(int64_t at, int pitch, int velocity)
   {
     At(at, [pitch, velocity](EngineHarness& h, int offset) { h.Hub().NoteOn(pitch, velocity, offset); });
@@ -130,7 +130,7 @@ public:
   // Actions that the host can only give between blocks (transport, settings).
   void Between(int64_t at, std::function<void(EngineHarness&)> what)
   {
-    m_cuts.push_back(at);
+    mCuts.push_back(at);
     At(at, [what](EngineHarness& h, int) { what(h); });
   }
 
@@ -138,14 +138,14 @@ public:
   // draw random sizes from 1 to 1024.
   void Run(int64_t until, std::vector<int> sizes, unsigned seed = 1)
   {
-    std::stable_sort(m_actions.begin(), m_actions.end(), [](const Action& a, const Action& b) { return a.at < b.at; });
+    std::stable_sort(mActions.begin(), mActions.end(), [](const Action& a, const Action& b) { return a.at < b.at; });
     std::mt19937 rng(seed);
     size_t which = 0;
     while (frame < until) {
       int n = sizes[which++ % sizes.size()];
       if (n == 0) n = 1 + (int)(rng() % 1024);
       if (frame + n > until) n = (int)(until - frame);
-      for (int64_t c : m_cuts)
+      for (int64_t c : mCuts)
         if (c > frame && c < frame + n) n = (int)(c - frame);
       Block(n);
     }
@@ -153,16 +153,15 @@ public:
 
   void Block(int n)
   {
-    for (size_t i = 0; i < m_actions.size(); ++i)
-      if (m_actions[i].at >= frame && m_actions[i].at < frame + n)
-        m_actions[i].what(*this, (int)(m_actions[i].at - frame));
+    for (size_t i = 0; i < mActions.size(); ++i)
+      if (mActions[i].at >= frame && mActions[i].at < frame + n) mActions[i].what(*this, (int)(mActions[i].at - frame));
     TransportFigures& tf = holder.GetTransport();
     tf.running = playing;
     tf.cycleActive = cycle;
     tf.loopStart = loopStart;
     tf.loopEnd = cycle ? loopEnd : -1.0;
-    m_blockStart = frame;
-    m_lastOffset = 0;
+    mBlockStart = frame;
+    mLastOffset = 0;
     app.ProcessBlock(hostPos, samplesPerBeat, playing, cycle, loopStart, cycle ? loopEnd : -1.0, n);
     frame += n;
     if (playing) {
@@ -176,9 +175,9 @@ public:
     for (int i = 0; i < events.GetSize(); ++i) {
       NoteEvent* e = events.Get(i);
       const int offset = (int)e->start;
-      if (offset < m_lastOffset) outOfOrder = true;
-      m_lastOffset = offset;
-      sent.push_back({m_blockStart + offset, e->pitch + e->transposition, e->on ? e->velocity : 127, e->on});
+      if (offset < mLastOffset) outOfOrder = true;
+      mLastOffset = offset;
+      sent.push_back({mBlockStart + offset, e->pitch + e->transposition, e->on ? e->velocity : 127, e->on});
       if (e->on)
         e->noteOnSent = true;
       else
@@ -209,10 +208,10 @@ private:
     int64_t at;
     std::function<void(EngineHarness&, int)> what;
   };
-  std::vector<Action> m_actions;
-  std::vector<int64_t> m_cuts;
-  int64_t m_blockStart = 0;
-  int m_lastOffset = 0;
+  std::vector<Action> mActions;
+  std::vector<int64_t> mCuts;
+  int64_t mBlockStart = 0;
+  int mLastOffset = 0;
 };
 
 #endif

@@ -131,73 +131,73 @@ Event Event::SysEx(int32_t delta, const std::vector<uint8_t>& dump)
 
 Library::~Library()
 {
-  if (!m_handle) return;
+  if (!mHandle) return;
 #if defined(_WIN32)
-  FreeLibrary(static_cast<HMODULE>(m_handle));
+  FreeLibrary(static_cast<HMODULE>(mHandle));
 #else
-  dlclose(m_handle);
+  dlclose(mHandle);
 #endif
 }
 
 bool Library::Open(const std::string& path, std::string* error)
 {
-  if (m_handle) {
+  if (mHandle) {
     if (error) *error = "a library is already open";
     return false;
   }
 #if defined(_WIN32)
-  m_handle = LoadLibraryA(path.c_str());
-  if (!m_handle) {
+  mHandle = LoadLibraryA(path.c_str());
+  if (!mHandle) {
     if (error) *error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
 #else
-  m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!m_handle) {
+  mHandle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!mHandle) {
     if (error) *error = dlerror();
     return false;
   }
 #endif
-  m_entry = Symbol("VSTPluginMain");
-  if (!m_entry) m_entry = Symbol("main");
-  if (!m_entry && error) *error = "no entry point VSTPluginMain or main in " + path;
-  return m_entry != nullptr;
+  mEntry = Symbol("VSTPluginMain");
+  if (!mEntry) mEntry = Symbol("main");
+  if (!mEntry && error) *error = "no entry point VSTPluginMain or main in " + path;
+  return mEntry != nullptr;
 }
 
 void* Library::Symbol(const char* name) const
 {
-  if (!m_handle) return nullptr;
+  if (!mHandle) return nullptr;
 #if defined(_WIN32)
-  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(m_handle), name));
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(mHandle), name));
 #else
-  return dlsym(m_handle, name);
+  return dlsym(mHandle, name);
 #endif
 }
 
 void* Library::CallEntryPoint(void* hostCallback) const
 {
-  if (!m_entry) return nullptr;
-  return reinterpret_cast<EntryFn>(m_entry)(hostCallback);
+  if (!mEntry) return nullptr;
+  return reinterpret_cast<EntryFn>(mEntry)(hostCallback);
 }
 
 // --- Plugin ---
 
-Plugin::Plugin(const Library& library) : m_library(library) {}
+Plugin::Plugin(const Library& library) : mLibrary(library) {}
 
 Plugin::~Plugin()
 {
-  if (m_effect) Close();
+  if (mEffect) Close();
 }
 
 bool Plugin::Create()
 {
-  if (m_effect) return false;
+  if (mEffect) return false;
   s_creating = this;
   HostCallbackFn cb = &Plugin::HostCallback;
-  void* effect = m_library.CallEntryPoint(reinterpret_cast<void*>(cb));
+  void* effect = mLibrary.CallEntryPoint(reinterpret_cast<void*>(cb));
   s_creating = nullptr;
   if (!effect) return false;
-  m_effect = effect;
+  mEffect = effect;
   s_plugins.push_back(this);
   return true;
 }
@@ -205,7 +205,7 @@ bool Plugin::Create()
 EffectRecord Plugin::Record() const
 {
   EffectRecord r;
-  const void* e = m_effect;
+  const void* e = mEffect;
   if (!e) return r;
   r.magic = Read<int32_t>(e, kMagic);
   r.dispatcher = Read<void*>(e, kDispatcher);
@@ -236,42 +236,42 @@ EffectRecord Plugin::Record() const
 
 std::vector<uint8_t> Plugin::RecordBytes() const
 {
-  if (!m_effect) return {};
-  const uint8_t* e = static_cast<const uint8_t*>(m_effect);
+  if (!mEffect) return {};
+  const uint8_t* e = static_cast<const uint8_t*>(mEffect);
   return std::vector<uint8_t>(e, e + EffectRecordSize());
 }
 
 intptr_t Plugin::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
 {
-  if (!m_effect) return 0;
+  if (!mEffect) return 0;
   if (opcode == kClose) return Close();
-  DispatcherFn fn = Read<DispatcherFn>(m_effect, kDispatcher);
-  return fn ? fn(m_effect, opcode, index, value, ptr, opt) : 0;
+  DispatcherFn fn = Read<DispatcherFn>(mEffect, kDispatcher);
+  return fn ? fn(mEffect, opcode, index, value, ptr, opt) : 0;
 }
 
 intptr_t Plugin::Close()
 {
-  if (!m_effect) return 0;
-  void* effect = m_effect;
+  if (!mEffect) return 0;
+  void* effect = mEffect;
   DispatcherFn fn = Read<DispatcherFn>(effect, kDispatcher);
   intptr_t r = fn ? fn(effect, kClose, 0, 0, nullptr, 0.0f) : 0;
-  m_effect = nullptr;
+  mEffect = nullptr;
   s_plugins.erase(std::remove(s_plugins.begin(), s_plugins.end(), this), s_plugins.end());
   return r;
 }
 
 float Plugin::GetParameter(int32_t index)
 {
-  if (!m_effect) return 0.0f;
-  GetParameterFn fn = Read<GetParameterFn>(m_effect, kGetParameter);
-  return fn ? fn(m_effect, index) : 0.0f;
+  if (!mEffect) return 0.0f;
+  GetParameterFn fn = Read<GetParameterFn>(mEffect, kGetParameter);
+  return fn ? fn(mEffect, index) : 0.0f;
 }
 
 void Plugin::SetParameter(int32_t index, float value)
 {
-  if (!m_effect) return;
-  SetParameterFn fn = Read<SetParameterFn>(m_effect, kSetParameter);
-  if (fn) fn(m_effect, index, value);
+  if (!mEffect) return;
+  SetParameterFn fn = Read<SetParameterFn>(mEffect, kSetParameter);
+  if (fn) fn(mEffect, index, value);
 }
 
 intptr_t Plugin::SendEvents(const std::vector<Event>& events)
@@ -326,7 +326,7 @@ void Plugin::FillBuffers(int32_t frames, float inValue, float outValue)
 
 void Plugin::Process(ProcessKind kind, int32_t frames)
 {
-  if (!m_effect) return;
+  if (!mEffect) return;
   size_t n = static_cast<size_t>(std::max(frames, 0));
   // One buffer per channel of the record, never shorter than the block,
   // whatever the caller left.
@@ -347,15 +347,15 @@ void Plugin::Process(ProcessKind kind, int32_t frames)
     std::vector<double*> in(inputsDouble.size() + 1, nullptr), out(outputsDouble.size() + 1, nullptr);
     for (size_t i = 0; i < inputsDouble.size(); ++i) in[i] = inputsDouble[i].data();
     for (size_t i = 0; i < outputsDouble.size(); ++i) out[i] = outputsDouble[i].data();
-    ProcessDoubleFn fn = Read<ProcessDoubleFn>(m_effect, kProcessDoubleReplacing);
-    if (fn) fn(m_effect, in.data(), out.data(), frames);
+    ProcessDoubleFn fn = Read<ProcessDoubleFn>(mEffect, kProcessDoubleReplacing);
+    if (fn) fn(mEffect, in.data(), out.data(), frames);
     return;
   }
   std::vector<float*> in(inputs.size() + 1, nullptr), out(outputs.size() + 1, nullptr);
   for (size_t i = 0; i < inputs.size(); ++i) in[i] = inputs[i].data();
   for (size_t i = 0; i < outputs.size(); ++i) out[i] = outputs[i].data();
-  ProcessFn fn = Read<ProcessFn>(m_effect, kind == ProcessKind::Replacing ? kProcessReplacing : kProcess);
-  if (fn) fn(m_effect, in.data(), out.data(), frames);
+  ProcessFn fn = Read<ProcessFn>(mEffect, kind == ProcessKind::Replacing ? kProcessReplacing : kProcess);
+  if (fn) fn(mEffect, in.data(), out.data(), frames);
 }
 
 intptr_t VSTHOST_CDECL Plugin::HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
@@ -363,7 +363,7 @@ intptr_t VSTHOST_CDECL Plugin::HostCallback(void* effect, int32_t opcode, int32_
 {
   Plugin* plug = s_creating;
   for (Plugin* p : s_plugins)
-    if (effect && p->m_effect == effect) plug = p;
+    if (effect && p->mEffect == effect) plug = p;
   if (!plug) return opcode == kHostVersion ? 2400 : 0;
   return plug->Answer(opcode, index, value, ptr, opt);
 }
@@ -382,14 +382,14 @@ intptr_t Plugin::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr
       if (e) cb.events.push_back(ReadEvent(e));
     }
   }
-  m_callbacks.push_back(std::move(cb));
+  mCallbacks.push_back(std::move(cb));
 
   switch (opcode) {
     case kHostVersion: return 2400;
     case kHostWantMidi: return 1;
     case kHostGetTime: {
       if (!time.present) return 0;
-      uint8_t* t = m_timeInfo;
+      uint8_t* t = mTimeInfo;
       Write<double>(t, 0, time.samplePos);
       Write<double>(t, 8, time.sampleRate);
       Write<double>(t, 16, time.nanoSeconds);

@@ -141,12 +141,12 @@ public:
   // Loads the library and finds "VSTPluginMain" (else "main").
   bool Open(const std::string& path, std::string* error);
   void* Symbol(const char* name) const;
-  bool HasEntryPoint() const { return m_entry != nullptr; }
+  bool HasEntryPoint() const { return mEntry != nullptr; }
   void* CallEntryPoint(void* hostCallback) const;
 
 private:
-  void* m_handle = nullptr;
-  void* m_entry = nullptr;
+  void* mHandle = nullptr;
+  void* mEntry = nullptr;
 };
 
 enum class ProcessKind { Accumulating, Replacing, Double };
@@ -160,8 +160,8 @@ public:
   Plugin& operator=(const Plugin&) = delete;
 
   bool Create();  // false when the entry point gives no record
-  bool IsOpen() const { return m_effect != nullptr; }
-  void* Effect() const { return m_effect; }
+  bool IsOpen() const { return mEffect != nullptr; }
+  void* Effect() const { return mEffect; }
 
   EffectRecord Record() const;
   std::vector<uint8_t> RecordBytes() const;
@@ -197,8 +197,8 @@ public:
   int32_t vendorVersion = 1000;
   intptr_t eventsAnswer = 1;  // answer to the process-events callback
 
-  const std::vector<Callback>& Callbacks() const { return m_callbacks; }
-  void ClearCallbacks() { m_callbacks.clear(); }
+  const std::vector<Callback>& Callbacks() const { return mCallbacks; }
+  void ClearCallbacks() { mCallbacks.clear(); }
 
   // The host callback every instance is created with.
   static intptr_t VSTHOST_CDECL HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
@@ -207,10 +207,10 @@ public:
 private:
   intptr_t Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
 
-  const Library& m_library;
-  void* m_effect = nullptr;
-  std::vector<Callback> m_callbacks;
-  alignas(8) uint8_t m_timeInfo[88] = {};
+  const Library& mLibrary;
+  void* mEffect = nullptr;
+  std::vector<Callback> mCallbacks;
+  alignas(8) uint8_t mTimeInfo[88] = {};
 };
 
 }  // namespace vsthost
