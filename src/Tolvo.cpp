@@ -63,14 +63,14 @@ Tolvo::~Tolvo()
 
 void Tolvo::OnParamChange(int paramIdx)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   IParam* param = GetParam(paramIdx);
   if (param && mEventHandler) mEventHandler->OnParamChange(paramIdx, param->Value());
 }
 
 void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   IParam* param = GetParam(paramIdx);
   if (!param || paramIdx != kMidiLearnMenu) return;
   // The pattern view's menu acts on the step under the mouse and comes
@@ -89,7 +89,7 @@ void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx
 
 void Tolvo::ProcessMidiMsg(IMidiMessage* pMsg)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   if (pMsg->Channel() + 1 != mMidiInChannel) {
     SendMidiMsg(pMsg);
     return;
@@ -148,7 +148,7 @@ void Tolvo::SetCCMapping(int controller, int controlIndex)
 
 void Tolvo::Reset()
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   GetTime(&mSamplePos, &mTempo, &mMusicalPos, &mLastBar, &mNumerator, &mDenominator, &mCycleStart, &mCycleEnd,
           &mTransportRunning, &mCycleActive);
   mLoopStart = RoundHalfAway(mSamplesPerBeat * mCycleStart);

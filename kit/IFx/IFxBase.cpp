@@ -109,16 +109,16 @@ IFxBase::~IFxBase()
 
 // --- Default virtual operations ---
 
-void IFxBase::Reset() { KIT_MutexLock lock(&mMutex); }
+void IFxBase::Reset() { KIT_MutexLock lock(&m_mutex); }
 
 void IFxBase::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
 }
 
-void IFxBase::OnParamChange(int paramIdx) { KIT_MutexLock lock(&mMutex); }
+void IFxBase::OnParamChange(int paramIdx) { KIT_MutexLock lock(&m_mutex); }
 
-void IFxBase::OnActivate(bool active) { KIT_MutexLock lock(&mMutex); }
+void IFxBase::OnActivate(bool active) { KIT_MutexLock lock(&m_mutex); }
 
 void IFxBase::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames)
 {
@@ -143,13 +143,13 @@ bool IFxBase::MidiNoteName(int noteNumber, char* noteName)
 
 bool IFxBase::SerializeState(IChunk* pChunk)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   return SerializeParams(pChunk);
 }
 
 int IFxBase::UnserializeState(IChunk* pChunk, int startPos)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   return UnserializeParams(pChunk, startPos);
 }
 
@@ -158,7 +158,7 @@ int IFxBase::UnserializeState(IChunk* pChunk, int startPos)
 void IFxBase::SetParameterFromGUI(int idx, double normalizedValue)
 {
   Trace("IFxBase::SetParameterFromGUI", __LINE__, "%d:%f", idx, normalizedValue);
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   IParam* p = GetParam(idx);
   if (!p) return;
   p->SetNormalized(normalizedValue);
@@ -169,7 +169,7 @@ void IFxBase::SetParameterFromGUI(int idx, double normalizedValue)
 void IFxBase::SetParameterFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, double normalizedValue, int x, int y)
 {
   // A prompt's choice can race the audio thread like any other change.
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   IParam* p = GetParam(paramIdx);
   if (!p) return;
   p->SetNormalized(normalizedValue);
@@ -184,7 +184,7 @@ void IFxBase::OnParamReset()
 
 void IFxBase::InformHostOfAllParams()
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   for (int i = 0; i < NParams(); ++i) {
     IParam* p = GetParam(i);
     if (!p->IsHostHidden()) InformHostOfParamChange(i, p->GetNormalized());
@@ -194,7 +194,7 @@ void IFxBase::InformHostOfAllParams()
 void IFxBase::AttachGraphics(IGraphics* pGraphics)
 {
   if (!pGraphics) return;
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   for (int i = 0; i < NParams(); ++i) pGraphics->SetParameterFromPlug(i, GetParam(i)->GetNormalized(), true);
   pGraphics->PrepareDrawing();
   if (mGraphics != pGraphics) delete mGraphics;
@@ -584,26 +584,26 @@ bool IFxBase::DumpPresetSrcCode(const char* filePath, const char* const* paramEn
 
 void IFxBase::WriteChunkHeader(IChunk* pChunk)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   PutIFxChunkHeader(pChunk);
 }
 
 int IFxBase::ReadChunkHeader(IChunk* pChunk, int* pPos)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   return GetIFxChunkHeader(pChunk, pPos);
 }
 
 bool IFxBase::SerializeParams(IChunk* pChunk)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   for (int i = 0; i < NParams(); ++i) pChunk->PutDouble(GetParam(i)->Value());
   return true;
 }
 
 int IFxBase::UnserializeParams(IChunk* pChunk, int startPos)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   int pos = startPos;
   for (int i = 0; i < NParams() && pos >= 0; ++i) {
     double v = 0.0;
@@ -616,7 +616,7 @@ int IFxBase::UnserializeParams(IChunk* pChunk, int startPos)
 
 bool IFxBase::SerializePresets(IChunk* pChunk)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   for (int i = 0; i < mPresets.GetSize(); ++i) {
     IPreset* p = mPresets.Get(i);
     pChunk->PutStr(p->mName);
@@ -628,7 +628,7 @@ bool IFxBase::SerializePresets(IChunk* pChunk)
 
 int IFxBase::UnserializePresets(IChunk* pChunk, int startPos)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   int pos = startPos;
   for (int i = 0; i < mPresets.GetSize() && pos >= 0; ++i) {
     IPreset* p = mPresets.Get(i);

@@ -170,7 +170,7 @@ public:
   bool SerializeParams(IChunk* pChunk);
   int UnserializeParams(IChunk* pChunk, int startPos);
 
-  KIT_Mutex mMutex;  // the plug lock, recursive
+  KIT_Mutex m_mutex;  // the plug lock, recursive
 
 protected:
   int mHost = -1;

@@ -256,7 +256,7 @@ VstIntPtr VSTCALLBACK IFxVST::VSTDispatcher(AEffect* pEffect, VstInt32 opCode, V
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return 0;
-  KIT_MutexLock lock(&_this->mMutex);
+  KIT_MutexLock lock(&_this->m_mutex);
   if (opCode == effEditIdle || opCode == effIdle) return 0;
   Trace("IFxVST::VSTDispatcher", __LINE__, "%d(%s):%d:%d", opCode, VSTOpcodeStr(opCode), idx, (int)value);
   if (opCode == effClose) {
@@ -565,7 +565,7 @@ bool IFxVST::BeginProcess(const void* inputs, const void* outputs, int nFrames)
 
 void IFxVST::ProcessFloat(float** inputs, float** outputs, int nFrames, bool accumulate)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   if (!BeginProcess(inputs, outputs, nFrames)) return;
   AttachInputBuffersFromFloat(0, NInChannels(), inputs, nFrames);
   AttachOutputBuffersToFloat(0, NOutChannels(), outputs, nFrames);
@@ -593,7 +593,7 @@ void VSTCALLBACK IFxVST::VSTProcessDoubleReplacing(AEffect* pEffect, double** in
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return;
-  KIT_MutexLock lock(&_this->mMutex);
+  KIT_MutexLock lock(&_this->m_mutex);
   if (!_this->BeginProcess(inputs, outputs, nFrames)) return;
   _this->AttachInputBuffers(0, _this->NInChannels(), inputs, nFrames);
   _this->AttachOutputBuffers(0, _this->NOutChannels(), outputs, nFrames);
@@ -605,7 +605,7 @@ float VSTCALLBACK IFxVST::VSTGetParameter(AEffect* pEffect, VstInt32 idx)
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return 0.0f;
-  KIT_MutexLock lock(&_this->mMutex);
+  KIT_MutexLock lock(&_this->m_mutex);
   IParam* p = _this->GetParam(idx);
   return p ? (float)p->GetNormalized() : 0.0f;
 }
@@ -614,7 +614,7 @@ void VSTCALLBACK IFxVST::VSTSetParameter(AEffect* pEffect, VstInt32 idx, float v
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return;
-  KIT_MutexLock lock(&_this->mMutex);
+  KIT_MutexLock lock(&_this->m_mutex);
   IParam* p = _this->GetParam(idx);
   if (!p) return;
   if (_this->mGraphics) _this->mGraphics->SetParameterFromPlug(idx, value, true);

@@ -138,14 +138,14 @@ TEST(Base, ControlPromptTakesThePlugLock)
 {
   TestBase plug;
   std::atomic<bool> done{false};
-  plug.mMutex.Enter();
+  plug.m_mutex.Enter();
   std::thread prompt([&] {
     plug.SetParameterFromControl(0, 2, 2, 0.25, 0, 0);
     done = true;
   });
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_FALSE(done);  // waits for the audio thread's block
-  plug.mMutex.Leave();
+  plug.m_mutex.Leave();
   prompt.join();
   EXPECT_TRUE(done);
   EXPECT_DOUBLE_EQ(plug.GetParam(2)->Value(), 0.25);
