@@ -1,6 +1,8 @@
+#ifndef PARAMTABLE_H
+#define PARAMTABLE_H
+
 // The plug-in's 391 parameters: their indices, and the table of records
 // from which the constructor declares them.
-#pragma once
 
 class IFxBase;
 
@@ -90,3 +92,5 @@ struct ParamSpec {
 void DeclareParams(IFxBase* plug);
 
 }  // namespace TolvoParams
+
+#endif

@@ -1,8 +1,10 @@
+#ifndef TOLVO_H
+#define TOLVO_H
+
 // The Tolvo plug-in: one instance of the arpeggiator as a VST 2 MIDI
 // effect. It owns the engine, the application object that plays it and
 // the router that hands parameter changes to it; MIDI in, the block and
 // MIDI out, the state block and MIDI learn live here.
-#pragma once
 
 #include <atomic>
 
@@ -97,3 +99,5 @@ private:
   // Fixed storage: the status line may read it from another thread.
   char mStatusText[kStatusTextLen] = "-- WELCOME --";
 };
+
+#endif

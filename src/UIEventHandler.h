@@ -1,7 +1,9 @@
+#ifndef UIEVENTHANDLER_H
+#define UIEVENTHANDLER_H
+
 // The parameter router: hands every parameter change, from the host or
 // the editor, to the engine operation it drives, then writes the change's
 // status text.
-#pragma once
 
 class EngineHolder;
 class PatternEngine;
@@ -27,3 +29,5 @@ private:
   int mSplitNoteName = 0;
   int mSplitOctave = 0;
 };
+
+#endif

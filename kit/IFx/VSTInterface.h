@@ -1,5 +1,5 @@
-#ifndef IFX_VSTINTERFACE_H
-#define IFX_VSTINTERFACE_H
+#ifndef VSTINTERFACE_H
+#define VSTINTERFACE_H
 
 // Our own declaration of the VST 2 plug-in binary interface. It stands in
 // for the vendor's SDK headers, which we neither have nor copy: only the

@@ -1,3 +1,6 @@
+#ifndef PIX_BLEND_H
+#define PIX_BLEND_H
+
 // The blend-mode word, the alpha-to-weight rule and the pixel combiners.
 //
 // A combiner lays one colour (r, g, b, a, each 0..255) onto one destination
@@ -22,7 +25,6 @@
 // contiguous pixels may run byte by byte. Code that must call per pixel
 // through a pointer (rotated and affine blits) takes PIX_BlendCombinerFn
 // instead.
-#pragma once
 
 #include <cstdint>
 
@@ -274,3 +276,5 @@ inline PIX_CombinerFn PIX_BlendCombinerFn(int32_t mode, int32_t w)
 void PIX_CombinePixel(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w, int32_t mode);
 void PIX_CombinePixelClamped(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w, int32_t mode);
 PIX_Pixel PIX_CombinePixelValue(PIX_Pixel d, PIX_Pixel color, float alpha, int32_t mode);
+
+#endif

@@ -1,7 +1,9 @@
+#ifndef PIX_BLIT_H
+#define PIX_BLIT_H
+
 // Unscaled raster operations: blits, copies, fills, single pixels, glyphs.
 // Every operation clips to its bitmaps and does nothing for null bitmaps,
 // empty or off-bitmap rectangles and alphas whose weight truncates to 0.
-#pragma once
 
 #include <cstdint>
 
@@ -34,3 +36,5 @@ void PIX_PutPixel(PIX_IBitmap* bitmap, int32_t x, int32_t y, PIX_Pixel color, fl
 // Coverage: glyphHeight rows of glyphWidth bytes, 0..255 each.
 void PIX_DrawGlyph(PIX_IBitmap* bitmap, int32_t x, int32_t y, PIX_Pixel color, const uint8_t* coverage,
                    int32_t glyphWidth, int32_t glyphHeight, float alpha, int32_t mode);
+
+#endif

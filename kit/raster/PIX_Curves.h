@@ -1,8 +1,10 @@
+#ifndef PIX_CURVES_H
+#define PIX_CURVES_H
+
 // Lines with float end points, dashed horizontal and vertical lines, and
 // quadratic and cubic Bezier curves drawn as chains of float lines or filled
 // down to a base row or column. Only the low byte of the mode counts (0 copy
 // .. 5 HSV adjust); a higher one draws nothing.
-#pragma once
 
 #include <cstdint>
 
@@ -35,3 +37,5 @@ void PIX_FillCBezier(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1
                      float y3, int32_t baseY, PIX_Pixel color, float alpha, int32_t mode, float tolerance);
 void PIX_FillCBezierToColumn(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2, float x3,
                              float y3, int32_t baseX, PIX_Pixel color, float alpha, int32_t mode, float tolerance);
+
+#endif

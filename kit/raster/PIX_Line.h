@@ -1,7 +1,9 @@
+#ifndef PIX_LINE_H
+#define PIX_LINE_H
+
 // Straight lines of one colour with integer end points, and rectangle
 // outlines made of them. Both end points are drawn. Only the low byte of
 // the mode counts (0 copy .. 5 HSV adjust); a higher one draws nothing.
-#pragma once
 
 #include <cstdint>
 
@@ -21,3 +23,5 @@ void PIX_DrawRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t w, int32_t 
 // The inside filled, then the outline.
 void PIX_BorderedRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t w, int32_t h, PIX_Pixel fillColor,
                       PIX_Pixel outlineColor, float alpha, int32_t mode);
+
+#endif

@@ -1,6 +1,8 @@
+#ifndef PIX_MEMBITMAP_H
+#define PIX_MEMBITMAP_H
+
 // A bitmap in a heap buffer: 64-byte aligned rows, growing with headroom so
 // that scratch bitmaps resized often do not reallocate each time.
-#pragma once
 
 #include "PIX_IBitmap.h"
 
@@ -26,3 +28,5 @@ private:
   int32_t mAllocated = 0;  // bytes for pixels, slack not counted
   uint32_t mAlignMask = 0;
 };
+
+#endif

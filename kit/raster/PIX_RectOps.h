@@ -1,6 +1,8 @@
+#ifndef PIX_RECTOPS_H
+#define PIX_RECTOPS_H
+
 // Whole-rectangle operations: gradient fill, blur, channel scale and offset,
 // pixel walks, colour keying, flood fill, half-size reduction, comparison.
-#pragma once
 
 #include <cstdint>
 
@@ -28,3 +30,5 @@ struct PIX_DiffRect {
   int32_t x, y, width, height;
 };
 int32_t PIX_CompareBitmaps(PIX_IBitmap* a, PIX_IBitmap* b, PIX_DiffRect* differing);
+
+#endif

@@ -1,7 +1,9 @@
+#ifndef PIX_ROTATEDBLIT_H
+#define PIX_ROTATEDBLIT_H
+
 // Blits through a general mapping from destination pixels to source
 // positions: rotation about the rectangle's centre, caller-given affine
 // steps, and a grid of source points drawn cell by cell.
-#pragma once
 
 #include <cstdint>
 
@@ -22,3 +24,5 @@ void PIX_AffineBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t 
 // points: columns x rows (x, y) pairs, row-major.
 void PIX_MeshBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t destY, int32_t destWidth,
                   int32_t destHeight, const float* points, int32_t columns, int32_t rows, float alpha, int32_t mode);
+
+#endif

@@ -1,7 +1,9 @@
+#ifndef PIX_SAMPLING_H
+#define PIX_SAMPLING_H
+
 // Source sampling shared by the scaled, rotated and affine blits: 16.16
 // positions, nearest pixel or bilinear with the edge rules of the last
 // column and row, channel sums truncated.
-#pragma once
 
 #include <cmath>
 #include <cstdint>
@@ -97,3 +99,5 @@ inline int64_t TruncToInt64(double v)
 inline bool SaneCoordinate(double v) { return std::fabs(v) <= 1073741824.0; }
 
 }  // namespace pix_detail
+
+#endif

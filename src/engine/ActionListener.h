@@ -1,5 +1,5 @@
-#ifndef TOLVO_ACTIONLISTENER_H
-#define TOLVO_ACTIONLISTENER_H
+#ifndef ACTIONLISTENER_H
+#define ACTIONLISTENER_H
 
 // What a pattern stepper tells its pattern: a scheduled step fell due, a
 // note's time is over, the next step must be scheduled, a step began.

@@ -1,5 +1,5 @@
-#ifndef TOLVO_ENGINEHOLDER_H
-#define TOLVO_ENGINEHOLDER_H
+#ifndef ENGINEHOLDER_H
+#define ENGINEHOLDER_H
 
 // Ties one engine together: its patterns, scenes, the link to the step
 // editor, the note hub, the transport figures of the current block and the

@@ -1,5 +1,5 @@
-#ifndef TOLVO_HELDNOTE_H
-#define TOLVO_HELDNOTE_H
+#ifndef HELDNOTE_H
+#define HELDNOTE_H
 
 // One record for a held key or octave copy, a step template and a sounding
 // copy of a played note. Times are in samples.

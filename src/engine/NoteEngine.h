@@ -1,5 +1,5 @@
-#ifndef TOLVO_NOTEENGINE_H
-#define TOLVO_NOTEENGINE_H
+#ifndef NOTEENGINE_H
+#define NOTEENGINE_H
 
 // The note hub: queues the notes that come in from MIDI, cuts each block
 // into pieces where they fall due and delivers them to its listener, and

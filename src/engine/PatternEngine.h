@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNENGINE_H
-#define TOLVO_PATTERNENGINE_H
+#ifndef PATTERNENGINE_H
+#define PATTERNENGINE_H
 
 // One arpeggiator pattern: its 16 steps and pattern-wide settings, the
 // held-note table with octave copies and sort orders, the velocity tracker,

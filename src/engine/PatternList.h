@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNLIST_H
-#define TOLVO_PATTERNLIST_H
+#ifndef PATTERNLIST_H
+#define PATTERNLIST_H
 
 // The patterns of an engine (the plug-in has one) and which is current.
 

@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNSTEP_H
-#define TOLVO_PATTERNSTEP_H
+#ifndef PATTERNSTEP_H
+#define PATTERNSTEP_H
 
 // The settings of one of a pattern's 16 steps, as the parameters set them.
 

@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNSTEPPER_H
-#define TOLVO_PATTERNSTEPPER_H
+#ifndef PATTERNSTEPPER_H
+#define PATTERNSTEPPER_H
 
 // The stepper of one pattern: walks the held notes by direction and custom
 // order, picks the note of each step by its step data, schedules each step

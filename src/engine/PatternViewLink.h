@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNVIEWLINK_H
-#define TOLVO_PATTERNVIEWLINK_H
+#ifndef PATTERNVIEWLINK_H
+#define PATTERNVIEWLINK_H
 
 // How the engine tells the step editor which notes sound. The editor's view
 // implements PatternViewTarget; without a view nothing is told.

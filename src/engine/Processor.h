@@ -1,5 +1,5 @@
-#ifndef TOLVO_PROCESSOR_H
-#define TOLVO_PROCESSOR_H
+#ifndef PROCESSOR_H
+#define PROCESSOR_H
 
 // The block processor: cuts each host block into pieces at incoming notes,
 // plays every piece and hands its notes to the listener, and handles the

@@ -1,5 +1,5 @@
-#ifndef TOLVO_RANDOMSOURCE_H
-#define TOLVO_RANDOMSOURCE_H
+#ifndef RANDOMSOURCE_H
+#define RANDOMSOURCE_H
 
 // Where the "Random" step data draws its numbers. The engine never seeds it;
 // the plug-in seeds the C library's generator once at start-up.

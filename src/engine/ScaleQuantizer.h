@@ -1,5 +1,5 @@
-#ifndef TOLVO_SCALEQUANTIZER_H
-#define TOLVO_SCALEQUANTIZER_H
+#ifndef SCALEQUANTIZER_H
+#define SCALEQUANTIZER_H
 
 // Snaps note numbers into one of 40 scales, turned to a key and a mode
 // (the scale degree taken as the root).

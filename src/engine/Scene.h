@@ -1,5 +1,5 @@
-#ifndef TOLVO_SCENE_H
-#define TOLVO_SCENE_H
+#ifndef SCENE_H
+#define SCENE_H
 
 // Scenes: a stepper over 32 scene steps, each naming the pattern it plays,
 // and the scene list with the key-split settings. The plug-in keeps one

@@ -1,5 +1,5 @@
-#ifndef TOLVO_STEPTIMING_H
-#define TOLVO_STEPTIMING_H
+#ifndef STEPTIMING_H
+#define STEPTIMING_H
 
 // Where a step starts, where the next one starts and where its note ends,
 // in samples on the host's timeline.

@@ -1,5 +1,5 @@
-#ifndef TOLVO_STEPPER_H
-#define TOLVO_STEPPER_H
+#ifndef STEPPER_H
+#define STEPPER_H
 
 // A grid of steps in time: the current step, when it starts and when the
 // next one does, driven piece by piece over the host's timeline.

@@ -1,5 +1,5 @@
-#ifndef TOLVO_TOLVOAPP_H
-#define TOLVO_TOLVOAPP_H
+#ifndef TOLVOAPP_H
+#define TOLVOAPP_H
 
 // The plug-in's application object: passes the hub's notes to pattern 0
 // through the Hold latch, and runs the scene list for every piece.

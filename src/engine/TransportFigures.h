@@ -1,5 +1,5 @@
-#ifndef TOLVO_TRANSPORTFIGURES_H
-#define TOLVO_TRANSPORTFIGURES_H
+#ifndef TRANSPORTFIGURES_H
+#define TRANSPORTFIGURES_H
 
 // The host transport as published at the start of a block: the note hub and
 // the steppers read it to place notes and steps around the loop end.

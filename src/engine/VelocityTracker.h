@@ -1,5 +1,5 @@
-#ifndef TOLVO_VELOCITYTRACKER_H
-#define TOLVO_VELOCITYTRACKER_H
+#ifndef VELOCITYTRACKER_H
+#define VELOCITYTRACKER_H
 
 // Running velocity figures of the held notes, and the velocity a note plays
 // with under the velocity mode and the pattern's accents.

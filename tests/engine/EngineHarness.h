@@ -1,5 +1,5 @@
-#ifndef TOLVO_TEST_ENGINEHARNESS_H
-#define TOLVO_TEST_ENGINEHARNESS_H
+#ifndef ENGINEHARNESS_H
+#define ENGINEHARNESS_H
 
 // Drives an engine the way the plug-in does: keys at absolute frames, host
 // blocks of chosen sizes, a transport, and the notes that come out with the

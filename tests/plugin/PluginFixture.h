@@ -1,7 +1,9 @@
+#ifndef PLUGINFIXTURE_H
+#define PLUGINFIXTURE_H
+
 // A Tolvo instance in a small scripted host: the host's clock runs with the
 // blocks, and every MIDI message the plug-in sends is recorded with the
 // block it came in.
-#pragma once
 
 #include <gtest/gtest.h>
 
@@ -143,3 +145,5 @@ class PluginFixture : public ::testing::Test, public HostedPlugin {
 protected:
   void SetUp() override { Create(); }
 };
+
+#endif

@@ -1,5 +1,5 @@
-#ifndef TESTS_VST_TESTBASE_H
-#define TESTS_VST_TESTBASE_H
+#ifndef TESTBASE_H
+#define TESTBASE_H
 
 // A plug-in on IFxBase alone, whose host is a recorder.
 

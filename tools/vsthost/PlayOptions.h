@@ -1,5 +1,5 @@
-#ifndef VSTHOST_PLAYOPTIONS_H
-#define VSTHOST_PLAYOPTIONS_H
+#ifndef PLAYOPTIONS_H
+#define PLAYOPTIONS_H
 
 // The command line of the play front end, and note names.
 

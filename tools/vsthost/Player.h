@@ -1,5 +1,5 @@
-#ifndef VSTHOST_PLAYER_H
-#define VSTHOST_PLAYER_H
+#ifndef PLAYER_H
+#define PLAYER_H
 
 // The play front end's work on one plug-in instance: set it up as a host
 // would (sample rate, block size, state, parameters), feed it a phrase

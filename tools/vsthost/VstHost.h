@@ -1,5 +1,5 @@
-#ifndef VSTHOST_VSTHOST_H
-#define VSTHOST_VSTHOST_H
+#ifndef VSTHOST_H
+#define VSTHOST_H
 
 // The core of the VST 2 test host: loads a plug-in library, creates
 // instances through its entry point, answers and records the plug-in's
