@@ -8,7 +8,7 @@
 
 #include "PIX_Circle.h"
 #include "PIX_Line.h"
-#include "PIX_ShapeCombine.h"
+#include "detail/PIX_ShapeCombine.h"
 
 namespace {
 

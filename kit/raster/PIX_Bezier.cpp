@@ -1,11 +1,13 @@
 // Bezier curves as chains of float lines, and cubic curves filled down to a
 // base row or column. Curves are evaluated in double precision.
+#include "PIX_Bezier.h"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
 
-#include "PIX_Curves.h"
+#include "PIX_FLine.h"
 #include "PIX_Line.h"
 #include "PIX_Polygon.h"
 

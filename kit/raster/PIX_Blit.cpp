@@ -4,7 +4,7 @@
 #include <type_traits>
 
 #include "PIX_Blend.h"
-#include "PIX_Clip.h"
+#include "detail/PIX_Clip.h"
 
 namespace {
 

@@ -8,11 +8,7 @@
 #include <cstdint>
 
 #include "PIX_IBitmap.h"
-
-// Left, top, right, bottom; right and bottom exclusive.
-struct PIX_Rect {
-  int32_t left, top, right, bottom;
-};
+#include "PIX_Rect.h"
 
 // Source rectangle null: the whole source.
 void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect, float alpha,

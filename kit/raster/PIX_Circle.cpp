@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <initializer_list>
 
-#include "PIX_CirclePatterns.h"
-#include "PIX_ShapeCombine.h"
+#include "detail/PIX_CirclePatterns.h"
+#include "detail/PIX_ShapeCombine.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Coverage patterns of the small circles, stamped in place of the walk.
-#include "PIX_CirclePatterns.h"
+#include "detail/PIX_CirclePatterns.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <new>
 
-#include "PIX_ShapeCombine.h"
+#include "detail/PIX_ShapeCombine.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "PIX_Blend.h"
-#include "PIX_Sampling.h"
+#include "detail/PIX_Sampling.h"
 
 using namespace pix_detail;
 

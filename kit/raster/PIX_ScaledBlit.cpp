@@ -4,8 +4,8 @@
 
 #include "PIX_Blend.h"
 #include "PIX_Blit.h"
-#include "PIX_Clip.h"
-#include "PIX_Sampling.h"
+#include "detail/PIX_Clip.h"
+#include "detail/PIX_Sampling.h"
 
 using namespace pix_detail;
 

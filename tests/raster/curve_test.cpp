@@ -4,7 +4,9 @@
 #include <limits>
 #include <vector>
 
-#include "PIX_Curves.h"
+#include "PIX_Bezier.h"
+#include "PIX_ClipLine.h"
+#include "PIX_FLine.h"
 #include "PIX_Line.h"
 #include "shape_test_bitmap.h"
 

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "PIX_ClipLine.h"
 #include "PIX_Line.h"
 #include "shape_test_bitmap.h"
 

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "PIX_Arc.h"
+#include "PIX_Bezier.h"
 #include "PIX_Circle.h"
-#include "PIX_Curves.h"
+#include "PIX_FLine.h"
 #include "PIX_Line.h"
 #include "PIX_Polygon.h"
 #include "shape_test_bitmap.h"
