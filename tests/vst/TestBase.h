@@ -62,6 +62,7 @@ public:
   };
   std::vector<Push> pushes;
   int prepared = 0;
+  int closed = 0;
 
   void SetParameterFromPlug(int paramIdx, double value, bool normalized) override
   {
@@ -69,7 +70,7 @@ public:
   }
   void PrepareDrawing() override { ++prepared; }
   void* OpenWindow(void* pParent) override { return pParent; }
-  void CloseWindow() override {}
+  void CloseWindow() override { ++closed; }
   int Width() const override { return 10; }
   int Height() const override { return 20; }
 };
