@@ -40,6 +40,7 @@ const char* const kStepDataTexts[] = {"Play",    "Off",    "Previous", "First", 
 const char* const kSplitSides[] = {"Off", "Left", "Right"};
 const char* const kLearnMenu[] = {"MIDI learn", "MIDI unlearn"};
 const char* const kStepsMenu[] = {"MIDI learn", "MIDI unlearn", "Reset steps"};
+const char* const kMidiOutputs[] = {"Host", "Virtual output"};
 
 // The blanks at the end of some names are part of the names.
 const char* const kScales[] = {"Off",
@@ -136,31 +137,43 @@ const ParamSpec kParamTable[] = {
     Int(kCCMapping, kNumControllers, "", -1, -1, 1000),
 };
 
-void DeclareParams(IFxBase* plug)
+namespace {
+
+void Declare(IFxBase* plug, const ParamSpec& spec)
 {
-  for (const ParamSpec& spec : kParamTable) {
-    for (int k = 1; k <= spec.count; ++k) {
-      IParam* param = plug->GetParam(spec.index + k - 1);
-      char name[64];
-      std::snprintf(name, sizeof name, spec.name, k);
-      switch (spec.kind) {
-        case Kind::Int: param->InitInt(name, int(spec.defaultValue), int(spec.min), int(spec.max), ""); break;
-        case Kind::Double: param->InitDouble(name, spec.defaultValue, spec.min, spec.max, spec.step, ""); break;
-        case Kind::Enum:
-          param->InitEnum(name, int(spec.defaultValue), spec.values);
-          for (int v = 0; v < spec.values; ++v) {
-            if (spec.texts) {
-              param->SetDisplayText(v, spec.texts[v]);
-            } else if (spec.textFormat) {
-              char text[32];
-              std::snprintf(text, sizeof text, spec.textFormat, v + spec.textOffset);
-              param->SetDisplayText(v, text);
-            }
+  for (int k = 1; k <= spec.count; ++k) {
+    IParam* param = plug->GetParam(spec.index + k - 1);
+    char name[64];
+    std::snprintf(name, sizeof name, spec.name, k);
+    switch (spec.kind) {
+      case Kind::Int: param->InitInt(name, int(spec.defaultValue), int(spec.min), int(spec.max), ""); break;
+      case Kind::Double: param->InitDouble(name, spec.defaultValue, spec.min, spec.max, spec.step, ""); break;
+      case Kind::Enum:
+        param->InitEnum(name, int(spec.defaultValue), spec.values);
+        for (int v = 0; v < spec.values; ++v) {
+          if (spec.texts) {
+            param->SetDisplayText(v, spec.texts[v]);
+          } else if (spec.textFormat) {
+            char text[32];
+            std::snprintf(text, sizeof text, spec.textFormat, v + spec.textOffset);
+            param->SetDisplayText(v, text);
           }
-          break;
-      }
+        }
+        break;
     }
   }
+}
+
+}  // namespace
+
+void DeclareParams(IFxBase* plug)
+{
+  for (const ParamSpec& spec : kParamTable) Declare(plug, spec);
+}
+
+void DeclareMidiOutputParam(IFxBase* plug, bool virtualSourceOpen)
+{
+  Declare(plug, Enum(kMidiOutput, 1, "MIDI output", 0, virtualSourceOpen ? 2 : 1, kMidiOutputs));
 }
 
 }  // namespace TolvoParams
