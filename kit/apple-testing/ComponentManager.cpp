@@ -21,10 +21,18 @@ struct ComponentInstanceRecord {
 namespace {
 const OSErr kInvalidComponentID = -3000;
 
+// Components and instances live past the static destructors, so a plug-in
+// closed at exit still finds its instance.
+std::vector<ComponentRecord*>& Components()
+{
+  static auto* components = new std::vector<ComponentRecord*>;
+  return *components;
+}
+
 std::set<ComponentInstanceRecord*>& Instances()
 {
-  static std::set<ComponentInstanceRecord*> instances;
-  return instances;
+  static auto* instances = new std::set<ComponentInstanceRecord*>;
+  return *instances;
 }
 
 SInt32 sSystemVersion = 0x1068;
@@ -32,7 +40,8 @@ SInt32 sSystemVersion = 0x1068;
 
 Component TestRegisterComponent(const ComponentDescription& desc, ComponentRoutineProcPtr entry)
 {
-  return new ComponentRecord{desc, entry};  // lives as long as the process
+  Components().push_back(new ComponentRecord{desc, entry});
+  return Components().back();
 }
 
 void TestSetComponentDescription(Component component, const ComponentDescription& desc) { component->mDesc = desc; }

@@ -87,11 +87,11 @@ bool Equal(CFTypeRef a, CFTypeRef b)
   return ((CFStringRef)a)->mText == ((CFStringRef)b)->mText;
 }
 
-// Bundles live as long as the process.
+// Bundles live as long as the process, past its static destructors.
 std::map<std::string, OpaqueCFBundle*>& Bundles()
 {
-  static std::map<std::string, OpaqueCFBundle*> bundles;
-  return bundles;
+  static auto* bundles = new std::map<std::string, OpaqueCFBundle*>;
+  return *bundles;
 }
 OpaqueCFBundle* sMainBundle = nullptr;
 
