@@ -49,7 +49,7 @@ public:
   void SetCCNumber(bool isCC1, int number);
   void SetMidiChannel(bool isInput, int channel);
   // "MIDI output": the host's callback or the plug-in's own virtual source,
-  // where the binding has both.
+  // where the binding has both. The router calls it under the plug lock.
   void SetMidiOutputFromParam(int choice);
   void SetStatusText(const char* text);
   const char* GetStatusText() const { return mStatusText; }

@@ -25,13 +25,15 @@ IFxAU* MakePlug()
 
 }  // namespace
 
-// The Audio Unit: storage is the plug-in, null until it is opened.
+// The Audio Unit, on the host's threads (open and close on its main
+// thread): storage is the plug-in, null until it is opened.
 TOLVO_EXPORT ComponentResult Tolvo_Entry(ComponentParameters* params, Handle storage)
 {
   return IFxAU::IFxAUEntry(params, storage, MakePlug);
 }
 
-// The Carbon view component: storage is its AUCarbonViewRecord.
+// The Carbon view component, on the host's main thread: storage is its
+// AUCarbonViewRecord.
 TOLVO_EXPORT ComponentResult Tolvo_ViewEntry(ComponentParameters* params, Handle storage)
 {
   return IFxAU::IFxAUCarbonViewEntry(params, storage);

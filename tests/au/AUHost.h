@@ -81,6 +81,7 @@ public:
     bool playing = true;
     bool cycling = false;
     double cycleStart = 0.0, cycleEnd = 0.0;
+    OSStatus answer = noErr;  // what every time procedure answers
     double beat() const { return sample / (44100.0 * 60.0 / tempo); }
   } clock;
 
@@ -163,7 +164,7 @@ private:
     const AUHost* host = (const AUHost*)user;
     if (beat) *beat = host->clock.beat();
     if (tempo) *tempo = host->clock.tempo;
-    return noErr;
+    return host->clock.answer;
   }
 
   static OSStatus TimeLocation(void* user, UInt32* toNextBeat, Float32* num, UInt32* denom, Float64* downBeat)
@@ -173,7 +174,7 @@ private:
     if (num) *num = 4.0f;
     if (denom) *denom = 4;
     if (downBeat) *downBeat = 4.0 * (int)(host->clock.beat() / 4.0);
-    return noErr;
+    return host->clock.answer;
   }
 
   static OSStatus TransportState(void* user, Boolean* playing, Boolean* changed, Float64* sample, Boolean* cycling,
@@ -186,7 +187,7 @@ private:
     if (cycling) *cycling = host->clock.cycling;
     if (cycleStart) *cycleStart = host->clock.cycleStart;
     if (cycleEnd) *cycleEnd = host->clock.cycleEnd;
-    return noErr;
+    return host->clock.answer;
   }
 
   static OSStatus MidiOut(void* user, const AudioTimeStamp* ts, UInt32 outNum, const MIDIPacketList* list)

@@ -146,6 +146,27 @@ TEST_F(TolvoAUTest, StateDictionaryRoundTrip)
   CFRelease(state);
 }
 
+TEST_F(TolvoAUTest, AStateThatDoesNotReadLeavesTheParametersAsTheyWere)
+{
+  CFPropertyListRef state = nullptr;
+  ASSERT_EQ(Get(kAudioUnitProperty_ClassInfo, &state), noErr);
+  ASSERT_EQ(AudioUnitSetParameter(unit, kSwing, kAudioUnitScope_Global, 0, 0.5f, 0), noErr);
+  ASSERT_EQ(AudioUnitSetParameter(unit, kStepLength + 2, kAudioUnitScope_Global, 0, 7.0f, 0), noErr);
+  std::vector<double> held;
+  for (int i = 0; i < 391; ++i) held.push_back(plug->GetParam(i)->Value());
+  // Tolvo's own doubles whole, its parameter block cut after 62 values.
+  std::vector<UInt8> bytes(1480 + 8 * 62, 0);
+  CFStringRef dataKey = CFStringCreateWithCString(nullptr, "data", kCFStringEncodingUTF8);
+  CFDataRef data = CFDataCreate(nullptr, bytes.data(), (CFIndex)bytes.size());
+  CFDictionarySetValue((CFMutableDictionaryRef)state, dataKey, data);
+  CFRelease(data);
+  CFRelease(dataKey);
+  EXPECT_EQ(Set(kAudioUnitProperty_ClassInfo, state), kAudioUnitErr_InvalidPropertyValue);
+  held[kMidiLearnMenu] = 0.0;  // as every state read leaves it
+  for (int i = 0; i < 391; ++i) EXPECT_EQ(plug->GetParam(i)->Value(), held[i]) << i;
+  CFRelease(state);
+}
+
 TEST_F(TolvoAUTest, ThePhraseReachesTheHostsCallbackInTime)
 {
   GiveMidiCallback();

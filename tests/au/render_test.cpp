@@ -212,6 +212,14 @@ TEST_F(RenderTest, TheHostsTimeAsThePlugInReadsIt)
   plug->GetTimeSig(&num, &denom);
   EXPECT_EQ(num, 4);
   EXPECT_EQ(denom, 4);
+
+  // A host that cannot say gives nothing to take.
+  clock.answer = -10863;
+  clock.tempo = 60.0;
+  ASSERT_EQ(Render(), noErr);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(plug->time[i], none[i]) << i;
+  EXPECT_EQ(plug->GetSamplePos(), 0);
+  EXPECT_EQ(plug->GetTempo(), 90.0);  // the last tempo the host gave
 }
 
 }  // namespace

@@ -107,6 +107,18 @@ TEST_F(StateTest, ARoundTripRestoresEveryParameterAndThePresetByName)
   CFRelease(state);
 }
 
+TEST_F(StateTest, APresetNameOfAnyLengthIsFound)
+{
+  const std::string name(200, 'n');
+  ASSERT_EQ(Set(kAudioUnitProperty_PresentPreset, AUPreset{1, nullptr}), noErr);
+  plug->ModifyCurrentPreset(name.c_str());
+  CFMutableDictionaryRef state = SaveState();
+  ASSERT_EQ(Set(kAudioUnitProperty_PresentPreset, AUPreset{0, nullptr}), noErr);
+  EXPECT_EQ(Set(kAudioUnitProperty_ClassInfo, (CFPropertyListRef)state), noErr);
+  EXPECT_EQ(plug->GetCurrentPresetIdx(), 1);
+  CFRelease(state);
+}
+
 TEST_F(StateTest, ARefusedDictionaryChangesNothing)
 {
   const SInt32 otherSubtype = 0x6F746872;  // 'othr'

@@ -75,6 +75,14 @@ TEST_F(VirtualMidiTest, AnOpenSourceIsOfferedAndChosen)
   EXPECT_EQ(output->Value(), 1.0);
   EXPECT_EQ(output->GetNormalized(), 1.0);
   EXPECT_EQ(plug->GetMidiOutPort(), IFxAU::kMidiOutVirtual);
+
+  SourceReader reader;
+  ASSERT_TRUE(reader.Connect());
+  IMidiMessage note(256, 0x90, 72, 99);
+  EXPECT_TRUE(plug->SendMidiMsg(&note));
+  const auto messages = reader.Read(1);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], (std::vector<unsigned char>{0x90, 72, 99}));
 }
 
 TEST_F(VirtualMidiTest, ThePhraseReachesAReaderOfTheSource)

@@ -139,21 +139,25 @@ public:
   // leaves every parameter as it was.
   ComponentResult SetState(CFPropertyListRef pPropList);
 
-  // --- MIDI output (the constructor and the render thread) ---
+  // --- MIDI output ---
 
   // Opens the virtual source "From <name>"; 1 when it is open, else 0.
+  // The plug-in's constructor calls it.
   int OpenVirtualMidiOutput(const char* name);
-  // kMidiOutVirtual, or any other value for the host.
+  // kMidiOutVirtual, or any other value for the host; under the plug lock,
+  // from a parameter change.
   void SetMidiOutPort(int mode) { mMidiOutMode = mode; }
   int GetMidiOutPort() const { return mMidiOutMode; }
   bool HasVirtualMidiOutput() const { return mMidiOut != nullptr; }
-  // Counts the system's MIDI destinations and makes a port for each.
+  // Counts the system's MIDI destinations and makes a port for each (the
+  // main thread).
   void EnumerateMidiDestinations();
   // The destinations, enumerated first when none are known; selects the
   // host mode.
   void GetMidiDestinations(KIT_TypedBuf<MidiDestination>* pDestinations);
 
-  // --- IFxBase ---
+  // --- IFxBase (SendMidiMsg: the render thread, or the thread of a MIDI
+  // event passed through) ---
   void BeginInformHostOfParamChange(int idx) override;
   void InformHostOfParamChange(int idx, double normalizedValue) override;
   void EndInformHostOfParamChange(int idx) override;
