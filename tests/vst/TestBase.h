@@ -7,17 +7,16 @@
 #include <vector>
 
 #include "IFxBase.h"
-#include "IGraphics.h"
+#include "IGraphicsHeadless.h"
 
 class TestBase : public IFxBase
 {
 public:
   // 4 parameters by default: doubles 0..1 (step 0.01) unless a test
   // declares them otherwise; the last one host-hidden.
-  TestBase(const char* channelIO = "0-2", int nPresets = 3, int nParams = 4, int nHostParams = 3,
-           bool declare = true)
-    : IFxBase(nHostParams, nParams, channelIO, nPresets, "Effect", "Product", "Maker", 0x00010200, 1, 2, 0, true,
-              true, false)
+  TestBase(const char* channelIO = "0-2", int nPresets = 3, int nParams = 4, int nHostParams = 3, bool declare = true)
+    : IFxBase(nHostParams, nParams, channelIO, nPresets, "Effect", "Product", "Maker", 0x00010200, 1, 2, 0, true, true,
+              false)
   {
     if (!declare) return;
     for (int i = 0; i < nParams; ++i) GetParam(i)->InitDouble(("p" + std::to_string(i)).c_str(), 0.5, 0.0, 1.0, 0.01);
@@ -56,27 +55,40 @@ public:
   }
 };
 
-class RecordingEditor : public IGraphics
+// An editor whose controls, one per parameter, record what the plug-in
+// pushes into them.
+class RecordingEditor : public IGraphicsHeadless
 {
 public:
   struct Push
   {
     int idx;
     double value;
-    bool normalized;
   };
   std::vector<Push> pushes;
   int prepared = 0;
 
-  void SetParameterFromPlug(int paramIdx, double value, bool normalized) override
+  explicit RecordingEditor(IFxBase* plug) : IGraphicsHeadless(plug, 10, 20)
   {
-    pushes.push_back({paramIdx, value, normalized});
+    for (int i = 0; i < plug->NParams(); ++i) AttachControl(new Recorder(plug, i, &pushes));
   }
-  void PrepareDrawing() override { ++prepared; }
-  void* OpenWindow(void* pParent) override { return pParent; }
-  void CloseWindow() override {}
-  int Width() const override { return 10; }
-  int Height() const override { return 20; }
+  void PrepareDrawing() override
+  {
+    IGraphicsHeadless::PrepareDrawing();
+    ++prepared;
+  }
+
+private:
+  class Recorder : public IControl
+  {
+  public:
+    Recorder(IFxBase* plug, int idx, std::vector<Push>* pushes) : IControl(plug, IRECT(), idx), mPushes(pushes) {}
+    void SetValueFromPlug(double value) override { mPushes->push_back({mParamIdx, value}); }
+    bool Draw(IGraphics*) override { return true; }
+
+  private:
+    std::vector<Push>* mPushes;
+  };
 };
 
 #endif
