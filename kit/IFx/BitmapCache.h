@@ -14,7 +14,7 @@ class PIX_IBitmap;
 class BitmapCache
 {
 public:
-  static const int kRuntimeId = -1;
+  static constexpr int kRuntimeId = -1;
 
   BitmapCache() = default;
   ~BitmapCache();

@@ -83,7 +83,7 @@ struct IText
     kAlignCenter,
     kAlignFar
   };
-  static const int kFontLen = 32;
+  static constexpr int kFontLen = 32;
 
   char mFont[kFontLen];
   int mSize;

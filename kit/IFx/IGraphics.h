@@ -181,7 +181,7 @@ public:
   // Maps the text through the parameter's display texts (enum and bool) or
   // reads it as a number, and sets the control from it.
   void SetFromPromptText(IControl* pControl, int paramIdx, const char* text);
-  static const int kMaxEntryLen = 31;
+  static constexpr int kMaxEntryLen = 31;
 
 protected:
   // Both locks of an event, released for the time a modal window is up.
@@ -241,7 +241,7 @@ private:
   bool mStrict = true;
   bool mCapturedWithRight = false;
   int mEditParamIdx = -1;  // begin edit sent by the current gesture
-  bool mPopupShown = false;
+  bool mPromptOpened = false;  // by the control of the current mouse-down
   int mEventDepth = 0;
 };
 

@@ -81,10 +81,11 @@ void IGraphics::OnMouseDown(int x, int y, const IMouseModifiers& mod)
   mCapturedWithRight = mod.R;
   // Begin goes before the control pushes its first value.
   BeginEdit(pControl->ParamIdx());
-  mPopupShown = false;
+  mPromptOpened = false;
   pControl->OnMouseDown(x, y, mod);
-  // A menu swallows the button-up: the gesture ends with it.
-  if (mPopupShown) EndEdit();
+  // A menu swallows the button-up, and so does an entry being edited: the
+  // gesture ends here, and the prompt's result brings its own.
+  if (mPromptOpened) EndEdit();
 }
 
 void IGraphics::OnMouseUp(int x, int y, const IMouseModifiers& mod)

@@ -28,7 +28,7 @@ class IGraphicsHeadless : public IGraphicsPix
 {
 public:
   // A popup answer that cancels the menu.
-  static const int kCancel = -1;
+  static constexpr int kCancel = -1;
 
   struct PopupRecord
   {

@@ -16,6 +16,7 @@ void IGraphics::PromptUserInput(IControl* pControl, int paramIdx, const IRECT* p
   p->GetDisplayForHost(current, menu);
   if (!menu)
   {
+    mPromptOpened = true;
     CreateTextEntry(pControl, &pControl->GetText(), pR, current, paramIdx);
     return;
   }
@@ -28,7 +29,7 @@ void IGraphics::PromptUserInput(IControl* pControl, int paramIdx, const IRECT* p
                   strcmp(text, current) ? IPopupMenuItem::kNoFlags : IPopupMenuItem::kChecked);
   }
   // The back ends show no menu without items.
-  if (popup.GetNItems() > 0) mPopupShown = true;
+  if (popup.GetNItems() > 0) mPromptOpened = true;
   if (IPopupMenu* pChosen = CreateIPopupMenu(&popup, pR))
     SetFromPopupChoice(pControl, paramIdx, pChosen->GetChosenItemIdx(), *pR);
 }

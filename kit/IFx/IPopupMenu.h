@@ -21,7 +21,7 @@ public:
     kChecked = 4,
     kSeparator = 8
   };
-  static const int kTextLen = 32;  // terminator included; longer texts are cut
+  static constexpr int kTextLen = 32;  // terminator included; longer texts are cut
 
   explicit IPopupMenuItem(const char* text, int flags = kNoFlags);
 
@@ -50,7 +50,7 @@ public:
     kPrefixTwoDigits,
     kPrefixThreeDigits
   };
-  static const int kAppend = -1;
+  static constexpr int kAppend = -1;
 
   IPopupMenu() = default;
   virtual ~IPopupMenu();

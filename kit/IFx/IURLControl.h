@@ -9,8 +9,8 @@
 class IURLControl : public IControl
 {
 public:
-  static const int kURLLen = 256;     // terminator included
-  static const int kTitleLen = 1024;  // terminator included
+  static constexpr int kURLLen = 256;     // terminator included
+  static constexpr int kTitleLen = 1024;  // terminator included
 
   IURLControl(IFxBase* pPlug, const IRECT& rect, const char* url, const char* backupURL = nullptr,
               const char* msgWindowTitle = nullptr);
