@@ -240,7 +240,7 @@ private:
   bool mHandleMouseOver = false;
   bool mStrict = true;
   bool mCapturedWithRight = false;
-  int mEditParamIdx = -1;  // begin edit sent by the current gesture
+  int mEditParamIdx = -1;      // begin edit sent by the current gesture
   bool mPromptOpened = false;  // by the control of the current mouse-down
   int mEventDepth = 0;
 };

@@ -10,8 +10,7 @@
 #include "IURLControl.h"
 #include "TestSkin.h"
 
-namespace
-{
+namespace {
 IBitmapStrip Load(IGraphics* pGraphics, ETestImage image)
 {
   const TestImage& t = kTestImages[image];
@@ -61,8 +60,8 @@ void EditorPlug::BuildEditor(const char* resourceFolder)
   g->AttachControl(new IKnobMultiControl(this, 16, 16, kGain, Load(g, kImageKnob)));
   g->AttachControl(new IKnobLineControl(this, IRECT(64, 16, 96, 48), kPan, COLOR_ORANGE, 4.0));
   g->AttachControl(new ICaptionControl(this, IRECT(112, 16, 176, 36), kSteps, IText(12, COLOR_WHITE)));
-  g->AttachControl(
-      new IRadioButtonsControl(this, IRECT(16, 64, 112, 80), kMode, 3, Load(g, kImageRadio), IKnobControl::kHorizontal));
+  g->AttachControl(new IRadioButtonsControl(this, IRECT(16, 64, 112, 80), kMode, 3, Load(g, kImageRadio),
+                                            IKnobControl::kHorizontal));
   g->AttachControl(new ISwitchControl(this, 128, 60, kHold, Load(g, kImageSwitch)));
   g->AttachControl(new IInvisibleSwitchControl(this, IRECT(144, 76, 172, 96), kBypass));
   g->AttachControl(new IFaderControl(this, 184, 16, 80, kShift, Load(g, kImageFader)));

@@ -14,14 +14,13 @@
 #include "PIX_Polygon.h"
 
 const TestImage kTestImages[kNumTestImages] = {
-    {101, "background.png", 1}, {102, "knob.png", 16},     {103, "switch.png", 2},   {104, "radio.png", 2},
-    {105, "fader.png", 1},      {106, "rotater.png", 1},   {107, "maskbase.png", 1}, {108, "mask.png", 1},
-    {109, "masktop.png", 1},    {110, "overlay.png", 2},   {111, "font.png", 95},    {112, "meter.png", 8},
+    {101, "background.png", 1}, {102, "knob.png", 16},   {103, "switch.png", 2},   {104, "radio.png", 2},
+    {105, "fader.png", 1},      {106, "rotater.png", 1}, {107, "maskbase.png", 1}, {108, "mask.png", 1},
+    {109, "masktop.png", 1},    {110, "overlay.png", 2}, {111, "font.png", 95},    {112, "meter.png", 8},
     {113, "file.png", 1},
 };
 
-namespace
-{
+namespace {
 const double kPi = 3.14159265358979323846;
 const int kOpaque = 255;
 
@@ -30,10 +29,7 @@ PIX_Pixel Color(int r, int g, int b, int a = kOpaque)
   return PIX_MakePixel((uint32_t)r, (uint32_t)g, (uint32_t)b, (uint32_t)a);
 }
 
-void Clear(PIX_MemBitmap& bm)
-{
-  PIX_ClearRect(&bm, 0, 0, bm.GetWidth(), bm.GetHeight(), 0, 0);
-}
+void Clear(PIX_MemBitmap& bm) { PIX_ClearRect(&bm, 0, 0, bm.GetWidth(), bm.GetHeight(), 0, 0); }
 
 // A panel with a lighter edge at every 40 pixels, and a few shapes, so that
 // a misplaced blit shows.

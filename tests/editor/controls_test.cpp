@@ -11,8 +11,7 @@
 #include "IKnobControl.h"
 #include "IRadioButtonsControl.h"
 
-namespace
-{
+namespace {
 enum EGesture
 {
   kClick,
@@ -138,7 +137,14 @@ TEST_F(EditorTest, EveryStockControlAnswersItsGestures)
        0,
        0.0,
        {Begin(kTrigger), Automate(kTrigger, 1.0), Automate(kTrigger, 0.0), End(kTrigger)}},
-      {"overlay click in its area", kCtrlOverlay, kClick, 0, 0, 0, 1.0, {Begin(kPage), Automate(kPage, 1.0), End(kPage)}},
+      {"overlay click in its area",
+       kCtrlOverlay,
+       kClick,
+       0,
+       0,
+       0,
+       1.0,
+       {Begin(kPage), Automate(kPage, 1.0), End(kPage)}},
       {"meter click", kCtrlMeter, kClick, 0, 0, 0, 0.5, {Begin(kLevel), End(kLevel)}},
       {"meter wheel", kCtrlMeter, kWheel, -3, 0, 0, 0.47, {Begin(kLevel), Automate(kLevel, 0.47), End(kLevel)}},
       {"host-hidden knob drag", kCtrlHiddenKnob, kDrag, 0, -8, 0, 0.5 + kKnobUp8, {}},
@@ -272,7 +278,8 @@ TEST_F(EditorTest, FileSelectorAsksAndURLFallsBack)
 TEST_F(EditorTest, DivisionsByZeroGiveDefinedValues)
 {
   const IBitmapStrip radio = gui->LoadBitmap(kTestImages[kImageRadio].mID, kTestImages[kImageRadio].mName, 2);
-  const int single = gui->AttachControl(new IRadioButtonsControl(plug.get(), IRECT(0, 200, 16, 216), kHidden, 1, radio));
+  const int single =
+      gui->AttachControl(new IRadioButtonsControl(plug.get(), IRECT(0, 200, 16, 216), kHidden, 1, radio));
   Control(single)->SetValueFromPlug(1.0);
   Click(8, 208);
   EXPECT_EQ(Value(single), 0.0);

@@ -224,7 +224,8 @@ TEST_F(EditorTest, KeysAndWheelReachTheControlUnderTheMouse)
   };
   KeyRecorder* rec = new KeyRecorder(plug.get());
   gui->AttachControl(rec);
-  for (int vk : {(int)kVirtualSpace, (int)kVirtualUp, (int)'Q', (int)'7', kVirtualNumpad0 + 3, 112 /* F1 */}) gui->KeyDown(4, 204, vk);
+  for (int vk : {(int)kVirtualSpace, (int)kVirtualUp, (int)'Q', (int)'7', kVirtualNumpad0 + 3, 112 /* F1 */})
+    gui->KeyDown(4, 204, vk);
   EXPECT_EQ(rec->keys, (std::vector<int>{kKeySpace, kKeyUp, kKeyA + 16, kKeyDigit0 + 7, kKeyDigit0 + 3}));
 
   gui->MouseWheel(X(kCtrlKnob), Y(kCtrlKnob), 0, kWheelDelta / 2);

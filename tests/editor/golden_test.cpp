@@ -14,18 +14,14 @@
 #include "PIX_PNG.h"
 #include "PIX_RectOps.h"
 
-namespace
-{
+namespace {
 bool Updating()
 {
   const char* update = getenv("TOLVO_UPDATE_GOLDENS");
   return update && update[0] == '1';
 }
 
-std::string GoldenPath(const char* name)
-{
-  return std::string(EDITOR_GOLDEN_DIR) + "/" + name;
-}
+std::string GoldenPath(const char* name) { return std::string(EDITOR_GOLDEN_DIR) + "/" + name; }
 
 // A copy of the screen as it is now.
 std::unique_ptr<PIX_MemBitmap> Snapshot(IGraphicsHeadless* gui)

@@ -14,8 +14,7 @@
 #include "PIX_MemBitmap.h"
 #include "PIX_PNGWrite.h"
 
-namespace
-{
+namespace {
 // A bitmap whose pixel (x, y) holds x in red and y in green.
 PIX_MemBitmap* Ramp(int w, int h)
 {
@@ -49,10 +48,11 @@ struct Blitter : IControl
   IRECT mDest;
   int mFrame;
   Blitter(const IBitmapStrip& strip, const IRECT& dest, int frame)
-    : IControl(nullptr, IRECT(0, 0, 40, 120), -1, IChannelBlend(IChannelBlend::kBlendCopy)), mStrip(strip),
-      mDest(dest), mFrame(frame)
-  {
-  }
+    : IControl(nullptr, IRECT(0, 0, 40, 120), -1, IChannelBlend(IChannelBlend::kBlendCopy)),
+      mStrip(strip),
+      mDest(dest),
+      mFrame(frame)
+  {}
   bool Draw(IGraphics* g) override { return g->DrawBitmapFrame(&mStrip, &mDest, mFrame, &mBlend); }
 };
 }  // namespace
