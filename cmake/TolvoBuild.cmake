@@ -6,8 +6,9 @@ endif()
 
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 
-# 32-bit x86 would otherwise do double arithmetic in 80-bit x87 registers,
-# and the same sums would round differently from the 64-bit builds.
+# 32-bit x86 would otherwise do float and double arithmetic in 80-bit x87
+# registers, and the same sums would round differently from the 64-bit
+# builds: other note times in the engine, other pixels in the raster blits.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_compile_options(-msse2 -mfpmath=sse)
 endif()

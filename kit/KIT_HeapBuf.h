@@ -10,11 +10,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-class KIT_HeapBuf
-{
+class KIT_HeapBuf {
 public:
-  explicit KIT_HeapBuf(int granul = 4096)
-    : m_buf(nullptr), m_granul(granul), m_alloc(0), m_size(0), m_mas(0) {}
+  explicit KIT_HeapBuf(int granul = 4096) : m_buf(nullptr), m_granul(granul), m_alloc(0), m_size(0), m_mas(0) {}
   ~KIT_HeapBuf() { free(m_buf); }
 
   KIT_HeapBuf(const KIT_HeapBuf&) = delete;
@@ -38,18 +36,13 @@ public:
     if (newsize == m_size || newsize < 0) return Get();
 
     const int64_t alloc = m_alloc, granul = m_granul;
-    if (newsize > m_alloc ||
-        (shrink && newsize < m_size && newsize < m_alloc / 2 && newsize < alloc - 4 * granul))
-    {
+    if (newsize > m_alloc || (shrink && newsize < m_size && newsize < m_alloc / 2 && newsize < alloc - 4 * granul)) {
       int64_t g = newsize / 2;
       if (g < granul) g = granul;
       int64_t newalloc;
-      if (granul < 4096)
-      {
+      if (granul < 4096) {
         newalloc = newsize + g;
-      }
-      else
-      {
+      } else {
         g &= ~(int64_t)4095;
         if (g < 4096) g = 4096;
         if (g > 4194304) g = 4194304;
@@ -59,18 +52,13 @@ public:
       if (newalloc < m_mas) newalloc = m_mas;
       if (newalloc > INT32_MAX) return Get();
 
-      if (newalloc != m_alloc)
-      {
-        if (newalloc == 0)
-        {
+      if (newalloc != m_alloc) {
+        if (newalloc == 0) {
           free(m_buf);
           m_buf = nullptr;
-        }
-        else
-        {
+        } else {
           void* nb = realloc(m_buf, (size_t)newalloc);
-          if (!nb)
-          {
+          if (!nb) {
             nb = malloc((size_t)newalloc);
             if (!nb) return Get();
             if (m_buf) memcpy(nb, m_buf, (size_t)(newsize < m_size ? newsize : m_size));

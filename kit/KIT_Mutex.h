@@ -15,8 +15,7 @@
 #include <atomic>
 #endif
 
-class KIT_Mutex
-{
+class KIT_Mutex {
 public:
 #ifdef _WIN32
   KIT_Mutex() { InitializeCriticalSection(&m_cs); }
@@ -32,8 +31,7 @@ public:
     const pthread_t self = pthread_self();
     // Only this thread ever stores its own id, so reading it back here
     // means this thread holds the lock.
-    if (pthread_equal(m_ownerthread.load(std::memory_order_relaxed), self))
-    {
+    if (pthread_equal(m_ownerthread.load(std::memory_order_relaxed), self)) {
       ++m_lockcnt;
       return;
     }
@@ -44,8 +42,7 @@ public:
 
   void Leave()
   {
-    if (--m_lockcnt < 0)
-    {
+    if (--m_lockcnt < 0) {
       m_ownerthread.store(pthread_t(), std::memory_order_relaxed);
       pthread_mutex_unlock(&m_mutex);
     }
@@ -66,8 +63,7 @@ private:
 };
 
 // Enters the mutex (when not null) for its lifetime; Leave() leaves early.
-class KIT_MutexLock
-{
+class KIT_MutexLock {
 public:
   explicit KIT_MutexLock(KIT_Mutex* mutex) : m_mutex(mutex)
   {

@@ -8,8 +8,7 @@
 #include "KIT_HeapBuf.h"
 
 template <class T>
-class KIT_PtrList
-{
+class KIT_PtrList {
 public:
   typedef void (*DeleteFunc)(T*);
 
@@ -60,10 +59,8 @@ public:
   // at the list sees only the elements before it. The allocation is kept.
   void Empty(bool wantDelete = false, DeleteFunc delfunc = nullptr)
   {
-    if (wantDelete)
-    {
-      for (int n = GetSize(); n > 0; n = GetSize())
-      {
+    if (wantDelete) {
+      for (int n = GetSize(); n > 0; n = GetSize()) {
         T* p = Get(n - 1);
         if (p) Destroy(p, delfunc);
         m_hb.Resize((n - 1) * (int)sizeof(T*), false);
@@ -78,8 +75,10 @@ private:
   T** GetList() const { return (T**)m_hb.Get(); }
   static void Destroy(T* p, DeleteFunc delfunc)
   {
-    if (delfunc) delfunc(p);
-    else delete p;
+    if (delfunc)
+      delfunc(p);
+    else
+      delete p;
   }
 };
 

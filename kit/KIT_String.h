@@ -8,8 +8,7 @@
 
 #include "KIT_HeapBuf.h"
 
-class KIT_String
-{
+class KIT_String {
 public:
   explicit KIT_String(const char* text = nullptr, int maxlen = 0) : m_hb(128)
   {
@@ -97,8 +96,7 @@ private:
   static int Length(const char* text, int maxlen)
   {
     if (!text) return 0;
-    if (maxlen <= 0)
-    {
+    if (maxlen <= 0) {
       const size_t n = strlen(text);
       return n > (size_t)INT32_MAX - 1 ? -1 : (int)n;
     }

@@ -9,10 +9,8 @@
 #include "KIT_HeapBuf.h"
 
 template <class T>
-class KIT_TypedBuf
-{
-  static_assert(std::is_trivially_copyable<T>::value,
-                "KIT_TypedBuf moves its elements as bytes");
+class KIT_TypedBuf {
+  static_assert(std::is_trivially_copyable<T>::value, "KIT_TypedBuf moves its elements as bytes");
 
 public:
   explicit KIT_TypedBuf(int granul = 4096) : m_hb(granul) {}

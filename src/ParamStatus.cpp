@@ -8,17 +8,15 @@ using namespace TolvoParams;
 
 namespace {
 
-const char* const kBeats[] = {"1/16", "1/8",  "3/16",  "2/8", "5/16", "3/8",  "7/16", "1/2",
-                              "9/16", "5/8",  "11/16", "6/8", "13/16", "7/8", "15/16", "1"};
-const char* const kDataTexts[] = {"Play", "Off", "Previous", "First", "Last",
-                                 "High", "Low", "Chord",    "Random"};
-const char* const kModes[] = {"Length", "Gate", "Accent", "Transpose", "Div",
-                              "Shift",  "Data", "CC1",    "CC2"};
+const char* const kBeats[] = {"1/16", "1/8", "3/16",  "2/8", "5/16",  "3/8", "7/16",  "1/2",
+                              "9/16", "5/8", "11/16", "6/8", "13/16", "7/8", "15/16", "1"};
+const char* const kDataTexts[] = {"Play", "Off", "Previous", "First", "Last", "High", "Low", "Chord", "Random"};
+const char* const kModes[] = {"Length", "Gate", "Accent", "Transpose", "Div", "Shift", "Data", "CC1", "CC2"};
 
 }  // namespace
 
-bool FormatParamStatus(int index, double value, const char* displayText, char* out,
-                       std::size_t size) {
+bool FormatParamStatus(int index, double value, const char* displayText, char* out, std::size_t size)
+{
   const int v = int(value);
   const char* onOff = value == 0 ? "Off" : "On";
   auto text = [&](const char* label, const char* s) {

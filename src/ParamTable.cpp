@@ -8,23 +8,23 @@
 namespace TolvoParams {
 namespace {
 
-constexpr ParamSpec Int(int index, int count, const char* name, double def, double min,
-                        double max) {
+constexpr ParamSpec Int(int index, int count, const char* name, double def, double min, double max)
+{
   return {index, count, name, Kind::Int, def, min, max, 1.0, 0, nullptr, nullptr, 0};
 }
 
-constexpr ParamSpec Double(int index, int count, const char* name, double def, double min,
-                           double max, double step) {
+constexpr ParamSpec Double(int index, int count, const char* name, double def, double min, double max, double step)
+{
   return {index, count, name, Kind::Double, def, min, max, step, 0, nullptr, nullptr, 0};
 }
 
-constexpr ParamSpec Enum(int index, int count, const char* name, double def, int values,
-                         const char* const* texts) {
+constexpr ParamSpec Enum(int index, int count, const char* name, double def, int values, const char* const* texts)
+{
   return {index, count, name, Kind::Enum, def, 0.0, 0.0, 1.0, values, texts, nullptr, 0};
 }
 
-constexpr ParamSpec EnumNumbered(int index, const char* name, double def, int values,
-                                 const char* format, int offset) {
+constexpr ParamSpec EnumNumbered(int index, const char* name, double def, int values, const char* format, int offset)
+{
   return {index, 1, name, Kind::Enum, def, 0.0, 0.0, 1.0, values, nullptr, format, offset};
 }
 
@@ -36,27 +36,53 @@ const char* const kVelocityModes[] = {"Note", "First", "Last", "Average"};
 const char* const kCustomSlots[] = {"*", "1", "2", "3", "4", "5", "6", "7", "R", "S"};
 const char* const kNoteNames[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 const char* const kStepDataTexts[] = {"Play",    "Off",    "Previous", "First", "Last",
-                                 "Highest", "Lowest", "Chord",    "Random"};
+                                      "Highest", "Lowest", "Chord",    "Random"};
 const char* const kSplitSides[] = {"Off", "Left", "Right"};
 const char* const kLearnMenu[] = {"MIDI learn", "MIDI unlearn"};
 const char* const kStepsMenu[] = {"MIDI learn", "MIDI unlearn", "Reset steps"};
 
 // The blanks at the end of some names are part of the names.
-const char* const kScales[] = {
-    "Off",              "Major",           "Minor",
-    "Melodic Minor",    "Harmonic Minor",  "Minor Pentatonic",
-    "Major Pentatonic", "Blues Pentatonic", "Neut. Pentatonic",
-    "Dim Half",         "Dim Whole",       "Whole",
-    "Augmented",        "Chromatic",       "Roumanian Minor",
-    "Spanish Gypsy ",   "Blues",           "Diatonic",
-    "Double Harmonic ", "Eight Tone Spanish ", "Enigmatic",
-    "Leading Whole Tone ", "Lydian Augmented ", "Neoploitan Major",
-    "Neopolitan Minor ", "Pelog",          "Prometheus",
-    "Promet. Neop.",    "Six Tone Sym.",   "Super Locrian",
-    "Lydian Minor",     "Lydian Dim",      "Nine Tone Scale",
-    "Aux Dim",          "Aux Augmented",   "Aux Dim Blues",
-    "Major Locrian",    "Overtone",        "Dim Whole Tone ",
-    "Pure Minor",       "Dominant 7th"};
+const char* const kScales[] = {"Off",
+                               "Major",
+                               "Minor",
+                               "Melodic Minor",
+                               "Harmonic Minor",
+                               "Minor Pentatonic",
+                               "Major Pentatonic",
+                               "Blues Pentatonic",
+                               "Neut. Pentatonic",
+                               "Dim Half",
+                               "Dim Whole",
+                               "Whole",
+                               "Augmented",
+                               "Chromatic",
+                               "Roumanian Minor",
+                               "Spanish Gypsy ",
+                               "Blues",
+                               "Diatonic",
+                               "Double Harmonic ",
+                               "Eight Tone Spanish ",
+                               "Enigmatic",
+                               "Leading Whole Tone ",
+                               "Lydian Augmented ",
+                               "Neoploitan Major",
+                               "Neopolitan Minor ",
+                               "Pelog",
+                               "Prometheus",
+                               "Promet. Neop.",
+                               "Six Tone Sym.",
+                               "Super Locrian",
+                               "Lydian Minor",
+                               "Lydian Dim",
+                               "Nine Tone Scale",
+                               "Aux Dim",
+                               "Aux Augmented",
+                               "Aux Dim Blues",
+                               "Major Locrian",
+                               "Overtone",
+                               "Dim Whole Tone ",
+                               "Pure Minor",
+                               "Dominant 7th"};
 
 static_assert(sizeof kScales / sizeof kScales[0] == 41, "Off and the engine's 40 scales");
 
@@ -110,19 +136,16 @@ const ParamSpec kParamTable[] = {
     Int(kCCMapping, kNumControllers, "", -1, -1, 1000),
 };
 
-void DeclareParams(IFxBase* plug) {
+void DeclareParams(IFxBase* plug)
+{
   for (const ParamSpec& spec : kParamTable) {
     for (int k = 1; k <= spec.count; ++k) {
       IParam* param = plug->GetParam(spec.index + k - 1);
       char name[64];
       std::snprintf(name, sizeof name, spec.name, k);
       switch (spec.kind) {
-        case Kind::Int:
-          param->InitInt(name, int(spec.defaultValue), int(spec.min), int(spec.max), "");
-          break;
-        case Kind::Double:
-          param->InitDouble(name, spec.defaultValue, spec.min, spec.max, spec.step, "");
-          break;
+        case Kind::Int: param->InitInt(name, int(spec.defaultValue), int(spec.min), int(spec.max), ""); break;
+        case Kind::Double: param->InitDouble(name, spec.defaultValue, spec.min, spec.max, spec.step, ""); break;
         case Kind::Enum:
           param->InitEnum(name, int(spec.defaultValue), spec.values);
           for (int v = 0; v < spec.values; ++v) {

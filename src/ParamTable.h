@@ -1,6 +1,8 @@
+#ifndef PARAMTABLE_H
+#define PARAMTABLE_H
+
 // The plug-in's 391 parameters: their indices, and the table of records
 // from which the constructor declares them.
-#pragma once
 
 class IFxBase;
 
@@ -21,14 +23,14 @@ enum Index {
   kResetNoteList = 11,
   kResetOnBeat = 12,
   kResetOnBeatValue = 13,
-  kStepOn = 14,            // 16 steps
+  kStepOn = 14,  // 16 steps
   kPatternSteps = 30,
   kPatternOn = 46,
-  kCustomSortOrder = 47,   // 8 slots
+  kCustomSortOrder = 47,  // 8 slots
   kScale = 55,
   kScaleKey = 56,
   kScaleMode = 57,
-  kStepLength = 62,        // the lanes of 16 steps each
+  kStepLength = 62,  // the lanes of 16 steps each
   kStepGate = 78,
   kStepAccent = 94,
   kStepTranspose = 110,
@@ -39,7 +41,7 @@ enum Index {
   kStepCC2 = 190,
   kPatternSelection = 207,
   kSceneSelection = 208,
-  kPatternSwitch = 210,    // 32 switches
+  kPatternSwitch = 210,  // 32 switches
   kMidiInChannel = 246,
   kMidiOutChannel = 247,
   kCC1Control = 248,
@@ -52,7 +54,7 @@ enum Index {
   kStepMode = 257,
   kMidiLearnMenu = 260,
   kResetStepsMenu = 261,
-  kCCMapping = 263,        // one per MIDI controller 0..127
+  kCCMapping = 263,  // one per MIDI controller 0..127
 
   kNumHostParams = 206,
   kNumParams = 391,
@@ -63,9 +65,7 @@ enum Index {
 };
 
 // Whether `index` is one of the `count` parameters from `base` on.
-constexpr bool InGroup(int index, int base, int count = kNumSteps) {
-  return index >= base && index < base + count;
-}
+constexpr bool InGroup(int index, int base, int count = kNumSteps) { return index >= base && index < base + count; }
 
 enum class Kind { Int, Enum, Double };
 
@@ -92,3 +92,5 @@ struct ParamSpec {
 void DeclareParams(IFxBase* plug);
 
 }  // namespace TolvoParams
+
+#endif

@@ -25,23 +25,25 @@ double RoundHalfAway(double v) { return std::trunc(v < 0.0 ? v - 0.5 : v + 0.5);
 
 // Bounded while still a double: a start beyond the range of int (or not a
 // number) must not reach the conversion.
-int OffsetInBlock(double start, int frames) {
+int OffsetInBlock(double start, int frames)
+{
   if (!(start >= 1.0)) return 0;
   return start < frames ? int(start) : std::max(0, frames - 1);
 }
 
-void SeedRandom() {
+void SeedRandom()
+{
   using namespace std::chrono;
-  const long long ms =
-      duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+  const long long ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
   std::srand(unsigned(((ms / 1000) & 0xFFFFF) * 1000 + ms % 1000));
 }
 
 }  // namespace
 
 Tolvo::Tolvo(audioMasterCallback hostCallback)
-    : IFxVST(hostCallback, kNumHostParams, kNumParams, "0-2", 0, "Tolvo", "", "Ulvas Orvanne",
-             kVendorVersion, kUniqueID, kUniqueID, 0, true, true, true) {
+  : IFxVST(hostCallback, kNumHostParams, kNumParams, "0-2", 0, "Tolvo", "", "Ulvas Orvanne", kVendorVersion, kUniqueID,
+           kUniqueID, 0, true, true, true)
+{
   SeedRandom();
   mApp = new TolvoApp(this, &mEngine);
   mProcessor = mApp;
@@ -53,19 +55,22 @@ Tolvo::Tolvo(audioMasterCallback hostCallback)
   OnParamReset();
 }
 
-Tolvo::~Tolvo() {
+Tolvo::~Tolvo()
+{
   delete mApp;
   delete mEventHandler;
 }
 
-void Tolvo::OnParamChange(int paramIdx) {
-  KIT_MutexLock lock(&mMutex);
+void Tolvo::OnParamChange(int paramIdx)
+{
+  KIT_MutexLock lock(&m_mutex);
   IParam* param = GetParam(paramIdx);
   if (param && mEventHandler) mEventHandler->OnParamChange(paramIdx, param->Value());
 }
 
-void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y) {
-  KIT_MutexLock lock(&mMutex);
+void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y)
+{
+  KIT_MutexLock lock(&m_mutex);
   IParam* param = GetParam(paramIdx);
   if (!param || paramIdx != kMidiLearnMenu) return;
   // The pattern view's menu acts on the step under the mouse and comes
@@ -82,8 +87,9 @@ void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx
 
 // --- MIDI in ---
 
-void Tolvo::ProcessMidiMsg(IMidiMessage* pMsg) {
-  KIT_MutexLock lock(&mMutex);
+void Tolvo::ProcessMidiMsg(IMidiMessage* pMsg)
+{
+  KIT_MutexLock lock(&m_mutex);
   if (pMsg->Channel() + 1 != mMidiInChannel) {
     SendMidiMsg(pMsg);
     return;
@@ -120,29 +126,31 @@ void Tolvo::ProcessMidiMsg(IMidiMessage* pMsg) {
     case IMidiMessage::kPitchWheel:
       if (!HandleCC(119, pMsg->mData2)) SendMidiMsg(pMsg);
       break;
-    default:
-      SendMidiMsg(pMsg);
+    default: SendMidiMsg(pMsg);
   }
 }
 
-bool Tolvo::HandleCC(int controller, int value) {
+bool Tolvo::HandleCC(int controller, int value)
+{
   const int target = mLearnTarget.exchange(-1);
   if (target != -1) SetCCMapping(controller, target);
   // Moving the mapped control to value / 127 comes with the editor.
   return GetParam(kCCMapping + controller)->Int() != -1;
 }
 
-void Tolvo::SetCCMapping(int controller, int controlIndex) {
+void Tolvo::SetCCMapping(int controller, int controlIndex)
+{
   const int idx = kCCMapping + controller;
   SetParameterFromGUI(idx, GetParam(idx)->ToNormalized(controlIndex));
 }
 
 // --- The block and MIDI out ---
 
-void Tolvo::Reset() {
-  KIT_MutexLock lock(&mMutex);
-  GetTime(&mSamplePos, &mTempo, &mMusicalPos, &mLastBar, &mNumerator, &mDenominator, &mCycleStart,
-          &mCycleEnd, &mTransportRunning, &mCycleActive);
+void Tolvo::Reset()
+{
+  KIT_MutexLock lock(&m_mutex);
+  GetTime(&mSamplePos, &mTempo, &mMusicalPos, &mLastBar, &mNumerator, &mDenominator, &mCycleStart, &mCycleEnd,
+          &mTransportRunning, &mCycleActive);
   mLoopStart = RoundHalfAway(mSamplesPerBeat * mCycleStart);
   mLoopEnd = mCycleActive ? RoundHalfAway(mSamplesPerBeat * mCycleEnd) : -1.0;
   TransportFigures& t = mEngine.GetTransport();
@@ -152,15 +160,15 @@ void Tolvo::Reset() {
   t.loopEnd = RoundHalfAway(mLoopEnd);
 }
 
-void Tolvo::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames) {
+void Tolvo::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames)
+{
   for (int ch = 0; ch < NOutChannels(); ++ch) std::fill(outputs[ch], outputs[ch] + nFrames, 0.0);
   mFrames = nFrames;
   mCCTeachValue = mCCTeachValue == 20 ? 21 : 20;
   mAudioStarted = true;
   if (mCC1Teach || mCC2Teach) {
     IMidiMessage msg;
-    msg.MakeControlChangeMsg(mCC1Teach ? mCC1Number : mCC2Number, mCCTeachValue / 128.0,
-                             mMidiOutChannel - 1);
+    msg.MakeControlChangeMsg(mCC1Teach ? mCC1Number : mCC2Number, mCCTeachValue / 128.0, mMidiOutChannel - 1);
     SendMidiMsg(&msg);
   }
   if (mPendingAllNotesOff) {
@@ -171,12 +179,13 @@ void Tolvo::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrame
   const int64_t position = GetSamplePos();
   Reset();
   mBlockStartPos = double(position);
-  mProcessor->ProcessBlock(mBlockStartPos, mSamplesPerBeat, mTransportRunning, mCycleActive,
-                           mLoopStart, mLoopEnd, nFrames);
+  mProcessor->ProcessBlock(mBlockStartPos, mSamplesPerBeat, mTransportRunning, mCycleActive, mLoopStart, mLoopEnd,
+                           nFrames);
   mBlockStartPos += nFrames;
 }
 
-void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) {
+void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length)
+{
   const int channel = mMidiOutChannel - 1;
   for (int i = 0; i < events.GetSize(); ++i) {
     NoteEvent* e = events.Get(i);
@@ -203,7 +212,8 @@ void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) {
   }
 }
 
-void Tolvo::SendCC(int value, bool isCC1, int offset) {
+void Tolvo::SendCC(int value, bool isCC1, int offset)
+{
   if (value < 1) return;
   IMidiMessage msg;
   msg.MakeControlChangeMsg(isCC1 ? mCC1Number : mCC2Number, value / 128.0, mMidiOutChannel - 1);
@@ -211,7 +221,8 @@ void Tolvo::SendCC(int value, bool isCC1, int offset) {
   SendMidiMsg(&msg);
 }
 
-void Tolvo::AllNotesOff() {
+void Tolvo::AllNotesOff()
+{
   for (int note = 0; note < 128; ++note) {
     IMidiMessage msg(0, uint8_t(0x80 | (mMidiOutChannel - 1)), uint8_t(note), 127);
     SendMidiMsg(&msg);
@@ -219,7 +230,8 @@ void Tolvo::AllNotesOff() {
   mEngine.GetNoteEngine()->Clear(0.0);
 }
 
-void Tolvo::SetCCTeach(bool isCC1, bool on) {
+void Tolvo::SetCCTeach(bool isCC1, bool on)
+{
   (isCC1 ? mCC1Teach : mCC2Teach) = on;
   // Only one controller teaches at a time: what is sent follows the buttons.
   bool& other = isCC1 ? mCC2Teach : mCC1Teach;
@@ -231,19 +243,19 @@ void Tolvo::SetCCTeach(bool isCC1, bool on) {
 
 void Tolvo::SetCCNumber(bool isCC1, int number) { (isCC1 ? mCC1Number : mCC2Number) = number; }
 
-void Tolvo::SetMidiChannel(bool isInput, int channel) {
-  (isInput ? mMidiInChannel : mMidiOutChannel) = channel;
-}
+void Tolvo::SetMidiChannel(bool isInput, int channel) { (isInput ? mMidiInChannel : mMidiOutChannel) = channel; }
 
 // --- State ---
 
-bool Tolvo::SerializeState(IChunk* pChunk) {
+bool Tolvo::SerializeState(IChunk* pChunk)
+{
   const double carried = GetParam(kStateCarrierParam)->GetNormalized();
   for (int i = 0; i < kStateDoubles; ++i) pChunk->PutDouble(carried);
   return SerializeParams(pChunk);
 }
 
-int Tolvo::UnserializeState(IChunk* pChunk, int startPos) {
+int Tolvo::UnserializeState(IChunk* pChunk, int startPos)
+{
   // The doubles only set what the carrier's control shows; the parameter
   // block that follows restores the parameter itself.
   int pos = startPos;
@@ -259,18 +271,21 @@ int Tolvo::UnserializeState(IChunk* pChunk, int startPos) {
 
 // --- Services ---
 
-void Tolvo::SetStatusText(const char* text) {
+void Tolvo::SetStatusText(const char* text)
+{
   if (!mAudioStarted) return;
   // The last byte stays the terminator, so a reader never runs off the end.
   std::strncpy(mStatusText, text, kStatusTextLen - 1);
 }
 
-const char* Tolvo::GetParamDisplayText(int index, double value) const {
+const char* Tolvo::GetParamDisplayText(int index, double value) const
+{
   const IParam* param = GetParam(index);
   return param ? param->GetDisplayText(int(value)) : "";
 }
 
-double Tolvo::GetParamValue(int index) const {
+double Tolvo::GetParamValue(int index) const
+{
   const IParam* param = GetParam(index);
   return param ? param->Value() : 0.0;
 }

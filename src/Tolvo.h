@@ -1,8 +1,10 @@
+#ifndef TOLVO_H
+#define TOLVO_H
+
 // The Tolvo plug-in: one instance of the arpeggiator as a VST 2 MIDI
 // effect. It owns the engine, the application object that plays it and
 // the router that hands parameter changes to it; MIDI in, the block and
 // MIDI out, the state block and MIDI learn live here.
-#pragma once
 
 #include <atomic>
 
@@ -14,8 +16,8 @@ class TolvoApp;
 class UIEventHandler;
 
 class Tolvo : public IFxVST, public ProcessorListener {
- public:
-  static constexpr int kStateDoubles = 185;     // ahead of the parameter block
+public:
+  static constexpr int kStateDoubles = 185;       // ahead of the parameter block
   static constexpr int kStateCarrierParam = 122;  // the parameter they carry
   static constexpr int kStatusTextLen = 64;
 
@@ -24,8 +26,7 @@ class Tolvo : public IFxVST, public ProcessorListener {
 
   // IFxBase
   void Reset() override;
-  void OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x,
-                                int y) override;
+  void OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y) override;
   void OnParamChange(int paramIdx) override;
   void ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames) override;
   void ProcessMidiMsg(IMidiMessage* pMsg) override;
@@ -64,7 +65,7 @@ class Tolvo : public IFxVST, public ProcessorListener {
   bool IsAllNotesOffPending() const { return mPendingAllNotesOff; }
   EngineHolder& Engine() { return mEngine; }
 
- private:
+private:
   // One step controller value (1..128) as data 0..127; nothing below 1.
   void SendCC(int value, bool isCC1, int offset);
 
@@ -98,3 +99,5 @@ class Tolvo : public IFxVST, public ProcessorListener {
   // Fixed storage: the status line may read it from another thread.
   char mStatusText[kStatusTextLen] = "-- WELCOME --";
 };
+
+#endif

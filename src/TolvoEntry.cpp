@@ -12,7 +12,8 @@
 // The editor finds its images and skin among this module's resources.
 HINSTANCE gHInstance = nullptr;
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE hDllInst, DWORD reason, LPVOID reserved) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE hDllInst, DWORD reason, LPVOID reserved)
+{
   gHInstance = hDllInst;
   return TRUE;
 }
@@ -27,14 +28,16 @@ namespace {
 
 // Made on first use, safely when two host threads arrive at once; freed
 // when the library is unloaded.
-KIT_Mutex& CreationLock() {
+KIT_Mutex& CreationLock()
+{
   static KIT_Mutex lock;
   return lock;
 }
 
 }  // namespace
 
-TOLVO_EXPORT AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback hostCallback) {
+TOLVO_EXPORT AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback hostCallback)
+{
   KIT_MutexLock lock(&CreationLock());
   Tolvo* plug = new (std::nothrow) Tolvo(hostCallback);
   if (!plug) return nullptr;

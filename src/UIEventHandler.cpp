@@ -14,32 +14,34 @@ using namespace TolvoParams;
 namespace {
 
 const double kRateBeats[] = {4.0, 2.0, 1.0, 0.5, 0.25, 0.125, 0.0625, 0.03125};
-const int kLaneBases[] = {kStepLength, kStepGate,  kStepAccent, kStepTranspose, kStepDiv,
-                          kStepShift,  kStepData,  kStepCC1,    kStepCC2};
+const int kLaneBases[] = {kStepLength, kStepGate, kStepAccent, kStepTranspose, kStepDiv,
+                          kStepShift,  kStepData, kStepCC1,    kStepCC2};
 
 }  // namespace
 
 UIEventHandler::UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine)
-    : mPlug(plug), mApp(app), mEngine(engine) {}
+  : mPlug(plug), mApp(app), mEngine(engine)
+{}
 
 PatternEngine* UIEventHandler::Pattern() const { return mEngine->GetPatternList()->Get(0); }
 
-void UIEventHandler::OnParamChange(int index, double value) {
+void UIEventHandler::OnParamChange(int index, double value)
+{
   RouteToEngine(index, value);
   ShowParamStatus(index, value);
 }
 
-void UIEventHandler::ShowParamStatus(int index, double value) {
+void UIEventHandler::ShowParamStatus(int index, double value)
+{
   char text[Tolvo::kStatusTextLen];
   if (FormatParamStatus(index, value, mPlug->GetParamDisplayText(index, value), text, sizeof text))
     mPlug->SetStatusText(text);
 }
 
-void UIEventHandler::SetSplitNote() {
-  mEngine->GetSceneList()->SetSplitNote(mSplitNoteName + 12 * (mSplitOctave + 1));
-}
+void UIEventHandler::SetSplitNote() { mEngine->GetSceneList()->SetSplitNote(mSplitNoteName + 12 * (mSplitOctave + 1)); }
 
-void UIEventHandler::RouteToEngine(int index, double value) {
+void UIEventHandler::RouteToEngine(int index, double value)
+{
   const int v = int(value);
   PatternEngine* pattern = Pattern();
   PatternStepper& stepper = pattern->GetStepper();

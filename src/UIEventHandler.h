@@ -1,7 +1,9 @@
+#ifndef UIEVENTHANDLER_H
+#define UIEVENTHANDLER_H
+
 // The parameter router: hands every parameter change, from the host or
 // the editor, to the engine operation it drives, then writes the change's
 // status text.
-#pragma once
 
 class EngineHolder;
 class PatternEngine;
@@ -9,14 +11,14 @@ class Tolvo;
 class TolvoApp;
 
 class UIEventHandler {
- public:
+public:
   UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine);
 
   // value is the parameter's plain value.
   void OnParamChange(int index, double value);
   void ShowParamStatus(int index, double value);
 
- private:
+private:
   void RouteToEngine(int index, double value);
   void SetSplitNote();
   PatternEngine* Pattern() const;
@@ -27,3 +29,5 @@ class UIEventHandler {
   int mSplitNoteName = 0;
   int mSplitOctave = 0;
 };
+
+#endif

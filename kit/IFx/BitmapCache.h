@@ -11,8 +11,7 @@
 
 class PIX_IBitmap;
 
-class BitmapCache
-{
+class BitmapCache {
 public:
   static constexpr int kRuntimeId = -1;
 
@@ -28,13 +27,12 @@ public:
   void Remove(PIX_IBitmap* pBitmap);
 
 private:
-  struct Entry
-  {
+  struct Entry {
     int mID;
     PIX_IBitmap* mBitmap;
   };
 
-  KIT_Mutex mMutex;
+  KIT_Mutex m_mutex;
   KIT_TypedBuf<Entry> mEntries{4096};
 };
 

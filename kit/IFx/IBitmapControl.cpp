@@ -52,8 +52,7 @@ IBitmapOverlayControl::IBitmapOverlayControl(IFxBase* pPlug, int x, int y, int p
 
 bool IBitmapOverlayControl::Draw(IGraphics* pGraphics)
 {
-  if (mValue < kOnThreshold)
-  {
+  if (mValue < kOnThreshold) {
     mTargetRECT = mTargetArea;
     return true;
   }

@@ -7,8 +7,7 @@
 
 #include "IControl.h"
 
-class IBitmapControl : public IControl
-{
+class IBitmapControl : public IControl {
 public:
   IBitmapControl(IFxBase* pPlug, int x, int y, int paramIdx, const IBitmapStrip& bitmap,
                  int blendMethod = IChannelBlend::kBlendAlpha);
@@ -21,8 +20,7 @@ protected:
   IBitmapStrip mBitmap;
 };
 
-class ISwitchControl : public IBitmapControl
-{
+class ISwitchControl : public IBitmapControl {
 public:
   ISwitchControl(IFxBase* pPlug, int x, int y, int paramIdx, const IBitmapStrip& bitmap,
                  int blendMethod = IChannelBlend::kBlendAlpha)
@@ -35,8 +33,7 @@ public:
   void OnMouseDblClick(int x, int y, const IMouseModifiers& mod) override { OnMouseDown(x, y, mod); }
 };
 
-class IInvisibleSwitchControl : public IControl
-{
+class IInvisibleSwitchControl : public IControl {
 public:
   IInvisibleSwitchControl(IFxBase* pPlug, const IRECT& rect, int paramIdx);
 
@@ -45,8 +42,7 @@ public:
   bool Draw(IGraphics* pGraphics) override { return true; }
 };
 
-class IBitmapOverlayControl : public ISwitchControl
-{
+class IBitmapOverlayControl : public ISwitchControl {
 public:
   // While the value is below one half the control is hit only in
   // targetArea and draws nothing; from one half on, in its frame.
@@ -59,8 +55,7 @@ private:
   IRECT mTargetArea;
 };
 
-class IContactControl : public ISwitchControl
-{
+class IContactControl : public ISwitchControl {
 public:
   IContactControl(IFxBase* pPlug, int x, int y, int paramIdx, const IBitmapStrip& bitmap)
     : ISwitchControl(pPlug, x, y, paramIdx, bitmap)

@@ -58,8 +58,7 @@ int IChunk::PutStr(const char* str)
 {
   const size_t len = str ? strlen(str) : 0;
   if (len > (size_t)INT32_MAX - 4) return Size();
-  if (unsigned char* p = Grow(4 + (int)len))
-  {
+  if (unsigned char* p = Grow(4 + (int)len)) {
     StoreLE<uint32_t>(p, (uint32_t)len);
     if (len) memcpy(p + 4, str, len);
   }
@@ -69,8 +68,7 @@ int IChunk::PutStr(const char* str)
 int IChunk::PutChunk(const IChunk* other)
 {
   if (!other) return Size();
-  if (other == this)
-  {
+  if (other == this) {
     // The source moves when the buffer grows: copy from its new place.
     const int n = Size();
     if (Grow(n)) memcpy(GetBytes() + n, GetBytes(), (size_t)n);
@@ -126,12 +124,9 @@ int IChunk::Resize(int n)
 {
   const int old = Size();
   if (n < 0) n = 0;
-  if (n > old)
-  {
+  if (n > old) {
     if (unsigned char* p = Grow(n - old)) memset(p, 0, (size_t)(n - old));
-  }
-  else
-  {
+  } else {
     mBytes.Resize(n);
   }
   return old;
@@ -151,8 +146,7 @@ int GetIFxChunkHeader(const IChunk* chunk, int* pPos)
   if (pos < 0 || magic != kIFxChunkMagic) return 0;
   int version = 0;
   pos = chunk->GetInt(&version, pos);
-  if (pos < 0)
-  {
+  if (pos < 0) {
     *pPos = -1;
     return 0;
   }

@@ -10,8 +10,7 @@
 #include "KIT_HeapBuf.h"
 #include "KIT_String.h"
 
-class IChunk
-{
+class IChunk {
 public:
   IChunk() : mBytes(4096) {}
   IChunk(const IChunk&) = delete;

@@ -22,8 +22,7 @@ KIT_Mutex* IControl::EditorLock() const { return mGraphics ? mGraphics->EditorLo
 void IControl::OnMouseDown(int x, int y, const IMouseModifiers& mod)
 {
   NotifyObservers(x, y, kEventMouseDown, mod);
-  if (mod.R && mParamIdx >= 0 && !mDisablePrompt)
-  {
+  if (mod.R && mParamIdx >= 0 && !mDisablePrompt) {
     PromptUserInputForParam(x, y, mParamIdx);
     mRedraw = true;
   }
@@ -34,8 +33,7 @@ void IControl::OnMouseUp(int x, int y, const IMouseModifiers& mod) { NotifyObser
 void IControl::OnMouseDblClick(int x, int y, const IMouseModifiers& mod)
 {
   NotifyObservers(x, y, kEventDoubleClick, mod);
-  if (mDefaultValue >= 0.0)
-  {
+  if (mDefaultValue >= 0.0) {
     mValue = mDefaultValue;
     SetDirty(true);
   }
@@ -51,13 +49,11 @@ void IControl::SetValueFromPlug(double value)
 {
   KIT_MutexLock lock(EditorLock());
   if (value != value) value = mClampLo;
-  if (mDefaultValue < 0.0)
-  {
+  if (mDefaultValue < 0.0) {
     mValue = mDefaultValue = value;
     return;
   }
-  if (value != mValue)
-  {
+  if (value != mValue) {
     mValue = value;
     SetDirty(false);
     mRedraw = true;
@@ -126,8 +122,7 @@ void IControl::PromptUserInputForParam(int x, int y, int paramIdx)
 {
   if (!mPlug || !mGraphics || !mPlug->GetParam(paramIdx)) return;
   IRECT rect = mRECT;
-  if (mPromptAtMouse)
-  {
+  if (mPromptAtMouse) {
     rect.L = x;
     rect.B = y;
   }
@@ -140,8 +135,7 @@ void IControl::PromptUserInputCentred()
   const IParam* p = mPlug->GetParam(mParamIdx);
   if (!p) return;
   IRECT rect = mRECT;
-  if (!p->NDisplayTexts())
-  {
+  if (!p->NDisplayTexts()) {
     const int middle = (mRECT.T + mRECT.B) / 2;
     rect = IRECT((mRECT.L + mRECT.R) / 2 - kCentredPromptLeftOfMiddle, middle - kCentredPromptHalfHeight, mRECT.R,
                  middle + kCentredPromptHalfHeight);

@@ -15,8 +15,7 @@
 class IFxBase;
 class IGraphics;
 
-class IControl : public ISubject
-{
+class IControl : public ISubject {
 public:
   IControl(IFxBase* pPlug, const IRECT& rect, int paramIdx = -1, const IChannelBlend& blend = IChannelBlend());
   ~IControl() override = default;

@@ -6,13 +6,10 @@ IFaderControl::IFaderControl(IFxBase* pPlug, int x, int y, int len, int paramIdx
                              int direction)
   : IControl(pPlug, IRECT(), paramIdx), mLen(len), mBitmap(bitmap), mDirection(direction)
 {
-  if (mDirection == IKnobControl::kHorizontal)
-  {
+  if (mDirection == IKnobControl::kHorizontal) {
     mHandleSize = bitmap.W;
     mRECT = mTargetRECT = IRECT(x, y, x + len, y + bitmap.H);
-  }
-  else
-  {
+  } else {
     mHandleSize = bitmap.H;
     mRECT = mTargetRECT = IRECT(x, y, x + bitmap.W, y + len);
   }
@@ -23,14 +20,11 @@ IRECT IFaderControl::GetHandleRECT(double value) const
   if (value < 0.0) value = mValue;
   IRECT r(mRECT.L, mRECT.T, mRECT.L + mBitmap.W, mRECT.T + mBitmap.H);
   const double travel = (double)(mLen - mHandleSize);
-  if (mDirection == IKnobControl::kHorizontal)
-  {
+  if (mDirection == IKnobControl::kHorizontal) {
     const int offset = (int)(travel * value);
     r.L += offset;
     r.R += offset;
-  }
-  else
-  {
+  } else {
     const int offset = (int)(travel * (1.0 - value));
     r.T += offset;
     r.B += offset;
@@ -40,8 +34,7 @@ IRECT IFaderControl::GetHandleRECT(double value) const
 
 void IFaderControl::OnMouseDown(int x, int y, const IMouseModifiers& mod)
 {
-  if (mod.R)
-  {
+  if (mod.R) {
     PromptUserInput();
     SetDirty(true);
     return;

@@ -6,8 +6,7 @@
 
 #include "IKnobControl.h"
 
-class IFaderControl : public IControl
-{
+class IFaderControl : public IControl {
 public:
   // len: pixels of travel including the handle.
   IFaderControl(IFxBase* pPlug, int x, int y, int len, int paramIdx, const IBitmapStrip& bitmap,

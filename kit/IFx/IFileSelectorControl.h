@@ -8,8 +8,7 @@
 #include "IGraphics.h"
 #include "KIT_String.h"
 
-class IFileSelectorControl : public IControl
-{
+class IFileSelectorControl : public IControl {
 public:
   // extensions: space separated, as the back end's file prompt takes them.
   IFileSelectorControl(IFxBase* pPlug, const IRECT& rect, int paramIdx, const IBitmapStrip& bitmap,
@@ -26,12 +25,7 @@ public:
   void SetLastSelectedFileFromPlug(const char* file) { mFile.Set(file ? file : ""); }
 
 private:
-  enum EState
-  {
-    kStateNone = 0,
-    kStateSelecting,
-    kStateDone
-  };
+  enum EState { kStateNone = 0, kStateSelecting, kStateDone };
 
   IBitmapStrip mBitmap;
   KIT_String mDir, mFile, mExtensions;

@@ -20,25 +20,21 @@
 
 class IGraphics;
 
-class IFxBase
-{
+class IFxBase {
 public:
   static const int kNameLen = 128;  // effect, product and maker names, terminator included
 
-  struct ChannelIO
-  {
+  struct ChannelIO {
     int mIn, mOut;
   };
 
-  struct InChannel
-  {
+  struct InChannel {
     bool mConnected = false;
     double** mSrc = nullptr;  // this channel's entry of the input data array
     KIT_TypedBuf<double> mScratchBuf{4096};
   };
 
-  struct OutChannel
-  {
+  struct OutChannel {
     bool mConnected = false;
     double** mDest = nullptr;  // this channel's entry of the output data array
     float* mFDest = nullptr;   // the host's float buffer, when converting
@@ -174,7 +170,7 @@ public:
   bool SerializeParams(IChunk* pChunk);
   int UnserializeParams(IChunk* pChunk, int startPos);
 
-  KIT_Mutex mMutex;  // the plug lock, recursive
+  KIT_Mutex m_mutex;  // the plug lock, recursive
 
 protected:
   int mHost = -1;

@@ -23,14 +23,28 @@ std::chrono::steady_clock::time_point LoadTime()
 
 EHost LookUpHost(const char* host)
 {
-  static const struct { const char* name; EHost id; } kHosts[] = {
-    {"cubase", kHostCubase},       {"reaper", kHostReaper},       {"nuendo", kHostNuendo},
-    {"cakewalk", kHostCakewalk},   {"samplitude", kHostSamplitude}, {"fruity", kHostFL},
-    {"live", kHostAbletonLive},    {"melodyne", kHostMelodyne},   {"vstmanlib", kHostVSTScanner},
-    {"aulab", kHostAULab},         {"forte", kHostForte},         {"chainer", kHostChainer},
-    {"audition", kHostAudition},   {"orion", kHostOrion},         {"sawstudio", kHostSAWStudio},
-    {"logic", kHostLogic},         {"digital", kHostDigitalPerformer},
-    {"studioone", kHostStudioOne},
+  static const struct {
+    const char* name;
+    EHost id;
+  } kHosts[] = {
+      {"cubase", kHostCubase},
+      {"reaper", kHostReaper},
+      {"nuendo", kHostNuendo},
+      {"cakewalk", kHostCakewalk},
+      {"samplitude", kHostSamplitude},
+      {"fruity", kHostFL},
+      {"live", kHostAbletonLive},
+      {"melodyne", kHostMelodyne},
+      {"vstmanlib", kHostVSTScanner},
+      {"aulab", kHostAULab},
+      {"forte", kHostForte},
+      {"chainer", kHostChainer},
+      {"audition", kHostAudition},
+      {"orion", kHostOrion},
+      {"sawstudio", kHostSAWStudio},
+      {"logic", kHostLogic},
+      {"digital", kHostDigitalPerformer},
+      {"studioone", kHostStudioOne},
   };
   if (!host) return kHostUnknown;
   std::string lower(host);
@@ -42,8 +56,7 @@ EHost LookUpHost(const char* host)
 
 bool HostWantsStereoIO(int host)
 {
-  return host == kHostForte || host == kHostAudition || host == kHostOrion ||
-         host == kHostSAWStudio;
+  return host == kHostForte || host == kHostAudition || host == kHostOrion || host == kHostSAWStudio;
 }
 
 void ToLower(char* cDest, const char* cSrc)
@@ -53,10 +66,7 @@ void ToLower(char* cDest, const char* cSrc)
   cDest[i] = 0;
 }
 
-bool IsWhitespace(char c)
-{
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
+bool IsWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 void CopyTextCut(char* dest, const char* src, int size)
 {
@@ -77,8 +87,7 @@ bool Timer::Every(double seconds, int nowMs)
 {
   // The difference is taken modulo 2^32 so that a wrapped clock still works.
   const int elapsed = (int)((uint32_t)nowMs - (uint32_t)mLastTime);
-  if (elapsed > seconds * 1000.0)
-  {
+  if (elapsed > seconds * 1000.0) {
     mLastTime = nowMs;
     return true;
   }

@@ -9,8 +9,7 @@
 #include "KIT_String.h"
 
 // The hosts the framework recognises by their product name.
-enum EHost
-{
+enum EHost {
   kHostUninit = -1,  // not yet asked
   kHostUnknown = 0,
   kHostReaper = 1,
@@ -51,8 +50,7 @@ void CopyTextCut(char* dest, const char* src, int size);
 int ProcessMilliseconds();
 
 // An interval timer over ProcessMilliseconds().
-class Timer
-{
+class Timer {
 public:
   Timer() : mLastTime(ProcessMilliseconds()) {}
   explicit Timer(int startMs) : mLastTime(startMs) {}

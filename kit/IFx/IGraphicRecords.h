@@ -15,8 +15,7 @@ struct IBitmapStrip;
 // A rectangle in editor pixels, right and bottom exclusive for hit tests.
 // Only the all-zero rectangle counts as empty.
 
-struct IRECT
-{
+struct IRECT {
   int L = 0, T = 0, R = 0, B = 0;
 
   IRECT() = default;
@@ -49,8 +48,7 @@ struct IRECT
 };
 
 // A colour, each component 0..255.
-struct IColor
-{
+struct IColor {
   int A = 255, R = 0, G = 0, B = 0;
 
   IColor() = default;
@@ -69,20 +67,9 @@ const IColor COLOR_YELLOW(255, 255, 255, 0);
 const IColor COLOR_ORANGE(255, 255, 127, 0);
 
 // A text style.
-struct IText
-{
-  enum EStyle
-  {
-    kStyleNormal = 0,
-    kStyleBold,
-    kStyleItalic
-  };
-  enum EAlign
-  {
-    kAlignNear = 0,
-    kAlignCenter,
-    kAlignFar
-  };
+struct IText {
+  enum EStyle { kStyleNormal = 0, kStyleBold, kStyleItalic };
+  enum EAlign { kAlignNear = 0, kAlignCenter, kAlignFar };
   static constexpr int kFontLen = 32;
 
   char mFont[kFontLen];
@@ -101,16 +88,9 @@ struct IText
 };
 
 // How a drawing lays its pixels on the surface, and its opacity.
-struct IChannelBlend
-{
+struct IChannelBlend {
   // Any other method blends by the source alpha, as kBlendAlpha does.
-  enum EMethod
-  {
-    kBlendAlpha = 0,
-    kBlendCopy = 1,
-    kBlendAdd = 2,
-    kBlendColorDodge = 3
-  };
+  enum EMethod { kBlendAlpha = 0, kBlendCopy = 1, kBlendAdd = 2, kBlendColorDodge = 3 };
 
   int mMethod;
   float mWeight;
@@ -119,8 +99,7 @@ struct IChannelBlend
 };
 
 // An image as controls hold it: N frames of W x H / N stacked vertically.
-struct IBitmapStrip
-{
+struct IBitmapStrip {
   PIX_IBitmap* mBitmap = nullptr;  // borrowed from the bitmap cache
   int W = 0, H = 0, N = 1;
 
@@ -142,8 +121,7 @@ struct IBitmapStrip
 inline IRECT::IRECT(int x, int y, const IBitmapStrip& strip) : L(x), T(y), R(x + strip.W), B(y + strip.FrameHeight()) {}
 
 // The buttons and keys held with a mouse event.
-struct IMouseModifiers
-{
+struct IMouseModifiers {
   bool L = false, R = false, S = false, C = false, A = false;
 
   IMouseModifiers() = default;

@@ -16,14 +16,14 @@ IGraphics::~IGraphics() { DeleteControls(); }
 
 void IGraphics::DeleteControls()
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   mControls.Empty(true);
 }
 
 void IGraphics::Resize(int w, int h)
 {
   {
-    KIT_MutexLock lock(&mMutex);
+    KIT_MutexLock lock(&m_mutex);
     mWidth = w;
     mHeight = h;
     ReleaseMouseCapture();
@@ -35,10 +35,9 @@ void IGraphics::Resize(int w, int h)
 
 int IGraphics::AttachControl(IControl* pControl)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   const int idx = mControls.GetSize();
-  if (!mControls.Add(pControl))
-  {
+  if (!mControls.Add(pControl)) {
     delete pControl;
     return -1;
   }
@@ -50,10 +49,9 @@ int IGraphics::AttachControl(IControl* pControl)
 // place but keep the indices they were given.
 void IGraphics::InsertBackground(IControl* pControl)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   const int n = mControls.GetSize();
-  if (!mControls.Add(pControl))
-  {
+  if (!mControls.Add(pControl)) {
     delete pControl;
     return;
   }
@@ -86,8 +84,7 @@ void IGraphics::ReleaseMouseCapture() { mMouseCapture = mMouseX = mMouseY = -1; 
 template <class Fn>
 void IGraphics::ForEachControlOf(int paramIdx, Fn fn)
 {
-  for (int i = 0; i < mControls.GetSize(); ++i)
-  {
+  for (int i = 0; i < mControls.GetSize(); ++i) {
     IControl* pControl = mControls.Get(i);
     if (pControl->ParamIdx() == paramIdx) fn(pControl);
   }
@@ -98,19 +95,18 @@ const IParam* IGraphics::GetParam(int paramIdx) const { return mPlug ? mPlug->Ge
 
 void IGraphics::SetParameterFromPlug(int paramIdx, double value, bool normalized)
 {
-  if (!normalized)
-  {
+  if (!normalized) {
     const IParam* p = GetParam(paramIdx);
     if (!p) return;
     value = p->ToNormalized(value);
   }
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   ForEachControlOf(paramIdx, [value](IControl* pControl) { pControl->SetValueFromPlug(value); });
 }
 
 void IGraphics::SetControlFromPlug(int ctrlIdx, double normalizedValue)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   if (IControl* pControl = GetControl(ctrlIdx)) pControl->SetValueFromPlug(normalizedValue);
 }
 
@@ -122,32 +118,31 @@ void IGraphics::SetParameterFromUserInput(int paramIdx, double normalizedValue)
 
 void IGraphics::ClampControl(int paramIdx, double lo, double hi, bool normalized)
 {
-  if (!normalized)
-  {
+  if (!normalized) {
     const IParam* p = GetParam(paramIdx);
     if (!p) return;
     lo = p->ToNormalized(lo);
     hi = p->ToNormalized(hi);
   }
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   ForEachControlOf(paramIdx, [lo, hi](IControl* pControl) { pControl->SetClampRange(lo, hi); });
 }
 
 void IGraphics::HideControl(int paramIdx, bool hide)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   ForEachControlOf(paramIdx, [hide](IControl* pControl) { pControl->Hide(hide); });
 }
 
 void IGraphics::GrayOutControl(int paramIdx, bool gray)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   ForEachControlOf(paramIdx, [gray](IControl* pControl) { pControl->GrayOut(gray); });
 }
 
 void IGraphics::SetAllControlsDirty()
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   for (int i = 0; i < mControls.GetSize(); ++i) mControls.Get(i)->SetDirty(false);
 }
 

@@ -25,8 +25,7 @@
 class IFxBase;
 class IParam;
 
-class IGraphics
-{
+class IGraphics {
 public:
   // fps <= 0 gives the default of 24 frames per second.
   IGraphics(IFxBase* pPlug, int w, int h, int fps = 0);
@@ -82,11 +81,7 @@ public:
                                int paramIdx) = 0;
   virtual void HostPath(KIT_String* pPath) = 0;
   virtual void PluginPath(KIT_String* pPath) = 0;
-  enum EFileAction
-  {
-    kFileOpen = 0,
-    kFileSave = 1
-  };
+  enum EFileAction { kFileOpen = 0, kFileSave = 1 };
   // extensions: space separated. The chosen path replaces *pFilename; a
   // cancel leaves it.
   virtual void PromptForFile(KIT_String* pFilename, int action, const char* dir, const char* extensions) = 0;
@@ -124,7 +119,7 @@ public:
   int Height() const { return mHeight; }
   int FPS() const { return mFPS; }
   IFxBase* GetPlug() const { return mPlug; }
-  KIT_Mutex* EditorLock() { return &mMutex; }
+  KIT_Mutex* EditorLock() { return &m_mutex; }
   void SetStrictDrawing(bool strict);
   // Forgets the capture; a back end calls it before it shows a menu.
   void ReleaseMouseCapture();
@@ -185,8 +180,7 @@ public:
 
 protected:
   // Both locks of an event, released for the time a modal window is up.
-  class ModalScope
-  {
+  class ModalScope {
   public:
     explicit ModalScope(IGraphics* pGraphics);
     ~ModalScope();
@@ -202,8 +196,7 @@ protected:
 
 private:
   // The plug lock, then the editor lock, for the time of one event.
-  class EventLock
-  {
+  class EventLock {
   public:
     explicit EventLock(IGraphics* pGraphics);
     ~EventLock();
@@ -230,7 +223,7 @@ private:
   template <class Apply>
   void SetPromptedParam(int paramIdx, Apply apply);
 
-  KIT_Mutex mMutex;
+  KIT_Mutex m_mutex;
   KIT_PtrList<IControl> mControls{4096};
   IFxBase* mPlug;
   int mWidth, mHeight, mFPS;

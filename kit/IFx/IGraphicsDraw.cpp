@@ -11,14 +11,12 @@ bool CanShow(const IRECT& r) { return r.W() > 0 && r.H() > 0; }
 
 bool IGraphics::IsDirty(IRECT* pR)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   bool dirty = false;
-  for (int i = 0; i < mControls.GetSize(); ++i)
-  {
+  for (int i = 0; i < mControls.GetSize(); ++i) {
     IControl* pControl = mControls.Get(i);
     pControl->NotifyChanged();
-    if (pControl->IsDirty())
-    {
+    if (pControl->IsDirty()) {
       *pR = pR->Union(pControl->GetRECT());
       dirty = true;
     }
@@ -28,45 +26,35 @@ bool IGraphics::IsDirty(IRECT* pR)
 
 bool IGraphics::Draw(const IRECT* pR)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   const int n = mControls.GetSize();
   if (!n) return true;
 
-  if (mStrict)
-  {
+  if (mStrict) {
     // Only what the update covers is drawn and cleaned; a dirty control
     // outside it stays dirty for the next frame.
     mDrawRECT = *pR;
-    for (int i = 0; i < n; ++i)
-    {
+    for (int i = 0; i < n; ++i) {
       IControl* pControl = mControls.Get(i);
       if (!pControl->IsHidden() && pR->Intersects(pControl->GetRECT())) pControl->Draw(this);
     }
-    for (int i = 0; i < n; ++i)
-    {
+    for (int i = 0; i < n; ++i) {
       IControl* pControl = mControls.Get(i);
       if (pR->Intersects(pControl->GetRECT()) || !CanShow(pControl->GetRECT())) pControl->SetClean();
     }
-  }
-  else if (mControls.Get(0)->IsDirty())
-  {
+  } else if (mControls.Get(0)->IsDirty()) {
     mDrawRECT = mControls.Get(0)->GetRECT();
-    for (int i = 0; i < n; ++i)
-    {
+    for (int i = 0; i < n; ++i) {
       IControl* pControl = mControls.Get(i);
       if (!pControl->IsHidden()) pControl->Draw(this);
       pControl->SetClean();
     }
-  }
-  else
-  {
-    for (int i = 1; i < n; ++i)
-    {
+  } else {
+    for (int i = 1; i < n; ++i) {
       IControl* pDirty = mControls.Get(i);
       if (!pDirty->IsDirty()) continue;
       mDrawRECT = pDirty->GetRECT();
-      for (int j = 0; j < n; ++j)
-      {
+      for (int j = 0; j < n; ++j) {
         IControl* pControl = mControls.Get(j);
         if (!pControl->IsHidden() && (j == i || pControl->GetRECT().Intersects(mDrawRECT))) pControl->Draw(this);
       }

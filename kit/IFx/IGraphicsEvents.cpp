@@ -4,30 +4,30 @@
 
 IGraphics::EventLock::EventLock(IGraphics* pGraphics) : mGraphics(pGraphics)
 {
-  if (mGraphics->mPlug) mGraphics->mPlug->mMutex.Enter();
-  mGraphics->mMutex.Enter();
+  if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Enter();
+  mGraphics->m_mutex.Enter();
   ++mGraphics->mEventDepth;
 }
 
 IGraphics::EventLock::~EventLock()
 {
   --mGraphics->mEventDepth;
-  mGraphics->mMutex.Leave();
-  if (mGraphics->mPlug) mGraphics->mPlug->mMutex.Leave();
+  mGraphics->m_mutex.Leave();
+  if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Leave();
 }
 
 IGraphics::ModalScope::ModalScope(IGraphics* pGraphics) : mGraphics(pGraphics), mReleased(pGraphics->mEventDepth > 0)
 {
   if (!mReleased) return;
-  mGraphics->mMutex.Leave();
-  if (mGraphics->mPlug) mGraphics->mPlug->mMutex.Leave();
+  mGraphics->m_mutex.Leave();
+  if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Leave();
 }
 
 IGraphics::ModalScope::~ModalScope()
 {
   if (!mReleased) return;
-  if (mGraphics->mPlug) mGraphics->mPlug->mMutex.Enter();
-  mGraphics->mMutex.Enter();
+  if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Enter();
+  mGraphics->m_mutex.Enter();
 }
 
 bool IGraphics::IsHostVisible(int paramIdx) const
@@ -52,8 +52,7 @@ void IGraphics::EndEdit()
 
 int IGraphics::HitSearch(int x, int y, bool mouseOver)
 {
-  for (int i = mControls.GetSize() - 1; i >= 0; --i)
-  {
+  for (int i = mControls.GetSize() - 1; i >= 0; --i) {
     IControl* pControl = mControls.Get(i);
     if (pControl->IsHidden()) continue;
     if (pControl->IsGrayed() && !(mouseOver && pControl->GetMOWhenGrayed())) continue;
@@ -117,8 +116,7 @@ bool IGraphics::OnMouseDblClick(int x, int y, const IMouseModifiers& mod)
   const int c = HitSearch(x, y, false);
   IControl* pControl = GetControl(c);
   if (!pControl) return false;
-  if (!pControl->GetDblAsSingleClick())
-  {
+  if (!pControl->GetDblAsSingleClick()) {
     pControl->OnMouseDblClick(x, y, mod);
     return false;
   }
@@ -155,8 +153,7 @@ void IGraphics::OnMouseOut()
 void IGraphics::OnMouseWheel(int x, int y, const IMouseModifiers& mod, int d)
 {
   EventLock lock(this);
-  if (IControl* pControl = GetControl(GetMouseControlIdx(x, y)))
-  {
+  if (IControl* pControl = GetControl(GetMouseControlIdx(x, y))) {
     // A wheel turn is a gesture of its own unless a drag holds one open.
     const bool ownGesture = mEditParamIdx < 0;
     if (ownGesture) BeginEdit(pControl->ParamIdx());

@@ -55,8 +55,7 @@ void IGraphicsHeadless::MouseDoubleClick(int x, int y, uint32_t keyState, bool a
 
 void IGraphicsHeadless::MouseWheel(int x, int y, uint32_t keyState, int wheelDelta, bool altDown)
 {
-  if (TextEntryOpen())
-  {
+  if (TextEntryOpen()) {
     mEntry.mState = kEntryCancel;
     return;
   }
@@ -73,8 +72,7 @@ void IGraphicsHeadless::KeyDown(int x, int y, int virtualKey)
 void IGraphicsHeadless::Tick()
 {
   if (!mOpen) return;
-  if (mEntry.mControl && mEntry.mState != kEntryEditing)
-  {
+  if (mEntry.mControl && mEntry.mState != kEntryEditing) {
     const Entry finished = mEntry;
     CloseEntry();
     if (finished.mState == kEntryCommit)
@@ -156,8 +154,7 @@ IPopupMenu* IGraphicsHeadless::CreateIPopupMenu(IPopupMenu* pMenu, const IRECT* 
 
   ModalScope modal(this);
   PopupRecord record{*pRect, {}, {}, kCancel};
-  for (int i = 0; i < pMenu->GetNItems(); ++i)
-  {
+  for (int i = 0; i < pMenu->GetNItems(); ++i) {
     const IPopupMenuItem* pItem = pMenu->GetItem(i);
     if (pItem->GetSubmenu()) continue;
     char title[IPopupMenuItem::kTextLen + 8];
@@ -169,8 +166,7 @@ IPopupMenu* IGraphicsHeadless::CreateIPopupMenu(IPopupMenu* pMenu, const IRECT* 
     if (pItem->GetIsSeparator()) record.mFlags.back() |= IPopupMenuItem::kSeparator;
   }
   int answer = kCancel;
-  if (!mPopupAnswers.empty())
-  {
+  if (!mPopupAnswers.empty()) {
     answer = mPopupAnswers.front();
     mPopupAnswers.pop_front();
   }
@@ -194,8 +190,7 @@ void IGraphicsHeadless::CreateTextEntry(IControl* pControl, const IText* pText, 
   mEntry.mParamIdx = paramIdx;
   mEntry.mState = kEntryEditing;
   mEntry.mText = str ? str : "";
-  if (!mEntryAnswers.empty())
-  {
+  if (!mEntryAnswers.empty()) {
     mEntry.mState = mEntryAnswers.front().mState;
     mEntry.mText = mEntryAnswers.front().mText;
     mEntryAnswers.pop_front();
@@ -208,8 +203,7 @@ void IGraphicsHeadless::PluginPath(KIT_String* pPath) { pPath->Set(mFolder.c_str
 
 void IGraphicsHeadless::PromptForFile(KIT_String* pFilename, int action, const char* dir, const char* extensions)
 {
-  if (!mOpen)
-  {
+  if (!mOpen) {
     pFilename->Set("");
     return;
   }

@@ -24,29 +24,25 @@
 
 class PIX_MemBitmap;
 
-class IGraphicsHeadless : public IGraphicsPix
-{
+class IGraphicsHeadless : public IGraphicsPix {
 public:
   // A popup answer that cancels the menu.
   static constexpr int kCancel = -1;
 
-  struct PopupRecord
-  {
+  struct PopupRecord {
     IRECT mRect;
     std::vector<std::string> mTitles;  // as shown: prefixed, submenus left out
     std::vector<int> mFlags;
     int mChosen;  // the item chosen, or kCancel
   };
-  struct TextEntryRecord
-  {
+  struct TextEntryRecord {
     IControl* mControl;
     int mParamIdx;
     IRECT mRect;
     int mAlign;
     std::string mText;  // the text the entry opened with
   };
-  struct TextRecord
-  {
+  struct TextRecord {
     IText mStyle;
     std::string mText;
     IRECT mRect;
@@ -112,26 +108,18 @@ public:
   bool LoadPlatformText(int id, const char* name, KIT_String* pText) override;
 
 private:
-  enum EEntryState
-  {
-    kEntryEditing,
-    kEntryCancel,
-    kEntryCommit
-  };
-  struct Entry
-  {
+  enum EEntryState { kEntryEditing, kEntryCancel, kEntryCommit };
+  struct Entry {
     IControl* mControl = nullptr;
     int mParamIdx = -1;
     EEntryState mState = kEntryEditing;
     std::string mText;
   };
-  struct FileAnswer
-  {
+  struct FileAnswer {
     bool mChosen;
     std::string mPath;
   };
-  struct ColorAnswer
-  {
+  struct ColorAnswer {
     bool mChosen;
     IColor mColor;
   };

@@ -1,10 +1,9 @@
 #include "IGraphicsPix.h"
 
 #include <math.h>
-#include <stdio.h>
-#include <stdlib.h>
 
 #include "BitmapCache.h"
+#include "IFxCheck.h"
 #include "PIX_Arc.h"
 #include "PIX_Blend.h"
 #include "PIX_Blit.h"
@@ -15,10 +14,6 @@
 #include "PIX_RotatedBlit.h"
 #include "PIX_ScaledBlit.h"
 #include "PIX_SysBitmap.h"
-
-// The editor's own images can break this; they are never user input.
-#define IGRAPHICSPIX_CHECK(expr) \
-  ((expr) ? (void)0 : (fprintf(stderr, "IGraphicsPix: failed assertion `%s'\n", #expr), abort()))
 
 namespace {
 const int32_t kRowAlignment = 4;
@@ -37,8 +32,7 @@ IGraphicsPix::~IGraphicsPix()
 IGraphicsPix::PixBlend IGraphicsPix::ToPixBlend(const IChannelBlend* pBlend)
 {
   if (!pBlend) return PixBlend{PIX_MODE_SOURCE_ALPHA | PIX_MODE_COPY, 1.0f};
-  switch (pBlend->mMethod)
-  {
+  switch (pBlend->mMethod) {
     case IChannelBlend::kBlendCopy: return PixBlend{PIX_MODE_COPY, pBlend->mWeight};
     case IChannelBlend::kBlendAdd: return PixBlend{PIX_MODE_SOURCE_ALPHA | PIX_MODE_ADD, pBlend->mWeight};
     case IChannelBlend::kBlendColorDodge: return PixBlend{PIX_MODE_SOURCE_ALPHA | PIX_MODE_DODGE, pBlend->mWeight};
@@ -196,11 +190,10 @@ bool IGraphicsPix::LoadText(int id, const char* name, KIT_String* pText) { retur
 IBitmapStrip IGraphicsPix::LoadBitmap(int id, const char* name, int nStates)
 {
   PIX_IBitmap* pBitmap = gBitmapCache.Find(id);
-  if (!pBitmap)
-  {
+  if (!pBitmap) {
     pBitmap = LoadPlatformBitmap(id, name);
     const bool imgResourceFound = pBitmap != nullptr;
-    IGRAPHICSPIX_CHECK(imgResourceFound);
+    IFX_CHECK(imgResourceFound);  // the editor's own images are built in
     gBitmapCache.Add(pBitmap, id);
   }
   return IBitmapStrip(pBitmap, pBitmap->GetWidth(), pBitmap->GetHeight(), nStates);

@@ -14,8 +14,7 @@ class PIX_IBitmap;
 class PIX_MemBitmap;
 class PIX_SysBitmap;
 
-class IGraphicsPix : public IGraphics
-{
+class IGraphicsPix : public IGraphics {
 public:
   IGraphicsPix(IFxBase* pPlug, int w, int h, int fps = 0);
   ~IGraphicsPix() override;
@@ -64,8 +63,7 @@ public:
   virtual bool LoadPlatformText(int id, const char* name, KIT_String* pText) = 0;
 
   // The PIX form of a blend: the blend-mode word and the weight.
-  struct PixBlend
-  {
+  struct PixBlend {
     int32_t mMode;
     float mWeight;
   };

@@ -14,16 +14,14 @@ void IGraphics::PromptUserInput(IControl* pControl, int paramIdx, const IRECT* p
   const bool menu = p->Type() == IParam::kTypeEnum || (p->Type() == IParam::kTypeBool && p->NDisplayTexts() > 0);
   char current[IParam::kDisplayLen];
   p->GetDisplayForHost(current, menu);
-  if (!menu)
-  {
+  if (!menu) {
     mPromptOpened = true;
     CreateTextEntry(pControl, &pControl->GetText(), pR, current, paramIdx);
     return;
   }
 
   IPopupMenu popup;
-  for (int i = 0; i < p->NDisplayTexts(); ++i)
-  {
+  for (int i = 0; i < p->NDisplayTexts(); ++i) {
     const char* text = p->GetDisplayText(i);
     popup.AddItem(text, IPopupMenu::kAppend,
                   strcmp(text, current) ? IPopupMenuItem::kNoFlags : IPopupMenuItem::kChecked);
@@ -37,8 +35,8 @@ void IGraphics::PromptUserInput(IControl* pControl, int paramIdx, const IRECT* p
 template <class Apply>
 void IGraphics::SetPromptedParam(int paramIdx, Apply apply)
 {
-  KIT_MutexLock plugLock(mPlug ? &mPlug->mMutex : nullptr);
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock plugLock(mPlug ? &mPlug->m_mutex : nullptr);
+  KIT_MutexLock lock(&m_mutex);
   const bool bracket = mEditParamIdx != paramIdx && IsHostVisible(paramIdx);
   if (bracket) mPlug->BeginInformHostOfParamChange(paramIdx);
   apply();
@@ -74,14 +72,11 @@ void IGraphics::SetFromPromptText(IControl* pControl, int paramIdx, const char* 
   const IParam* p = GetParam(paramIdx);
   if (!pControl || !p || !text) return;
   double value;
-  if (p->Type() == IParam::kTypeEnum || p->Type() == IParam::kTypeBool)
-  {
+  if (p->Type() == IParam::kTypeEnum || p->Type() == IParam::kTypeBool) {
     int mapped = 0;
     p->MapDisplayText(text, &mapped);
     value = mapped;
-  }
-  else
-  {
+  } else {
     value = atof(text);
     if (p->IsDisplayNegated()) value = -value;
   }

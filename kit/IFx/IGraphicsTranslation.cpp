@@ -11,8 +11,7 @@ const int kLetters = 26;
 
 int KeyCodeFromVirtualKey(int virtualKey)
 {
-  switch (virtualKey)
-  {
+  switch (virtualKey) {
     case kVirtualSpace: return kKeySpace;
     case kVirtualUp: return kKeyUp;
     case kVirtualDown: return kKeyDown;
@@ -41,8 +40,7 @@ bool MenuItemTitle(const IPopupMenu& menu, int idx, char* out, int outSize)
   const IPopupMenuItem* pItem = menu.GetItem(idx);
   if (!pItem || !out || outSize <= 0) return false;
   const int number = idx + 1;
-  switch (menu.GetPrefix())
-  {
+  switch (menu.GetPrefix()) {
     case IPopupMenu::kPrefixOneDigit: snprintf(out, (size_t)outSize, "%1d: %s", number, pItem->GetText()); break;
     case IPopupMenu::kPrefixTwoDigits: snprintf(out, (size_t)outSize, "%02d: %s", number, pItem->GetText()); break;
     case IPopupMenu::kPrefixThreeDigits: snprintf(out, (size_t)outSize, "%03d: %s", number, pItem->GetText()); break;

@@ -14,8 +14,7 @@
 class IPopupMenu;
 
 // Key codes handed to IGraphics::OnKeyDown.
-enum EKeyCode
-{
+enum EKeyCode {
   kKeySpace = 0,
   kKeyUp = 1,
   kKeyDown = 2,
@@ -27,8 +26,7 @@ enum EKeyCode
 };
 
 // Windows virtual keys the map knows.
-enum EVirtualKey
-{
+enum EVirtualKey {
   kVirtualSpace = 32,
   kVirtualLeft = 37,
   kVirtualUp = 38,
@@ -40,13 +38,7 @@ enum EVirtualKey
 };
 
 // Bits of a mouse message's key-state word.
-enum EKeyState
-{
-  kKeyStateLButton = 1,
-  kKeyStateRButton = 2,
-  kKeyStateShift = 4,
-  kKeyStateControl = 8
-};
+enum EKeyState { kKeyStateLButton = 1, kKeyStateRButton = 2, kKeyStateShift = 4, kKeyStateControl = 8 };
 
 // Wheel units of one notch.
 const int kWheelDelta = 120;

@@ -24,12 +24,8 @@ bool IKnobMultiControl::Draw(IGraphics* pGraphics)
 IKnobLineControl::IKnobLineControl(IFxBase* pPlug, const IRECT& rect, int paramIdx, const IColor& color,
                                    double innerRadius, double outerRadius, double minAngle, double maxAngle,
                                    int direction, double gearing)
-  : IKnobControl(pPlug, rect, paramIdx, direction, gearing),
-    mColor(color),
-    mMinAngle((float)minAngle),
-    mMaxAngle((float)maxAngle),
-    mInnerRadius((float)innerRadius),
-    mOuterRadius((float)outerRadius)
+  : IKnobControl(pPlug, rect, paramIdx, direction, gearing), mColor(color), mMinAngle((float)minAngle),
+    mMaxAngle((float)maxAngle), mInnerRadius((float)innerRadius), mOuterRadius((float)outerRadius)
 {
   if (mOuterRadius == 0.0f) mOuterRadius = (float)(rect.R - rect.L) * 0.5f;
   mBlend = IChannelBlend(IChannelBlend::kBlendCopy);

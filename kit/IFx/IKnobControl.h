@@ -10,14 +10,9 @@
 
 const double kDefaultGearing = 4.0;
 
-class IKnobControl : public IControl
-{
+class IKnobControl : public IControl {
 public:
-  enum EDirection
-  {
-    kVertical = 0,
-    kHorizontal = 1
-  };
+  enum EDirection { kVertical = 0, kHorizontal = 1 };
 
   IKnobControl(IFxBase* pPlug, const IRECT& rect, int paramIdx, int direction = kVertical,
                double gearing = kDefaultGearing)
@@ -32,8 +27,7 @@ protected:
   double mGearing;
 };
 
-class IKnobMultiControl : public IKnobControl
-{
+class IKnobMultiControl : public IKnobControl {
 public:
   IKnobMultiControl(IFxBase* pPlug, int x, int y, int paramIdx, const IBitmapStrip& bitmap, int direction = kVertical,
                     double gearing = kDefaultGearing)
@@ -46,8 +40,7 @@ protected:
   IBitmapStrip mBitmap;
 };
 
-class IKnobLineControl : public IKnobControl
-{
+class IKnobLineControl : public IKnobControl {
 public:
   // Angles in radians, 0 up, clockwise; an outer radius of 0 reaches the
   // control's edge.
@@ -63,19 +56,15 @@ private:
   float mMinAngle, mMaxAngle, mInnerRadius, mOuterRadius;
 };
 
-class IKnobRotaterControl : public IKnobControl
-{
+class IKnobRotaterControl : public IKnobControl {
 public:
   // Angles in radians; the bitmap turns about its centre moved down by
   // yOffsetZeroDeg.
   IKnobRotaterControl(IFxBase* pPlug, int x, int y, int paramIdx, const IBitmapStrip& bitmap,
                       double minAngle = -0.75 * 3.14159265358979323846, double maxAngle = 0.75 * 3.14159265358979323846,
                       int yOffsetZeroDeg = 0, int direction = kVertical, double gearing = kDefaultGearing)
-    : IKnobControl(pPlug, IRECT(x, y, x + bitmap.W, y + bitmap.H), paramIdx, direction, gearing),
-      mBitmap(bitmap),
-      mMinAngle(minAngle),
-      mMaxAngle(maxAngle),
-      mYOffset(yOffsetZeroDeg)
+    : IKnobControl(pPlug, IRECT(x, y, x + bitmap.W, y + bitmap.H), paramIdx, direction, gearing), mBitmap(bitmap),
+      mMinAngle(minAngle), mMaxAngle(maxAngle), mYOffset(yOffsetZeroDeg)
   {}
 
   bool Draw(IGraphics* pGraphics) override;
@@ -86,19 +75,14 @@ private:
   int mYOffset;
 };
 
-class IKnobRotatingMaskControl : public IKnobControl
-{
+class IKnobRotatingMaskControl : public IKnobControl {
 public:
   // Angles in degrees.
   IKnobRotatingMaskControl(IFxBase* pPlug, int x, int y, int paramIdx, const IBitmapStrip& base,
                            const IBitmapStrip& mask, const IBitmapStrip& top, double minAngle = -135.0,
                            double maxAngle = 135.0, int direction = kVertical, double gearing = kDefaultGearing)
-    : IKnobControl(pPlug, IRECT(x, y, x + base.W, y + base.H), paramIdx, direction, gearing),
-      mBase(base),
-      mMask(mask),
-      mTop(top),
-      mMinAngle(minAngle),
-      mMaxAngle(maxAngle)
+    : IKnobControl(pPlug, IRECT(x, y, x + base.W, y + base.H), paramIdx, direction, gearing), mBase(base), mMask(mask),
+      mTop(top), mMinAngle(minAngle), mMaxAngle(maxAngle)
   {}
 
   bool Draw(IGraphics* pGraphics) override;

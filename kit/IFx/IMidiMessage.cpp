@@ -8,8 +8,7 @@ IMidiMessage::EStatusMsg IMidiMessage::StatusMsg() const
 
 int IMidiMessage::NoteNumber() const
 {
-  switch (StatusMsg())
-  {
+  switch (StatusMsg()) {
     case kNoteOff:
     case kNoteOn:
     case kPolyAftertouch: return mData1;
@@ -19,18 +18,14 @@ int IMidiMessage::NoteNumber() const
 
 int IMidiMessage::Velocity() const
 {
-  switch (StatusMsg())
-  {
+  switch (StatusMsg()) {
     case kNoteOff:
     case kNoteOn: return mData2;
     default: return -1;
   }
 }
 
-int IMidiMessage::Program() const
-{
-  return StatusMsg() == kProgramChange ? mData1 : -1;
-}
+int IMidiMessage::Program() const { return StatusMsg() == kProgramChange ? mData1 : -1; }
 
 double IMidiMessage::PitchWheel() const
 {
@@ -47,8 +42,7 @@ double IMidiMessage::ControlChange(int idx) const
 
 const char* IMidiMessage::StatusMsgStr(int msg)
 {
-  switch (msg)
-  {
+  switch (msg) {
     case kNone: return "none";
     case kNoteOff: return "noteoff";
     case kNoteOn: return "noteon";

@@ -6,10 +6,8 @@
 
 #include <stdint.h>
 
-struct IMidiMessage
-{
-  enum EStatusMsg
-  {
+struct IMidiMessage {
+  enum EStatusMsg {
     kNone = 0,
     kNoteOff = 8,
     kNoteOn = 9,
@@ -24,14 +22,15 @@ struct IMidiMessage
   uint8_t mStatus, mData1, mData2;
 
   IMidiMessage(int offset = 0, uint8_t status = 0, uint8_t data1 = 0, uint8_t data2 = 0)
-    : mOffset(offset), mStatus(status), mData1(data1), mData2(data2) {}
+    : mOffset(offset), mStatus(status), mData1(data1), mData2(data2)
+  {}
 
   int Channel() const { return mStatus & 0x0F; }
   // The kind (status >> 4) when it is 8..14, else kNone.
   EStatusMsg StatusMsg() const;
-  int NoteNumber() const;   // note off, note on, poly aftertouch; else -1
-  int Velocity() const;     // note off, note on; else -1
-  int Program() const;      // program change; else -1
+  int NoteNumber() const;     // note off, note on, poly aftertouch; else -1
+  int Velocity() const;       // note off, note on; else -1
+  int Program() const;        // program change; else -1
   double PitchWheel() const;  // -1.0 .. 8191/8192 for a pitch wheel; else 0.0
   // The controller index, whatever the kind: test the kind first.
   int ControlChangeIdx() const { return mData1; }

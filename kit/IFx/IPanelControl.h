@@ -6,8 +6,7 @@
 #include "IControl.h"
 #include "IGraphics.h"
 
-class IPanelControl : public IControl
-{
+class IPanelControl : public IControl {
 public:
   IPanelControl(IFxBase* pPlug, const IRECT& rect, const IColor& color) : IControl(pPlug, rect), mColor(color) {}
 

@@ -19,8 +19,8 @@ int TruncToInt(double v)
 }  // namespace
 
 IParam::IParam()
-  : mType(kTypeNone), mHostHidden(0), mValue(0.0), mMin(0.0), mMax(1.0), mStep(1.0), mShape(1.0),
-    mDisplayPrecision(0), mNegateDisplay(false), mDisplayTexts(4096)
+  : mType(kTypeNone), mHostHidden(0), mValue(0.0), mMin(0.0), mMax(1.0), mStep(1.0), mShape(1.0), mDisplayPrecision(0),
+    mNegateDisplay(false), mDisplayTexts(4096)
 {
   mName[0] = 0;
   mLabel[0] = 0;
@@ -46,8 +46,8 @@ void IParam::InitInt(const char* name, int defaultVal, int minVal, int maxVal, c
   InitDouble(name, (double)defaultVal, (double)minVal, (double)maxVal, 1.0, label);
 }
 
-void IParam::InitDouble(const char* name, double defaultVal, double minVal, double maxVal,
-                        double step, const char* label)
+void IParam::InitDouble(const char* name, double defaultVal, double minVal, double maxVal, double step,
+                        const char* label)
 {
   if (mType == kTypeNone) mType = kTypeDouble;
   CopyTextCut(mName, name, kNameLen);
@@ -63,8 +63,7 @@ void IParam::InitDouble(const char* name, double defaultVal, double minVal, doub
   // Each product is stored as a double: with x87 arithmetic (32-bit x86)
   // an extended-precision 0.01 x 10 would not come out whole.
   mDisplayPrecision = 0;
-  for (volatile double s = step; mDisplayPrecision < 6 && s != floor(s); s = s * 10.0)
-    ++mDisplayPrecision;
+  for (volatile double s = step; mDisplayPrecision < 6 && s != floor(s); s = s * 10.0) ++mDisplayPrecision;
 }
 
 void IParam::SetShape(double shape)
@@ -100,10 +99,7 @@ void IParam::SetNormalized(double normalizedValue)
   mValue = v;
 }
 
-double IParam::GetNormalized() const
-{
-  return ToNormalized(mValue);
-}
+double IParam::GetNormalized() const { return ToNormalized(mValue); }
 
 double IParam::ToNormalized(double value) const
 {
@@ -142,10 +138,8 @@ bool IParam::MapDisplayText(const char* str, int* pValue) const
   if (!str) return false;
   const DisplayText* dt = mDisplayTexts.Get();
   const int n = mDisplayTexts.GetSize();
-  for (int i = 0; i < n; ++i)
-  {
-    if (!strcmp(dt[i].mText, str))
-    {
+  for (int i = 0; i < n; ++i) {
+    if (!strcmp(dt[i].mText, str)) {
       if (pValue) *pValue = dt[i].mValue;
       return true;
     }
@@ -153,17 +147,14 @@ bool IParam::MapDisplayText(const char* str, int* pValue) const
   return false;
 }
 
-void IParam::GetDisplayForHost(double value, bool normalized, char* str, bool withDisplayText,
-                               int strSize) const
+void IParam::GetDisplayForHost(double value, bool normalized, char* str, bool withDisplayText, int strSize) const
 {
   if (!str || strSize <= 0) return;
   if (normalized) value = pow(value, mShape) * (mMax - mMin) + mMin;
 
-  if (withDisplayText && NDisplayTexts())
-  {
+  if (withDisplayText && NDisplayTexts()) {
     const char* text = GetDisplayText(TruncToInt(value));
-    if (text[0])
-    {
+    if (text[0]) {
       CopyTextCut(str, text, strSize);
       return;
     }
@@ -171,12 +162,9 @@ void IParam::GetDisplayForHost(double value, bool normalized, char* str, bool wi
 
   if (mNegateDisplay) value = -value;
 
-  if (mDisplayPrecision == 0)
-  {
+  if (mDisplayPrecision == 0) {
     snprintf(str, (size_t)strSize, "%d", TruncToInt(value));
-  }
-  else
-  {
+  } else {
     char fmt[16];
     snprintf(fmt, sizeof(fmt), "%%.%df", mDisplayPrecision);
     snprintf(str, (size_t)strSize, fmt, value);

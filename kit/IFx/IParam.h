@@ -8,8 +8,7 @@
 
 #include "KIT_TypedBuf.h"
 
-class IParam
-{
+class IParam {
 public:
   enum EParamType { kTypeNone = 0, kTypeBool, kTypeInt, kTypeEnum, kTypeDouble };
 
@@ -20,8 +19,7 @@ public:
   // GetDisplayForHost writes at most this many bytes unless told otherwise.
   static constexpr int kDisplayLen = 32;
 
-  struct DisplayText
-  {
+  struct DisplayText {
     int mValue;
     char mText[kDisplayTextLen];
   };

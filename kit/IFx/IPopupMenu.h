@@ -10,17 +10,9 @@
 
 class IPopupMenu;
 
-class IPopupMenuItem
-{
+class IPopupMenuItem {
 public:
-  enum EFlags
-  {
-    kNoFlags = 0,
-    kDisabled = 1,
-    kTitle = 2,
-    kChecked = 4,
-    kSeparator = 8
-  };
+  enum EFlags { kNoFlags = 0, kDisabled = 1, kTitle = 2, kChecked = 4, kSeparator = 8 };
   static constexpr int kTextLen = 32;  // terminator included; longer texts are cut
 
   explicit IPopupMenuItem(const char* text, int flags = kNoFlags);
@@ -38,18 +30,11 @@ private:
   int mFlags;
 };
 
-class IPopupMenu
-{
+class IPopupMenu {
 public:
   // How the back ends number the items: none, or the 1-based position as
   // "%1d: ", "%02d: " or "%03d: ".
-  enum EPrefix
-  {
-    kPrefixNone = 0,
-    kPrefixOneDigit,
-    kPrefixTwoDigits,
-    kPrefixThreeDigits
-  };
+  enum EPrefix { kPrefixNone = 0, kPrefixOneDigit, kPrefixTwoDigits, kPrefixThreeDigits };
   static constexpr int kAppend = -1;
 
   IPopupMenu() = default;

@@ -9,8 +9,7 @@
 #include "IChunk.h"
 #include "IFxUtilities.h"
 
-struct IPreset
-{
+struct IPreset {
   static const int kNameLen = 256;  // terminator included
 
   bool mInitialized = false;

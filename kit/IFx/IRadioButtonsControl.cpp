@@ -20,8 +20,7 @@ IRadioButtonsControl::IRadioButtonsControl(IFxBase* pPlug, const IRECT& rect, in
   const double free = horizontal ? (double)(rect.R - w * nButtons - rect.L) : (double)(rect.B - h * nButtons - rect.T);
   const int gap = nButtons > 1 ? (int)(free / (double)(nButtons - 1)) : 0;
   int x = rect.L, y = rect.T;
-  for (int i = 0; i < nButtons; ++i)
-  {
+  for (int i = 0; i < nButtons; ++i) {
     mRECTs.Get()[i] = IRECT(x, y, x + w, y + h);
     if (horizontal)
       x += w + gap;
@@ -32,16 +31,13 @@ IRadioButtonsControl::IRadioButtonsControl(IFxBase* pPlug, const IRECT& rect, in
 
 void IRadioButtonsControl::OnMouseDown(int x, int y, const IMouseModifiers& mod)
 {
-  if (mod.R)
-  {
+  if (mod.R) {
     PromptUserInput();
     return;
   }
   const int n = NButtons();
-  for (int i = 0; i < n; ++i)
-  {
-    if (mRECTs.Get()[i].Contains(x, y))
-    {
+  for (int i = 0; i < n; ++i) {
+    if (mRECTs.Get()[i].Contains(x, y)) {
       mValue = n > 1 ? (double)i / (double)(n - 1) : 0.0;
       break;
     }

@@ -7,8 +7,7 @@
 #include "IKnobControl.h"
 #include "KIT_TypedBuf.h"
 
-class IRadioButtonsControl : public IControl
-{
+class IRadioButtonsControl : public IControl {
 public:
   // bitmap: two frames, off and on. The buttons spread evenly over rect.
   IRadioButtonsControl(IFxBase* pPlug, const IRECT& rect, int paramIdx, int nButtons, const IBitmapStrip& bitmap,

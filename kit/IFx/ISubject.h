@@ -10,8 +10,7 @@
 
 class ISubject;
 
-class IObserverInterface
-{
+class IObserverInterface {
 public:
   // The subject's value changed since observers were last told.
   virtual void Update(ISubject* pSubject) = 0;
@@ -19,15 +18,9 @@ public:
   virtual ~IObserverInterface() {}
 };
 
-class ISubject
-{
+class ISubject {
 public:
-  enum EEvent
-  {
-    kEventMouseDown = 0,
-    kEventMouseUp = 1,
-    kEventDoubleClick = 2
-  };
+  enum EEvent { kEventMouseDown = 0, kEventMouseUp = 1, kEventDoubleClick = 2 };
 
   ISubject() = default;
   virtual ~ISubject();

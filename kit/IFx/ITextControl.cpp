@@ -58,13 +58,11 @@ void ICaptionControl::OnMouseDown(int x, int y, const IMouseModifiers& mod)
 bool ICaptionControl::Draw(IGraphics* pGraphics)
 {
   const IParam* p = mPlug ? mPlug->GetParam(mParamIdx) : nullptr;
-  if (p)
-  {
+  if (p) {
     char display[IParam::kDisplayLen];
     p->GetDisplayForHost(mValue, true, display);
     mStr.Set(display);
-    if (mShowParamLabel)
-    {
+    if (mShowParamLabel) {
       mStr.Append(" ");
       mStr.Append(p->GetLabelForHost());
     }
@@ -75,8 +73,7 @@ bool ICaptionControl::Draw(IGraphics* pGraphics)
 bool IBitmapText::Draw(IGraphics* pGraphics)
 {
   const int n = (int)strlen(kBitmapTextWord);
-  for (int i = 0; i < n; ++i)
-  {
+  for (int i = 0; i < n; ++i) {
     const IRECT glyph(mRECT.L + kBitmapGlyphWidth * i, mRECT.T, mRECT.L + kBitmapGlyphWidth * (i + 1), mRECT.B);
     pGraphics->DrawBitmapFrame(&mFont, &glyph, (unsigned char)kBitmapTextWord[i] - kFirstGlyphCode, &mBlend);
   }

@@ -7,8 +7,7 @@
 #include "IControl.h"
 #include "KIT_String.h"
 
-class ITextControl : public IControl
-{
+class ITextControl : public IControl {
 public:
   ITextControl(IFxBase* pPlug, const IRECT& rect, const char* text = nullptr);
   ITextControl(IFxBase* pPlug, const IRECT& rect, const IText& style, const char* text = nullptr);
@@ -22,8 +21,7 @@ protected:
   KIT_String mStr;
 };
 
-class ICaptionControl : public ITextControl
-{
+class ICaptionControl : public ITextControl {
 public:
   // Shows the parameter's display text of the control's value, and its
   // label when asked.
@@ -38,8 +36,7 @@ private:
   bool mShowParamLabel;
 };
 
-class IBitmapText : public IControl
-{
+class IBitmapText : public IControl {
 public:
   // font: a strip whose frame k holds the glyph of character k + 31, six
   // pixels wide.

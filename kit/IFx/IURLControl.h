@@ -6,8 +6,7 @@
 
 #include "IControl.h"
 
-class IURLControl : public IControl
-{
+class IURLControl : public IControl {
 public:
   static constexpr int kURLLen = 256;     // terminator included
   static constexpr int kTitleLen = 1024;  // terminator included

@@ -8,7 +8,7 @@
 
 #include "PIX_Circle.h"
 #include "PIX_Line.h"
-#include "PIX_ShapeCombine.h"
+#include "detail/PIX_ShapeCombine.h"
 
 namespace {
 
@@ -75,8 +75,8 @@ void PIX_Arc(PIX_IBitmap* bitmap, float cx, float cy, float radius, float angle1
   }
   const int32_t w = PIX_AlphaToWeight(alpha);
   if (w == 0) return;
-  PIX_ArcSegment(width, height, bitmap, cx, flipped ? (float)(height - 1) - cy : cy, radius, low, high, color, w,
-                 aa, mode);
+  PIX_ArcSegment(width, height, bitmap, cx, flipped ? (float)(height - 1) - cy : cy, radius, low, high, color, w, aa,
+                 mode);
 }
 
 void PIX_RoundRect(PIX_IBitmap* bitmap, float x, float y, float width, float height, int32_t cornerRadius,
@@ -93,10 +93,10 @@ void PIX_RoundRect(PIX_IBitmap* bitmap, float x, float y, float width, float hei
       PIX_Line(bitmap, PIX_Trunc(x + c), PIX_Trunc(y), PIX_Trunc(x + width - c), PIX_Trunc(y), color, alpha, mode, aa);
       PIX_Line(bitmap, PIX_Trunc(x + c - 1), PIX_Trunc(y + height), PIX_Trunc(x + width - c), PIX_Trunc(y + height),
                color, alpha, mode, aa);
-      PIX_Line(bitmap, PIX_Trunc(x + width), PIX_Trunc(y + c), PIX_Trunc(x + width), PIX_Trunc(y + height - c),
-               color, alpha, mode, aa);
-      PIX_Line(bitmap, PIX_Trunc(x), PIX_Trunc(y + c - 1), PIX_Trunc(x), PIX_Trunc(y + height - c),
-               color, alpha, mode, aa);
+      PIX_Line(bitmap, PIX_Trunc(x + width), PIX_Trunc(y + c), PIX_Trunc(x + width), PIX_Trunc(y + height - c), color,
+               alpha, mode, aa);
+      PIX_Line(bitmap, PIX_Trunc(x), PIX_Trunc(y + c - 1), PIX_Trunc(x), PIX_Trunc(y + height - c), color, alpha, mode,
+               aa);
       PIX_Arc(bitmap, x + c, y + c, c, -kHalfPi, 0.0f, color, alpha, mode, aa);
       PIX_Arc(bitmap, x + width - c, y + c, c, 0.0f, kHalfPi, color, alpha, mode, aa);
       PIX_Arc(bitmap, x + width - c, y + height - c, c, kHalfPi, kPi, color, alpha, mode, aa);

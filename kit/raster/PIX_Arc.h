@@ -1,7 +1,9 @@
+#ifndef PIX_ARC_H
+#define PIX_ARC_H
+
 // Arcs of circle outlines and rectangles with rounded corners. Angles are
 // float radians: 0 points up (toward row 0) and angles grow clockwise as the
 // image is seen, so the point at t is (cx + r sin t, cy - r cos t).
-#pragma once
 
 #include <cstdint>
 
@@ -21,3 +23,5 @@ void PIX_ArcSegment(int32_t width, int32_t height, PIX_IBitmap* bitmap, float cx
 // draws a plain one-pixel outline instead (never antialiased).
 void PIX_RoundRect(PIX_IBitmap* bitmap, float x, float y, float width, float height, int32_t cornerRadius,
                    PIX_Pixel color, float alpha, int32_t mode, bool aa);
+
+#endif

@@ -1,11 +1,13 @@
 // Bezier curves as chains of float lines, and cubic curves filled down to a
 // base row or column. Curves are evaluated in double precision.
+#include "PIX_Bezier.h"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
 
-#include "PIX_Curves.h"
+#include "PIX_FLine.h"
 #include "PIX_Line.h"
 #include "PIX_Polygon.h"
 
@@ -149,8 +151,7 @@ struct CubicRange {
 
   int32_t Segments(float tolerance) const
   {
-    return SegmentCount((Distance(p[0], p[1]) + Distance(p[1], p[2]) + Distance(p[2], p[3])) * (t1 - t0),
-                        tolerance);
+    return SegmentCount((Distance(p[0], p[1]) + Distance(p[1], p[2]) + Distance(p[2], p[3])) * (t1 - t0), tolerance);
   }
 };
 
@@ -233,8 +234,8 @@ void FillCubic(PIX_IBitmap* bitmap, const Point* points, bool byY, int32_t base,
 
 }  // namespace
 
-void PIX_DrawQBezier(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2,
-                     PIX_Pixel color, float alpha, int32_t mode, bool aa, float tolerance)
+void PIX_DrawQBezier(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2, PIX_Pixel color,
+                     float alpha, int32_t mode, bool aa, float tolerance)
 {
   if (!bitmap || !AllFinite({x0, y0, x1, y1, x2, y2})) return;
   Point p[3] = {{x0, y0}, {x1, y1}, {x2, y2}};
@@ -284,9 +285,8 @@ void PIX_FillCBezier(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1
   FillCubic(bitmap, points, false, baseY, color, alpha, mode, tolerance);
 }
 
-void PIX_FillCBezierToColumn(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2,
-                             float x3, float y3, int32_t baseX, PIX_Pixel color, float alpha, int32_t mode,
-                             float tolerance)
+void PIX_FillCBezierToColumn(PIX_IBitmap* bitmap, float x0, float y0, float x1, float y1, float x2, float y2, float x3,
+                             float y3, int32_t baseX, PIX_Pixel color, float alpha, int32_t mode, float tolerance)
 {
   if (!AllFinite({x0, y0, x1, y1, x2, y2, x3, y3})) return;
   const Point points[4] = {{x0, y0}, {x1, y1}, {x2, y2}, {x3, y3}};

@@ -1,3 +1,6 @@
+#ifndef PIX_BLEND_H
+#define PIX_BLEND_H
+
 // The blend-mode word, the alpha-to-weight rule and the pixel combiners.
 //
 // A combiner lays one colour (r, g, b, a, each 0..255) onto one destination
@@ -22,7 +25,6 @@
 // contiguous pixels may run byte by byte. Code that must call per pixel
 // through a pointer (rotated and affine blits) takes PIX_BlendCombinerFn
 // instead.
-#pragma once
 
 #include <cstdint>
 
@@ -39,7 +41,7 @@ enum : int32_t {
   PIX_MODE_CHANNEL_COPY = 0xF0,  // 0xF0..0xFF, blits only: bits 2-3 dest byte, bits 0-1 source byte
   PIX_MODE_MASK = 0xFF,
   PIX_MODE_FILTER_MASK = 0xFF00,
-  PIX_MODE_BILINEAR = 0x100,        // filter field value 1
+  PIX_MODE_BILINEAR = 0x100,  // filter field value 1
   PIX_MODE_SOURCE_ALPHA = 0x10000,
   PIX_MODE_BLEND_SELECT = 0x100FF,  // what the blits select their combiner by
 };
@@ -110,7 +112,10 @@ struct PIX_CombineCopyT : pix_detail::BytewiseCombiner<PIX_CombineCopyT<Clamp>> 
 // Mode 0 at any other weight: d = s + ((d - s) x (256 - w)) / 256.
 template <bool Clamp>
 struct PIX_CombineCopyAlphaT : pix_detail::BytewiseCombiner<PIX_CombineCopyAlphaT<Clamp>> {
-  static uint8_t Byte(int32_t d, int32_t s, int32_t w) { return pix_detail::Out(Clamp, s + ((d - s) * (256 - w)) / 256); }
+  static uint8_t Byte(int32_t d, int32_t s, int32_t w)
+  {
+    return pix_detail::Out(Clamp, s + ((d - s) * (256 - w)) / 256);
+  }
 };
 
 // Mode 1: d = clamp(d + s x w / 256).
@@ -271,3 +276,5 @@ inline PIX_CombinerFn PIX_BlendCombinerFn(int32_t mode, int32_t w)
 void PIX_CombinePixel(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w, int32_t mode);
 void PIX_CombinePixelClamped(PIX_Pixel* d, int32_t r, int32_t g, int32_t b, int32_t a, int32_t w, int32_t mode);
 PIX_Pixel PIX_CombinePixelValue(PIX_Pixel d, PIX_Pixel color, float alpha, int32_t mode);
+
+#endif

@@ -4,7 +4,7 @@
 #include <type_traits>
 
 #include "PIX_Blend.h"
-#include "PIX_Clip.h"
+#include "detail/PIX_Clip.h"
 
 namespace {
 
@@ -47,8 +47,8 @@ void CopySourceAlphaRows(PIX_Rows s, PIX_Rows d, int32_t width, int32_t height)
 
 }  // namespace
 
-void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect,
-                  float alpha, int32_t mode)
+void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect, float alpha,
+                  int32_t mode)
 {
   if (!dest || !src || alpha == 0.0f) return;
   const int64_t sw = src->GetWidth(), sh = src->GetHeight();
@@ -127,8 +127,8 @@ void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, con
   });
 }
 
-void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
-              int32_t srcWidth, int32_t srcHeight, float alpha, int32_t mode)
+void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t srcWidth,
+              int32_t srcHeight, float alpha, int32_t mode)
 {
   // Widened and held to int32 so that a huge size cannot wrap the rectangle.
   const PIX_Rect r = {srcX, srcY, PIX_SaturateInt32((int64_t)srcX + srcWidth),

@@ -1,22 +1,20 @@
+#ifndef PIX_BLIT_H
+#define PIX_BLIT_H
+
 // Unscaled raster operations: blits, copies, fills, single pixels, glyphs.
 // Every operation clips to its bitmaps and does nothing for null bitmaps,
 // empty or off-bitmap rectangles and alphas whose weight truncates to 0.
-#pragma once
 
 #include <cstdint>
 
 #include "PIX_IBitmap.h"
-
-// Left, top, right, bottom; right and bottom exclusive.
-struct PIX_Rect {
-  int32_t left, top, right, bottom;
-};
+#include "PIX_Rect.h"
 
 // Source rectangle null: the whole source.
-void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect,
-                  float alpha, int32_t mode);
-void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
-              int32_t srcWidth, int32_t srcHeight, float alpha, int32_t mode);
+void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect, float alpha,
+                  int32_t mode);
+void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t srcWidth,
+              int32_t srcHeight, float alpha, int32_t mode);
 // Resizes dest to the source's size and copies it.
 void PIX_Copy(PIX_IBitmap* dest, PIX_IBitmap* src);
 
@@ -34,3 +32,5 @@ void PIX_PutPixel(PIX_IBitmap* bitmap, int32_t x, int32_t y, PIX_Pixel color, fl
 // Coverage: glyphHeight rows of glyphWidth bytes, 0..255 each.
 void PIX_DrawGlyph(PIX_IBitmap* bitmap, int32_t x, int32_t y, PIX_Pixel color, const uint8_t* coverage,
                    int32_t glyphWidth, int32_t glyphHeight, float alpha, int32_t mode);
+
+#endif

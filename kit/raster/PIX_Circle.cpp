@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <initializer_list>
 
-#include "PIX_CirclePatterns.h"
-#include "PIX_ShapeCombine.h"
+#include "detail/PIX_CirclePatterns.h"
+#include "detail/PIX_ShapeCombine.h"
 
 namespace {
 
@@ -177,8 +177,7 @@ void PIX_CircleDispatch(PIX_IBitmap* bitmap, float cx, float cy, float radius, P
   }
   if (box.left >= box.right || box.top >= box.bottom) return;
   const float r = std::fabs(radius) + 2.0f;
-  if (cx + r < (float)box.left || cx - r >= (float)box.right || cy + r < (float)box.top ||
-      cy - r >= (float)box.bottom)
+  if (cx + r < (float)box.left || cx - r >= (float)box.right || cy + r < (float)box.top || cy - r >= (float)box.bottom)
     return;
   const float reach = std::max(std::max(std::fabs((float)box.left - cx), std::fabs((float)box.right - cx)),
                                std::max(std::fabs((float)box.top - cy), std::fabs((float)box.bottom - cy))) +
@@ -225,8 +224,8 @@ void PIX_Circle(PIX_IBitmap* bitmap, float cx, float cy, float radius, PIX_Pixel
   DrawCircle(bitmap, cx, cy, radius, color, alpha, mode, aa, false);
 }
 
-void PIX_FillCircle(PIX_IBitmap* bitmap, float cx, float cy, float radius, PIX_Pixel color, float alpha,
-                    int32_t mode, bool aa)
+void PIX_FillCircle(PIX_IBitmap* bitmap, float cx, float cy, float radius, PIX_Pixel color, float alpha, int32_t mode,
+                    bool aa)
 {
   if (!bitmap || !ShapeOK(cx, cy, radius)) return;
   DrawCircle(bitmap, cx, cy, radius, color, alpha, mode, aa, true);

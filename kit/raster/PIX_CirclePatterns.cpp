@@ -1,8 +1,10 @@
 // Coverage patterns of the small circles, stamped in place of the walk.
-#include "PIX_CirclePatterns.h"
+#include "detail/PIX_CirclePatterns.h"
 
 namespace {
 
+// Each row of a pattern is a row of pixels.
+// clang-format off
 const uint8_t kAA1_5[16] = {
   0x4f, 0xff, 0xff, 0x4f,
   0xff, 0x0f, 0x0f, 0xff,
@@ -116,3 +118,4 @@ const PIX_CirclePattern PIX_kCirclePatterns[PIX_kCirclePatternCount] = {
   {3.5f, 8, kAA3_5, kPlain3_5},
   {4.0f, 9, kAA4, kPlain4},
 };
+// clang-format on

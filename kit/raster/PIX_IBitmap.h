@@ -1,5 +1,7 @@
+#ifndef PIX_IBITMAP_H
+#define PIX_IBITMAP_H
+
 // The bitmap interface every drawing operation reaches pixels through.
-#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -38,7 +40,8 @@ inline PIX_Rows PIX_RowsAt(PIX_IBitmap* bitmap, int32_t y)
 {
   PIX_Pixel* bits = bitmap->GetBits();
   ptrdiff_t span = bitmap->GetRowSpan();
-  if (bitmap->IsFlipped())
-    return PIX_Rows{bits + (ptrdiff_t)(bitmap->GetHeight() - 1 - y) * span, -span};
+  if (bitmap->IsFlipped()) return PIX_Rows{bits + (ptrdiff_t)(bitmap->GetHeight() - 1 - y) * span, -span};
   return PIX_Rows{bits + (ptrdiff_t)y * span, span};
 }
+
+#endif

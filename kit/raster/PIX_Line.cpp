@@ -1,14 +1,17 @@
-// Integer lines: clipping, classification and the writer family (runs,
-// diagonals, the two-ended general line and their antialiased forms).
+// Integer lines: classification and the writer family (runs,
+// diagonals, the two-ended general line and their antialiased forms), and
+// dashed lines.
 #include "PIX_Line.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <utility>
 
 #include "PIX_Blit.h"
-#include "PIX_Clip.h"
-#include "PIX_ShapeCombine.h"
+#include "PIX_ClipLine.h"
+#include "detail/PIX_Clip.h"
+#include "detail/PIX_ShapeCombine.h"
 
 namespace {
 
@@ -104,8 +107,8 @@ void DrawRun(PIX_Pixel* p, int32_t n, ptrdiff_t step, PIX_Pixel color, float alp
   PIX_WithShapeWriter<true>(mode, w, PIX_InkOf(color), [&](const auto& put) { Run(p, n, step, put, w); });
 }
 
-void DrawDiagonal(PIX_Pixel* p, int32_t n, ptrdiff_t xStep, ptrdiff_t yStep, PIX_Pixel color, float alpha,
-                  int32_t mode, bool aa)
+void DrawDiagonal(PIX_Pixel* p, int32_t n, ptrdiff_t xStep, ptrdiff_t yStep, PIX_Pixel color, float alpha, int32_t mode,
+                  bool aa)
 {
   if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && alpha == 1.0f) {
     if (aa)
@@ -118,19 +121,29 @@ void DrawDiagonal(PIX_Pixel* p, int32_t n, ptrdiff_t xStep, ptrdiff_t yStep, PIX
   const int32_t w = PIX_AlphaToWeight(alpha);
   const PIX_Ink ink = PIX_InkOf(color);
   if (aa)
-    PIX_WithShapeWriter<false>(mode, w, ink, [&](const auto& put) {
-      DiagonalAA(p, n, xStep, yStep, put, put, 3 * w / 4, w / 4);
-    });
+    PIX_WithShapeWriter<false>(mode, w, ink,
+                               [&](const auto& put) { DiagonalAA(p, n, xStep, yStep, put, put, 3 * w / 4, w / 4); });
   else
     PIX_WithShapeWriter<true>(mode, w, ink, [&](const auto& put) { Run(p, n + 1, xStep + yStep, put, w); });
 }
 
-}  // namespace
-
-bool PIX_ClipLine(int32_t* px1, int32_t* py1, int32_t* px2, int32_t* py2, int32_t width, int32_t height)
+template <class Put>
+void DrawDash(PIX_Pixel* p, ptrdiff_t step, int64_t from, int64_t end, int64_t on, int64_t off, const Put& put,
+              int32_t w)
 {
-  return PIX_ClipSegment(*px1, *py1, *px2, *py2, width, height);
+  auto dash = [&](int64_t at, int64_t n) {
+    for (PIX_Pixel* q = p + (ptrdiff_t)at * step; n > 0; --n, q += step) put(q, w);
+  };
+  int64_t at = from;
+  while (at < end - on) {
+    dash(at, on);
+    at += on + off;
+  }
+  const int64_t last = std::min(on, end - at);
+  if (last >= 1) dash(at, last);
 }
+
+}  // namespace
 
 void PIX_Line(PIX_IBitmap* bitmap, int32_t x1, int32_t y1, int32_t x2, int32_t y2, PIX_Pixel color, float alpha,
               int32_t mode, bool aa)
@@ -157,8 +170,7 @@ void PIX_Line(PIX_IBitmap* bitmap, int32_t x1, int32_t y1, int32_t x2, int32_t y
     return;
   }
   if (std::abs(dx) == std::abs(dy)) {
-    DrawDiagonal(bits + y1 * span + x1, std::abs(dx), x1 < x2 ? 1 : -1, y2 > y1 ? span : -span, color, alpha,
-                 mode, aa);
+    DrawDiagonal(bits + y1 * span + x1, std::abs(dx), x1 < x2 ? 1 : -1, y2 > y1 ? span : -span, color, alpha, mode, aa);
     return;
   }
 
@@ -204,4 +216,32 @@ void PIX_BorderedRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t w, int3
   PIX_FillRect(bitmap, PIX_SaturateInt32((int64_t)x + 1), PIX_SaturateInt32((int64_t)y + 1),
                PIX_SaturateInt32((int64_t)w - 1), PIX_SaturateInt32((int64_t)h - 1), fillColor, alpha, mode);
   PIX_DrawRect(bitmap, x, y, w, h, outlineColor, alpha, mode);
+}
+
+void PIX_DashedLine(PIX_IBitmap* bitmap, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t on, int32_t off,
+                    PIX_Pixel color, float alpha, int32_t mode)
+{
+  if (!bitmap) return;
+  PIX_Pixel* bits = bitmap->GetBits();
+  const int32_t width = bitmap->GetWidth(), height = bitmap->GetHeight();
+  const ptrdiff_t span = bitmap->GetRowSpan();
+  if (!bits || width < 1 || height < 1 || span < width) return;
+  if (!PIX_ClipLine(&x1, &y1, &x2, &y2, width, height)) return;
+  if (y1 > y2) std::swap(y1, y2);
+  if (x1 > x2) std::swap(x1, x2);
+  // A dash must advance: no dashes or a negative gap would never finish.
+  if (on < 1 || off < 0) return;
+  if (y1 != y2 && x1 != x2) return;
+  if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && alpha == 1.0f && on == 1 && off == 1 && x1 == x2) {
+    PIX_Pixel* p = bits + y1 * span + x1;
+    for (int32_t n = (y2 - y1 + 1) / 2; n > 0; --n, p += 2 * span) *p = color;
+    return;
+  }
+  const int32_t w = PIX_AlphaToWeight(alpha);
+  PIX_WithShapeWriter<true>(mode, w, PIX_InkOf(color), [&](const auto& put) {
+    if (y1 == y2)
+      DrawDash(bits + y1 * span, 1, x1, x2, on, off, put, w);
+    else
+      DrawDash(bits + x1, span, y1, y2, on, off, put, w);
+  });
 }

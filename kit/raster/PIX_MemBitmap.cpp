@@ -5,7 +5,7 @@
 namespace {
 // The allocated size is an int32 and the buffer carries 63 bytes of slack.
 const int64_t kMaxPixelBytes = INT32_MAX - 63;
-}
+}  // namespace
 
 PIX_MemBitmap::PIX_MemBitmap(int32_t width, int32_t height, int32_t rowAlignment)
 {
@@ -18,10 +18,7 @@ PIX_MemBitmap::PIX_MemBitmap(int32_t width, int32_t height, int32_t rowAlignment
 
 PIX_MemBitmap::~PIX_MemBitmap() { std::free(mBuffer); }
 
-PIX_Pixel* PIX_MemBitmap::GetBits()
-{
-  return reinterpret_cast<PIX_Pixel*>(((uintptr_t)mBuffer + 63) & ~(uintptr_t)63);
-}
+PIX_Pixel* PIX_MemBitmap::GetBits() { return reinterpret_cast<PIX_Pixel*>(((uintptr_t)mBuffer + 63) & ~(uintptr_t)63); }
 
 bool PIX_MemBitmap::Resize(int32_t width, int32_t height)
 {

@@ -1,6 +1,8 @@
+#ifndef PIX_MEMBITMAP_H
+#define PIX_MEMBITMAP_H
+
 // A bitmap in a heap buffer: 64-byte aligned rows, growing with headroom so
 // that scratch bitmaps resized often do not reallocate each time.
-#pragma once
 
 #include "PIX_IBitmap.h"
 
@@ -23,6 +25,8 @@ private:
   uint8_t* mBuffer = nullptr;  // owned; 63 bytes of slack for the alignment
   int32_t mWidth = 0;
   int32_t mHeight = 0;
-  int32_t mAllocated = 0;      // bytes for pixels, slack not counted
+  int32_t mAllocated = 0;  // bytes for pixels, slack not counted
   uint32_t mAlignMask = 0;
 };
+
+#endif

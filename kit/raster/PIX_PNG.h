@@ -1,9 +1,11 @@
+#ifndef PIX_PNG_H
+#define PIX_PNG_H
+
 // PNG decoding into 32-bit PIX bitmaps. Every colour type ends in the same
 // channel order; 16-bit channels keep their high byte; alpha is not
 // premultiplied. Given a bitmap, the image is decoded into it (resized) and
 // it is returned; otherwise a new PIX_MemBitmap the caller owns. Any failure
 // (short, truncated or corrupt data, unreadable file) gives null.
-#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -28,3 +30,5 @@ struct PIX_ImageLoader {
   PIX_ImageLoader* next;
 };
 extern PIX_ImageLoader* PIX_gImageLoaders;
+
+#endif

@@ -32,13 +32,11 @@ bool PIX_SavePNG(PIX_IBitmap* bitmap, const char* fileName)
 
   std::vector<png_byte> bytes((size_t)width * (size_t)height * 4);
   std::vector<png_bytep> rows((size_t)height);
-  for (int y = 0; y < height; ++y)
-  {
+  for (int y = 0; y < height; ++y) {
     const PIX_Pixel* src = PIX_RowsAt(bitmap, y).row;
     png_bytep out = &bytes[(size_t)y * (size_t)width * 4];
     rows[(size_t)y] = out;
-    for (int x = 0; x < width; ++x, out += 4)
-    {
+    for (int x = 0; x < width; ++x, out += 4) {
       out[0] = (png_byte)PIX_PixelR(src[x]);
       out[1] = (png_byte)PIX_PixelG(src[x]);
       out[2] = (png_byte)PIX_PixelB(src[x]);

@@ -1,7 +1,9 @@
+#ifndef PIX_PIXEL_H
+#define PIX_PIXEL_H
+
 // The 32-bit PIX pixel: four 8-bit channels, not premultiplied, at fixed
 // byte positions chosen at compile time. Every operation addresses the
 // channels by byte position, so the arithmetic is the same in both layouts.
-#pragma once
 
 #include <cstdint>
 
@@ -29,8 +31,8 @@ typedef uint32_t PIX_Pixel;
 
 inline PIX_Pixel PIX_MakePixel(uint32_t r, uint32_t g, uint32_t b, uint32_t a)
 {
-  return ((r & 0xFF) << PIX_SHIFT_R) | ((g & 0xFF) << PIX_SHIFT_G) |
-         ((b & 0xFF) << PIX_SHIFT_B) | ((a & 0xFF) << PIX_SHIFT_A);
+  return ((r & 0xFF) << PIX_SHIFT_R) | ((g & 0xFF) << PIX_SHIFT_G) | ((b & 0xFF) << PIX_SHIFT_B) |
+         ((a & 0xFF) << PIX_SHIFT_A);
 }
 
 inline int32_t PIX_PixelR(PIX_Pixel p) { return (p >> PIX_SHIFT_R) & 0xFF; }
@@ -79,3 +81,5 @@ extern const uint16_t PIX_kReciprocal[256];
 // Integer HSV: hue 0..383 (0 red, 128 green, 256 blue), saturation and value 0..255.
 PIX_Pixel PIX_HSVToRGB(int32_t hue, int32_t saturation, int32_t value, int32_t alpha);
 void PIX_RGBToHSV(int32_t r, int32_t g, int32_t b, int32_t* hue, int32_t* saturation, int32_t* value);
+
+#endif

@@ -9,7 +9,7 @@
 #include <memory>
 #include <new>
 
-#include "PIX_ShapeCombine.h"
+#include "detail/PIX_ShapeCombine.h"
 
 namespace {
 
@@ -85,8 +85,8 @@ void FillSpans(const Filler<Put>& f, int64_t x1a, int64_t x2a, int64_t ya, int64
 // are dropped, and where a side edge crosses a border the trapezoid is split
 // at that row (the crossing row is filled by both pieces).
 template <class Put>
-void FillTrapezoid(const Filler<Put>& f, int64_t x1a, int64_t x2a, int64_t ya, int64_t x1b, int64_t x2b,
-                   int64_t yb, int depth = 0)
+void FillTrapezoid(const Filler<Put>& f, int64_t x1a, int64_t x2a, int64_t ya, int64_t x1b, int64_t x2b, int64_t yb,
+                   int depth = 0)
 {
   const int64_t w = f.width;
   // Every restart or split puts one more edge end on a border; the bound
@@ -167,9 +167,7 @@ bool WithFiller(PIX_IBitmap* bitmap, PIX_Pixel color, float alpha, int32_t mode,
   const int32_t width = bitmap->GetWidth(), height = bitmap->GetHeight(), span = bitmap->GetRowSpan();
   if (!bits || width < 1 || height < 1 || span < width) return false;
   const int32_t w = PIX_AlphaToWeight(alpha);
-  auto run = [&](const auto& put) {
-    loop(Filler<std::decay_t<decltype(put)>>{bits, span, width, height, put, w});
-  };
+  auto run = [&](const auto& put) { loop(Filler<std::decay_t<decltype(put)>>{bits, span, width, height, put, w}); };
   if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY) {
     switch (w) {
       case 256: run(PIX_StoreWriter{color}); return true;
@@ -259,8 +257,8 @@ void PIX_FillTriangle(PIX_IBitmap* bitmap, int32_t x1, int32_t y1, int32_t x2, i
   PIX_FillConvexPolygon(bitmap, x, y, 3, color, alpha, mode);
 }
 
-void PIX_FillTrapezoid(PIX_IBitmap* bitmap, int32_t x1a, int32_t x2a, int32_t ya, int32_t x1b, int32_t x2b,
-                       int32_t yb, PIX_Pixel color, float alpha, int32_t mode)
+void PIX_FillTrapezoid(PIX_IBitmap* bitmap, int32_t x1a, int32_t x2a, int32_t ya, int32_t x1b, int32_t x2b, int32_t yb,
+                       PIX_Pixel color, float alpha, int32_t mode)
 {
   if (!bitmap) return;
   int64_t rowA = ya, rowB = yb;
@@ -268,6 +266,5 @@ void PIX_FillTrapezoid(PIX_IBitmap* bitmap, int32_t x1a, int32_t x2a, int32_t ya
     rowA = (int64_t)bitmap->GetHeight() - 1 - ya;
     rowB = (int64_t)bitmap->GetHeight() - 1 - yb;
   }
-  WithFiller(bitmap, color, alpha, mode,
-             [&](const auto& f) { FillTrapezoid(f, x1a, x2a, rowA, x1b, x2b, rowB); });
+  WithFiller(bitmap, color, alpha, mode, [&](const auto& f) { FillTrapezoid(f, x1a, x2a, rowA, x1b, x2b, rowB); });
 }

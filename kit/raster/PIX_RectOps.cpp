@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "PIX_Blend.h"
-#include "PIX_Clip.h"
+#include "detail/PIX_Clip.h"
 
 namespace {
 
@@ -20,9 +20,9 @@ int32_t Held(int64_t v, int32_t lo, int32_t hi) { return (int32_t)(v < lo ? lo :
 
 }  // namespace
 
-void PIX_GradientRect(PIX_IBitmap* dest, int32_t x, int32_t y, int32_t width, int32_t height, float r, float g,
-                      float b, float a, float drdx, float dgdx, float dbdx, float dadx, float drdy, float dgdy,
-                      float dbdy, float dady, int32_t mode)
+void PIX_GradientRect(PIX_IBitmap* dest, int32_t x, int32_t y, int32_t width, int32_t height, float r, float g, float b,
+                      float a, float drdx, float dgdx, float dbdx, float dadx, float drdy, float dgdy, float dbdy,
+                      float dady, int32_t mode)
 {
   if (!dest) return;
   // Colours in 0..255 and alpha in 0..256, moved to the clipped corner.
@@ -107,7 +107,8 @@ void PIX_BlurRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t de
   if (src == dest) {
     copy = static_cast<PIX_Pixel*>(std::malloc((size_t)width * height * 4));
     if (!copy) return;
-    for (int32_t j = 0; j < height; ++j, s.row += s.step) std::memcpy(copy + (size_t)j * width, s.row, (size_t)width * 4);
+    for (int32_t j = 0; j < height; ++j, s.row += s.step)
+      std::memcpy(copy + (size_t)j * width, s.row, (size_t)width * 4);
     s = PIX_Rows{copy, width};
   }
   PIX_Rows d = PIX_RowsAt(dest, (int32_t)dy);
@@ -138,7 +139,8 @@ void PIX_ScaleAddRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, 
   if (!bitmap) return;
   const PIX_ClippedRect r = PIX_ClipToBitmap(bitmap, x, y, width, height);
   if (r.Empty()) return;
-  const int64_t scale[4] = {ToFixed(rScale, 256.0), ToFixed(gScale, 256.0), ToFixed(bScale, 256.0), ToFixed(aScale, 256.0)};
+  const int64_t scale[4] = {ToFixed(rScale, 256.0), ToFixed(gScale, 256.0), ToFixed(bScale, 256.0),
+                            ToFixed(aScale, 256.0)};
   const int64_t add[4] = {ToFixed(rAdd, 256.0), ToFixed(gAdd, 256.0), ToFixed(bAdd, 256.0), ToFixed(aAdd, 256.0)};
   static const int kByte[4] = {PIX_BYTE_R, PIX_BYTE_G, PIX_BYTE_B, PIX_BYTE_A};
   PIX_ForEachPixel(bitmap, r, [&](PIX_Pixel& p) {
@@ -183,10 +185,8 @@ void PIX_FloodFillColumn(PIX_IBitmap* bitmap, int32_t x, int32_t y, uint32_t new
     for (int32_t i = x - 1; i >= 0 && matches(p[i]); --i) fill(p[i]);
     return true;
   };
-  for (int32_t row = y; row < height && fillRow(row); ++row) {
-  }
-  for (int32_t row = y - 1; row >= 0 && fillRow(row); --row) {
-  }
+  for (int32_t row = y; row < height && fillRow(row); ++row) {}
+  for (int32_t row = y - 1; row >= 0 && fillRow(row); --row) {}
 }
 
 void PIX_HalfSizeBlit(PIX_IBitmap* dest, PIX_IBitmap* src)

@@ -1,15 +1,17 @@
+#ifndef PIX_RECTOPS_H
+#define PIX_RECTOPS_H
+
 // Whole-rectangle operations: gradient fill, blur, channel scale and offset,
 // pixel walks, colour keying, flood fill, half-size reduction, comparison.
-#pragma once
 
 #include <cstdint>
 
 #include "PIX_IBitmap.h"
 
 // Colours and alpha in 0..1, with steps per pixel and per row.
-void PIX_GradientRect(PIX_IBitmap* dest, int32_t x, int32_t y, int32_t width, int32_t height, float r, float g,
-                      float b, float a, float drdx, float dgdx, float dbdx, float dadx, float drdy, float dgdy,
-                      float dbdy, float dady, int32_t mode);
+void PIX_GradientRect(PIX_IBitmap* dest, int32_t x, int32_t y, int32_t width, int32_t height, float r, float g, float b,
+                      float a, float drdx, float dgdx, float dbdx, float dadx, float drdy, float dgdy, float dbdy,
+                      float dady, int32_t mode);
 // dest and src may be the same bitmap.
 void PIX_BlurRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t destY, int32_t srcX, int32_t srcY,
                   int32_t srcWidth, int32_t srcHeight);
@@ -28,3 +30,5 @@ struct PIX_DiffRect {
   int32_t x, y, width, height;
 };
 int32_t PIX_CompareBitmaps(PIX_IBitmap* a, PIX_IBitmap* b, PIX_DiffRect* differing);
+
+#endif

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "PIX_Blend.h"
-#include "PIX_Sampling.h"
+#include "detail/PIX_Sampling.h"
 
 using namespace pix_detail;
 
@@ -105,8 +105,8 @@ void PIX_RotatedBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t
                      bool clipToSource, float alpha, int32_t mode, float centerOffsetX, float centerOffsetY)
 {
   if (!dest || !src || destWidth == 0 || destHeight == 0) return;
-  if (!SaneSource(srcX, srcY, srcWidth, srcHeight) || !std::isfinite(angle) ||
-      !SaneCoordinate(centerOffsetX) || !SaneCoordinate(centerOffsetY))
+  if (!SaneSource(srcX, srcY, srcWidth, srcHeight) || !std::isfinite(angle) || !SaneCoordinate(centerOffsetX) ||
+      !SaneCoordinate(centerOffsetY))
     return;
   const FloatBounds bounds = SourceBounds(src, srcX, srcY, srcWidth, srcHeight, clipToSource);
 
@@ -130,8 +130,8 @@ void PIX_RotatedBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t
 
 void PIX_AffineBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t destY, int32_t destWidth,
                     int32_t destHeight, float srcX, float srcY, float srcWidth, float srcHeight, double dsdx,
-                    double dtdx, double dsdy, double dtdy, double dsdxdy, double dtdxdy, bool clipToSource,
-                    float alpha, int32_t mode)
+                    double dtdx, double dsdy, double dtdy, double dsdxdy, double dtdxdy, bool clipToSource, float alpha,
+                    int32_t mode)
 {
   if (!dest || !src || destWidth == 0 || destHeight == 0) return;
   if (!SaneSource(srcX, srcY, srcWidth, srcHeight)) return;
@@ -144,8 +144,7 @@ void PIX_AffineBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t 
 }
 
 void PIX_MeshBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t destY, int32_t destWidth,
-                  int32_t destHeight, const float* points, int32_t columns, int32_t rows, float alpha,
-                  int32_t mode)
+                  int32_t destHeight, const float* points, int32_t columns, int32_t rows, float alpha, int32_t mode)
 {
   if (!dest || !src || !points || destWidth <= 0 || destHeight <= 0 || columns < 2 || rows < 2) return;
   const float cellW = (float)destWidth / (float)(columns - 1), cellH = (float)destHeight / (float)(rows - 1);
@@ -172,8 +171,8 @@ void PIX_MeshBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t de
         const double dsdy = (p10[0] - p00[0]) / (double)ch, dtdy = (p10[1] - p00[1]) / (double)ch;
         const double dsdxdy = ((p11[0] - p10[0]) / (double)cw - dsdx) / ch;
         const double dtdxdy = ((p11[1] - p10[1]) / (double)cw - dtdx) / ch;
-        PIX_AffineBlit(dest, src, destX + left, destY + top, cw, ch, p00[0], p00[1], p01[0] - p00[0],
-                       p01[1] - p00[1], dsdx, dtdx, dsdy, dtdy, dsdxdy, dtdxdy, false, alpha, mode);
+        PIX_AffineBlit(dest, src, destX + left, destY + top, cw, ch, p00[0], p00[1], p01[0] - p00[0], p01[1] - p00[1],
+                       dsdx, dtdx, dsdy, dtdy, dsdxdy, dtdxdy, false, alpha, mode);
       }
       left = right;
     }

@@ -4,18 +4,18 @@
 
 #include "PIX_Blend.h"
 #include "PIX_Blit.h"
-#include "PIX_Clip.h"
-#include "PIX_Sampling.h"
+#include "detail/PIX_Clip.h"
+#include "detail/PIX_Sampling.h"
 
 using namespace pix_detail;
 
 namespace {
 
 struct ScaleJob {
-  PIX_Rows dest;        // at the first drawn pixel
+  PIX_Rows dest;  // at the first drawn pixel
   int32_t width, height;
-  int64_t cx, cy;       // 16.16 position of the first sample
-  int64_t idx, idy;     // 16.16 steps
+  int64_t cx, cy;    // 16.16 position of the first sample
+  int64_t idx, idy;  // 16.16 steps
   Bounds bounds;
 };
 
@@ -94,8 +94,7 @@ void PIX_ScaledBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t 
                     int32_t mode)
 {
   if (!dest || !src || destWidth == 0 || destHeight == 0 || alpha == 0.0f) return;
-  if (!SaneCoordinate(srcX) || !SaneCoordinate(srcY) || !SaneCoordinate(srcWidth) || !SaneCoordinate(srcHeight))
-    return;
+  if (!SaneCoordinate(srcX) || !SaneCoordinate(srcY) || !SaneCoordinate(srcWidth) || !SaneCoordinate(srcHeight)) return;
   const bool filtered = PIX_ModeFilter(mode) == 1;
 
   if (std::fabs(srcWidth - destWidth) < 0.001f && std::fabs(srcHeight - destHeight) < 0.001f) {

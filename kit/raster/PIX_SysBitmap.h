@@ -1,7 +1,9 @@
+#ifndef PIX_SYSBITMAP_H
+#define PIX_SYSBITMAP_H
+
 // A bitmap whose pixels the platform can copy to a window. In the Windows
 // builds it is a DIB section selected into a memory device context; natively
 // it is a memory-only stand-in with the same interface and allocation rules.
-#pragma once
 
 #include "PIX_IBitmap.h"
 
@@ -34,3 +36,5 @@ private:
   void* mOldBitmap = nullptr;  // HBITMAP selected back before deletion
 #endif
 };
+
+#endif

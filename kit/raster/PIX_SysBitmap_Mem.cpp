@@ -22,7 +22,8 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
   mBits = nullptr;
   if (allocWidth == 0 || mHeight == 0) return false;
 
-  if (allocWidth * mHeight <= INT32_MAX / 4) mBits = static_cast<PIX_Pixel*>(std::calloc((size_t)(allocWidth * mHeight), 4));
+  if (allocWidth * mHeight <= INT32_MAX / 4)
+    mBits = static_cast<PIX_Pixel*>(std::calloc((size_t)(allocWidth * mHeight), 4));
   if (!mBits) mWidth = mHeight = mAllocWidth = mAllocHeight = 0;
   return true;
 }

@@ -52,8 +52,7 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP dib = nullptr;
-  if (allocWidth * mHeight <= INT32_MAX / 4)
-    dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (allocWidth * mHeight <= INT32_MAX / 4) dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!dib || !bits) {
     if (dib) DeleteObject(dib);
     mWidth = mHeight = mAllocWidth = mAllocHeight = 0;

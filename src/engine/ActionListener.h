@@ -1,20 +1,19 @@
-#ifndef TOLVO_ACTIONLISTENER_H
-#define TOLVO_ACTIONLISTENER_H
+#ifndef ACTIONLISTENER_H
+#define ACTIONLISTENER_H
 
 // What a pattern stepper tells its pattern: a scheduled step fell due, a
 // note's time is over, the next step must be scheduled, a step began.
 
 struct StepEvent;
 
-class ActionListener
-{
+class ActionListener {
 public:
   virtual ~ActionListener() {}
   virtual void OnStepEvent(StepEvent* event) = 0;
   virtual void OnNoteEnd(StepEvent* event) = 0;
   // step -1 stands for the last step.
-  virtual void OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime,
-                                  double samplesPerBeat) {}
+  virtual void OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime, double samplesPerBeat)
+  {}
   virtual void OnStepBoundary() {}
 };
 

@@ -8,27 +8,27 @@
 
 EngineHolder::EngineHolder()
 {
-  m_link = new PatternViewLink(this);
-  m_patterns = new PatternList(this);
-  m_scenes = new SceneList(m_patterns, &m_transport);
-  m_hub = new NoteEngine(this);
+  mLink = new PatternViewLink(this);
+  mPatterns = new PatternList(this);
+  mScenes = new SceneList(mPatterns, &mTransport);
+  mHub = new NoteEngine(this);
 }
 
 EngineHolder::~EngineHolder()
 {
   // The hub and the scenes end notes in the patterns, so they go first.
-  delete m_hub;
-  m_hub = nullptr;
-  delete m_scenes;
-  m_scenes = nullptr;
-  delete m_patterns;
-  m_patterns = nullptr;
-  delete m_link;
-  m_link = nullptr;
+  delete mHub;
+  mHub = nullptr;
+  delete mScenes;
+  mScenes = nullptr;
+  delete mPatterns;
+  mPatterns = nullptr;
+  delete mLink;
+  mLink = nullptr;
 }
 
 void EngineHolder::SetRandomSource(RandomSource* random)
 {
-  m_random = random ? random : &m_libraryRandom;
-  for (int i = 0; i < m_patterns->GetSize(); ++i) m_patterns->Get(i)->GetStepper().SetRandomSource(m_random);
+  mRandom = random ? random : &mLibraryRandom;
+  for (int i = 0; i < mPatterns->GetSize(); ++i) mPatterns->Get(i)->GetStepper().SetRandomSource(mRandom);
 }

@@ -1,5 +1,5 @@
-#ifndef TOLVO_ENGINEHOLDER_H
-#define TOLVO_ENGINEHOLDER_H
+#ifndef ENGINEHOLDER_H
+#define ENGINEHOLDER_H
 
 // Ties one engine together: its patterns, scenes, the link to the step
 // editor, the note hub, the transport figures of the current block and the
@@ -14,8 +14,7 @@ class PatternList;
 class PatternViewLink;
 class SceneList;
 
-class EngineHolder
-{
+class EngineHolder {
 public:
   EngineHolder();
   ~EngineHolder();
@@ -23,29 +22,29 @@ public:
   EngineHolder(const EngineHolder&) = delete;
   EngineHolder& operator=(const EngineHolder&) = delete;
 
-  PatternList* GetPatternList() const { return m_patterns; }
-  SceneList* GetSceneList() const { return m_scenes; }
-  PatternViewLink* GetViewLink() const { return m_link; }
-  NoteEngine* GetNoteEngine() const { return m_hub; }
-  Application* GetApplication() const { return m_app; }
-  void SetApplication(Application* app) { m_app = app; }
+  PatternList* GetPatternList() const { return mPatterns; }
+  SceneList* GetSceneList() const { return mScenes; }
+  PatternViewLink* GetViewLink() const { return mLink; }
+  NoteEngine* GetNoteEngine() const { return mHub; }
+  Application* GetApplication() const { return mApp; }
+  void SetApplication(Application* app) { mApp = app; }
 
   // Written by whoever drives the block, before ProcessBlock.
-  TransportFigures& GetTransport() { return m_transport; }
+  TransportFigures& GetTransport() { return mTransport; }
 
-  RandomSource* GetRandomSource() const { return m_random; }
+  RandomSource* GetRandomSource() const { return mRandom; }
   // Not owned; null goes back to the C library's generator.
   void SetRandomSource(RandomSource* random);
 
 private:
-  TransportFigures m_transport;
-  CLibraryRandom m_libraryRandom;
-  RandomSource* m_random = &m_libraryRandom;
-  PatternViewLink* m_link = nullptr;
-  PatternList* m_patterns = nullptr;
-  SceneList* m_scenes = nullptr;
-  NoteEngine* m_hub = nullptr;
-  Application* m_app = nullptr;
+  TransportFigures mTransport;
+  CLibraryRandom mLibraryRandom;
+  RandomSource* mRandom = &mLibraryRandom;
+  PatternViewLink* mLink = nullptr;
+  PatternList* mPatterns = nullptr;
+  SceneList* mScenes = nullptr;
+  NoteEngine* mHub = nullptr;
+  Application* mApp = nullptr;
 };
 
 #endif

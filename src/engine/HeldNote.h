@@ -1,24 +1,23 @@
-#ifndef TOLVO_HELDNOTE_H
-#define TOLVO_HELDNOTE_H
+#ifndef HELDNOTE_H
+#define HELDNOTE_H
 
 // One record for a held key or octave copy, a step template and a sounding
 // copy of a played note. Times are in samples.
 
-struct HeldNote
-{
+struct HeldNote {
   int pitch = -1;
   double start = -1.0;
   double end = -1.0;
   double next = -1.0;
   int soundingCount = 0;
-  double time = 0.0;      // block offset at which the key came in or the copy started
-  bool generated = false; // an octave copy, not a played key
-  int orderIndex = 0;     // position in the walk order
-  int arrivalIndex = -1;  // arrival rank within the key's row of 12 slots
+  double time = 0.0;       // block offset at which the key came in or the copy started
+  bool generated = false;  // an octave copy, not a played key
+  int orderIndex = 0;      // position in the walk order
+  int arrivalIndex = -1;   // arrival rank within the key's row of 12 slots
   bool silent = false;
   int velocity = 127;
   double accent = 0.0;
-  int transposition = 0; // semitones added when the note is sent
+  int transposition = 0;  // semitones added when the note is sent
   bool chord = false;
   double gate = 0.0;
   double length = 1.0;

@@ -1,5 +1,5 @@
-#ifndef TOLVO_NOTEENGINE_H
-#define TOLVO_NOTEENGINE_H
+#ifndef NOTEENGINE_H
+#define NOTEENGINE_H
 
 // The note hub: queues the notes that come in from MIDI, cuts each block
 // into pieces where they fall due and delivers them to its listener, and
@@ -11,26 +11,26 @@
 class EngineHolder;
 
 // A queued incoming note message.
-struct NoteRecord
-{
+struct NoteRecord {
   NoteRecord(int pitch_, double time, bool on_, int velocity_)
-    : pitch(pitch_), velocity(velocity_), due(time), offset(time), on(on_) {}
+    : pitch(pitch_), velocity(velocity_), due(time), offset(time), on(on_)
+  {}
 
   int pitch;
   int transposition = 0;
-  int velocity; // 127 for a note-off
-  double due;   // samples until the record falls due
+  int velocity;  // 127 for a note-off
+  double due;    // samples until the record falls due
   double offset;
   bool on;
 };
 
 // One MIDI note message to send. start is the offset from the start of the
 // current host block; the note sent is pitch + transposition.
-struct NoteEvent
-{
+struct NoteEvent {
   NoteEvent(const HeldNote& note, double time, bool on_)
-    : pitch(note.pitch), transposition(note.transposition), velocity(note.velocity),
-      start(time), end(time), on(on_), accent(note.accent), cc1(note.cc1), cc2(note.cc2) {}
+    : pitch(note.pitch), transposition(note.transposition), velocity(note.velocity), start(time), end(time), on(on_),
+      accent(note.accent), cc1(note.cc1), cc2(note.cc2)
+  {}
 
   int pitch;
   int transposition;
@@ -45,8 +45,7 @@ struct NoteEvent
   int cc2;
 };
 
-class NoteEngineListener
-{
+class NoteEngineListener {
 public:
   virtual ~NoteEngineListener() {}
   virtual bool NoteOn(double position, double time, int pitch, int velocity) = 0;
@@ -57,8 +56,7 @@ public:
   virtual void OnAllNotesOff(double time) = 0;
 };
 
-class NoteEngine
-{
+class NoteEngine {
 public:
   explicit NoteEngine(EngineHolder* engine);
   ~NoteEngine();
@@ -86,11 +84,11 @@ public:
   void OnTransportStop(double offset);
   void Clear(double offset);
 
-  void SetListener(NoteEngineListener* listener) { m_listener = listener; }
-  KIT_PtrList<NoteEvent>& GetOutputList() { return m_output; }
-  int GetDownKeyCount() const { return m_downKeys; }
-  bool IsStopped() const { return m_stopped; }
-  bool IsKeyDown(int pitch) const { return pitch >= 0 && pitch < 128 && m_keys[pitch] == kDown; }
+  void SetListener(NoteEngineListener* listener) { mListener = listener; }
+  KIT_PtrList<NoteEvent>& GetOutputList() { return mOutput; }
+  int GetDownKeyCount() const { return mDownKeys; }
+  bool IsStopped() const { return mStopped; }
+  bool IsKeyDown(int pitch) const { return pitch >= 0 && pitch < 128 && mKeys[pitch] == kDown; }
 
 private:
   enum { kUp = -1, kDown = 0 };
@@ -100,15 +98,15 @@ private:
   void AllKeysUp();
   void KeyReleased(double time);
 
-  KIT_PtrList<NoteEvent> m_output;
-  NoteEngineListener* m_listener = nullptr;
-  EngineHolder* m_engine;
-  int m_downKeys = 0;
-  bool m_stopped = true;
-  KIT_PtrList<NoteRecord> m_pending;
-  KIT_PtrList<NoteRecord> m_incoming;
-  int m_keys[128];
-  double m_elapsed = 0.0; // samples of the current block already cut
+  KIT_PtrList<NoteEvent> mOutput;
+  NoteEngineListener* mListener = nullptr;
+  EngineHolder* mEngine;
+  int mDownKeys = 0;
+  bool mStopped = true;
+  KIT_PtrList<NoteRecord> mPending;
+  KIT_PtrList<NoteRecord> mIncoming;
+  int mKeys[128];
+  double mElapsed = 0.0;  // samples of the current block already cut
 };
 
 #endif

@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNENGINE_H
-#define TOLVO_PATTERNENGINE_H
+#ifndef PATTERNENGINE_H
+#define PATTERNENGINE_H
 
 // One arpeggiator pattern: its 16 steps and pattern-wide settings, the
 // held-note table with octave copies and sort orders, the velocity tracker,
@@ -15,8 +15,7 @@
 
 class EngineHolder;
 
-class PatternEngine : public ActionListener
-{
+class PatternEngine : public ActionListener {
 public:
   enum RateType { kNormal, kTriplet, kDotted };
   enum SortOrder { kLoHi, kHiLo, kAsPlayed, kReversed, kCustom };
@@ -36,23 +35,23 @@ public:
   void SetStepData(int step, int data);
   void SetStepDiv(int step, double div);
   void SetStepShift(int step, double shift);
-  void SetStepCC(int step, int lane, int value); // lane 1: CC1, else CC2
+  void SetStepCC(int step, int lane, int value);  // lane 1: CC1, else CC2
 
   // Pattern settings.
   void SetGate(double gate);
   void SetDirection(int d);
-  void SetSortOrder(int order) { m_sortOrder = order; }
+  void SetSortOrder(int order) { mSortOrder = order; }
   void SetCustomSortOrder(bool on);
-  void SetSwing(double swing) { m_stepper.SetSwing(swing); }
+  void SetSwing(double swing) { mStepper.SetSwing(swing); }
   void SetOctaves(int n);
-  void SetTranspose(int semitones) { m_transpose = semitones; }
-  void SetVelocityMode(int mode) { m_velocity.SetMode(mode); }
+  void SetTranspose(int semitones) { mTranspose = semitones; }
+  void SetVelocityMode(int mode) { mVelocity.SetMode(mode); }
   void SetPatternOn(bool on);
   void SetRate(double beats);
   void SetRateType(int type);
   void SetResetOnBeat(bool on);
   void SetResetOnBeatValue(double beats);
-  void SetResetOnNewNote(bool on) { m_resetOnNewNote = on; }
+  void SetResetOnNewNote(bool on) { mResetOnNewNote = on; }
 
   // The held notes.
   void NoteOn(int pitch, int velocity, int offset);
@@ -76,15 +75,15 @@ public:
   void OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime,
                           double samplesPerBeat) override;
 
-  const KIT_PtrList<HeldNote>& GetNoteList() const { return m_sounding; }
-  PatternStepper& GetStepper() { return m_stepper; }
-  ScaleQuantizer& GetScaleQuantizer() { return m_scale; }
-  VelocityTracker& GetVelocityTracker() { return m_velocity; }
-  HeldNote* const* GetTable() const { return m_table; }
-  int GetHeldCount() const { return m_heldCount; }
-  int GetSoundingCount() const { return m_soundingCount; }
-  int GetOctaves() const { return m_octaves; }
-  double GetStepLength() const { return m_stepLength; }
+  const KIT_PtrList<HeldNote>& GetNoteList() const { return mSounding; }
+  PatternStepper& GetStepper() { return mStepper; }
+  ScaleQuantizer& GetScaleQuantizer() { return mScale; }
+  VelocityTracker& GetVelocityTracker() { return mVelocity; }
+  HeldNote* const* GetTable() const { return mTable; }
+  int GetHeldCount() const { return mHeldCount; }
+  int GetSoundingCount() const { return mSoundingCount; }
+  int GetOctaves() const { return mOctaves; }
+  double GetStepLength() const { return mStepLength; }
 
 private:
   void Recompute();
@@ -101,30 +100,30 @@ private:
   HeldNote* FindSounding(int pitch) const;
   static bool ValidStep(int step) { return step >= 0 && step < 16; }
 
-  PatternStep m_steps[16];
-  VelocityTracker m_velocity;
-  ScaleQuantizer m_scale;
-  HeldNote* m_table[128];
-  KIT_PtrList<HeldNote> m_sounding;
-  bool m_firstStep = false;
-  double m_samplesPerBeat = 0.0;
-  bool m_patternOn = true;
-  int m_heldCount = 0;
-  int m_soundingCount = 0;
-  bool m_customOrderOn = false;
-  bool m_resetOnBeat = false;
-  double m_resetValue = 0.25; // beats
-  int m_octaves = 0;
-  double m_stepLength = 0.0; // beats
-  double m_rate = 0.0;       // beats
-  int m_rateType = kNormal;
-  double m_gate = 1.0;
-  int m_direction = 0;
-  int m_sortOrder = kLoHi;
-  bool m_resetOnNewNote = false;
-  int m_transpose = 0;
-  PatternStepper m_stepper;
-  EngineHolder* m_engine;
+  PatternStep mSteps[16];
+  VelocityTracker mVelocity;
+  ScaleQuantizer mScale;
+  HeldNote* mTable[128];
+  KIT_PtrList<HeldNote> mSounding;
+  bool mFirstStep = false;
+  double mSamplesPerBeat = 0.0;
+  bool mPatternOn = true;
+  int mHeldCount = 0;
+  int mSoundingCount = 0;
+  bool mCustomOrderOn = false;
+  bool mResetOnBeat = false;
+  double mResetValue = 0.25;  // beats
+  int mOctaves = 0;
+  double mStepLength = 0.0;  // beats
+  double mRate = 0.0;        // beats
+  int mRateType = kNormal;
+  double mGate = 1.0;
+  int mDirection = 0;
+  int mSortOrder = kLoHi;
+  bool mResetOnNewNote = false;
+  int mTranspose = 0;
+  PatternStepper mStepper;
+  EngineHolder* mEngine;
 };
 
 #endif

@@ -5,7 +5,7 @@
 PatternList::PatternList(EngineHolder* engine)
 {
   PatternEngine* p = new PatternEngine(engine);
-  if (!m_patterns.Add(p)) delete p;
+  if (!mPatterns.Add(p)) delete p;
 }
 
-PatternList::~PatternList() { m_patterns.Empty(true); }
+PatternList::~PatternList() { mPatterns.Empty(true); }

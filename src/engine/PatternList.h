@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNLIST_H
-#define TOLVO_PATTERNLIST_H
+#ifndef PATTERNLIST_H
+#define PATTERNLIST_H
 
 // The patterns of an engine (the plug-in has one) and which is current.
 
@@ -8,8 +8,7 @@
 class EngineHolder;
 class PatternEngine;
 
-class PatternList
-{
+class PatternList {
 public:
   explicit PatternList(EngineHolder* engine);
   ~PatternList();
@@ -17,13 +16,13 @@ public:
   PatternList(const PatternList&) = delete;
   PatternList& operator=(const PatternList&) = delete;
 
-  PatternEngine* Get(int index) const { return m_patterns.Get(index); }
-  PatternEngine* GetCurrent() const { return m_patterns.Get(m_current); }
-  int GetSize() const { return m_patterns.GetSize(); }
+  PatternEngine* Get(int index) const { return mPatterns.Get(index); }
+  PatternEngine* GetCurrent() const { return mPatterns.Get(mCurrent); }
+  int GetSize() const { return mPatterns.GetSize(); }
 
 private:
-  KIT_PtrList<PatternEngine> m_patterns;
-  int m_current = 0;
+  KIT_PtrList<PatternEngine> mPatterns;
+  int mCurrent = 0;
 };
 
 #endif

@@ -9,51 +9,51 @@
 
 PatternStepper::PatternStepper(HeldNote* const* table, ActionListener* listener, PatternStep* steps,
                                const TransportFigures* transport, RandomSource* random)
-  : Stepper(0.25, transport), m_scheduled(4096), m_listener(listener), m_schedLength(0.25),
-    m_steps(steps), m_table(table), m_random(random)
+  : Stepper(0.25, transport), mScheduled(4096), mListener(listener), mSchedLength(0.25), mSteps(steps), mTable(table),
+    mRandom(random)
 {
-  for (int& c : m_custom) c = -1;
+  for (int& c : mCustom) c = -1;
   Reset();
 }
 
-PatternStepper::~PatternStepper() { m_scheduled.Empty(true); }
+PatternStepper::~PatternStepper() { mScheduled.Empty(true); }
 
 void PatternStepper::Reset()
 {
   Stepper::Reset();
-  m_customPos = -1;
-  m_walk = -1;
-  m_heading = 0;
-  m_scheduled.Empty(true);
+  mCustomPos = -1;
+  mWalk = -1;
+  mHeading = 0;
+  mScheduled.Empty(true);
 }
 
-double PatternStepper::GetStepLength() const { return m_steps[m_currentStep].length; }
+double PatternStepper::GetStepLength() const { return mSteps[mCurrentStep].length; }
 
 void PatternStepper::SetDirection(int d)
 {
-  if (d == m_direction) return;
-  m_direction = d;
-  m_heading = IsDownward() ? 1 : 0;
+  if (d == mDirection) return;
+  mDirection = d;
+  mHeading = IsDownward() ? 1 : 0;
 }
 
 void PatternStepper::SetStepLength(double beats)
 {
-  m_stepLength = beats;
-  m_schedLength = beats;
+  mStepLength = beats;
+  mSchedLength = beats;
 }
 
 void PatternStepper::SetRestart(double grid, double count)
 {
-  m_restartGrid = grid;
-  m_restartCount = count;
+  mRestartGrid = grid;
+  mRestartCount = count;
 }
 
 void PatternStepper::SetCustomOrder(int slot, int value)
 {
-  if (slot >= 0 && slot < kCustomSlots) m_custom[slot] = value;
+  if (slot >= 0 && slot < kCustomSlots) mCustom[slot] = value;
 }
 
-void PatternStepper::SetStepCount(int n) { m_stepCount = n < 1 ? 1 : (n > 16 ? 16 : n); }
+void PatternStepper::SetStepCount(int n) { mStepCount = n < 1 ? 1 : (n > 16 ? 16 : n); }
 
 // --- the note table --------------------------------------------------------
 
@@ -61,7 +61,7 @@ int PatternStepper::HighestOrder() const
 {
   int m = -1;
   for (int s = 0; s < 128; ++s)
-    if (m_table[s] && m_table[s]->orderIndex > m) m = m_table[s]->orderIndex;
+    if (mTable[s] && mTable[s]->orderIndex > m) m = mTable[s]->orderIndex;
   return m;
 }
 
@@ -69,19 +69,19 @@ HeldNote* PatternStepper::NoteByOrder(int index) const
 {
   if (index < 0) return nullptr;
   for (int s = 0; s < 128; ++s)
-    if (m_table[s] && m_table[s]->orderIndex == index) return m_table[s];
+    if (mTable[s] && mTable[s]->orderIndex == index) return mTable[s];
   return nullptr;
 }
 
 int PatternStepper::RandomPick() const
 {
   int n = 0;
-  for (int s = 0; s < 128; ++s) n += m_table[s] != nullptr;
+  for (int s = 0; s < 128; ++s) n += mTable[s] != nullptr;
   if (n == 0) return 0;
-  int k = m_random->Next() % n;
+  int k = mRandom->Next() % n;
   if (k < 0) k += n;
   for (int s = 0; s < 128; ++s)
-    if (m_table[s] && k-- == 0) return m_table[s]->orderIndex;
+    if (mTable[s] && k-- == 0) return mTable[s]->orderIndex;
   return 0;
 }
 
@@ -96,108 +96,93 @@ int PatternStepper::WalkStart() const
 
 void PatternStepper::PrepareWalk(bool firstStep)
 {
-  m_started = true;
-  m_heading = IsDownward() ? 1 : 0;
-  m_customPos = -1;
-  m_walk = firstStep || (m_patternOn && m_resetWalk) ? WalkStart() : -1;
+  mStarted = true;
+  mHeading = IsDownward() ? 1 : 0;
+  mCustomPos = -1;
+  mWalk = firstStep || (mPatternOn && mResetWalk) ? WalkStart() : -1;
 }
 
 void PatternStepper::Walk()
 {
-  if (m_customOrderOn)
-  {
-    ++m_customPos;
-    if (m_customPos >= kCustomSlots || m_custom[m_customPos] == kCustomStop) m_customPos = 0;
+  if (mCustomOrderOn) {
+    ++mCustomPos;
+    if (mCustomPos >= kCustomSlots || mCustom[mCustomPos] == kCustomStop) mCustomPos = 0;
   }
-  const int data = m_steps[m_currentStep].data;
-  if (!(m_patternOn && data >= PatternStep::kOff && data <= PatternStep::kLowest))
-    m_walk += m_heading ? -1 : 1;
+  const int data = mSteps[mCurrentStep].data;
+  if (!(mPatternOn && data >= PatternStep::kOff && data <= PatternStep::kLowest)) mWalk += mHeading ? -1 : 1;
 
   const int m = HighestOrder();
-  const bool alt = m_direction == kUpAlt || m_direction == kDownAlt;
-  if (m_walk > m)
-  {
-    if (alt)
-    {
-      m_heading = 1;
-      m_walk -= 2;
-    }
-    else
-      m_walk = m_direction == kDown ? m : 0;
+  const bool alt = mDirection == kUpAlt || mDirection == kDownAlt;
+  if (mWalk > m) {
+    if (alt) {
+      mHeading = 1;
+      mWalk -= 2;
+    } else
+      mWalk = mDirection == kDown ? m : 0;
+  } else if (mWalk < 0) {
+    if (alt) {
+      mHeading = 0;
+      mWalk += 2;
+    } else
+      mWalk = mDirection == kDown ? m : 0;
   }
-  else if (m_walk < 0)
-  {
-    if (alt)
-    {
-      m_heading = 0;
-      m_walk += 2;
-    }
-    else
-      m_walk = m_direction == kDown ? m : 0;
-  }
-  if (m_walk > m) m_walk = m;
-  if (m_walk < 0) m_walk = 0;
+  if (mWalk > m) mWalk = m;
+  if (mWalk < 0) mWalk = 0;
 }
 
 HeldNote* PatternStepper::Pick()
 {
-  const PatternStep& st = m_steps[m_currentStep];
-  int t = m_walk;
-  if (m_patternOn)
-  {
-    switch (st.data)
-    {
-    case PatternStep::kPlay:
-    case PatternStep::kChord: m_previousPick = t; break;
-    case PatternStep::kPrevious: t = m_previousPick; break;
-    case PatternStep::kFirst: t = 0; break;
-    case PatternStep::kLast:
-      t = HighestOrder();
-      if (t < 0) t = 0;
-      break;
-    case PatternStep::kHighest:
-    case PatternStep::kLowest:
-      for (int i = 0; i < 128; ++i)
-      {
-        const int s = st.data == PatternStep::kHighest ? 127 - i : i;
-        if (m_table[s])
-        {
-          t = m_table[s]->orderIndex;
-          break;
+  const PatternStep& st = mSteps[mCurrentStep];
+  int t = mWalk;
+  if (mPatternOn) {
+    switch (st.data) {
+      case PatternStep::kPlay:
+      case PatternStep::kChord: mPreviousPick = t; break;
+      case PatternStep::kPrevious: t = mPreviousPick; break;
+      case PatternStep::kFirst: t = 0; break;
+      case PatternStep::kLast:
+        t = HighestOrder();
+        if (t < 0) t = 0;
+        break;
+      case PatternStep::kHighest:
+      case PatternStep::kLowest:
+        for (int i = 0; i < 128; ++i) {
+          const int s = st.data == PatternStep::kHighest ? 127 - i : i;
+          if (mTable[s]) {
+            t = mTable[s]->orderIndex;
+            break;
+          }
         }
-      }
-      m_previousPick = t;
-      break;
-    case PatternStep::kRandom: t = RandomPick(); break;
-    default: break;
+        mPreviousPick = t;
+        break;
+      case PatternStep::kRandom: t = RandomPick(); break;
+      default: break;
     }
-  }
-  else
-    m_previousPick = t;
+  } else
+    mPreviousPick = t;
 
   HeldNote* candidate = NoteByOrder(t);
-  if (!candidate)
-  {
-    if (m_patternOn && st.data != PatternStep::kPrevious) m_walk = m_previousPick = 0;
-    candidate = NoteByOrder(m_walk);
+  if (!candidate) {
+    if (mPatternOn && st.data != PatternStep::kPrevious) mWalk = mPreviousPick = 0;
+    candidate = NoteByOrder(mWalk);
   }
 
-  if (m_customOrderOn && m_customPos >= 0)
-  {
-    const int entry = m_custom[m_customPos];
+  if (mCustomOrderOn && mCustomPos >= 0) {
+    const int entry = mCustom[mCustomPos];
     int c = entry - 1;
-    if (entry == kCustomRandom) c = RandomPick();
-    else if (entry == kCustomStop) c = 0;
+    if (entry == kCustomRandom)
+      c = RandomPick();
+    else if (entry == kCustomStop)
+      c = 0;
     int len = 0;
-    while (len < kCustomSlots && m_custom[len] != kCustomStop) ++len;
-    t = len >= 1 && m_walk >= len ? c + (m_walk / len) * len : c;
+    while (len < kCustomSlots && mCustom[len] != kCustomStop) ++len;
+    t = len >= 1 && mWalk >= len ? c + (mWalk / len) * len : c;
   }
 
   HeldNote* taken;
-  if (!st.on || (m_patternOn && st.data == PatternStep::kOff))
+  if (!st.on || (mPatternOn && st.data == PatternStep::kOff))
     taken = candidate;
-  else
-  {
+  else {
     taken = NoteByOrder(t);
     if (!taken) taken = NoteByOrder(0);
   }
@@ -211,9 +196,8 @@ HeldNote* PatternStepper::MakeTemplate(int k) const
 {
   HeldNote* t = new HeldNote;
   t->stepIndex = k;
-  if (m_patternOn)
-  {
-    const PatternStep& s = m_steps[k];
+  if (mPatternOn) {
+    const PatternStep& s = mSteps[k];
     t->accent = s.accent;
     t->gate = s.gate;
     t->length = s.length;
@@ -231,36 +215,31 @@ HeldNote* PatternStepper::MakeTemplate(int k) const
 void PatternStepper::AddEvent(StepEvent* e)
 {
   // A note that still sounds holds the next one back until it has ended.
-  const StepEvent* last = m_scheduled.Get(m_scheduled.GetSize() - 1);
-  if (last && last->templ->end > e->templ->start && !last->wrapped)
-    e->templ->start = e->start = last->templ->end + 1.0;
-  if (!m_scheduled.Add(e)) delete e;
+  const StepEvent* last = mScheduled.Get(mScheduled.GetSize() - 1);
+  if (last && last->templ->end > e->templ->start && !last->wrapped) e->templ->start = e->start = last->templ->end + 1.0;
+  if (!mScheduled.Add(e)) delete e;
 }
 
-double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, double fixedStart,
-                                      double samplesPerBeat)
+double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, double fixedStart, double samplesPerBeat)
 {
   HeldNote* t = MakeTemplate(k);
   const double unit = t->length > 0.0 ? t->length : 1.0;
   const int div = t->div > 1.0 ? (int)std::fmin(t->div, 8.0) : 1;
-  const double gate = std::fmin(std::fmax(t->gate + m_gate, 0.1), 8.0);
-  double steps = unit, length = m_schedLength;
-  if (m_resetOnBeat)
-  {
-    steps = m_restartCount;
-    length = m_restartGrid;
+  const double gate = std::fmin(std::fmax(t->gate + mGate, 0.1), 8.0);
+  double steps = unit, length = mSchedLength;
+  if (mResetOnBeat) {
+    steps = mRestartCount;
+    length = mRestartGrid;
   }
-  const StepTimes st = ComputeStepTimes(
-    {length, steps, gate, candidate, samplesPerBeat, exact, fixedStart}, *m_transport);
+  const StepTimes st =
+      ComputeStepTimes({length, steps, gate, candidate, samplesPerBeat, exact, fixedStart}, *mTransport);
   const double dur = unit * length * samplesPerBeat;
 
-  if (div > 1)
-  {
+  if (div > 1) {
     const double sub = length / div * samplesPerBeat;
     double s = st.start;
     int j = 0;
-    for (int r = 0; r < div; ++r)
-    {
+    for (int r = 0; r < div; ++r) {
       const double rn = RoundSamples((std::floor((s + 0.5) / sub) + unit) * sub);
       const double re = rn + (sub / div) * (gate - 1.0);
       HeldNote* rt = new HeldNote(NoteOfTemplate(*t));
@@ -269,14 +248,12 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
       rt->start = s;
       rt->end = re;
       rt->next = rn;
-      if (t->chord)
-      {
+      if (t->chord) {
         // Each ratchet of a chord step ends one note of the chord.
         const HeldNote* n = NoteByOrder(j);
         if (n)
           ++j;
-        else
-        {
+        else {
           n = NoteByOrder(0);
           j = 1;
         }
@@ -290,24 +267,20 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
   }
 
   double start = st.start, end = st.end;
-  if (t->shift == 0.0)
-  {
+  if (t->shift == 0.0) {
     const long long n = (long long)RoundSamples(start / dur);
-    if (n % 4 == 1 || n % 4 == 3 || n % 4 == -1 || n % 4 == -3)
-    {
-      const double d = RoundSamples(dur * m_swing * 0.5);
+    if (n % 4 == 1 || n % 4 == 3 || n % 4 == -1 || n % 4 == -3) {
+      const double d = RoundSamples(dur * mSwing * 0.5);
       start += d;
       end += d;
     }
-  }
-  else
-  {
+  } else {
     const double d = dur * t->shift / 100.0;
     start += d;
     end += d;
   }
   if (start < 0.0) start = 0.0;
-  if (end <= start && !(m_transport->running && m_transport->cycleActive)) end = start + 1.0;
+  if (end <= start && !(mTransport->running && mTransport->cycleActive)) end = start + 1.0;
   t->start = start;
   t->end = end;
   t->next = st.next;
@@ -317,29 +290,27 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
 
 void PatternStepper::ScheduleStep(double P, double N, double samplesPerBeat)
 {
-  const StepTime& e = m_times[m_currentStep];
-  const int step = m_currentStep >= m_stepCount - 1 ? -1 : m_currentStep;
-  m_listener->OnScheduleNextStep(P, step, e.start, e.next, samplesPerBeat);
+  const StepTime& e = mTimes[mCurrentStep];
+  const int step = mCurrentStep >= mStepCount - 1 ? -1 : mCurrentStep;
+  mListener->OnScheduleNextStep(P, step, e.start, e.next, samplesPerBeat);
 }
 
 void PatternStepper::NextStep()
 {
-  if (++m_currentStep >= m_stepCount)
-  {
-    m_currentStep = 0;
-    if (m_patternOn && m_resetWalk)
-    {
-      m_customPos = -1;
-      m_walk = WalkStart();
+  if (++mCurrentStep >= mStepCount) {
+    mCurrentStep = 0;
+    if (mPatternOn && mResetWalk) {
+      mCustomPos = -1;
+      mWalk = WalkStart();
     }
   }
 }
 
 void PatternStepper::AdvanceStep(double samplesPerBeat)
 {
-  StepTime& old = m_times[m_currentStep];
+  StepTime& old = mTimes[mCurrentStep];
   old.fired = false;
-  m_listener->OnStepBoundary();
+  mListener->OnStepBoundary();
   const double boundary = old.next;
   NextStep();
   ComputeTimes(boundary, false, boundary, samplesPerBeat);
@@ -347,15 +318,15 @@ void PatternStepper::AdvanceStep(double samplesPerBeat)
 
 bool PatternStepper::NeedsResync(double P, bool restart, double samplesPerBeat) const
 {
-  if (!CanTime(P, samplesPerBeat) || m_nextStepTime < 0.0) return false;
-  return (restart && P != m_playedTo) || m_times[m_currentStep].next < P;
+  if (!CanTime(P, samplesPerBeat) || mNextStepTime < 0.0) return false;
+  return (restart && P != mPlayedTo) || mTimes[mCurrentStep].next < P;
 }
 
 void PatternStepper::Resync(double P, double samplesPerBeat)
 {
-  m_scheduled.Empty(true);
+  mScheduled.Empty(true);
   // A step that ended where the timeline jumped (a loop end) is over.
-  if (m_times[m_currentStep].next <= m_playedTo) NextStep();
+  if (mTimes[mCurrentStep].next <= mPlayedTo) NextStep();
   // Grid points are whole samples; one that lies inside the sample where
   // the timeline lands (a loop end between samples) starts its step now.
   ComputeTimes(std::floor(P), false, -1.0, samplesPerBeat);
@@ -369,17 +340,14 @@ void PatternStepper::PlayBlock(double P, double N, double samplesPerBeat, bool r
   // already due is handled at once, never before what was handled last.
   const double end = P + N;
   double now = P;
-  for (;;)
-  {
+  for (;;) {
     int best = -1;
     double bestTime = end;
     bool bestIsEnd = false;
-    for (int i = 0; i < m_scheduled.GetSize(); ++i)
-    {
-      const StepEvent* e = m_scheduled.Get(i);
+    for (int i = 0; i < mScheduled.GetSize(); ++i) {
+      const StepEvent* e = mScheduled.Get(i);
       const double tm = std::fmax(e->fired ? e->end : e->start, now);
-      if (tm < bestTime || (tm == bestTime && best >= 0 && e->fired && !bestIsEnd))
-      {
+      if (tm < bestTime || (tm == bestTime && best >= 0 && e->fired && !bestIsEnd)) {
         best = i;
         bestTime = tm;
         bestIsEnd = e->fired;
@@ -387,19 +355,16 @@ void PatternStepper::PlayBlock(double P, double N, double samplesPerBeat, bool r
     }
     if (best < 0) return;
     now = bestTime;
-    StepEvent* e = m_scheduled.Get(best);
+    StepEvent* e = mScheduled.Get(best);
     e->firedOffset = now - P + O;
-    if (bestIsEnd)
-    {
-      m_scheduled.Delete(best);
-      m_listener->OnNoteEnd(e);
+    if (bestIsEnd) {
+      mScheduled.Delete(best);
+      mListener->OnNoteEnd(e);
       delete e;
-    }
-    else
-    {
+    } else {
       e->fired = true;
-      if (e->stepIndex >= 0 && e->stepIndex < kTimeSlots) m_times[e->stepIndex].fired = true;
-      m_listener->OnStepEvent(e);
+      if (e->stepIndex >= 0 && e->stepIndex < kTimeSlots) mTimes[e->stepIndex].fired = true;
+      mListener->OnStepEvent(e);
     }
   }
 }

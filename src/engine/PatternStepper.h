@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNSTEPPER_H
-#define TOLVO_PATTERNSTEPPER_H
+#ifndef PATTERNSTEPPER_H
+#define PATTERNSTEPPER_H
 
 // The stepper of one pattern: walks the held notes by direction and custom
 // order, picks the note of each step by its step data, schedules each step
@@ -15,10 +15,10 @@ class RandomSource;
 struct PatternStep;
 
 // One scheduled note (or ratchet) of a step.
-struct StepEvent
-{
+struct StepEvent {
   StepEvent(HeldNote* tmpl, double start_, double next_, double end_, int stepIndex_, bool wrapped_)
-    : next(next_), end(end_), start(start_), wrapped(wrapped_), templ(tmpl), stepIndex(stepIndex_) {}
+    : next(next_), end(end_), start(start_), wrapped(wrapped_), templ(tmpl), stepIndex(stepIndex_)
+  {}
   ~StepEvent() { delete templ; }
 
   StepEvent(const StepEvent&) = delete;
@@ -28,14 +28,13 @@ struct StepEvent
   double next;
   double end;
   double start;
-  double firedOffset = 0.0; // block offset at which it started or ended
+  double firedOffset = 0.0;  // block offset at which it started or ended
   bool wrapped;
-  HeldNote* templ; // owned
+  HeldNote* templ;  // owned
   int stepIndex;
 };
 
-class PatternStepper : public Stepper
-{
+class PatternStepper : public Stepper {
 public:
   enum Direction { kUp, kDown, kUpAlt, kDownAlt };
   enum { kCustomSlots = 8, kCustomRandom = 8, kCustomStop = 9 };
@@ -66,51 +65,51 @@ public:
   void Resync(double P, double samplesPerBeat);
 
   void SetDirection(int d);
-  void SetSwing(double s) { m_swing = s; }
-  void SetGate(double g) { m_gate = g; }
+  void SetSwing(double s) { mSwing = s; }
+  void SetGate(double g) { mGate = g; }
   void SetStepLength(double beats);
-  void SetPatternOn(bool on) { m_patternOn = on; }
-  void SetResetOnBeat(bool on) { m_resetOnBeat = on; }
+  void SetPatternOn(bool on) { mPatternOn = on; }
+  void SetResetOnBeat(bool on) { mResetOnBeat = on; }
   void SetRestart(double grid, double count);
   void SetCustomOrder(int slot, int value);
-  void SetCustomOrderOn(bool on) { m_customOrderOn = on; }
+  void SetCustomOrderOn(bool on) { mCustomOrderOn = on; }
   void SetStepCount(int n);
-  int GetStepCount() const { return m_stepCount; }
-  void SetResetWalkAtPatternStart(bool on) { m_resetWalk = on; }
-  void SetRandomSource(RandomSource* random) { m_random = random; }
+  int GetStepCount() const { return mStepCount; }
+  void SetResetWalkAtPatternStart(bool on) { mResetWalk = on; }
+  void SetRandomSource(RandomSource* random) { mRandom = random; }
 
 private:
   HeldNote* MakeTemplate(int k) const;
   void AddEvent(StepEvent* e);
   void NextStep();
-  bool IsDownward() const { return m_direction == kDown || m_direction == kDownAlt; }
+  bool IsDownward() const { return mDirection == kDown || mDirection == kDownAlt; }
   // The walk position before the first move of a fresh walk.
   int WalkStart() const;
   int HighestOrder() const;
   HeldNote* NoteByOrder(int index) const;
   int RandomPick() const;
 
-  KIT_PtrList<StepEvent> m_scheduled;
-  ActionListener* m_listener;
-  double m_swing = 0.0;
-  double m_gate = 1.0;
-  double m_schedLength;
-  PatternStep* m_steps;
-  bool m_patternOn = true;
-  bool m_resetOnBeat = false;
-  int m_custom[kCustomSlots];
-  int m_customPos = -1;
-  int m_walk = -1;
-  int m_heading = 0; // 0 up, 1 down
-  int m_stepCount = 16;
-  int m_direction = kUp;
-  double m_restartGrid = 0.25;
-  double m_restartCount = 1.0;
-  int m_previousPick = 0;
-  bool m_resetWalk = false;
-  bool m_customOrderOn = false;
-  HeldNote* const* m_table;
-  RandomSource* m_random;
+  KIT_PtrList<StepEvent> mScheduled;
+  ActionListener* mListener;
+  double mSwing = 0.0;
+  double mGate = 1.0;
+  double mSchedLength;
+  PatternStep* mSteps;
+  bool mPatternOn = true;
+  bool mResetOnBeat = false;
+  int mCustom[kCustomSlots];
+  int mCustomPos = -1;
+  int mWalk = -1;
+  int mHeading = 0;  // 0 up, 1 down
+  int mStepCount = 16;
+  int mDirection = kUp;
+  double mRestartGrid = 0.25;
+  double mRestartCount = 1.0;
+  int mPreviousPick = 0;
+  bool mResetWalk = false;
+  bool mCustomOrderOn = false;
+  HeldNote* const* mTable;
+  RandomSource* mRandom;
 };
 
 #endif

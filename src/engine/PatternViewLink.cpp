@@ -6,9 +6,9 @@
 
 void PatternViewLink::Notify(int kind)
 {
-  if (!m_view) return;
+  if (!mView) return;
   if (kind == kNotesCleared)
-    m_view->ClearNotes();
-  else if (const PatternEngine* p = m_engine->GetPatternList() ? m_engine->GetPatternList()->GetCurrent() : nullptr)
-    m_view->UpdateNotes(&p->GetNoteList());
+    mView->ClearNotes();
+  else if (const PatternEngine* p = mEngine->GetPatternList() ? mEngine->GetPatternList()->GetCurrent() : nullptr)
+    mView->UpdateNotes(&p->GetNoteList());
 }

@@ -1,5 +1,5 @@
-#ifndef TOLVO_PATTERNVIEWLINK_H
-#define TOLVO_PATTERNVIEWLINK_H
+#ifndef PATTERNVIEWLINK_H
+#define PATTERNVIEWLINK_H
 
 // How the engine tells the step editor which notes sound. The editor's view
 // implements PatternViewTarget; without a view nothing is told.
@@ -9,8 +9,7 @@
 
 class EngineHolder;
 
-class PatternViewTarget
-{
+class PatternViewTarget {
 public:
   virtual ~PatternViewTarget() {}
   // The current pattern's sounding notes; a note sounds as pitch +
@@ -19,19 +18,18 @@ public:
   virtual void ClearNotes() = 0;
 };
 
-class PatternViewLink
-{
+class PatternViewLink {
 public:
   enum Kind { kNotesChanged = 0, kNotesCleared = 1 };
 
-  explicit PatternViewLink(EngineHolder* engine) : m_engine(engine) {}
+  explicit PatternViewLink(EngineHolder* engine) : mEngine(engine) {}
 
-  void SetView(PatternViewTarget* view) { m_view = view; }
+  void SetView(PatternViewTarget* view) { mView = view; }
   void Notify(int kind);
 
 private:
-  PatternViewTarget* m_view = nullptr;
-  EngineHolder* m_engine;
+  PatternViewTarget* mView = nullptr;
+  EngineHolder* mEngine;
 };
 
 #endif

@@ -1,5 +1,5 @@
-#ifndef TOLVO_PROCESSOR_H
-#define TOLVO_PROCESSOR_H
+#ifndef PROCESSOR_H
+#define PROCESSOR_H
 
 // The block processor: cuts each host block into pieces at incoming notes,
 // plays every piece and hands its notes to the listener, and handles the
@@ -10,34 +10,31 @@
 class EngineHolder;
 struct NoteEvent;
 
-class ProcessorListener
-{
+class ProcessorListener {
 public:
   virtual ~ProcessorListener() {}
   // Sends the events (marking each sent); length is the piece's sample count.
   virtual void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) = 0;
 };
 
-class Processor
-{
+class Processor {
 public:
   Processor(ProcessorListener* listener, EngineHolder* engine);
   virtual ~Processor() {}
 
   // restart: the timeline may not continue the previous piece (the
   // transport started, stopped, is stopped, or jumped).
-  virtual void ProcessChunk(double position, int length, double samplesPerBeat, bool restart,
-                            double offset) = 0;
+  virtual void ProcessChunk(double position, int length, double samplesPerBeat, bool restart, double offset) = 0;
 
-  void ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart,
-                    double loopEnd, int length);
+  void ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart, double loopEnd,
+                    int length);
 
 protected:
-  ProcessorListener* m_listener;
-  double m_blockPosition = 0.0; // runs on while the transport is stopped
-  bool m_lastPlaying = false;
-  EngineHolder* m_engine;
-  double m_continuation = -1.0; // where the previous piece ended
+  ProcessorListener* mListener;
+  double mBlockPosition = 0.0;  // runs on while the transport is stopped
+  bool mLastPlaying = false;
+  EngineHolder* mEngine;
+  double mContinuation = -1.0;  // where the previous piece ended
 };
 
 #endif

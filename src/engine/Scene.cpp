@@ -4,12 +4,12 @@
 #include "PatternList.h"
 
 Scene::Scene(PatternList* patterns, int index, const TransportFigures* transport)
-  : Stepper(4.0, transport), m_patterns(patterns), m_index(index)
+  : Stepper(4.0, transport), mPatterns(patterns), mIndex(index)
 {
-  for (SceneStep& s : m_steps) s.pattern = index;
+  for (SceneStep& s : mSteps) s.pattern = index;
 }
 
-PatternEngine* Scene::CurrentPattern() const { return m_patterns->Get(m_steps[m_currentStep].pattern); }
+PatternEngine* Scene::CurrentPattern() const { return mPatterns->Get(mSteps[mCurrentStep].pattern); }
 
 void Scene::PlayBlock(double P, double N, double samplesPerBeat, bool restart, double O)
 {
@@ -18,48 +18,48 @@ void Scene::PlayBlock(double P, double N, double samplesPerBeat, bool restart, d
 
 void Scene::AdvanceStep(double samplesPerBeat)
 {
-  const StepTime old = m_times[m_currentStep];
-  m_currentStep = (m_currentStep + 1) % kSteps;
+  const StepTime old = mTimes[mCurrentStep];
+  mCurrentStep = (mCurrentStep + 1) % kSteps;
   ComputeTimes(old.next, false, old.nextAgain, samplesPerBeat);
 }
 
 void Scene::ResetAt(double time)
 {
   Stepper::Reset();
-  if (PatternEngine* p = m_patterns->Get(m_index)) p->Stop(time);
+  if (PatternEngine* p = mPatterns->Get(mIndex)) p->Stop(time);
 }
 
 void Scene::SetStep(int step, int field, int value)
 {
-  if (field == 0 && step >= 0 && step < kSteps) m_steps[step].pattern = value;
+  if (field == 0 && step >= 0 && step < kSteps) mSteps[step].pattern = value;
 }
 
 SceneList::SceneList(PatternList* patterns, const TransportFigures* transport)
 {
   Scene* s = new Scene(patterns, 0, transport);
   s->SetActive(true);
-  if (!m_scenes.Add(s)) delete s;
+  if (!mScenes.Add(s)) delete s;
 }
 
-SceneList::~SceneList() { m_scenes.Empty(true); }
+SceneList::~SceneList() { mScenes.Empty(true); }
 
 void SceneList::Process(double position, double length, double samplesPerBeat, bool restart, double offset)
 {
-  m_stopped = false;
-  Scene* s = m_scenes.Get(0);
+  mStopped = false;
+  Scene* s = mScenes.Get(0);
   if (s && s->IsActive()) s->Process(position, length, samplesPerBeat, restart, offset);
 }
 
 void SceneList::Stop(double time)
 {
-  if (m_stopped) return;
-  m_stopped = true;
-  Scene* s = m_scenes.Get(0);
+  if (mStopped) return;
+  mStopped = true;
+  Scene* s = mScenes.Get(0);
   if (s && s->IsActive()) s->ResetAt(time);
 }
 
 void SceneList::SetPaused(bool paused)
 {
-  Scene* s = m_scenes.Get(0);
+  Scene* s = mScenes.Get(0);
   if (s && s->IsActive()) s->SetPaused(paused);
 }

@@ -1,5 +1,5 @@
-#ifndef TOLVO_SCENE_H
-#define TOLVO_SCENE_H
+#ifndef SCENE_H
+#define SCENE_H
 
 // Scenes: a stepper over 32 scene steps, each naming the pattern it plays,
 // and the scene list with the key-split settings. The plug-in keeps one
@@ -11,13 +11,11 @@
 class PatternList;
 class PatternEngine;
 
-struct SceneStep
-{
+struct SceneStep {
   int pattern;
 };
 
-class Scene : public Stepper
-{
+class Scene : public Stepper {
 public:
   enum { kSteps = 32 };
 
@@ -30,18 +28,17 @@ public:
   void ResetAt(double time);
 
   void SetStep(int step, int field, int value);
-  const SceneStep& GetStep(int step) const { return m_steps[step]; }
+  const SceneStep& GetStep(int step) const { return mSteps[step]; }
 
 private:
   PatternEngine* CurrentPattern() const;
 
-  PatternList* m_patterns;
-  SceneStep m_steps[kSteps];
-  int m_index;
+  PatternList* mPatterns;
+  SceneStep mSteps[kSteps];
+  int mIndex;
 };
 
-class SceneList
-{
+class SceneList {
 public:
   SceneList(PatternList* patterns, const TransportFigures* transport);
   ~SceneList();
@@ -53,17 +50,17 @@ public:
   void Stop(double time);
   void SetPaused(bool paused);
 
-  Scene* GetScene(int index) const { return m_scenes.Get(index); }
-  int GetSplitNote() const { return m_splitNote; }
-  void SetSplitNote(int note) { m_splitNote = note; }
-  int GetSplitSide() const { return m_splitSide; }
-  void SetSplitSide(int side) { m_splitSide = side; }
+  Scene* GetScene(int index) const { return mScenes.Get(index); }
+  int GetSplitNote() const { return mSplitNote; }
+  void SetSplitNote(int note) { mSplitNote = note; }
+  int GetSplitSide() const { return mSplitSide; }
+  void SetSplitSide(int side) { mSplitSide = side; }
 
 private:
-  bool m_stopped = false;
-  int m_splitNote = 47;
-  int m_splitSide = 0;
-  KIT_PtrList<Scene> m_scenes;
+  bool mStopped = false;
+  int mSplitNote = 47;
+  int mSplitSide = 0;
+  KIT_PtrList<Scene> mScenes;
 };
 
 #endif

@@ -12,7 +12,7 @@ double CeilToGrid(double c, double grid)
   return g >= c ? g : RoundSamples((k + 1.0) * grid);
 }
 
-} // namespace
+}  // namespace
 
 StepTimes ComputeStepTimes(const StepTimingInput& in, const TransportFigures& transport)
 {
@@ -24,19 +24,16 @@ StepTimes ComputeStepTimes(const StepTimingInput& in, const TransportFigures& tr
   double fixed = in.fixedStart;
   double limit = -1.0;
   StepTimes t;
-  for (;;)
-  {
+  for (;;) {
     t.wrapped = false;
     t.start = in.exact ? candidate : (fixed >= 0.0 ? fixed : CeilToGrid(candidate, stepSpan));
     t.next = RoundSamples((std::floor((t.start + 0.5) / span) + in.steps) * span);
-    if (t.next <= t.start) t.next = t.start + 1.0; // rounding must never stall the grid
+    if (t.next <= t.start) t.next = t.start + 1.0;  // rounding must never stall the grid
     t.end = RoundSamples(t.next + (t.next - t.start) * (in.gate - 1.0));
     if (t.start > t.end) t.end = t.next;
-    if (cycle && transport.loopEnd > t.start && (t.end >= transport.loopEnd || t.next >= transport.loopEnd))
-    {
+    if (cycle && transport.loopEnd > t.start && (t.end >= transport.loopEnd || t.next >= transport.loopEnd)) {
       t.wrapped = true;
-      if (t.next >= transport.loopEnd)
-      {
+      if (t.next >= transport.loopEnd) {
         t.end = std::fmin(RoundSamples(t.next + stepSpan * (in.gate - 1.0)), transport.loopEnd);
         t.next = transport.loopEnd;
       }

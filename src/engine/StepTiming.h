@@ -1,5 +1,5 @@
-#ifndef TOLVO_STEPTIMING_H
-#define TOLVO_STEPTIMING_H
+#ifndef STEPTIMING_H
+#define STEPTIMING_H
 
 // Where a step starts, where the next one starts and where its note ends,
 // in samples on the host's timeline.
@@ -8,23 +8,21 @@
 
 #include <cmath>
 
-struct StepTimingInput
-{
-  double stepLength;     // beats per step (L)
-  double steps;          // length of this step in steps (S)
-  double gate;           // 1.0 ends the note at the next step
-  double candidate;      // the earliest start (C)
-  double samplesPerBeat; // must be positive and finite
-  bool exact;            // start at the candidate itself
-  double fixedStart;     // a start given by the previous step; -1 for none
+struct StepTimingInput {
+  double stepLength;      // beats per step (L)
+  double steps;           // length of this step in steps (S)
+  double gate;            // 1.0 ends the note at the next step
+  double candidate;       // the earliest start (C)
+  double samplesPerBeat;  // must be positive and finite
+  bool exact;             // start at the candidate itself
+  double fixedStart;      // a start given by the previous step; -1 for none
 };
 
-struct StepTimes
-{
+struct StepTimes {
   double start;
   double next;
   double end;
-  bool wrapped; // cut at the loop end
+  bool wrapped;  // cut at the loop end
 };
 
 // Round to the nearest whole sample, halves away from zero.

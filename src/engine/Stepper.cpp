@@ -4,70 +4,64 @@
 
 #include <cmath>
 
-Stepper::Stepper(double stepLength, const TransportFigures* transport)
-  : m_stepLength(stepLength), m_transport(transport)
-{
-}
+Stepper::Stepper(double stepLength, const TransportFigures* transport) : mStepLength(stepLength), mTransport(transport)
+{}
 
 void Stepper::Reset()
 {
-  m_currentStep = 0;
-  m_started = false;
-  m_nextStepTime = -1.0;
-  for (StepTime& t : m_times) t = StepTime();
+  mCurrentStep = 0;
+  mStarted = false;
+  mNextStepTime = -1.0;
+  for (StepTime& t : mTimes) t = StepTime();
 }
 
 bool Stepper::CanTime(double position, double samplesPerBeat) const
 {
-  const double kCountable = 2251799813685248.0; // 2^51
-  return std::fabs(position) < kCountable && std::isfinite(samplesPerBeat) && samplesPerBeat > 0.0 && m_stepLength * samplesPerBeat >= 1.0;
+  const double kCountable = 2251799813685248.0;  // 2^51
+  return std::fabs(position) < kCountable && std::isfinite(samplesPerBeat) && samplesPerBeat > 0.0 &&
+         mStepLength * samplesPerBeat >= 1.0;
 }
 
 void Stepper::ComputeTimes(double candidate, bool exact, double fixedStart, double samplesPerBeat)
 {
   double steps = GetStepLength();
   if (!(steps >= 1.0)) steps = 1.0;
-  const StepTimes st = ComputeStepTimes(
-    {m_stepLength, steps, 1.0, candidate, samplesPerBeat, exact, fixedStart}, *m_transport);
-  StepTime& e = m_times[m_currentStep];
+  const StepTimes st =
+      ComputeStepTimes({mStepLength, steps, 1.0, candidate, samplesPerBeat, exact, fixedStart}, *mTransport);
+  StepTime& e = mTimes[mCurrentStep];
   e.start = st.start;
   e.next = e.nextAgain = st.next;
   e.wrapped = st.wrapped;
   e.scheduled = false;
-  m_nextStepTime = st.next;
+  mNextStepTime = st.next;
 }
 
 void Stepper::Process(double P, double N, double samplesPerBeat, bool restart, double O)
 {
-  m_playedTo = P + N;
-  if (m_paused || !CanTime(P, samplesPerBeat))
-  {
-    if (!m_paused) m_started = true;
+  mPlayedTo = P + N;
+  if (mPaused || !CanTime(P, samplesPerBeat)) {
+    if (!mPaused) mStarted = true;
     PlayBlock(P, N, samplesPerBeat, restart, O);
     return;
   }
-  m_started = true;
-  if (m_nextStepTime < 0.0) ComputeTimes(P, true, -1.0, samplesPerBeat);
+  mStarted = true;
+  if (mNextStepTime < 0.0) ComputeTimes(P, true, -1.0, samplesPerBeat);
 
   const double end = P + N;
   double t = P;
-  for (;;)
-  {
-    StepTime& e = m_times[m_currentStep];
+  for (;;) {
+    StepTime& e = mTimes[mCurrentStep];
     double x = std::fmax(e.next, t);
     if (!e.scheduled) x = std::fmin(x, std::fmax(e.start, t));
     if (x >= end) break;
-    if (x > t)
-    {
+    if (x > t) {
       PlayBlock(t, x - t, samplesPerBeat, restart, O + (t - P));
       t = x;
     }
-    if (!e.scheduled && e.start <= t)
-    {
+    if (!e.scheduled && e.start <= t) {
       e.scheduled = true;
       ScheduleStep(t, end - t, samplesPerBeat);
-    }
-    else
+    } else
       AdvanceStep(samplesPerBeat);
   }
   if (end > t) PlayBlock(t, end - t, samplesPerBeat, restart, O + (t - P));

@@ -1,23 +1,21 @@
-#ifndef TOLVO_STEPPER_H
-#define TOLVO_STEPPER_H
+#ifndef STEPPER_H
+#define STEPPER_H
 
 // A grid of steps in time: the current step, when it starts and when the
 // next one does, driven piece by piece over the host's timeline.
 
 #include "TransportFigures.h"
 
-struct StepTime
-{
+struct StepTime {
   double start = -1.0;
   double next = -1.0;
   double nextAgain = -1.0;
   bool fired = false;
   bool wrapped = false;
-  bool scheduled = false; // ScheduleStep has run for this step
+  bool scheduled = false;  // ScheduleStep has run for this step
 };
 
-class Stepper
-{
+class Stepper {
 public:
   enum { kTimeSlots = 32 };
 
@@ -36,18 +34,18 @@ public:
   // Plays what falls in [P, P + N) between step boundaries.
   virtual void PlayBlock(double P, double N, double samplesPerBeat, bool restart, double O) = 0;
   // The current step's length in steps.
-  virtual double GetStepLength() const { return m_stepLength; }
+  virtual double GetStepLength() const { return mStepLength; }
   virtual void Reset();
 
-  void SetBaseStepLength(double beats) { m_stepLength = beats; }
-  double GetBaseStepLength() const { return m_stepLength; }
-  int GetCurrentStep() const { return m_currentStep; }
-  double GetNextStepTime() const { return m_nextStepTime; }
-  bool IsStarted() const { return m_started; }
-  void SetActive(bool on) { m_active = on; }
-  bool IsActive() const { return m_active; }
-  void SetPaused(bool on) { m_paused = on; }
-  bool IsPaused() const { return m_paused; }
+  void SetBaseStepLength(double beats) { mStepLength = beats; }
+  double GetBaseStepLength() const { return mStepLength; }
+  int GetCurrentStep() const { return mCurrentStep; }
+  double GetNextStepTime() const { return mNextStepTime; }
+  bool IsStarted() const { return mStarted; }
+  void SetActive(bool on) { mActive = on; }
+  bool IsActive() const { return mActive; }
+  void SetPaused(bool on) { mPaused = on; }
+  bool IsPaused() const { return mPaused; }
 
 protected:
   // Samples per beat that give every step at least a sample, at a position
@@ -58,15 +56,15 @@ protected:
   // Times of the current step from a candidate start.
   void ComputeTimes(double candidate, bool exact, double fixedStart, double samplesPerBeat);
 
-  double m_stepLength; // beats
-  int m_currentStep = 0;
-  StepTime m_times[kTimeSlots];
-  bool m_started = false;
-  double m_nextStepTime = -1.0;
-  bool m_active = false;
-  bool m_paused = false;
-  const TransportFigures* m_transport;
-  double m_playedTo = -1.0; // end of the last piece processed
+  double mStepLength;  // beats
+  int mCurrentStep = 0;
+  StepTime mTimes[kTimeSlots];
+  bool mStarted = false;
+  double mNextStepTime = -1.0;
+  bool mActive = false;
+  bool mPaused = false;
+  const TransportFigures* mTransport;
+  double mPlayedTo = -1.0;  // end of the last piece processed
 };
 
 #endif

@@ -1,13 +1,12 @@
-#ifndef TOLVO_TOLVOAPP_H
-#define TOLVO_TOLVOAPP_H
+#ifndef TOLVOAPP_H
+#define TOLVOAPP_H
 
 // The plug-in's application object: passes the hub's notes to pattern 0
 // through the Hold latch, and runs the scene list for every piece.
 
 #include "Application.h"
 
-class TolvoApp : public Application
-{
+class TolvoApp : public Application {
 public:
   TolvoApp(ProcessorListener* listener, EngineHolder* engine);
 
@@ -15,17 +14,16 @@ public:
   bool NoteOff(double position, double time, int pitch) override;
   void OnTransportStop() override;
   void OnAllNotesOff(double time) override;
-  bool IsHoldOn() const override { return m_hold; }
+  bool IsHoldOn() const override { return mHold; }
 
-  void ProcessChunk(double position, int length, double samplesPerBeat, bool restart,
-                    double offset) override;
+  void ProcessChunk(double position, int length, double samplesPerBeat, bool restart, double offset) override;
 
   void SetHold(bool on);
 
 private:
-  bool m_latched = false;
-  bool m_hold = false;
-  int m_latchedNote = -1;
+  bool mLatched = false;
+  bool mHold = false;
+  int mLatchedNote = -1;
 };
 
 #endif

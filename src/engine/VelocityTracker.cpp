@@ -7,39 +7,39 @@
 
 void VelocityTracker::Add(int velocity)
 {
-  if (m_count == 0) m_first = velocity;
-  ++m_count;
-  m_sum += velocity;
-  m_last = velocity;
-  m_average = m_sum / m_count;
+  if (mCount == 0) mFirst = velocity;
+  ++mCount;
+  mSum += velocity;
+  mLast = velocity;
+  mAverage = mSum / mCount;
 }
 
 void VelocityTracker::Remove(int velocity)
 {
-  m_sum -= velocity;
-  --m_count;
-  if (m_count <= 0)
-  {
-    m_count = 0;
-    m_sum = 0;
-    m_first = 0;
-    m_average = 0;
-  }
-  else
-    m_average = m_sum / m_count;
+  mSum -= velocity;
+  --mCount;
+  if (mCount <= 0) {
+    mCount = 0;
+    mSum = 0;
+    mFirst = 0;
+    mAverage = 0;
+  } else
+    mAverage = mSum / mCount;
 }
 
 int VelocityTracker::Pick(const HeldNote& note, const PatternStep* steps) const
 {
   double base = note.velocity;
-  if (m_mode == kFirst) base = m_first;
-  else if (m_mode == kLast) base = m_last;
-  else if (m_mode == kAverage) base = m_average;
+  if (mMode == kFirst)
+    base = mFirst;
+  else if (mMode == kLast)
+    base = mLast;
+  else if (mMode == kAverage)
+    base = mAverage;
 
   // Leave room for the strongest and the weakest accent of the pattern.
   double hi = 0.0, lo = 127.0;
-  for (int s = 0; s < 16; ++s)
-  {
+  for (int s = 0; s < 16; ++s) {
     hi = std::fmax(hi, steps[s].accent);
     lo = std::fmin(lo, steps[s].accent);
   }

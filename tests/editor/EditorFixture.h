@@ -15,8 +15,7 @@
 #include "IGraphicsTranslation.h"
 #include "TestSkin.h"
 
-struct HostCall
-{
+struct HostCall {
   int mOpcode;
   int mIdx;
   float mValue;  // automate only
@@ -56,8 +55,7 @@ inline const char* SkinFolder()
   return EDITOR_SKIN_DIR;
 }
 
-class EditorTest : public ::testing::Test
-{
+class EditorTest : public ::testing::Test {
 protected:
   void SetUp() override
   {

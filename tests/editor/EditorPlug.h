@@ -12,8 +12,7 @@
 #include "IGraphicsHeadless.h"
 #include "ISubject.h"
 
-enum EEditorParam
-{
+enum EEditorParam {
   kGain = 0,  // double 0..1, "dB"
   kPan,       // double -1..1
   kSteps,     // int 1..16, "steps"
@@ -33,8 +32,7 @@ enum EEditorParam
 const int kNumHostParams = kHidden;
 
 // Control indices, in attach order.
-enum EEditorControl
-{
+enum EEditorControl {
   kCtrlBackground = 0,
   kCtrlPanel,
   kCtrlKnob,        // IKnobMultiControl, kGain
@@ -62,11 +60,9 @@ const int kEditorWidth = 320, kEditorHeight = 240;
 // The overlay's area while it is off.
 const IRECT kOverlayTarget(56, 100, 66, 110);
 
-class EditorPlug : public IFxVST, public IObserverInterface
-{
+class EditorPlug : public IFxVST, public IObserverInterface {
 public:
-  struct Event
-  {
+  struct Event {
     int mCtrlIdx;
     int mEvent;
   };

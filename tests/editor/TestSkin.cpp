@@ -47,8 +47,7 @@ void DrawBackground(PIX_MemBitmap& bm)
 void DrawKnob(PIX_MemBitmap& bm, int frames)
 {
   const int size = bm.GetWidth();
-  for (int k = 0; k < frames; ++k)
-  {
+  for (int k = 0; k < frames; ++k) {
     const float cx = size * 0.5f, cy = k * size + size * 0.5f;
     PIX_FillCircle(&bm, cx, cy, size * 0.5f - 2.0f, Color(200, 200, 210), 1.0f, PIX_MODE_COPY, true);
     const double angle = (-0.75 + 1.5 * k / (frames - 1)) * kPi;
@@ -69,8 +68,7 @@ void DrawTwoStates(PIX_MemBitmap& bm, PIX_Pixel off, PIX_Pixel on)
 void DrawFont(PIX_MemBitmap& bm, int frames)
 {
   const int w = bm.GetWidth(), h = bm.GetHeight() / frames;
-  for (int k = 0; k < frames; ++k)
-  {
+  for (int k = 0; k < frames; ++k) {
     const uint32_t bits = (uint32_t)(k + 32) * 2654435761u;
     for (int y = 1; y < h - 1; ++y)
       for (int x = 0; x < w - 1; ++x)
@@ -82,8 +80,7 @@ void DrawFont(PIX_MemBitmap& bm, int frames)
 void DrawMeter(PIX_MemBitmap& bm, int frames)
 {
   const int w = bm.GetWidth(), h = bm.GetHeight() / frames;
-  for (int k = 0; k < frames; ++k)
-  {
+  for (int k = 0; k < frames; ++k) {
     const int lit = (h - 2) * k / (frames - 1);
     PIX_FillRect(&bm, 0, k * h, w, h, Color(20, 20, 20), 1.0f, PIX_MODE_COPY);
     PIX_FillRect(&bm, 1, k * h + h - 1 - lit, w - 2, lit, Color(60, 220, 90), 1.0f, PIX_MODE_COPY);

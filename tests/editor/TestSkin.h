@@ -5,15 +5,13 @@
 // library and written as PNG files, so that the editor's golden renders can
 // be made again from the sources alone.
 
-struct TestImage
-{
+struct TestImage {
   int mID;
   const char* mName;
   int mFrames;
 };
 
-enum ETestImage
-{
+enum ETestImage {
   kImageBackground = 0,
   kImageKnob,
   kImageSwitch,

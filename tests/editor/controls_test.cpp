@@ -12,16 +12,9 @@
 #include "IRadioButtonsControl.h"
 
 namespace {
-enum EGesture
-{
-  kClick,
-  kDrag,
-  kWheel,
-  kDoubleClick
-};
+enum EGesture { kClick, kDrag, kWheel, kDoubleClick };
 
-struct Case
-{
+struct Case {
   const char* mName;
   int mCtrl;
   EGesture mGesture;
@@ -150,12 +143,10 @@ TEST_F(EditorTest, EveryStockControlAnswersItsGestures)
       {"host-hidden knob drag", kCtrlHiddenKnob, kDrag, 0, -8, 0, 0.5 + kKnobUp8, {}},
       {"host-hidden knob wheel", kCtrlHiddenKnob, kWheel, 1, 0, 0, 0.51, {}},
   };
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     SetUp();
     const int x = X(c.mCtrl), y = Y(c.mCtrl);
-    switch (c.mGesture)
-    {
+    switch (c.mGesture) {
       case kClick: ClickControl(c.mCtrl, kKeyStateLButton | c.mKeys); break;
       case kDrag: DragControl(c.mCtrl, c.mDX, c.mDY, c.mKeys); break;
       case kWheel: gui->MouseWheel(x, y, c.mKeys, c.mDX * kWheelDelta); break;
@@ -199,14 +190,12 @@ TEST_F(EditorTest, SwitchesStepThroughTheirFrames)
   const int one = gui->AttachControl(new ISwitchControl(plug.get(), 0, 200, kHidden, knob));
   const int triple = gui->AttachControl(new ISwitchControl(plug.get(), 280, 200, kHidden, three));
   const double oneSteps[] = {1.0, 0.0, 1.0}, threeSteps[] = {0.5, 1.0, 0.0, 0.5};
-  for (double v : oneSteps)
-  {
+  for (double v : oneSteps) {
     ClickControl(one);
     EXPECT_DOUBLE_EQ(Value(one), v);
   }
   Control(triple)->SetValueFromPlug(0.0);
-  for (double v : threeSteps)
-  {
+  for (double v : threeSteps) {
     ClickControl(triple);
     EXPECT_DOUBLE_EQ(Value(triple), v);
   }
@@ -219,8 +208,7 @@ TEST_F(EditorTest, ObserversHearClicksButSwitchesKeepTheirPressToThemselves)
   gui->MouseButtonUp(X(kCtrlKnob), Y(kCtrlKnob), 0);
   ClickControl(kCtrlInvisible);
   ClickControl(kCtrlSwitch);
-  struct Heard
-  {
+  struct Heard {
     int ctrl, event;
   };
   const Heard expected[] = {{kCtrlKnob, ISubject::kEventMouseDown},    {kCtrlKnob, ISubject::kEventMouseUp},
@@ -228,8 +216,7 @@ TEST_F(EditorTest, ObserversHearClicksButSwitchesKeepTheirPressToThemselves)
                             {kCtrlInvisible, ISubject::kEventMouseUp}, {kCtrlSwitch, ISubject::kEventMouseUp}};
   const std::vector<EditorPlug::Event>& e = plug->Events();
   ASSERT_EQ(e.size(), sizeof expected / sizeof expected[0]);
-  for (size_t i = 0; i < e.size(); ++i)
-  {
+  for (size_t i = 0; i < e.size(); ++i) {
     EXPECT_EQ(e[i].mCtrlIdx, expected[i].ctrl) << i;
     EXPECT_EQ(e[i].mEvent, expected[i].event) << i;
   }

@@ -215,8 +215,7 @@ TEST_F(EditorTest, CaptionPromptsOverItsMiddleAndShowsItsValue)
 
 TEST_F(EditorTest, KeysAndWheelReachTheControlUnderTheMouse)
 {
-  struct KeyRecorder : IControl
-  {
+  struct KeyRecorder : IControl {
     KeyRecorder(IFxBase* plug) : IControl(plug, IRECT(0, 200, 8, 208)) {}
     void OnKeyDown(int, int, int key) override { keys.push_back(key); }
     bool Draw(IGraphics*) override { return true; }

@@ -32,13 +32,11 @@ std::unique_ptr<PIX_MemBitmap> Snapshot(IGraphicsHeadless* gui)
 }
 }  // namespace
 
-class GoldenTest : public EditorTest
-{
+class GoldenTest : public EditorTest {
 protected:
   void ExpectGolden(const char* name)
   {
-    if (Updating())
-    {
+    if (Updating()) {
       ASSERT_TRUE(gui->SaveScreen(GoldenPath(name).c_str()));
       return;
     }

@@ -24,8 +24,7 @@ PIX_MemBitmap* Ramp(int w, int h)
   return bm;
 }
 
-struct Surface
-{
+struct Surface {
   IGraphicsHeadless gui{nullptr, 40, 120};
   Surface()
   {
@@ -42,15 +41,12 @@ struct Surface
   IColor At(int x, int y) { return gui.GetPoint(x, y); }
 };
 
-struct Blitter : IControl
-{
+struct Blitter : IControl {
   IBitmapStrip mStrip;
   IRECT mDest;
   int mFrame;
   Blitter(const IBitmapStrip& strip, const IRECT& dest, int frame)
-    : IControl(nullptr, IRECT(0, 0, 40, 120), -1, IChannelBlend(IChannelBlend::kBlendCopy)),
-      mStrip(strip),
-      mDest(dest),
+    : IControl(nullptr, IRECT(0, 0, 40, 120), -1, IChannelBlend(IChannelBlend::kBlendCopy)), mStrip(strip), mDest(dest),
       mFrame(frame)
   {}
   bool Draw(IGraphics* g) override { return g->DrawBitmapFrame(&mStrip, &mDest, mFrame, &mBlend); }
@@ -69,14 +65,12 @@ TEST(IGraphicsPix, BlitCutOnTheLeftAndTopShiftsTheSource)
 TEST(IGraphicsPix, FrameSourceRowsFollowTheRoundedFormula)
 {
   std::unique_ptr<PIX_MemBitmap> ramp(Ramp(1, 100));
-  struct Case
-  {
+  struct Case {
     int n, frame, row;
   };
   // trunc(100 (k - 1) / N + 0.5)
   const Case cases[] = {{30, 1, 0}, {30, 2, 3}, {30, 3, 7}, {30, 30, 97}, {2, 2, 50}, {7, 4, 43}, {1, 5, 0}};
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     Surface s;
     s.DrawAll(new Blitter(IBitmapStrip(ramp.get(), 1, 100, c.n), IRECT(0, 0, 1, 1), c.frame));
     EXPECT_EQ(s.At(0, 0).G, c.row) << c.n << " frames, frame " << c.frame;

@@ -20,8 +20,7 @@ TEST(IRECT, EdgesAreAsymmetric)
   EXPECT_FALSE(r.Contains(5, 10));
   EXPECT_FALSE(IRECT().Contains(0, 0));
 
-  struct Case
-  {
+  struct Case {
     IRECT a, b;
     bool aMeetsB;
   };
@@ -56,8 +55,7 @@ TEST(IBitmapStrip, FrameRectangleAndFrameOfAValue)
   EXPECT_EQ(IRECT(7, 9, IBitmapStrip(nullptr, 20, 100, 30)), IRECT(7, 9, 27, 12));  // 100 / 30 = 3
   EXPECT_EQ(IRECT(0, 0, IBitmapStrip(nullptr, 20, 100, 0)), IRECT(0, 0, 20, 100));  // no frames: the whole
 
-  struct Case
-  {
+  struct Case {
     int n;
     double value;
     int frame;
@@ -73,14 +71,12 @@ TEST(IBitmapStrip, FrameRectangleAndFrameOfAValue)
 
 TEST(IGraphicsPix, BlendMapping)
 {
-  struct Case
-  {
+  struct Case {
     int method;
     int32_t mode;
   };
   const Case cases[] = {{0, 0x10000}, {1, 0}, {2, 0x10001}, {3, 0x10002}, {4, 0x10000}, {-1, 0x10000}};
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     const IChannelBlend blend(c.method, 0.25f);
     const IGraphicsPix::PixBlend b = IGraphicsPix::ToPixBlend(&blend);
     EXPECT_EQ(b.mMode, c.mode) << c.method;
@@ -139,8 +135,7 @@ TEST(IPopupMenu, ItemsPrefixAndChoice)
 
 TEST(Translation, VirtualKeys)
 {
-  struct Case
-  {
+  struct Case {
     int virtualKey, keyCode;
   };
   const Case cases[] = {
@@ -172,8 +167,7 @@ TEST(Translation, WheelModifiersAndMenuTitles)
   menu.AddItem("Down");
   char title[40];
   const char* expected[] = {"Down", "2: Down", "02: Down", "002: Down"};
-  for (int mode = IPopupMenu::kPrefixNone; mode <= IPopupMenu::kPrefixThreeDigits; ++mode)
-  {
+  for (int mode = IPopupMenu::kPrefixNone; mode <= IPopupMenu::kPrefixThreeDigits; ++mode) {
     menu.SetPrefix(mode);
     ASSERT_TRUE(MenuItemTitle(menu, 1, title, sizeof title));
     EXPECT_STREQ(title, expected[mode]);

@@ -18,9 +18,8 @@ TEST_F(EditorTest, PushesFromASecondThreadWhileTheFirstDrawsAndEdits)
     // What a host's automation and the plug-in's status line do, block
     // after block.
     const char* texts[] = {"Gain 0.25", "A longer status text, of the kind a knob writes", ""};
-    for (int i = 0; !stop; ++i)
-    {
-      KIT_MutexLock lock(&plug->mMutex);
+    for (int i = 0; !stop; ++i) {
+      KIT_MutexLock lock(&plug->m_mutex);
       plug->GetParam(kGain)->SetNormalized((i % 100) / 100.0);
       gui->SetParameterFromPlug(kGain, (i % 100) / 100.0, true);
       gui->SetParameterFromPlug(kSteps, (double)(i % 16 + 1), false);
@@ -30,8 +29,7 @@ TEST_F(EditorTest, PushesFromASecondThreadWhileTheFirstDrawsAndEdits)
     }
   });
 
-  for (int frame = 0; frame < 300; ++frame)
-  {
+  for (int frame = 0; frame < 300; ++frame) {
     gui->Tick();
     DragControl(kCtrlFader, 0, frame % 2 ? -5 : 5);
     gui->MouseWheel(X(kCtrlRotater), Y(kCtrlRotater), 0, kWheelDelta);

@@ -1,5 +1,5 @@
-#ifndef TOLVO_TEST_ENGINEHARNESS_H
-#define TOLVO_TEST_ENGINEHARNESS_H
+#ifndef ENGINEHARNESS_H
+#define ENGINEHARNESS_H
 
 // Drives an engine the way the plug-in does: keys at absolute frames, host
 // blocks of chosen sizes, a transport, and the notes that come out with the
@@ -19,33 +19,25 @@
 #include <random>
 #include <vector>
 
-struct Sent
-{
-  int64_t at; // frame
-  int note;   // as sent: pitch + transposition
+struct Sent {
+  int64_t at;  // frame
+  int note;    // as sent: pitch + transposition
   int velocity;
   bool on;
-  bool operator==(const Sent& o) const
-  {
-    return at == o.at && note == o.note && velocity == o.velocity && on == o.on;
-  }
+  bool operator==(const Sent& o) const { return at == o.at && note == o.note && velocity == o.velocity && on == o.on; }
 };
 
-class EngineHarness : public ProcessorListener
-{
+class EngineHarness : public ProcessorListener {
 public:
-  EngineHarness() : app(this, &holder)
-  {
-    holder.GetSceneList()->SetPaused(true);
-  }
+  EngineHarness() : app(this, &holder) { holder.GetSceneList()->SetPaused(true); }
 
   EngineHolder holder;
   TolvoApp app;
   std::vector<Sent> sent;
-  bool outOfOrder = false; // a block's output went backwards in time
+  bool outOfOrder = false;  // a block's output went backwards in time
 
   // Transport of the host.
-  double samplesPerBeat = 22050.0; // 120 BPM at 44.1 kHz
+  double samplesPerBeat = 22050.0;  // 120 BPM at 44.1 kHz
   bool playing = true;
   bool cycle = false;
   double loopStart = 0.0, loopEnd = -1.0;
@@ -64,66 +56,61 @@ public:
     const int v = (int)value;
     if (index >= 14 && index <= 29) return p.SetStepOn(index - 14, v == 1);
     if (index >= 47 && index <= 54) return st.SetCustomOrder(index - 47, v);
-    if (index >= 62 && index <= 205)
-    {
+    if (index >= 62 && index <= 205) {
       const int lane = (index - 62) / 16, step = (index - 62) % 16;
-      switch (lane)
-      {
-      case 0: return p.SetStepLength(step, value);
-      case 1: return p.SetStepGate(step, value / 100.0);
-      case 2: return p.SetStepAccent(step, value);
-      case 3: return p.SetStepTranspose(step, v);
-      case 4: return p.SetStepDiv(step, value + 1.0);
-      case 5: return p.SetStepShift(step, value);
-      case 6: return p.SetStepData(step, v);
-      case 7: return p.SetStepCC(step, 1, v);
-      default: return p.SetStepCC(step, 2, v);
+      switch (lane) {
+        case 0: return p.SetStepLength(step, value);
+        case 1: return p.SetStepGate(step, value / 100.0);
+        case 2: return p.SetStepAccent(step, value);
+        case 3: return p.SetStepTranspose(step, v);
+        case 4: return p.SetStepDiv(step, value + 1.0);
+        case 5: return p.SetStepShift(step, value);
+        case 6: return p.SetStepData(step, v);
+        case 7: return p.SetStepCC(step, 1, v);
+        default: return p.SetStepCC(step, 2, v);
       }
     }
-    switch (index)
-    {
-    case 0: return p.SetGate(value / 100.0 + 1.0);
-    case 1: return app.SetHold(v == 1);
-    case 2: return p.SetRate(kRates[v]);
-    case 3: return p.SetRateType(v);
-    case 4: return p.SetDirection(v);
-    case 5:
-      p.SetSortOrder(v);
-      p.RenumberNotes();
-      return p.SetCustomSortOrder(v == 4);
-    case 6: return p.SetSwing(value);
-    case 7: return p.SetOctaves(v);
-    case 8: return p.SetTranspose(v);
-    case 9: return p.SetVelocityMode(v);
-    case 10:
-      if (v == 1) p.SetResetOnNewNote(true);
-      return st.SetResetWalkAtPatternStart(v == 1);
-    case 11:
-      if (v == 1) p.SetResetOnNewNote(false);
-      return st.SetResetWalkAtPatternStart(v == 1);
-    case 12:
-      if (v == 1)
-      {
-        st.SetResetWalkAtPatternStart(false);
-        p.SetResetOnNewNote(false);
-      }
-      return p.SetResetOnBeat(v == 1);
-    case 13: return p.SetResetOnBeatValue(value * 0.25);
-    case 30: return st.SetStepCount(v);
-    case 46: return p.SetPatternOn(v == 1);
-    case 55: return p.GetScaleQuantizer().SetScale(v - 1);
-    case 56: return p.GetScaleQuantizer().SetKey(v);
-    case 57: return p.GetScaleQuantizer().SetMode(v);
-    default: return;
+    switch (index) {
+      case 0: return p.SetGate(value / 100.0 + 1.0);
+      case 1: return app.SetHold(v == 1);
+      case 2: return p.SetRate(kRates[v]);
+      case 3: return p.SetRateType(v);
+      case 4: return p.SetDirection(v);
+      case 5:
+        p.SetSortOrder(v);
+        p.RenumberNotes();
+        return p.SetCustomSortOrder(v == 4);
+      case 6: return p.SetSwing(value);
+      case 7: return p.SetOctaves(v);
+      case 8: return p.SetTranspose(v);
+      case 9: return p.SetVelocityMode(v);
+      case 10:
+        if (v == 1) p.SetResetOnNewNote(true);
+        return st.SetResetWalkAtPatternStart(v == 1);
+      case 11:
+        if (v == 1) p.SetResetOnNewNote(false);
+        return st.SetResetWalkAtPatternStart(v == 1);
+      case 12:
+        if (v == 1) {
+          st.SetResetWalkAtPatternStart(false);
+          p.SetResetOnNewNote(false);
+        }
+        return p.SetResetOnBeat(v == 1);
+      case 13: return p.SetResetOnBeatValue(value * 0.25);
+      case 30: return st.SetStepCount(v);
+      case 46: return p.SetPatternOn(v == 1);
+      case 55: return p.GetScaleQuantizer().SetScale(v - 1);
+      case 56: return p.GetScaleQuantizer().SetKey(v);
+      case 57: return p.GetScaleQuantizer().SetMode(v);
+      default: return;
     }
   }
 
   // The parameter defaults, applied in index order as the plug-in does.
   void ApplyDefaults()
   {
-    std::map<int, double> d = {{0, 0}, {1, 0}, {2, 3}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 1},
-                               {8, 0}, {9, 0}, {10, 0}, {11, 0}, {12, 0}, {13, 1}, {30, 16}, {46, 1},
-                               {55, 0}, {56, 0}, {57, 0}};
+    std::map<int, double> d = {{0, 0},  {1, 0},  {2, 3},  {3, 0},  {4, 0},   {5, 0},  {6, 0},  {7, 1},  {8, 0}, {9, 0},
+                               {10, 0}, {11, 0}, {12, 0}, {13, 1}, {30, 16}, {46, 1}, {55, 0}, {56, 0}, {57, 0}};
     for (int i = 14; i <= 29; ++i) d[i] = 1;
     for (int i = 47; i <= 54; ++i) d[i] = 0;
     for (int i = 62; i <= 205; ++i) d[i] = i < 78 ? 1 : 0;
@@ -131,7 +118,7 @@ public:
   }
 
   // Something to do at a frame: a key, or a change of transport or setting.
-  void At(int64_t at, std::function<void(EngineHarness&, int offset)> what) { m_actions.push_back({at, what}); }
+  void At(int64_t at, std::function<void(EngineHarness&, int offset)> what) { mActions.push_back({at, what}); }
   void Key(int64_t at, int pitch, int velocity)
   {
     At(at, [pitch, velocity](EngineHarness& h, int offset) { h.Hub().NoteOn(pitch, velocity, offset); });
@@ -143,7 +130,7 @@ public:
   // Actions that the host can only give between blocks (transport, settings).
   void Between(int64_t at, std::function<void(EngineHarness&)> what)
   {
-    m_cuts.push_back(at);
+    mCuts.push_back(at);
     At(at, [what](EngineHarness& h, int) { what(h); });
   }
 
@@ -151,16 +138,14 @@ public:
   // draw random sizes from 1 to 1024.
   void Run(int64_t until, std::vector<int> sizes, unsigned seed = 1)
   {
-    std::stable_sort(m_actions.begin(), m_actions.end(),
-                     [](const Action& a, const Action& b) { return a.at < b.at; });
+    std::stable_sort(mActions.begin(), mActions.end(), [](const Action& a, const Action& b) { return a.at < b.at; });
     std::mt19937 rng(seed);
     size_t which = 0;
-    while (frame < until)
-    {
+    while (frame < until) {
       int n = sizes[which++ % sizes.size()];
       if (n == 0) n = 1 + (int)(rng() % 1024);
       if (frame + n > until) n = (int)(until - frame);
-      for (int64_t c : m_cuts)
+      for (int64_t c : mCuts)
         if (c > frame && c < frame + n) n = (int)(c - frame);
       Block(n);
     }
@@ -168,20 +153,18 @@ public:
 
   void Block(int n)
   {
-    for (size_t i = 0; i < m_actions.size(); ++i)
-      if (m_actions[i].at >= frame && m_actions[i].at < frame + n)
-        m_actions[i].what(*this, (int)(m_actions[i].at - frame));
+    for (size_t i = 0; i < mActions.size(); ++i)
+      if (mActions[i].at >= frame && mActions[i].at < frame + n) mActions[i].what(*this, (int)(mActions[i].at - frame));
     TransportFigures& tf = holder.GetTransport();
     tf.running = playing;
     tf.cycleActive = cycle;
     tf.loopStart = loopStart;
     tf.loopEnd = cycle ? loopEnd : -1.0;
-    m_blockStart = frame;
-    m_lastOffset = 0;
+    mBlockStart = frame;
+    mLastOffset = 0;
     app.ProcessBlock(hostPos, samplesPerBeat, playing, cycle, loopStart, cycle ? loopEnd : -1.0, n);
     frame += n;
-    if (playing)
-    {
+    if (playing) {
       hostPos += n;
       if (cycle && hostPos >= loopEnd) hostPos = hostPos - loopEnd + loopStart;
     }
@@ -189,15 +172,16 @@ public:
 
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int) override
   {
-    for (int i = 0; i < events.GetSize(); ++i)
-    {
+    for (int i = 0; i < events.GetSize(); ++i) {
       NoteEvent* e = events.Get(i);
       const int offset = (int)e->start;
-      if (offset < m_lastOffset) outOfOrder = true;
-      m_lastOffset = offset;
-      sent.push_back({m_blockStart + offset, e->pitch + e->transposition, e->on ? e->velocity : 127, e->on});
-      if (e->on) e->noteOnSent = true;
-      else e->noteOffSent = true;
+      if (offset < mLastOffset) outOfOrder = true;
+      mLastOffset = offset;
+      sent.push_back({mBlockStart + offset, e->pitch + e->transposition, e->on ? e->velocity : 127, e->on});
+      if (e->on)
+        e->noteOnSent = true;
+      else
+        e->noteOffSent = true;
     }
   }
 
@@ -220,15 +204,14 @@ public:
   }
 
 private:
-  struct Action
-  {
+  struct Action {
     int64_t at;
     std::function<void(EngineHarness&, int)> what;
   };
-  std::vector<Action> m_actions;
-  std::vector<int64_t> m_cuts;
-  int64_t m_blockStart = 0;
-  int m_lastOffset = 0;
+  std::vector<Action> mActions;
+  std::vector<int64_t> mCuts;
+  int64_t mBlockStart = 0;
+  int mLastOffset = 0;
 };
 
 #endif

@@ -14,14 +14,12 @@ namespace {
 
 using Params = std::vector<std::pair<int, double>>;
 
-struct CountingRandom : RandomSource
-{
+struct CountingRandom : RandomSource {
   unsigned state = 12345;
   int Next() override { return (int)((state = state * 1103515245u + 12345u) >> 16 & 0x7fff); }
 };
 
-struct Setting
-{
+struct Setting {
   const char* name;
   Params params;
   bool loop;
@@ -37,15 +35,13 @@ void Perform(EngineHarness& h, const Setting& s)
   h.ApplyDefaults();
   h.Param(2, 4);
   for (const auto& p : s.params) h.Param(p.first, p.second);
-  if (s.loop)
-  {
+  if (s.loop) {
     h.cycle = true;
     h.loopStart = 11025;
     h.loopEnd = 50000;
     h.hostPos = 11025;
   }
-  if (s.jumps)
-  {
+  if (s.jumps) {
     h.Between(30011, [](EngineHarness& e) { e.hostPos = 500000; });
     h.Between(52000, [](EngineHarness& e) { e.hostPos = 1000; });
     h.Between(70000, [](EngineHarness& e) { e.playing = false; });
@@ -87,36 +83,33 @@ std::vector<Sent> RunSetting(const Setting& s, std::vector<int> sizes, unsigned 
 TEST(BlockProperties, ResultDoesNotDependOnTheBlockSize)
 {
   const Setting settings[] = {
-    {"plain 1/16", {}, false, false},
-    {"1/128", {{2, 7}}, false, false},
-    {"swing", {{6, 0.6}}, false, false},
-    {"shifts of both signs", {{143, 23.7}, {144, -17.3}, {147, 50}, {148, -50}, {0, -40}}, false, false},
-    {"ratchets, one on a chord step", {{126, 2}, {129, 7}, {131, 1}, {163, 7}, {2, 3}}, false, false},
-    {"gate +100 and step gates", {{0, 100}, {79, -60}, {81, 100}}, false, false},
-    {"triplets with reset on beat", {{3, 1}, {2, 3}, {12, 1}, {13, 3}}, false, false},
-    {"random steps and lengths", {{158, 8}, {160, 8}, {62, 3}, {65, 2}, {30, 7}}, false, false},
-    {"a loop", {{2, 5}}, true, false},
-    {"Hold in a loop", {{1, 1}}, true, false},
-    {"Hold", {{1, 1}, {4, 3}}, false, false},
-    {"transport jumps", {{4, 2}}, false, true},
+      {"plain 1/16", {}, false, false},
+      {"1/128", {{2, 7}}, false, false},
+      {"swing", {{6, 0.6}}, false, false},
+      {"shifts of both signs", {{143, 23.7}, {144, -17.3}, {147, 50}, {148, -50}, {0, -40}}, false, false},
+      {"ratchets, one on a chord step", {{126, 2}, {129, 7}, {131, 1}, {163, 7}, {2, 3}}, false, false},
+      {"gate +100 and step gates", {{0, 100}, {79, -60}, {81, 100}}, false, false},
+      {"triplets with reset on beat", {{3, 1}, {2, 3}, {12, 1}, {13, 3}}, false, false},
+      {"random steps and lengths", {{158, 8}, {160, 8}, {62, 3}, {65, 2}, {30, 7}}, false, false},
+      {"a loop", {{2, 5}}, true, false},
+      {"Hold in a loop", {{1, 1}}, true, false},
+      {"Hold", {{1, 1}, {4, 3}}, false, false},
+      {"transport jumps", {{4, 2}}, false, true},
   };
-  for (const Setting& s : settings)
-  {
+  for (const Setting& s : settings) {
     SCOPED_TRACE(s.name);
     bool clean = false;
     const std::vector<Sent> reference = RunSetting(s, {1}, 0, &clean);
     EXPECT_TRUE(clean);
     EXPECT_GT(reference.size(), 20u);
     const std::vector<std::vector<int>> sizes = {{32}, {64}, {512}, {1024}, {4096}, {0}, {7, 1, 300}};
-    for (const auto& sz : sizes)
-    {
+    for (const auto& sz : sizes) {
       SCOPED_TRACE(sz[0]);
       const std::vector<Sent> other = RunSetting(s, sz, 7, &clean);
       EXPECT_TRUE(clean);
       ASSERT_EQ(reference.size(), other.size());
       for (size_t i = 0; i < reference.size(); ++i)
-        if (!(reference[i] == other[i]))
-        {
+        if (!(reference[i] == other[i])) {
           ADD_FAILURE() << "event " << i << " at " << reference[i].at << " vs " << other[i].at << ", note "
                         << reference[i].note << " vs " << other[i].note;
           break;
@@ -127,9 +120,8 @@ TEST(BlockProperties, ResultDoesNotDependOnTheBlockSize)
 
 TEST(BlockProperties, NoTempoOrPositionStartsNothingAndKeepsTheKeys)
 {
-  for (double spb : {0.0, -22050.0, std::numeric_limits<double>::quiet_NaN(),
-                     std::numeric_limits<double>::infinity()})
-  {
+  for (double spb :
+       {0.0, -22050.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
     SCOPED_TRACE(spb);
     EngineHarness h;
     h.ApplyDefaults();
@@ -145,8 +137,7 @@ TEST(BlockProperties, NoTempoOrPositionStartsNothingAndKeepsTheKeys)
     EXPECT_FALSE(h.NoteOns().empty());
   }
   // Nor does a position too far out for a double to count samples.
-  for (double position : {1.0e17, -1.0e17, 1.0e300, -std::numeric_limits<double>::infinity()})
-  {
+  for (double position : {1.0e17, -1.0e17, 1.0e300, -std::numeric_limits<double>::infinity()}) {
     SCOPED_TRACE(position);
     EngineHarness h;
     h.ApplyDefaults();
@@ -164,19 +155,17 @@ TEST(BlockProperties, NoTempoOrPositionStartsNothingAndKeepsTheKeys)
 
 TEST(BlockProperties, TinyStepsStillReturn)
 {
-  struct Case
-  {
+  struct Case {
     double samplesPerBeat;
     Params params;
   };
   const Case cases[] = {
-    {40.0, {{2, 7}}},                              // a step of 1.25 samples
-    {3200.0, {{2, 7}, {0, -100}, {78, -100}}},     // notes of 10 samples at the shortest gate
-    {3200.0, {{2, 7}, {0, -100}, {126, 7}}},       // and ratchets inside them
-    {1.0e7, {{2, 0}, {0, -100}}},                  // and a very slow one
+      {40.0, {{2, 7}}},                           // a step of 1.25 samples
+      {3200.0, {{2, 7}, {0, -100}, {78, -100}}},  // notes of 10 samples at the shortest gate
+      {3200.0, {{2, 7}, {0, -100}, {126, 7}}},    // and ratchets inside them
+      {1.0e7, {{2, 0}, {0, -100}}},               // and a very slow one
   };
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.samplesPerBeat);
     EngineHarness h;
     h.ApplyDefaults();
@@ -200,7 +189,7 @@ TEST(BlockProperties, LoopsKeepPlayingOnEveryPass)
   h.Param(2, 4);
   h.cycle = true;
   h.loopStart = 11025;
-  h.loopEnd = 50000; // not on the step grid
+  h.loopEnd = 50000;  // not on the step grid
   h.hostPos = 11025;
   h.Key(0, 60, 100);
   h.Key(0, 64, 100);
@@ -208,19 +197,17 @@ TEST(BlockProperties, LoopsKeepPlayingOnEveryPass)
   h.Run(6 * pass, {512});
   std::vector<std::vector<int64_t>> onsets(6);
   for (const Sent& s : h.NoteOns()) onsets[s.at / pass].push_back(s.at % pass);
-  for (int p = 1; p < 6; ++p)
-  {
+  for (int p = 1; p < 6; ++p) {
     SCOPED_TRACE(p);
     EXPECT_EQ(onsets[0], onsets[p]);
   }
   EXPECT_EQ(8u, onsets[0].size());
   // Nothing sounds across the wrap: every note ends within its step.
   std::map<int, int64_t> started;
-  for (const Sent& s : h.sent)
-  {
-    if (s.on) started[s.note] = s.at;
-    else if (started.count(s.note))
-    {
+  for (const Sent& s : h.sent) {
+    if (s.on)
+      started[s.note] = s.at;
+    else if (started.count(s.note)) {
       EXPECT_LE(s.at - started[s.note], 5513);
       started.erase(s.note);
     }
@@ -231,18 +218,16 @@ TEST(BlockProperties, OddLoopsKeepPlaying)
 {
   // A loop end between two samples, and a loop that cannot wrap (Hold on,
   // so that every wrap would clear the chord): the pattern plays on.
-  struct Case
-  {
+  struct Case {
     const char* name;
     double loopStart, loopEnd;
     bool hold;
   };
   const Case cases[] = {
-    {"loop end between samples", 0, 11025.5, false},
-    {"loop of no length, Hold", 22050, 22050, true},
+      {"loop end between samples", 0, 11025.5, false},
+      {"loop of no length, Hold", 22050, 22050, true},
   };
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EngineHarness h;
     h.ApplyDefaults();
@@ -261,18 +246,16 @@ TEST(BlockProperties, OddLoopsKeepPlaying)
 
 TEST(BlockProperties, TransportJumpsResync)
 {
-  struct Case
-  {
+  struct Case {
     const char* name;
     std::function<void(EngineHarness&)> jump;
   };
   const Case cases[] = {
-    {"relocate forward", [](EngineHarness& e) { e.hostPos = 900000; }},
-    {"relocate back", [](EngineHarness& e) { e.hostPos = 0; }},
-    {"stop", [](EngineHarness& e) { e.playing = false; }},
+      {"relocate forward", [](EngineHarness& e) { e.hostPos = 900000; }},
+      {"relocate back", [](EngineHarness& e) { e.hostPos = 0; }},
+      {"stop", [](EngineHarness& e) { e.playing = false; }},
   };
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EngineHarness h;
     h.ApplyDefaults();
@@ -287,8 +270,7 @@ TEST(BlockProperties, TransportJumpsResync)
     });
     h.Run(80000, {512});
     // Within a step after each jump the pattern plays again, and goes on.
-    for (int64_t jump : {20000, 50000})
-    {
+    for (int64_t jump : {20000, 50000}) {
       int after = 0;
       for (const Sent& s : h.NoteOns()) after += s.at >= jump && s.at <= jump + 5513;
       EXPECT_GE(after, 1) << jump;
@@ -300,7 +282,7 @@ TEST(BlockProperties, TransportJumpsResync)
   }
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -309,8 +291,7 @@ TEST(BlockProperties, RunningSceneSplitsPiecesWithoutChangingThePattern)
   // Scene steps of 16 beats, all naming pattern 0: the boundaries cut the
   // pieces but the pattern plays on as with the scene paused.
   std::vector<Sent> played[2];
-  for (int paused = 0; paused < 2; ++paused)
-  {
+  for (int paused = 0; paused < 2; ++paused) {
     EngineHarness h;
     h.holder.GetSceneList()->SetPaused(paused == 1);
     h.ApplyDefaults();
@@ -325,13 +306,12 @@ TEST(BlockProperties, RunningSceneSplitsPiecesWithoutChangingThePattern)
   EXPECT_TRUE(played[0] == played[1]);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
 // Parameter index and its range, for random sessions.
-struct Range
-{
+struct Range {
   int index;
   double lo, hi;
   bool integral;
@@ -340,16 +320,15 @@ struct Range
 TEST(BlockProperties, RandomSessionsEndSilentAndInOrder)
 {
   const Range ranges[] = {
-    {0, -100, 100, false}, {1, 0, 1, true},    {2, 0, 7, true},    {3, 0, 2, true},   {4, 0, 3, true},
-    {5, 0, 4, true},       {6, 0, 1, false},   {7, 1, 5, true},    {8, -12, 12, true}, {9, 0, 3, true},
-    {10, 0, 1, true},      {12, 0, 1, true},   {13, 1, 16, true},  {30, 1, 16, true}, {46, 0, 1, true},
-    {47, 0, 9, true},      {48, 0, 9, true},   {55, 0, 40, true},  {56, 0, 11, true}, {57, 0, 11, true},
-    {63, 1, 8, true},      {79, -100, 100, false}, {95, -100, 100, false}, {111, -24, 24, true},
-    {127, 0, 7, true},     {143, -50, 50, false},  {159, 0, 8, true}, {160, 0, 8, true}, {175, 0, 128, true},
+      {0, -100, 100, false}, {1, 0, 1, true},        {2, 0, 7, true},        {3, 0, 2, true},      {4, 0, 3, true},
+      {5, 0, 4, true},       {6, 0, 1, false},       {7, 1, 5, true},        {8, -12, 12, true},   {9, 0, 3, true},
+      {10, 0, 1, true},      {12, 0, 1, true},       {13, 1, 16, true},      {30, 1, 16, true},    {46, 0, 1, true},
+      {47, 0, 9, true},      {48, 0, 9, true},       {55, 0, 40, true},      {56, 0, 11, true},    {57, 0, 11, true},
+      {63, 1, 8, true},      {79, -100, 100, false}, {95, -100, 100, false}, {111, -24, 24, true}, {127, 0, 7, true},
+      {143, -50, 50, false}, {159, 0, 8, true},      {160, 0, 8, true},      {175, 0, 128, true},
   };
   size_t played = 0;
-  for (unsigned seed = 1; seed <= 40; ++seed)
-  {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
     SCOPED_TRACE(seed);
     std::mt19937 rng(seed);
     auto uniform = [&](double lo, double hi) { return lo + (hi - lo) * (rng() / 4294967296.0); };
@@ -358,30 +337,29 @@ TEST(BlockProperties, RandomSessionsEndSilentAndInOrder)
     h.holder.SetRandomSource(&rnd);
     h.ApplyDefaults();
     const int64_t end = 120000;
-    for (int i = 0; i < 60; ++i)
-    {
+    for (int i = 0; i < 60; ++i) {
       const int64_t at = (int64_t)uniform(0, end - 30000);
       const int pitch = 36 + (int)uniform(0, 48);
       h.Key(at, pitch, 1 + (int)uniform(0, 127));
       h.Release(at + (int64_t)uniform(0, 20000), pitch);
     }
-    for (int i = 0; i < 25; ++i)
-    {
+    for (int i = 0; i < 25; ++i) {
       const Range& r = ranges[(int)uniform(0, sizeof ranges / sizeof ranges[0])];
       double v = uniform(r.lo, r.hi + (r.integral ? 1 : 0));
       if (r.integral) v = std::floor(v > r.hi ? r.hi : v);
       h.Between((int64_t)uniform(0, end - 30000), [r, v](EngineHarness& e) { e.Param(r.index, v); });
     }
-    for (int i = 0; i < 6; ++i)
-    {
+    for (int i = 0; i < 6; ++i) {
       const int what = (int)uniform(0, 4);
       const double pos = std::floor(uniform(0, 400000));
       h.Between((int64_t)uniform(0, end - 30000), [what, pos](EngineHarness& e) {
-        if (what == 0) e.playing = !e.playing;
-        else if (what == 1) e.hostPos = pos;
-        else if (what == 2) e.samplesPerBeat = std::floor(pos / 10.0);
-        else
-        {
+        if (what == 0)
+          e.playing = !e.playing;
+        else if (what == 1)
+          e.hostPos = pos;
+        else if (what == 2)
+          e.samplesPerBeat = std::floor(pos / 10.0);
+        else {
           e.cycle = !e.cycle;
           e.loopStart = pos;
           e.loopEnd = pos + 30000;
@@ -389,7 +367,7 @@ TEST(BlockProperties, RandomSessionsEndSilentAndInOrder)
       });
     }
     h.Between(end - 25000, [](EngineHarness& e) {
-      e.Param(1, 0); // Hold off lets every key go
+      e.Param(1, 0);  // Hold off lets every key go
       e.samplesPerBeat = 22050;
     });
     h.Run(end, {0}, seed);
@@ -401,4 +379,4 @@ TEST(BlockProperties, RandomSessionsEndSilentAndInOrder)
   EXPECT_GT(played, 2000u);
 }
 
-} // namespace
+}  // namespace

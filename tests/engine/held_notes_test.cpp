@@ -12,8 +12,7 @@
 
 namespace {
 
-struct Table : ::testing::Test
-{
+struct Table : ::testing::Test {
   EngineHolder holder;
   PatternEngine& p = *holder.GetPatternList()->Get(0);
 
@@ -57,7 +56,7 @@ TEST_F(Table, KeyOnAnotherKeysCopyOwnsTheSlot)
 {
   p.SetOctaves(2);
   p.NoteOn(48, 90, 0);
-  p.NoteOn(60, 90, 0); // where 48's copy sits
+  p.NoteOn(60, 90, 0);  // where 48's copy sits
   EXPECT_FALSE(p.GetTable()[60]->generated);
   p.NoteOff(48, 0);
   EXPECT_EQ((std::vector<int>{60, 72}), Slots());
@@ -71,7 +70,7 @@ TEST_F(Table, ReleaseWhereACopySitsKeepsTheArrivalOrder)
   p.SetOctaves(2);
   Sort(PatternEngine::kAsPlayed);
   p.NoteOn(50, 90, 0);
-  p.NoteOn(48, 90, 0); // copies 62, then 60
+  p.NoteOn(48, 90, 0);  // copies 62, then 60
   p.NoteOff(62, 0);
   EXPECT_EQ(4, p.GetHeldCount());
   EXPECT_EQ((std::vector<int>{50, 48, 62, 60}), Order());
@@ -93,21 +92,17 @@ TEST_F(Table, ChangingTheOctavesRebuildsTheCopies)
 TEST_F(Table, SortOrders)
 {
   p.SetOctaves(1);
-  for (int k : {64, 60, 67, 52, 55}) p.NoteOn(k, 100, 0); // 52 and 55 in the row below
-  struct Case
-  {
+  for (int k : {64, 60, 67, 52, 55}) p.NoteOn(k, 100, 0);  // 52 and 55 in the row below
+  struct Case {
     int order;
     std::vector<int> pitches;
   };
   const Case cases[] = {
-    {PatternEngine::kLoHi, {52, 55, 60, 64, 67}},
-    {PatternEngine::kHiLo, {67, 64, 60, 55, 52}},
-    {PatternEngine::kAsPlayed, {52, 55, 64, 60, 67}},
-    {PatternEngine::kReversed, {55, 52, 67, 60, 64}},
-    {PatternEngine::kCustom, {52, 55, 60, 64, 67}},
+      {PatternEngine::kLoHi, {52, 55, 60, 64, 67}},     {PatternEngine::kHiLo, {67, 64, 60, 55, 52}},
+      {PatternEngine::kAsPlayed, {52, 55, 64, 60, 67}}, {PatternEngine::kReversed, {55, 52, 67, 60, 64}},
+      {PatternEngine::kCustom, {52, 55, 60, 64, 67}},
   };
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.order);
     Sort(c.order);
     EXPECT_EQ(c.pitches, Order());
@@ -150,7 +145,7 @@ TEST(VelocityTracker, RunningFigures)
   PatternStep steps[16];
   v.SetMode(VelocityTracker::kNote);
   EXPECT_EQ(10, v.Pick(n, steps));
-  n.accent = -30; // clamped at 0
+  n.accent = -30;  // clamped at 0
   EXPECT_EQ(0, v.Pick(n, steps));
 }
 
@@ -168,4 +163,4 @@ TEST_F(Table, StopForgetsTheVelocityFigures)
   EXPECT_EQ(90, p.GetVelocityTracker().Pick(n, steps));
 }
 
-} // namespace
+}  // namespace

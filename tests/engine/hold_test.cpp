@@ -9,8 +9,7 @@
 
 namespace {
 
-struct Held : EngineHarness
-{
+struct Held : EngineHarness {
   explicit Held(bool hold)
   {
     ApplyDefaults();
@@ -140,7 +139,7 @@ TEST(Resets, KeyPressedAndReleasedInOneBlockEndsUpReleased)
   EXPECT_EQ(0, h.Sounding());
   ASSERT_EQ(2u, h.sent.size());
   EXPECT_EQ(100, h.sent[0].at);
-  EXPECT_EQ(300, h.sent[1].at); // the release ends it where it happens
+  EXPECT_EQ(300, h.sent[1].at);  // the release ends it where it happens
 }
 
 TEST(Resets, SecondNoteOnOfAKeyRestartsIt)
@@ -156,4 +155,4 @@ TEST(Resets, SecondNoteOnOfAKeyRestartsIt)
   EXPECT_EQ(3000, h.sent[2].at);
 }
 
-} // namespace
+}  // namespace

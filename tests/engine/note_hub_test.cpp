@@ -10,8 +10,7 @@
 
 namespace {
 
-struct Recorder : NoteEngineListener
-{
+struct Recorder : NoteEngineListener {
   std::vector<std::string> calls;
   bool takeReleases = true;
   bool NoteOn(double, double time, int pitch, int) override
@@ -28,8 +27,7 @@ struct Recorder : NoteEngineListener
   void OnAllNotesOff(double) override { calls.push_back("all off"); }
 };
 
-struct Hub : ::testing::Test
-{
+struct Hub : ::testing::Test {
   EngineHolder holder;
   NoteEngine& hub = *holder.GetNoteEngine();
   Recorder rec;
@@ -40,8 +38,7 @@ struct Hub : ::testing::Test
   {
     std::vector<int> pieces;
     hub.BeginBlock(position);
-    for (int rest = length; rest > 0;)
-    {
+    for (int rest = length; rest > 0;) {
       const int n = hub.NextEventOffset(position, rest, loopEnd);
       if (n <= 0) break;
       pieces.push_back(n);
@@ -66,7 +63,7 @@ TEST_F(Hub, PressAndReleaseInOneBlockKeepArrivalOrder)
 {
   hub.NoteOn(60, 100, 10);
   hub.NoteOff(60, 10);
-  hub.NoteOff(61, 20); // never pressed: dropped when due
+  hub.NoteOff(61, 20);  // never pressed: dropped when due
   Cut(0, 64);
   EXPECT_EQ((std::vector<std::string>{"on 60 @10", "off 60 @10", "all off"}), rec.calls);
   EXPECT_FALSE(hub.IsKeyDown(60));
@@ -82,7 +79,7 @@ TEST_F(Hub, SecondNoteOnReleasesAndRestartsUnlessTheListenerKeepsIt)
   EXPECT_EQ(1, hub.GetDownKeyCount());
 
   rec.calls.clear();
-  rec.takeReleases = false; // as Hold does
+  rec.takeReleases = false;  // as Hold does
   hub.NoteOn(60, 80, 0);
   hub.NoteOff(60, 3);
   Cut(16, 16);
@@ -109,7 +106,7 @@ TEST_F(Hub, CarriesDueNotesIntoLaterBlocks)
   tf.cycleActive = true;
   tf.loopStart = 0;
   tf.loopEnd = 1000;
-  hub.NoteOn(60, 100, 10); // frame 910 waits for the loop end, two blocks on
+  hub.NoteOn(60, 100, 10);  // frame 910 waits for the loop end, two blocks on
   Cut(900, 32);
   Cut(932, 32);
   EXPECT_TRUE(rec.calls.empty());
@@ -119,8 +116,7 @@ TEST_F(Hub, CarriesDueNotesIntoLaterBlocks)
 
 TEST(HubOutput, UnsentEventsAreOfferedAgain)
 {
-  struct Shy : EngineHarness
-  {
+  struct Shy : EngineHarness {
     int calls = 0;
     std::vector<int> offered;
     void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override
@@ -133,18 +129,17 @@ TEST(HubOutput, UnsentEventsAreOfferedAgain)
   h.Key(0, 60, 100);
   h.Run(64, {64});
   ASSERT_GE(h.offered.size(), 2u);
-  EXPECT_EQ(1, h.offered[0]); // the note-on, not taken
-  EXPECT_EQ(1, h.offered[1]); // offered again with the next piece
+  EXPECT_EQ(1, h.offered[0]);  // the note-on, not taken
+  EXPECT_EQ(1, h.offered[1]);  // offered again with the next piece
   EXPECT_EQ(1u, h.sent.size());
   EXPECT_EQ(0, h.Hub().GetOutputList().GetSize());
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
-struct FakeView : PatternViewTarget
-{
+struct FakeView : PatternViewTarget {
   int updates = 0, clears = 0;
   std::vector<int> notes;
   void UpdateNotes(const KIT_PtrList<HeldNote>* sounding) override
@@ -161,10 +156,10 @@ TEST(ViewLink, MarksWhatSoundsAndToleratesNoView)
 {
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(8, 3); // transpose
+  h.Param(8, 3);  // transpose
   h.Key(0, 60, 100);
   h.Release(3000, 60);
-  h.Run(4000, {512}); // no view: nothing to tell
+  h.Run(4000, {512});  // no view: nothing to tell
   EXPECT_EQ(2u, h.sent.size());
 
   FakeView view;
@@ -178,4 +173,4 @@ TEST(ViewLink, MarksWhatSoundsAndToleratesNoView)
   EXPECT_GE(view.clears, 1);
 }
 
-} // namespace
+}  // namespace

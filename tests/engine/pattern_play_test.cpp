@@ -7,12 +7,11 @@
 
 namespace {
 
-struct PlainChord : EngineHarness
-{
+struct PlainChord : EngineHarness {
   PlainChord()
   {
     ApplyDefaults();
-    Param(2, 4); // "1/16"
+    Param(2, 4);  // "1/16"
     Key(0, 60, 100);
     Key(0, 64, 90);
     Key(0, 67, 80);
@@ -27,7 +26,7 @@ TEST(PatternPlay, FreshEngineIsSilentUntilTheDefaultsAreApplied)
   EXPECT_TRUE(h.sent.empty());
   EXPECT_EQ(0, h.Pattern().GetOctaves());
   h.ApplyDefaults();
-  EXPECT_DOUBLE_EQ(0.5, h.Pattern().GetStepLength()); // "1/8"
+  EXPECT_DOUBLE_EQ(0.5, h.Pattern().GetStepLength());  // "1/8"
 }
 
 TEST(PatternPlay, PlainCaseIsTimedExactly)
@@ -38,8 +37,7 @@ TEST(PatternPlay, PlainCaseIsTimedExactly)
   const int velocities[] = {100, 90, 80};
   const std::vector<Sent> ons = h.NoteOns();
   ASSERT_GE(ons.size(), 8u);
-  for (int k = 0; k < 8; ++k)
-  {
+  for (int k = 0; k < 8; ++k) {
     SCOPED_TRACE(k);
     EXPECT_EQ((int64_t)std::round(k * 5512.5), ons[k].at);
     EXPECT_EQ(pitches[k % 3], ons[k].note);
@@ -47,8 +45,7 @@ TEST(PatternPlay, PlainCaseIsTimedExactly)
   }
   // Each note ends where the next step starts, just before its note-on.
   for (size_t i = 1; i < h.sent.size(); ++i)
-    if (h.sent[i].on && h.sent[i].at > 0)
-    {
+    if (h.sent[i].on && h.sent[i].at > 0) {
       ASSERT_FALSE(h.sent[i - 1].on);
       EXPECT_EQ(h.sent[i].at, h.sent[i - 1].at);
     }
@@ -71,27 +68,25 @@ std::vector<int64_t> Onsets(const std::vector<std::pair<int, double>>& params, i
 
 TEST(PatternPlay, TimingSettings)
 {
-  struct Case
-  {
+  struct Case {
     const char* name;
     std::vector<std::pair<int, double>> params;
     std::vector<int64_t> onsets;
   };
   const Case cases[] = {
-    {"rate 1/8", {{2, 3}}, {0, 11025, 22050, 33075}},
-    {"triplet", {{3, 1}}, {0, 3675, 7350, 11025}},
-    {"dotted", {{3, 2}}, {0, 8269, 16538, 24806}},
-    {"step length 2 on step 0", {{62, 2}}, {0, 11025, 16538, 22050}},
-    // The late note holds the on-beat one back until it has ended.
-    {"swing 1.0 delays every second sixteenth", {{6, 1.0}}, {0, 8269, 13782, 19294}},
-    {"shift +10 on step 1", {{143, 10}}, {0, 6064, 11577, 16538}},
-    {"shift -10 on step 1, gate 0.5", {{143, -10}, {0, -50}}, {0, 4961, 11025, 16538}},
-    {"shift -10 after a full note", {{143, -10}}, {0, 5514, 11025, 16538}},
-    {"div 3 on step 0: three ratchets", {{126, 2}}, {0, 1838, 3675, 5513}},
-    {"two steps, the second two long", {{30, 2}, {63, 2}}, {0, 5513, 16538, 22050}},
+      {"rate 1/8", {{2, 3}}, {0, 11025, 22050, 33075}},
+      {"triplet", {{3, 1}}, {0, 3675, 7350, 11025}},
+      {"dotted", {{3, 2}}, {0, 8269, 16538, 24806}},
+      {"step length 2 on step 0", {{62, 2}}, {0, 11025, 16538, 22050}},
+      // The late note holds the on-beat one back until it has ended.
+      {"swing 1.0 delays every second sixteenth", {{6, 1.0}}, {0, 8269, 13782, 19294}},
+      {"shift +10 on step 1", {{143, 10}}, {0, 6064, 11577, 16538}},
+      {"shift -10 on step 1, gate 0.5", {{143, -10}, {0, -50}}, {0, 4961, 11025, 16538}},
+      {"shift -10 after a full note", {{143, -10}}, {0, 5514, 11025, 16538}},
+      {"div 3 on step 0: three ratchets", {{126, 2}}, {0, 1838, 3675, 5513}},
+      {"two steps, the second two long", {{30, 2}, {63, 2}}, {0, 5513, 16538, 22050}},
   };
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.onsets, Onsets(c.params, (int)c.onsets.size()));
   }
@@ -114,11 +109,11 @@ int64_t FirstNoteLength(const std::vector<std::pair<int, double>>& params)
 TEST(PatternPlay, GateSetsTheNoteLength)
 {
   EXPECT_EQ(5513, FirstNoteLength({}));
-  EXPECT_EQ(2757, FirstNoteLength({{0, -50}}));           // gate 0.5
-  EXPECT_EQ(11026, FirstNoteLength({{0, 100}}));          // gate 2.0 outlasts its step
-  EXPECT_EQ(551, FirstNoteLength({{0, -100}}));           // 0.0 is taken as 0.1
-  EXPECT_EQ(2757, FirstNoteLength({{78, -50}}));          // step gate adds to the gate
-  EXPECT_EQ(551, FirstNoteLength({{0, -100}, {78, -100}})); // never below 0.1
+  EXPECT_EQ(2757, FirstNoteLength({{0, -50}}));              // gate 0.5
+  EXPECT_EQ(11026, FirstNoteLength({{0, 100}}));             // gate 2.0 outlasts its step
+  EXPECT_EQ(551, FirstNoteLength({{0, -100}}));              // 0.0 is taken as 0.1
+  EXPECT_EQ(2757, FirstNoteLength({{78, -50}}));             // step gate adds to the gate
+  EXPECT_EQ(551, FirstNoteLength({{0, -100}, {78, -100}}));  // never below 0.1
 }
 
 TEST(PatternPlay, LongGateHoldsTheNextStepBack)
@@ -126,14 +121,14 @@ TEST(PatternPlay, LongGateHoldsTheNextStepBack)
   EngineHarness h;
   h.ApplyDefaults();
   h.Param(2, 4);
-  h.Param(0, 100); // gate 2.0
+  h.Param(0, 100);  // gate 2.0
   h.Key(0, 60, 100);
   h.Key(0, 64, 100);
   h.Run(6 * 5513, {128});
   const std::vector<Sent> ons = h.NoteOns();
   ASSERT_GE(ons.size(), 3u);
   EXPECT_EQ(0, ons[0].at);
-  EXPECT_EQ(11027, ons[1].at); // one sample after the first note's end
+  EXPECT_EQ(11027, ons[1].at);  // one sample after the first note's end
   EXPECT_EQ(0, h.outOfOrder);
 }
 
@@ -151,8 +146,7 @@ TEST(PatternPlay, ResetOnBeatRestartsThePattern)
   h.Run(4 * 22050 + 10, {300});
   const std::vector<Sent> ons = h.NoteOns();
   ASSERT_EQ(5u, ons.size());
-  for (int k = 0; k < 5; ++k)
-  {
+  for (int k = 0; k < 5; ++k) {
     EXPECT_EQ(k * 22050, ons[k].at);
     EXPECT_EQ(60, ons[k].note);
   }
@@ -163,8 +157,7 @@ TEST(PatternPlay, ResetOnBeatKeepsTheRateType)
 {
   // Steps follow the rate type between the resets, whichever of the
   // settings came last.
-  struct Case
-  {
+  struct Case {
     const char* name;
     std::vector<std::pair<int, double>> params;
     std::vector<int64_t> onsets;
@@ -174,25 +167,25 @@ TEST(PatternPlay, ResetOnBeatKeepsTheRateType)
   const std::vector<int64_t> kTriplets = {0, 14700, 22050, 36750, 44100, 58800, 66150, 80850, 88200};
   const std::vector<int> kAlternate = {60, 64, 60, 64, 60, 64, 60, 64, 60};
   const Case cases[] = {
-    {"triplet, reset every beat", {{12, 1}, {13, 4}, {3, 1}}, kTriplets, kAlternate},
-    {"triplet set before the reset value", {{3, 1}, {12, 1}, {13, 4}}, kTriplets, kAlternate},
-    {"dotted quarter, reset every two beats", {{2, 2}, {3, 2}, {12, 1}, {13, 8}}, {0, 33075, 44100, 66150, 88200},
-     {60, 64, 60, 64, 60}},
+      {"triplet, reset every beat", {{12, 1}, {13, 4}, {3, 1}}, kTriplets, kAlternate},
+      {"triplet set before the reset value", {{3, 1}, {12, 1}, {13, 4}}, kTriplets, kAlternate},
+      {"dotted quarter, reset every two beats",
+       {{2, 2}, {3, 2}, {12, 1}, {13, 8}},
+       {0, 33075, 44100, 66150, 88200},
+       {60, 64, 60, 64, 60}},
   };
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EngineHarness h;
     h.ApplyDefaults();
-    h.Param(2, 0); // "1"
+    h.Param(2, 0);  // "1"
     for (const auto& p : c.params) h.Param(p.first, p.second);
     h.Key(0, 60, 100);
     h.Key(0, 64, 100);
     h.Run(88200 + 10, {300});
     std::vector<int64_t> onsets;
     std::vector<int> notes;
-    for (const Sent& s : h.NoteOns())
-    {
+    for (const Sent& s : h.NoteOns()) {
       onsets.push_back(s.at);
       notes.push_back(s.note);
     }
@@ -211,4 +204,4 @@ TEST(PatternPlay, ChangingTheRateEndsWhatSounds)
   EXPECT_EQ(1000, h.sent[1].at);
 }
 
-} // namespace
+}  // namespace

@@ -12,22 +12,20 @@ StepTimes Times(double candidate, bool exact, double fixed, double gate = 1.0, d
 
 TEST(StepTiming, GridOfSixteenthsAt120)
 {
-  struct Case
-  {
+  struct Case {
     double candidate;
     bool exact;
     double fixed;
     double start, next, end;
   };
   const Case cases[] = {
-    {0, true, -1, 0, 5513, 5513},
-    {100, false, -1, 5513, 11025, 11025},   // rounded up to the grid
-    {5513, false, 5513, 5513, 11025, 11025}, // the previous step's next
-    {1000, true, -1, 1000, 5513, 5513},      // exact: starts at the key
-    {5450, true, -1, 5512, 11025, 11025},    // too short: starts once past the grid point
+      {0, true, -1, 0, 5513, 5513},
+      {100, false, -1, 5513, 11025, 11025},     // rounded up to the grid
+      {5513, false, 5513, 5513, 11025, 11025},  // the previous step's next
+      {1000, true, -1, 1000, 5513, 5513},       // exact: starts at the key
+      {5450, true, -1, 5512, 11025, 11025},     // too short: starts once past the grid point
   };
-  for (const Case& c : cases)
-  {
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.candidate);
     const StepTimes t = Times(c.candidate, c.exact, c.fixed);
     EXPECT_EQ(c.start, t.start);
@@ -64,8 +62,8 @@ TEST(StepTiming, StepsAreCutAtTheLoopEnd)
   EXPECT_TRUE(t.wrapped);
   EXPECT_EQ(8000, t.next);
   EXPECT_EQ(8000, t.end);
-  tf.running = false; // a stopped transport does not loop
+  tf.running = false;  // a stopped transport does not loop
   EXPECT_FALSE(Times(5513, false, 5513, 1.0, 22050.0, tf).wrapped);
 }
 
-} // namespace
+}  // namespace

@@ -244,8 +244,7 @@ TEST(IChunk, ManyValues)
   for (int i = 0; i < n; ++i) c.PutDouble(i * 0.5);
   EXPECT_EQ(c.Size(), 8 * n);
   int pos = 0;
-  for (int i = 0; i < n && pos >= 0; ++i)
-  {
+  for (int i = 0; i < n && pos >= 0; ++i) {
     double d = -1;
     pos = c.GetDouble(&d, pos);
     ASSERT_EQ(d, i * 0.5);

@@ -21,8 +21,7 @@ TEST(IMidiMessage, ClearedAndConstructed)
 
 TEST(IMidiMessage, Kinds)
 {
-  for (int k = 0; k < 16; ++k)
-  {
+  for (int k = 0; k < 16; ++k) {
     IMidiMessage m(0, (uint8_t)(k << 4 | 5));
     const int expected = (k >= 8 && k <= 14) ? k : 0;
     EXPECT_EQ(m.StatusMsg(), expected) << k;

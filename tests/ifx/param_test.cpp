@@ -271,10 +271,10 @@ TEST(IParam, DisplayOfAnEnumTruncatesAndFallsBackToTheNumber)
   p.SetDisplayText(1, "Down");
   p.SetDisplayText(2, "");
   EXPECT_EQ(Display(p, 1.7), "Down");
-  EXPECT_EQ(Display(p, 3.0), "3");   // no matching text
-  EXPECT_EQ(Display(p, 2.0), "2");   // a matching but empty text
+  EXPECT_EQ(Display(p, 3.0), "3");                // no matching text
+  EXPECT_EQ(Display(p, 2.0), "2");                // a matching but empty text
   EXPECT_EQ(Display(p, 1.0, false, false), "1");  // texts not wanted
-  EXPECT_EQ(Display(p, 0.4, true), "Down");  // normalised: 1.2 of 0..3
+  EXPECT_EQ(Display(p, 0.4, true), "Down");       // normalised: 1.2 of 0..3
 }
 
 TEST(IParam, DisplayWithPrecisionAndNegation)
@@ -354,8 +354,7 @@ TEST(IParam, ManyDisplayTexts)
 {
   IParam p;
   p.InitEnum("scale", 0, 40);
-  for (int i = 0; i < 400; ++i)
-  {
+  for (int i = 0; i < 400; ++i) {
     char t[16];
     snprintf(t, sizeof(t), "s%d", i);
     p.SetDisplayText(i, t);

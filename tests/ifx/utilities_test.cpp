@@ -19,14 +19,15 @@ TEST(LookUpHost, KnownProducts)
 
 TEST(LookUpHost, EveryName)
 {
-  const struct { const char* name; int id; } hosts[] = {
-    {"reaper", 1},  {"cubase", 3},     {"nuendo", 4},     {"cakewalk", 5},   {"fruity", 7},
-    {"samplitude", 8}, {"live", 9},    {"melodyne", 12},  {"vstmanlib", 13}, {"aulab", 14},
-    {"forte", 15},  {"chainer", 16},   {"audition", 17},  {"orion", 18},     {"sawstudio", 20},
-    {"logic", 21},  {"digital", 22},   {"studioone", 23},
+  const struct {
+    const char* name;
+    int id;
+  } hosts[] = {
+      {"reaper", 1},    {"cubase", 3},    {"nuendo", 4},     {"cakewalk", 5}, {"fruity", 7},   {"samplitude", 8},
+      {"live", 9},      {"melodyne", 12}, {"vstmanlib", 13}, {"aulab", 14},   {"forte", 15},   {"chainer", 16},
+      {"audition", 17}, {"orion", 18},    {"sawstudio", 20}, {"logic", 21},   {"digital", 22}, {"studioone", 23},
   };
-  for (const auto& h : hosts)
-  {
+  for (const auto& h : hosts) {
     char upper[32];
     strcpy(upper, h.name);
     for (char* c = upper; *c; ++c) *c = (char)(*c - 'a' + 'A');
@@ -48,10 +49,8 @@ TEST(LookUpHost, StereoHosts)
   EXPECT_TRUE(HostWantsStereoIO(kHostAudition));
   EXPECT_TRUE(HostWantsStereoIO(kHostOrion));
   EXPECT_TRUE(HostWantsStereoIO(kHostSAWStudio));
-  for (int h = -1; h <= 23; ++h)
-  {
-    if (h != 15 && h != 17 && h != 18 && h != 20)
-    {
+  for (int h = -1; h <= 23; ++h) {
+    if (h != 15 && h != 17 && h != 18 && h != 20) {
       EXPECT_FALSE(HostWantsStereoIO(h)) << h;
     }
   }
@@ -137,16 +136,14 @@ TEST(Timer, EveryOnTheRealClock)
   int before = ProcessMilliseconds();
   Timer t;
   bool answer = t.Every(0.5);
-  if (ProcessMilliseconds() - before <= 500)
-  {
+  if (ProcessMilliseconds() - before <= 500) {
     EXPECT_FALSE(answer);
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(600));
   before = ProcessMilliseconds();
   EXPECT_TRUE(t.Every(0.5));
   answer = t.Every(0.5);
-  if (ProcessMilliseconds() - before <= 500)
-  {
+  if (ProcessMilliseconds() - before <= 500) {
     EXPECT_FALSE(answer);
   }
 }
@@ -182,6 +179,5 @@ TEST(BuildStamp, AppendTimestamp)
 TEST(BuildStamp, GetBuildInfoStrAppendsEachCall)
 {
   EXPECT_STREQ(GetBuildInfoStr("Dec  9 2026", "10:05:33", "Tolvo"), "Tolvo [Dec 9 10:05]");
-  EXPECT_STREQ(GetBuildInfoStr("Jan  1 2027", "00:00:00", "ignored"),
-               "Tolvo [Dec 9 10:05] [Jan 1 00:00]");
+  EXPECT_STREQ(GetBuildInfoStr("Jan  1 2027", "00:00:00", "ignored"), "Tolvo [Dec 9 10:05] [Jan 1 00:00]");
 }

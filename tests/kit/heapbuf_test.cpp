@@ -177,7 +177,10 @@ TEST(TypedBuf, RefusesCountsPastThirtyTwoBits)
   EXPECT_EQ(tb.GetSize(), 4);
 }
 
-struct Rec { int a; char text[32]; };
+struct Rec {
+  int a;
+  char text[32];
+};
 
 TEST(TypedBuf, HoldsRecords)
 {

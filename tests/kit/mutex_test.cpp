@@ -51,12 +51,11 @@ TEST(Mutex, AnotherThreadWaitsUntilEveryEntryIsLeft)
 TEST(Mutex, MutualExclusionOfTwoThreads)
 {
   KIT_Mutex m;
-  long counter = 0;   // guarded by m, not atomic on purpose
-  int inside = 0;     // threads inside the lock at once
+  long counter = 0;  // guarded by m, not atomic on purpose
+  int inside = 0;    // threads inside the lock at once
   int worstInside = 0;
   auto work = [&] {
-    for (int i = 0; i < 100000; ++i)
-    {
+    for (int i = 0; i < 100000; ++i) {
       KIT_MutexLock lock(&m);
       KIT_MutexLock again(&m);  // recursion under contention
       if (++inside > worstInside) worstInside = inside;

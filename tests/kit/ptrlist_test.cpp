@@ -11,8 +11,7 @@ std::vector<int> gDeleted;
 KIT_PtrList<Tracked>* gWatched = nullptr;
 std::vector<int> gSizeSeen;
 
-struct Tracked
-{
+struct Tracked {
   explicit Tracked(int id) : id(id) {}
   ~Tracked()
   {

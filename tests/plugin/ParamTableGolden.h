@@ -1,6 +1,8 @@
+#ifndef PARAMTABLEGOLDEN_H
+#define PARAMTABLEGOLDEN_H
+
 // Every parameter as the host and the editor see it at its default:
 // index|name|label|display|type min..max/step|display texts
-#pragma once
 
 const char kParamTableGolden[] = R"(
 0|Gate||0|double -100..100/1|
@@ -395,3 +397,5 @@ const char kParamTableGolden[] = R"(
 389|||-1|int -1..1000/1|
 390|||-1|int -1..1000/1|
 )";
+
+#endif

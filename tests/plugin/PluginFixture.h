@@ -1,7 +1,9 @@
+#ifndef PLUGINFIXTURE_H
+#define PLUGINFIXTURE_H
+
 // A Tolvo instance in a small scripted host: the host's clock runs with the
 // blocks, and every MIDI message the plug-in sends is recorded with the
 // block it came in.
-#pragma once
 
 #include <gtest/gtest.h>
 
@@ -16,20 +18,22 @@ struct SentMidi {
   int block;  // the block it belongs to: 0 is the first processed block
   int offset;
   int status, data1, data2;
-  bool operator==(const SentMidi& o) const {
-    return block == o.block && offset == o.offset && status == o.status && data1 == o.data1 &&
-           data2 == o.data2;
+  bool operator==(const SentMidi& o) const
+  {
+    return block == o.block && offset == o.offset && status == o.status && data1 == o.data1 && data2 == o.data2;
   }
 };
 
-inline std::ostream& operator<<(std::ostream& os, const SentMidi& m) {
-  return os << "{block " << m.block << " @" << m.offset << " " << std::hex << m.status << " "
-            << std::dec << m.data1 << " " << m.data2 << "}";
+inline std::ostream& operator<<(std::ostream& os, const SentMidi& m)
+{
+  return os << "{block " << m.block << " @" << m.offset << " " << std::hex << m.status << " " << std::dec << m.data1
+            << " " << m.data2 << "}";
 }
 
 class HostedPlugin {
- public:
-  void Create() {
+public:
+  void Create()
+  {
     plug.reset(new Tolvo(&HostCallback));
     effect()->user = this;
     time = VstTimeInfo();
@@ -48,12 +52,13 @@ class HostedPlugin {
 
   AEffect* effect() { return plug->GetAEffect(); }
 
-  VstIntPtr Dispatch(VstInt32 op, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
-                     float opt = 0.0f) {
+  VstIntPtr Dispatch(VstInt32 op, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f)
+  {
     return effect()->dispatcher(effect(), op, index, value, ptr, opt);
   }
 
-  void Midi(int status, int data1, int data2, int offset = 0) {
+  void Midi(int status, int data1, int data2, int offset = 0)
+  {
     VstMidiEvent ev = {};
     ev.type = kVstMidiType;
     ev.byteSize = sizeof ev;
@@ -68,7 +73,8 @@ class HostedPlugin {
   }
 
   // Runs one block through the host's float callback; the clock moves on.
-  void Block(int frames = 512) {
+  void Block(int frames = 512)
+  {
     out[0].assign(frames, 1.0f);
     out[1].assign(frames, 1.0f);
     float* outs[2] = {out[0].data(), out[1].data()};
@@ -79,50 +85,51 @@ class HostedPlugin {
   }
 
   // Sets a parameter's plain value as the state or the host would.
-  void Set(int index, double plain) {
+  void Set(int index, double plain)
+  {
     plug->GetParam(index)->Set(plain);
     plug->OnParamChange(index);
   }
   double Value(int index) { return plug->GetParam(index)->Value(); }
 
-  std::vector<uint8_t> GetChunk(bool bank) {
+  std::vector<uint8_t> GetChunk(bool bank)
+  {
     void* data = nullptr;
     const VstIntPtr size = Dispatch(effGetChunk, bank ? 0 : 1, 0, &data);
     const uint8_t* p = static_cast<const uint8_t*>(data);
     return size > 0 && p ? std::vector<uint8_t>(p, p + size) : std::vector<uint8_t>();
   }
-  VstIntPtr SetChunk(std::vector<uint8_t> bytes, bool bank) {
+  VstIntPtr SetChunk(std::vector<uint8_t> bytes, bool bank)
+  {
     return Dispatch(effSetChunk, bank ? 0 : 1, VstIntPtr(bytes.size()), bytes.data());
   }
 
-  std::vector<SentMidi> SentIn(int block) const {
+  std::vector<SentMidi> SentIn(int block) const
+  {
     std::vector<SentMidi> r;
     for (const SentMidi& m : sent)
       if (m.block == block) r.push_back(m);
     return r;
   }
 
-  static VstIntPtr VSTCALLBACK HostCallback(AEffect* e, VstInt32 op, VstInt32 index,
-                                            VstIntPtr value, void* ptr, float opt) {
+  static VstIntPtr VSTCALLBACK HostCallback(AEffect* e, VstInt32 op, VstInt32 index, VstIntPtr value, void* ptr,
+                                            float opt)
+  {
     HostedPlugin* self = e ? static_cast<HostedPlugin*>(e->user) : nullptr;
     if (!self) return 0;
     switch (op) {
-      case audioMasterGetTime:
-        return reinterpret_cast<VstIntPtr>(&self->time);
+      case audioMasterGetTime: return reinterpret_cast<VstIntPtr>(&self->time);
       case audioMasterProcessEvents: {
         const VstEvents* list = static_cast<const VstEvents*>(ptr);
         for (int i = 0; i < list->numEvents; ++i) {
           const VstMidiEvent* m = reinterpret_cast<const VstMidiEvent*>(list->events[i]);
-          self->sent.push_back({self->blocks, m->deltaFrames, uint8_t(m->midiData[0]),
-                                uint8_t(m->midiData[1]), uint8_t(m->midiData[2])});
+          self->sent.push_back({self->blocks, m->deltaFrames, uint8_t(m->midiData[0]), uint8_t(m->midiData[1]),
+                                uint8_t(m->midiData[2])});
         }
         return 1;
       }
-      case audioMasterAutomate:
-        self->automated.push_back(index);
-        return 1;
-      default:
-        return 0;
+      case audioMasterAutomate: self->automated.push_back(index); return 1;
+      default: return 0;
     }
   }
 
@@ -135,6 +142,8 @@ class HostedPlugin {
 };
 
 class PluginFixture : public ::testing::Test, public HostedPlugin {
- protected:
+protected:
   void SetUp() override { Create(); }
 };
+
+#endif

@@ -16,7 +16,8 @@ namespace {
 
 VstIntPtr VSTCALLBACK SilentHost(AEffect*, VstInt32, VstInt32, VstIntPtr, void*, float) { return 0; }
 
-TEST(EntryPoint, InstancesCreatedFromManyThreadsAtOnce) {
+TEST(EntryPoint, InstancesCreatedFromManyThreadsAtOnce)
+{
   constexpr int kThreads = 8, kEach = 4;
   std::vector<AEffect*> effects(kThreads * kEach, nullptr);
   std::atomic<int> waiting{kThreads};

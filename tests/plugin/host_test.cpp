@@ -23,15 +23,17 @@ using vsthost::kGetParamName;
 using vsthost::kString2Parameter;
 
 class HostTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+protected:
+  void SetUp() override
+  {
     std::string error;
     ASSERT_TRUE(library.Open(gPluginPath, &error)) << error;
     plug = NewInstance();
     ASSERT_TRUE(plug);
   }
 
-  std::unique_ptr<vsthost::Plugin> NewInstance() {
+  std::unique_ptr<vsthost::Plugin> NewInstance()
+  {
     auto p = std::make_unique<vsthost::Plugin>(library);
     if (!p->Create()) return nullptr;
     p->Dispatch(vsthost::kOpen);
@@ -41,13 +43,15 @@ class HostTest : public ::testing::Test {
     return p;
   }
 
-  std::string Text(vsthost::Plugin& p, int32_t opcode, int index) {
+  std::string Text(vsthost::Plugin& p, int32_t opcode, int index)
+  {
     char text[256] = {};
     p.Dispatch(opcode, index, 0, text);
     return text;
   }
 
-  bool SetText(vsthost::Plugin& p, int index, const char* text) {
+  bool SetText(vsthost::Plugin& p, int index, const char* text)
+  {
     return p.Dispatch(kString2Parameter, index, 0, const_cast<char*>(text)) == 1;
   }
 
@@ -55,13 +59,15 @@ class HostTest : public ::testing::Test {
   std::unique_ptr<vsthost::Plugin> plug;
 };
 
-double DoubleAt(const std::vector<uint8_t>& bytes, size_t at) {
+double DoubleAt(const std::vector<uint8_t>& bytes, size_t at)
+{
   double v;
   std::memcpy(&v, &bytes[at], 8);
   return v;
 }
 
-TEST_F(HostTest, EffectRecord) {
+TEST_F(HostTest, EffectRecord)
+{
   const vsthost::EffectRecord r = plug->Record();
   EXPECT_EQ(r.magic, 0x56737450);
   EXPECT_EQ(r.numPrograms, 1);
@@ -78,7 +84,8 @@ TEST_F(HostTest, EffectRecord) {
   EXPECT_TRUE(library.Symbol("main")) << "the entry point's second name";
 }
 
-TEST_F(HostTest, NamesLabelsAndDisplaysOfAllParameters) {
+TEST_F(HostTest, NamesLabelsAndDisplaysOfAllParameters)
+{
   std::istringstream golden(kParamTableGolden);
   std::string line;
   int index = 0;
@@ -99,7 +106,8 @@ TEST_F(HostTest, NamesLabelsAndDisplaysOfAllParameters) {
   EXPECT_EQ(index, 391);
 }
 
-TEST_F(HostTest, StateChunksAndTheirRoundTrip) {
+TEST_F(HostTest, StateChunksAndTheirRoundTrip)
+{
   const std::vector<uint8_t> bank = plug->GetChunk(true), program = plug->GetChunk(false);
   ASSERT_EQ(bank.size(), 4616u);
   EXPECT_EQ(program, bank);  // no presets: the bank holds the state alone
@@ -142,7 +150,8 @@ struct Played {
   int status, data1, data2;
 };
 
-TEST_F(HostTest, ThePlainPhraseArrivesAtItsBlocksAndOffsets) {
+TEST_F(HostTest, ThePlainPhraseArrivesAtItsBlocksAndOffsets)
+{
   ASSERT_TRUE(SetText(*plug, 2, "1/16"));
   plug->time.tempo = 120.0;
   plug->time.flags = 0x2 | 0x200 | 0x400 | 0x800 | 0x2000;
@@ -182,7 +191,8 @@ TEST_F(HostTest, ThePlainPhraseArrivesAtItsBlocksAndOffsets) {
   }
 }
 
-TEST_F(HostTest, TwoInstancesAreIndependent) {
+TEST_F(HostTest, TwoInstancesAreIndependent)
+{
   auto second = NewInstance();
   ASSERT_TRUE(second);
   EXPECT_NE(second->Effect(), plug->Effect());
@@ -195,7 +205,8 @@ TEST_F(HostTest, TwoInstancesAreIndependent) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
   ::testing::InitGoogleTest(&argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s PLUGIN-LIBRARY\n", argv[0]);

@@ -7,21 +7,37 @@
 
 namespace {
 
-std::vector<uint8_t> FileWithTrack(const std::vector<uint8_t>& track, uint16_t format = 0,
-                                   uint16_t division = 480, uint16_t tracks = 1) {
-  std::vector<uint8_t> f = {'M', 'T', 'h', 'd', 0, 0, 0, 6, uint8_t(format >> 8),
-                            uint8_t(format), uint8_t(tracks >> 8), uint8_t(tracks),
-                            uint8_t(division >> 8), uint8_t(division), 'M', 'T', 'r', 'k'};
+std::vector<uint8_t> FileWithTrack(const std::vector<uint8_t>& track, uint16_t format = 0, uint16_t division = 480,
+                                   uint16_t tracks = 1)
+{
+  std::vector<uint8_t> f = {'M',
+                            'T',
+                            'h',
+                            'd',
+                            0,
+                            0,
+                            0,
+                            6,
+                            uint8_t(format >> 8),
+                            uint8_t(format),
+                            uint8_t(tracks >> 8),
+                            uint8_t(tracks),
+                            uint8_t(division >> 8),
+                            uint8_t(division),
+                            'M',
+                            'T',
+                            'r',
+                            'k'};
   const uint32_t n = uint32_t(track.size());
   f.insert(f.end(), {uint8_t(n >> 24), uint8_t(n >> 16), uint8_t(n >> 8), uint8_t(n)});
   f.insert(f.end(), track.begin(), track.end());
   return f;
 }
 
-TEST(Smf, WrittenFileReadsBackWithTempoAndTimes) {
-  const std::vector<smf::Message> in = {
-      {0.0, 0x90, 60, 100}, {0.25, 0x80, 60, 127}, {0.25, 0x90, 64, 90}, {0.25, 0xB0, 74, 63},
-      {1.5, 0xC0, 5, 0},    {300.0, 0x80, 64, 127}};
+TEST(Smf, WrittenFileReadsBackWithTempoAndTimes)
+{
+  const std::vector<smf::Message> in = {{0.0, 0x90, 60, 100}, {0.25, 0x80, 60, 127}, {0.25, 0x90, 64, 90},
+                                        {0.25, 0xB0, 74, 63}, {1.5, 0xC0, 5, 0},     {300.0, 0x80, 64, 127}};
   const std::vector<uint8_t> file = smf::Write(in, 120.0, 480);
   // Header: format 0, one track, 480 ticks per beat; then the tempo 500000 us.
   const std::vector<uint8_t> head = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0};
@@ -44,7 +60,8 @@ TEST(Smf, WrittenFileReadsBackWithTempoAndTimes) {
 
 // A host hands on what it passes through before the block's own notes, so
 // the messages of one block may come later ones first.
-TEST(Smf, MessagesOutOfTimeOrderKeepTheirTimes) {
+TEST(Smf, MessagesOutOfTimeOrderKeepTheirTimes)
+{
   const std::vector<smf::Message> in = {
       {1.5, 0x91, 60, 100}, {1.0, 0x90, 64, 90}, {1.0, 0x80, 64, 127}, {0.5, 0xB0, 7, 1}};
   std::vector<smf::Message> out;
@@ -59,7 +76,8 @@ TEST(Smf, MessagesOutOfTimeOrderKeepTheirTimes) {
   }
 }
 
-TEST(Smf, ReadsRunningStatusAndMergesTracksInTimeOrder) {
+TEST(Smf, ReadsRunningStatusAndMergesTracksInTimeOrder)
+{
   // Track 1: note on 60 at 0, running-status note on 64 at 480; track 2:
   // a meta text, then note on 62 at 240.
   const std::vector<uint8_t> t1 = {0x00, 0x90, 60, 100, 0x83, 0x60, 64, 90, 0x00, 0xFF, 0x2F, 0x00};
@@ -79,7 +97,8 @@ TEST(Smf, ReadsRunningStatusAndMergesTracksInTimeOrder) {
   EXPECT_DOUBLE_EQ(out[2].beat, 1.0);
 }
 
-TEST(Smf, DamagedFilesFailWithAReasonAndKeepTheOutput) {
+TEST(Smf, DamagedFilesFailWithAReasonAndKeepTheOutput)
+{
   const std::vector<uint8_t> noteOn = {0x00, 0x90, 60, 100};
   std::vector<uint8_t> cut = FileWithTrack(noteOn);
   cut.resize(cut.size() - 2);  // the track's length now runs past the end
@@ -109,13 +128,14 @@ TEST(Smf, DamagedFilesFailWithAReasonAndKeepTheOutput) {
   }
 }
 
-TEST(PlayOptions, NoteNames) {
+TEST(PlayOptions, NoteNames)
+{
   const struct {
     const char* text;
     int note;  // -1: rejected
-  } cases[] = {{"C4", 60}, {"c4", 60},  {"C#4", 61}, {"Db4", 61},  {"E4", 64},  {"B3", 59},
-               {"C-1", 0}, {"G9", 127}, {"G#9", -1}, {"Cb-1", -1}, {"60", 60},  {"0", 0},
-               {"127", 127}, {"128", -1}, {"H4", -1}, {"C", -1},   {"C4x", -1}, {"", -1}};
+  } cases[] = {{"C4", 60},   {"c4", 60},  {"C#4", 61}, {"Db4", 61},  {"E4", 64},  {"B3", 59},
+               {"C-1", 0},   {"G9", 127}, {"G#9", -1}, {"Cb-1", -1}, {"60", 60},  {"0", 0},
+               {"127", 127}, {"128", -1}, {"H4", -1},  {"C", -1},    {"C4x", -1}, {"", -1}};
   for (const auto& c : cases) {
     int note = -1;
     EXPECT_EQ(play::ParseNote(c.text, &note), c.note >= 0) << c.text;
@@ -128,7 +148,8 @@ TEST(PlayOptions, NoteNames) {
   EXPECT_EQ(play::NoteName(0), "C-1");
 }
 
-TEST(PlayOptions, DefaultsAreTheDefaultPhrase) {
+TEST(PlayOptions, DefaultsAreTheDefaultPhrase)
+{
   play::Options o;
   std::string error;
   ASSERT_TRUE(play::ParseOptions({"Tolvo_x64.dll"}, &o, &error)) << error;
@@ -140,14 +161,14 @@ TEST(PlayOptions, DefaultsAreTheDefaultPhrase) {
   EXPECT_TRUE(o.params.empty());
 }
 
-TEST(PlayOptions, EveryOptionInBothSpellings) {
+TEST(PlayOptions, EveryOptionInBothSpellings)
+{
   play::Options o;
   std::string error;
-  ASSERT_TRUE(play::ParseOptions({"p.so", "--chord", "D4,F#4,60", "--tempo=90.5", "--bars", "3",
-                                  "--block=64", "--param", "Step rate=1/8", "--param=4=Down",
-                                  "--load-state", "a.bin", "--save-state=b.bin",
-                                  "--out", "x.mid", "--midi-in", "in.mid"},
-                                 &o, &error))
+  ASSERT_TRUE(play::ParseOptions(
+      {"p.so", "--chord", "D4,F#4,60", "--tempo=90.5", "--bars", "3", "--block=64", "--param", "Step rate=1/8",
+       "--param=4=Down", "--load-state", "a.bin", "--save-state=b.bin", "--out", "x.mid", "--midi-in", "in.mid"},
+      &o, &error))
       << error;
   EXPECT_EQ(o.chord, (std::vector<int>{62, 66, 60}));
   EXPECT_EQ(o.tempo, 90.5);
@@ -162,7 +183,8 @@ TEST(PlayOptions, EveryOptionInBothSpellings) {
   EXPECT_EQ(o.midiIn, "in.mid");
 }
 
-TEST(PlayOptions, WrongOptionsAreNamedInTheError) {
+TEST(PlayOptions, WrongOptionsAreNamedInTheError)
+{
   const struct {
     std::vector<std::string> args;
     const char* inError;

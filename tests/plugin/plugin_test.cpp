@@ -20,7 +20,8 @@ using namespace TolvoParams;
 
 namespace {
 
-std::vector<std::string> Lines(const char* text) {
+std::vector<std::string> Lines(const char* text)
+{
   std::vector<std::string> lines;
   std::istringstream in(text);
   std::string line;
@@ -29,25 +30,26 @@ std::vector<std::string> Lines(const char* text) {
   return lines;
 }
 
-std::string Row(const IParam* p, int index) {
+std::string Row(const IParam* p, int index)
+{
   static const char* const kTypes[] = {"none", "bool", "int", "enum", "double"};
   char display[64], range[128];
   p->GetDisplayForHost(display, true, sizeof display);
-  std::snprintf(range, sizeof range, "%s %g..%g/%g", kTypes[p->Type()], p->GetMin(), p->GetMax(),
-                p->GetStep());
+  std::snprintf(range, sizeof range, "%s %g..%g/%g", kTypes[p->Type()], p->GetMin(), p->GetMax(), p->GetStep());
   std::string texts;
   for (int t = 0; t < p->NDisplayTexts(); ++t) {
     int value;
     const char* text = p->GetDisplayTextAtIdx(t, &value);
     texts += std::string(t ? "," : "") + (value == t ? "" : "!") + text;
   }
-  return std::to_string(index) + "|" + p->GetNameForHost() + "|" + p->GetLabelForHost() + "|" +
-         display + "|" + range + "|" + texts;
+  return std::to_string(index) + "|" + p->GetNameForHost() + "|" + p->GetLabelForHost() + "|" + display + "|" + range +
+         "|" + texts;
 }
 
 using PluginTest = PluginFixture;
 
-TEST_F(PluginTest, EveryParameterAsTheTableGivesIt) {
+TEST_F(PluginTest, EveryParameterAsTheTableGivesIt)
+{
   const std::vector<std::string> golden = Lines(kParamTableGolden);
   ASSERT_EQ(plug->NParams(), 391);
   ASSERT_EQ(golden.size(), 391u);
@@ -57,15 +59,15 @@ TEST_F(PluginTest, EveryParameterAsTheTableGivesIt) {
   EXPECT_TRUE(plug->GetParam(390)->IsHostHidden());
 }
 
-TEST_F(PluginTest, IdentityWithoutAnEditor) {
+TEST_F(PluginTest, IdentityWithoutAnEditor)
+{
   const AEffect* e = effect();
   EXPECT_EQ(e->numParams, 206);
   EXPECT_EQ(e->numInputs, 0);
   EXPECT_EQ(e->numOutputs, 2);
   EXPECT_EQ(e->uniqueID, 0x71376d32);
   EXPECT_EQ(e->version, 10200);
-  EXPECT_EQ(e->flags, effFlagsCanReplacing | effFlagsCanDoubleReplacing | effFlagsProgramChunks |
-                          effFlagsIsSynth);
+  EXPECT_EQ(e->flags, effFlagsCanReplacing | effFlagsCanDoubleReplacing | effFlagsProgramChunks | effFlagsIsSynth);
   char text[64] = {};
   Dispatch(effGetEffectName, 0, 0, text);
   EXPECT_STREQ(text, "Tolvo");
@@ -75,7 +77,8 @@ TEST_F(PluginTest, IdentityWithoutAnEditor) {
   EXPECT_EQ(Dispatch(effCanDo, 0, 0, const_cast<char*>("sendVstMidiEvent")), 1);
 }
 
-TEST_F(PluginTest, AFreshInstanceHasTheDefaultsApplied) {
+TEST_F(PluginTest, AFreshInstanceHasTheDefaultsApplied)
+{
   EXPECT_EQ(plug->GetMidiChannel(true), 1);
   EXPECT_EQ(plug->GetMidiChannel(false), 1);
   EXPECT_EQ(plug->GetCCNumber(true), 0);
@@ -91,7 +94,8 @@ TEST_F(PluginTest, AFreshInstanceHasTheDefaultsApplied) {
   EXPECT_EQ(plug->Engine().GetSceneList()->GetSplitNote(), 12);  // "C", "0"
 }
 
-TEST_F(PluginTest, StatusTextsAppearOnlyAfterTheFirstBlock) {
+TEST_F(PluginTest, StatusTextsAppearOnlyAfterTheFirstBlock)
+{
   Set(kHold, 1);
   EXPECT_STREQ(plug->GetStatusText(), "-- WELCOME --");
   Block();
@@ -100,7 +104,8 @@ TEST_F(PluginTest, StatusTextsAppearOnlyAfterTheFirstBlock) {
   EXPECT_STREQ(plug->GetStatusText(), "Hold: Off");
 }
 
-TEST_F(PluginTest, StatusTextOfEveryKindOfParameter) {
+TEST_F(PluginTest, StatusTextOfEveryKindOfParameter)
+{
   Block();
   const struct {
     int index;
@@ -164,7 +169,8 @@ TEST_F(PluginTest, StatusTextOfEveryKindOfParameter) {
   }
 }
 
-TEST(ParamStatus, ValuesOutsideTheListsWriteNoText) {
+TEST(ParamStatus, ValuesOutsideTheListsWriteNoText)
+{
   char text[64] = "kept";
   EXPECT_FALSE(FormatParamStatus(kStepData, 9, "", text, sizeof text));
   EXPECT_FALSE(FormatParamStatus(kStepMode, 9, "", text, sizeof text));
@@ -174,7 +180,8 @@ TEST(ParamStatus, ValuesOutsideTheListsWriteNoText) {
   EXPECT_STREQ(text, "Beat: 1");
 }
 
-TEST_F(PluginTest, RouterReachesTheEngine) {
+TEST_F(PluginTest, RouterReachesTheEngine)
+{
   EngineHolder& engine = plug->Engine();
   PatternEngine* pattern = engine.GetPatternList()->Get(0);
   Set(kStepRate, 4);
@@ -205,24 +212,24 @@ TEST_F(PluginTest, RouterReachesTheEngine) {
   EXPECT_EQ(plug->GetCCNumber(true), 74);
 }
 
-TEST_F(PluginTest, EveryStepRateReachesThePattern) {
+TEST_F(PluginTest, EveryStepRateReachesThePattern)
+{
   const double beats[] = {4.0, 2.0, 1.0, 0.5, 0.25, 0.125, 0.0625, 0.03125};  // "1" .. "1/128"
   PatternEngine* pattern = plug->Engine().GetPatternList()->Get(0);
   for (int v = 0; v < 8; ++v) {
     Set(kStepRate, v);
-    EXPECT_DOUBLE_EQ(pattern->GetStepLength(), beats[v])
-        << plug->GetParam(kStepRate)->GetDisplayText(v);
+    EXPECT_DOUBLE_EQ(pattern->GetStepLength(), beats[v]) << plug->GetParam(kStepRate)->GetDisplayText(v);
   }
 }
 
 // One key at "1/16": step 1 spans 5513 samples, and its note ends after
 // that span times the pattern's gate plus the step's own (at least 0.1).
-TEST_F(PluginTest, GatesSetWhenTheFirstNoteEnds) {
+TEST_F(PluginTest, GatesSetWhenTheFirstNoteEnds)
+{
   const struct {
     double gate, stepGate;
     int64_t end;
-  } cases[] = {{0, 0, 5513},   {-50, 0, 2757}, {100, 0, 11026},
-               {-100, 0, 551}, {0, -50, 2757}, {-50, 50, 5513}};
+  } cases[] = {{0, 0, 5513}, {-50, 0, 2757}, {100, 0, 11026}, {-100, 0, 551}, {0, -50, 2757}, {-50, 50, 5513}};
   for (const auto& c : cases) {
     Create();
     Set(kStepRate, 4);
@@ -239,7 +246,8 @@ TEST_F(PluginTest, GatesSetWhenTheFirstNoteEnds) {
 
 // C, E and G from the first sample at "1/16", and A joining at block 7,
 // mid-step: the note-ons of 60 blocks.
-std::vector<SentMidi> PhraseNoteOns(HostedPlugin& h) {
+std::vector<SentMidi> PhraseNoteOns(HostedPlugin& h)
+{
   h.Set(kStepRate, 4);
   h.Midi(0x90, 60, 100);
   h.Midi(0x90, 64, 100);
@@ -254,11 +262,12 @@ std::vector<SentMidi> PhraseNoteOns(HostedPlugin& h) {
   return ons;
 }
 
-TEST_F(PluginTest, StepSettingsReachThePattern) {
+TEST_F(PluginTest, StepSettingsReachThePattern)
+{
   const std::vector<SentMidi> plain = PhraseNoteOns(*this);
   ASSERT_GE(plain.size(), 4u);
   Create();
-  Set(kStepOn + 1, 0);       // step 2 silent
+  Set(kStepOn + 1, 0);          // step 2 silent
   Set(kStepTranspose + 2, 12);  // step 3 an octave up
   const std::vector<SentMidi> changed = PhraseNoteOns(*this);
   ASSERT_GE(changed.size(), 3u);
@@ -267,7 +276,8 @@ TEST_F(PluginTest, StepSettingsReachThePattern) {
   EXPECT_EQ(changed[1].data1, plain[2].data1 + 12);
 }
 
-TEST_F(PluginTest, ResetSwitchesLeaveNoHiddenFlagOn) {
+TEST_F(PluginTest, ResetSwitchesLeaveNoHiddenFlagOn)
+{
   const std::vector<SentMidi> plain = PhraseNoteOns(*this);
   Create();
   Set(kResetOnNewNote, 1);
@@ -299,7 +309,8 @@ struct MidiCase {
   int keyDown;  // the key the arpeggiator holds after a block, or -1
 };
 
-TEST_F(PluginTest, MidiInputIsRoutedByChannelKindAndSplit) {
+TEST_F(PluginTest, MidiInputIsRoutedByChannelKindAndSplit)
+{
   Set(kSplitNoteName, 0);
   Set(kSplitNoteNumber, 4);  // split note 60
   const struct {
@@ -334,12 +345,12 @@ TEST_F(PluginTest, MidiInputIsRoutedByChannelKindAndSplit) {
     EXPECT_EQ(sent == std::vector<SentMidi>{unchanged}, k.c.passed) << k.c.what;
     Block();
     for (int note = 0; note < 128; ++note)
-      EXPECT_EQ(plug->Engine().GetNoteEngine()->IsKeyDown(note), note == k.c.keyDown)
-          << k.c.what << " " << note;
+      EXPECT_EQ(plug->Engine().GetNoteEngine()->IsKeyDown(note), note == k.c.keyDown) << k.c.what << " " << note;
   }
 }
 
-TEST_F(PluginTest, OffsetsOutsideTheBlockAreTakenSafely) {
+TEST_F(PluginTest, OffsetsOutsideTheBlockAreTakenSafely)
+{
   Midi(0x90, 60, 100, -300);
   Midi(0x90, 64, 100, 100000);
   for (int b = 0; b < 300; ++b) Block();
@@ -350,7 +361,8 @@ TEST_F(PluginTest, OffsetsOutsideTheBlockAreTakenSafely) {
   }
 }
 
-TEST_F(PluginTest, VelocityZeroEndsTheNote) {
+TEST_F(PluginTest, VelocityZeroEndsTheNote)
+{
   Midi(0x90, 60, 100);
   Block();
   ASSERT_TRUE(plug->Engine().GetNoteEngine()->IsKeyDown(60));
@@ -360,7 +372,8 @@ TEST_F(PluginTest, VelocityZeroEndsTheNote) {
   for (const SentMidi& m : sent) EXPECT_FALSE(m.status == 0x90 && m.data2 == 0) << m;
 }
 
-TEST_F(PluginTest, AllNotesOffWaitsForTheNextBlock) {
+TEST_F(PluginTest, AllNotesOffWaitsForTheNextBlock)
+{
   Midi(0x90, 60, 100);
   Block();
   sent.clear();
@@ -370,14 +383,14 @@ TEST_F(PluginTest, AllNotesOffWaitsForTheNextBlock) {
   Block();
   std::vector<SentMidi> block = SentIn(1);
   ASSERT_GE(block.size(), 128u);
-  for (int note = 0; note < 128; ++note)
-    EXPECT_EQ(block[note], (SentMidi{1, 0, 0x80, note, 127}));
+  for (int note = 0; note < 128; ++note) EXPECT_EQ(block[note], (SentMidi{1, 0, 0x80, note, 127}));
   EXPECT_FALSE(plug->Engine().GetNoteEngine()->IsKeyDown(60));
   EXPECT_FALSE(plug->IsAllNotesOffPending());
 }
 
-TEST_F(PluginTest, MidiLearnMapsAndUnmapsAController) {
-  const int knob = 175;  // any control index: the "Gate" knob's
+TEST_F(PluginTest, MidiLearnMapsAndUnmapsAController)
+{
+  const int knob = 175;                                                     // any control index: the "Gate" knob's
   plug->SetParameterFromControl(knob, kGate, kMidiLearnMenu, 0.0, 10, 10);  // "MIDI learn"
   EXPECT_EQ(plug->GetLearnTarget(), knob);
   Midi(0xB0, 7, 100);
@@ -402,7 +415,8 @@ TEST_F(PluginTest, MidiLearnMapsAndUnmapsAController) {
   EXPECT_TRUE(automated.empty());  // the mappings are hidden from the host
 }
 
-TEST_F(PluginTest, ControllersThatVanishAreNeverLearnt) {
+TEST_F(PluginTest, ControllersThatVanishAreNeverLearnt)
+{
   const int knob = 172;
   plug->SetParameterFromControl(knob, kTranspose, kMidiLearnMenu, 0.0, 10, 10);
   for (int c : {0, 120, 121, 123, 127}) {
@@ -419,14 +433,16 @@ TEST_F(PluginTest, ControllersThatVanishAreNeverLearnt) {
 
 // --- The block and MIDI out ---
 
-TEST_F(PluginTest, BlocksAreSilent) {
+TEST_F(PluginTest, BlocksAreSilent)
+{
   Midi(0x90, 60, 100);
   Block(512);
   for (int ch = 0; ch < 2; ++ch)
     for (float s : out[ch]) ASSERT_EQ(s, 0.0f);
 }
 
-TEST_F(PluginTest, TeachSendsAMovingControllerForOneButtonAtATime) {
+TEST_F(PluginTest, TeachSendsAMovingControllerForOneButtonAtATime)
+{
   Set(kCC1Control, 74);
   Set(kCC2Teach, 1);
   Set(kCC1Teach, 1);
@@ -435,14 +451,14 @@ TEST_F(PluginTest, TeachSendsAMovingControllerForOneButtonAtATime) {
   Block();
   Block();
   Block();
-  EXPECT_EQ(sent, (std::vector<SentMidi>{{0, 0, 0xB0, 74, 19}, {1, 0, 0xB0, 74, 20},
-                                          {2, 0, 0xB0, 74, 19}}));
+  EXPECT_EQ(sent, (std::vector<SentMidi>{{0, 0, 0xB0, 74, 19}, {1, 0, 0xB0, 74, 20}, {2, 0, 0xB0, 74, 19}}));
   Set(kCC1Teach, 0);
   Block();
   EXPECT_TRUE(SentIn(3).empty());
 }
 
-TEST_F(PluginTest, NotesAndStepControllersGoOutOnTheOutputChannel) {
+TEST_F(PluginTest, NotesAndStepControllersGoOutOnTheOutputChannel)
+{
   Set(kStepRate, 4);
   Set(kMidiOutChannel, 2);
   Set(kCC2Control, 20);
@@ -461,7 +477,8 @@ TEST_F(PluginTest, NotesAndStepControllersGoOutOnTheOutputChannel) {
   EXPECT_EQ(sent[4], (SentMidi{10, 5513 - 5120, 0xB2, 20, 127}));
 }
 
-TEST_F(PluginTest, NotesBeyondTheMidiRangeAreMarkedSentButNotSent) {
+TEST_F(PluginTest, NotesBeyondTheMidiRangeAreMarkedSentButNotSent)
+{
   HeldNote high;
   high.pitch = 120;
   high.transposition = 12;
@@ -484,7 +501,8 @@ TEST_F(PluginTest, NotesBeyondTheMidiRangeAreMarkedSentButNotSent) {
   events.Empty(true);
 }
 
-TEST_F(PluginTest, EveryOffsetLiesInsideItsBlock) {
+TEST_F(PluginTest, EveryOffsetLiesInsideItsBlock)
+{
   Set(kStepRate, 7);  // "1/128"
   Set(kSwing, 1.0);
   Set(kGate, 100);
@@ -498,11 +516,12 @@ TEST_F(PluginTest, EveryOffsetLiesInsideItsBlock) {
   }
 }
 
-TEST_F(PluginTest, EventStartsAreTakenIntoTheBlock) {
+TEST_F(PluginTest, EventStartsAreTakenIntoTheBlock)
+{
   const struct {
     double start;
     int offset;
-  } cases[] = {{-3.5, 0}, {0.0, 0}, {10.9, 10}, {511.99, 511}, {512.0, 511},
+  } cases[] = {{-3.5, 0},  {0.0, 0},     {10.9, 10},  {511.99, 511},    {512.0, 511},
                {3e9, 511}, {1e300, 511}, {-1e300, 0}, {std::nan(""), 0}};
   Block();
   HeldNote note;
@@ -518,7 +537,8 @@ TEST_F(PluginTest, EventStartsAreTakenIntoTheBlock) {
   }
 }
 
-TEST_F(PluginTest, EachInstancePublishesItsOwnTransport) {
+TEST_F(PluginTest, EachInstancePublishesItsOwnTransport)
+{
   HostedPlugin other;
   other.Create();
   other.time.flags |= 0x4 | 0x1000;  // a host cycle of beats 1 to 3
@@ -538,13 +558,15 @@ TEST_F(PluginTest, EachInstancePublishesItsOwnTransport) {
 
 // --- State ---
 
-double DoubleAt(const std::vector<uint8_t>& bytes, size_t at) {
+double DoubleAt(const std::vector<uint8_t>& bytes, size_t at)
+{
   double v;
   std::memcpy(&v, &bytes[at], 8);
   return v;
 }
 
-TEST_F(PluginTest, StateChunkLayout) {
+TEST_F(PluginTest, StateChunkLayout)
+{
   for (bool bank : {true, false}) {
     const std::vector<uint8_t> chunk = GetChunk(bank);
     ASSERT_EQ(chunk.size(), 4616u) << bank;
@@ -558,7 +580,8 @@ TEST_F(PluginTest, StateChunkLayout) {
   }
 }
 
-TEST_F(PluginTest, StateRoundTripRestoresEveryParameter) {
+TEST_F(PluginTest, StateRoundTripRestoresEveryParameter)
+{
   Set(kStepRate, 6);
   Set(kSwing, 0.37);
   Set(kStepTranspose + 12, -7);  // the carrier of the 185 doubles
@@ -587,7 +610,8 @@ TEST_F(PluginTest, StateRoundTripRestoresEveryParameter) {
   EXPECT_EQ(again, chunk);
 }
 
-TEST_F(PluginTest, AStateTooShortForItsOwnBlockChangesNothing) {
+TEST_F(PluginTest, AStateTooShortForItsOwnBlockChangesNothing)
+{
   Set(kStepRate, 5);
   Midi(0x90, 60, 100);
   Block();
@@ -602,7 +626,8 @@ TEST_F(PluginTest, AStateTooShortForItsOwnBlockChangesNothing) {
   EXPECT_EQ(Value(kStepRate), 5.0);
 }
 
-TEST_F(PluginTest, AShortParameterBlockLoadsWhatItHolds) {
+TEST_F(PluginTest, AShortParameterBlockLoadsWhatItHolds)
+{
   std::vector<uint8_t> chunk = GetChunk(false);
   const double rate = 6.0;
   std::memcpy(&chunk[1488 + 8 * kStepRate], &rate, 8);

@@ -17,19 +17,19 @@ namespace {
 std::atomic<long> gAllocations{0};
 }
 
-void* operator new(std::size_t size) {
+void* operator new(std::size_t size)
+{
   ++gAllocations;
   if (void* p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
 void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
   ++gAllocations;
   return std::malloc(size ? size : 1);
 }
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
-  return operator new(size, tag);
-}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
@@ -40,8 +40,9 @@ namespace {
 using namespace TolvoParams;
 
 class RealtimeTest : public PluginFixture {
- protected:
-  void SetUp() override {
+protected:
+  void SetUp() override
+  {
     PluginFixture::SetUp();
     sent.reserve(1 << 16);
     automated.reserve(1 << 10);
@@ -54,14 +55,16 @@ class RealtimeTest : public PluginFixture {
   // The host's recording room is reserved above, so what counts is the
   // plug-in's own.
   template <typename Run>
-  long AllocationsOf(Run run) {
+  long AllocationsOf(Run run)
+  {
     const long before = gAllocations.load();
     run();
     return gAllocations.load() - before;
   }
 };
 
-TEST_F(RealtimeTest, BlocksMidiInputAndAutomationAllocateNothing) {
+TEST_F(RealtimeTest, BlocksMidiInputAndAutomationAllocateNothing)
+{
   ASSERT_EQ(AllocationsOf([] {
               int* volatile p = new int(1);
               delete p;
@@ -70,12 +73,12 @@ TEST_F(RealtimeTest, BlocksMidiInputAndAutomationAllocateNothing) {
       << "the counting allocator is not in use";
   const long made = AllocationsOf([&] {
     for (int b = 0; b < 8; ++b) {
-      Midi(0x91, 60, 100);   // another channel: passed through
-      Midi(0xB0, 7, 64);     // mapped: consumed
-      Midi(0xB0, 8, 64);     // unmapped: passed through
-      Midi(0xB0, 0, 1);      // dropped
-      Midi(0xE0, 0, 64);     // the wheel, unmapped: passed through
-      Midi(0xB0, 123, 0);    // all notes off in the next block
+      Midi(0x91, 60, 100);  // another channel: passed through
+      Midi(0xB0, 7, 64);    // mapped: consumed
+      Midi(0xB0, 8, 64);    // unmapped: passed through
+      Midi(0xB0, 0, 1);     // dropped
+      Midi(0xE0, 0, 64);    // the wheel, unmapped: passed through
+      Midi(0xB0, 123, 0);   // all notes off in the next block
       // Host automation: the router, the engine's setters and a status text.
       const int kAutomated[] = {kGate, kStepRate, kSwing, kScale, kStepTranspose + 3, kStepCC1};
       for (int index : kAutomated) effect()->setParameter(effect(), index, float(b) / 8.0f);
@@ -88,7 +91,8 @@ TEST_F(RealtimeTest, BlocksMidiInputAndAutomationAllocateNothing) {
   EXPECT_STREQ(plug->GetStatusText(), "CC1: 111");
 }
 
-TEST_F(RealtimeTest, SendingTheEnginesNotesAllocatesNothing) {
+TEST_F(RealtimeTest, SendingTheEnginesNotesAllocatesNothing)
+{
   HeldNote note;
   note.pitch = 60;
   note.cc1 = 64;

@@ -32,8 +32,8 @@ TEST(PIX_Arc, IsTheCircleCutToItsRowsAndHalf)
     bool right;           // x >= centre, else x < centre
   };
   const Case cases[] = {
-      {0.0f, kPi / 2, 40, 50, true},     {kPi / 2, 0.0f, 40, 50, true},    {kPi / 2, kPi, 50, 60, true},
-      {-kPi / 2, 0.0f, 40, 50, false},   {kPi, 3 * kPi / 2, 50, 60, false}, {kPi / 6, kPi / 3, 41, 45, true},
+      {0.0f, kPi / 2, 40, 50, true},         {kPi / 2, 0.0f, 40, 50, true},     {kPi / 2, kPi, 50, 60, true},
+      {-kPi / 2, 0.0f, 40, 50, false},       {kPi, 3 * kPi / 2, 50, 60, false}, {kPi / 6, kPi / 3, 41, 45, true},
       {-2 * kPi + 0.5f, -kPi, 41, 60, true},
   };
   for (bool aa : {false, true}) {
@@ -98,10 +98,17 @@ TEST(PIX_Arc, FlippedBitmapMirrorsTheAngles)
 TEST(PIX_Arc, OddInputStaysInsideAndEnds)
 {
   const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
-  const float odd[][5] = {{5, 5, 3, nan, 1},        {5, 5, 3, 0, inf},       {5, 5, 3, -1e30f, 1e30f},
-                          {5, 5, 3, 1e30f, 1e30f},  {5, 5, 3, 1e7f, 1e7f + 3}, {-40, 5, 44, 0.1f, 3},
-                          {5, 5, -4, 0, 1},         {5, 5, 0.5f, -7, -6},    {1e9f, 5, 3, 0, 1},
-                          {5, 5, 1e7f, 0, 1},       {5.5f, 3.5f, 2.2f, -12.5f, -6.4f}};
+  const float odd[][5] = {{5, 5, 3, nan, 1},
+                          {5, 5, 3, 0, inf},
+                          {5, 5, 3, -1e30f, 1e30f},
+                          {5, 5, 3, 1e30f, 1e30f},
+                          {5, 5, 3, 1e7f, 1e7f + 3},
+                          {-40, 5, 44, 0.1f, 3},
+                          {5, 5, -4, 0, 1},
+                          {5, 5, 0.5f, -7, -6},
+                          {1e9f, 5, 3, 0, 1},
+                          {5, 5, 1e7f, 0, 1},
+                          {5.5f, 3.5f, 2.2f, -12.5f, -6.4f}};
   for (const auto& c : odd)
     for (bool aa : {false, true}) {
       ShapeTestBitmap bm(11, 8, 0, aa);

@@ -35,7 +35,8 @@ TEST(Blit, EveryModeAndAlpha)
   PIX_MemBitmap src(21, 7), dest(581, 9);
   for (int y = 0; y < 7; ++y)
     for (int x = 0; x < 21; ++x) At(src, x, y) = Source(x, y);
-  const int32_t modes[] = {0, 1, 2, 3, 4, 5, 6, 0xEF, 0xF3, 0xFC, 0x10000, 0x10001, 0x10002, 0x10003, 0x10004, 0x10005, 0x10006, 0x101, 0x10100};
+  const int32_t modes[] = {0,       1,       2,       3,       4,       5,       6,       0xEF,  0xF3,   0xFC,
+                           0x10000, 0x10001, 0x10002, 0x10003, 0x10004, 0x10005, 0x10006, 0x101, 0x10100};
   const float alphas[] = {1.0f, 0.5f, 0.25f, 0.75f, 0.9f, 0.002f, -0.5f, 1.5f};
   for (int32_t mode : modes)
     for (float alpha : alphas) {
@@ -47,8 +48,8 @@ TEST(Blit, EveryModeAndAlpha)
           const PIX_Pixel old = before[(size_t)y * 581 + x];
           const bool inside = x >= 560 && y >= 1 && y < 8;
           const PIX_Pixel want = inside ? Expected(old, Source(x - 560, y - 1), alpha, mode) : old;
-          ASSERT_EQ(want, At(dest, x, y)) << "mode " << std::hex << mode << std::dec << " alpha " << alpha << " at "
-                                          << x << "," << y;
+          ASSERT_EQ(want, At(dest, x, y))
+              << "mode " << std::hex << mode << std::dec << " alpha " << alpha << " at " << x << "," << y;
         }
     }
 }
@@ -102,12 +103,23 @@ void CheckClippedBlit(const ClipCase& c)
 TEST(Blit, ClipsAtEveryEdge)
 {
   const ClipCase cases[] = {
-      {0, 0, {0, 0, 13, 5}},         {-4, 0, {0, 0, 13, 5}},       {0, -3, {0, 0, 13, 5}},
-      {575, 0, {0, 0, 13, 5}},       {0, 4, {0, 0, 13, 5}},        {572, 5, {0, 0, 13, 5}},
-      {10, 1, {-3, -2, 6, 4}},       {10, 1, {5, 1, 40, 30}},      {-20, 0, {0, 0, 13, 5}},
-      {581, 0, {0, 0, 13, 5}},       {0, 7, {0, 0, 13, 5}},        {3, 3, {8, 2, 8, 4}},
-      {3, 3, {9, 2, 8, 4}},          {INT_MIN, 0, {0, 0, 13, 5}},  {INT_MAX, INT_MAX, {0, 0, 13, 5}},
-      {0, 0, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}}, {5, 2, {-INT_MAX, 0, 13, 5}},
+      {0, 0, {0, 0, 13, 5}},
+      {-4, 0, {0, 0, 13, 5}},
+      {0, -3, {0, 0, 13, 5}},
+      {575, 0, {0, 0, 13, 5}},
+      {0, 4, {0, 0, 13, 5}},
+      {572, 5, {0, 0, 13, 5}},
+      {10, 1, {-3, -2, 6, 4}},
+      {10, 1, {5, 1, 40, 30}},
+      {-20, 0, {0, 0, 13, 5}},
+      {581, 0, {0, 0, 13, 5}},
+      {0, 7, {0, 0, 13, 5}},
+      {3, 3, {8, 2, 8, 4}},
+      {3, 3, {9, 2, 8, 4}},
+      {INT_MIN, 0, {0, 0, 13, 5}},
+      {INT_MAX, INT_MAX, {0, 0, 13, 5}},
+      {0, 0, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}},
+      {5, 2, {-INT_MAX, 0, 13, 5}},
       {INT_MAX, 0, {INT_MIN, 0, 13, 5}},
   };
   for (const ClipCase& c : cases) CheckClippedBlit(c);
@@ -165,12 +177,12 @@ TEST(FillRect, ShortcutsAndModes)
     int32_t mode;
     RGBA expected;
   } cases[] = {
-      {1.0f, 0, {200, 100, 40, 77}},   // the colour word, alpha included
-      {0.5f, 0, {105, 60, 35, 58}},    // even mix
-      {0.25f, 0, {57, 40, 32, 49}},    // three quarters pixel, a quarter colour
-      {0.75f, 0, {152, 80, 37, 67}},   // a quarter pixel, three quarters colour
-      {0.1f, 0, {29, 28, 31, 38}},     // copy toward, the weight (25) standing for alpha
-      {0.5f, 1, {110, 70, 50, 104}},   // add: alpha grows by w x w / 256
+      {1.0f, 0, {200, 100, 40, 77}},      // the colour word, alpha included
+      {0.5f, 0, {105, 60, 35, 58}},       // even mix
+      {0.25f, 0, {57, 40, 32, 49}},       // three quarters pixel, a quarter colour
+      {0.75f, 0, {152, 80, 37, 67}},      // a quarter pixel, three quarters colour
+      {0.1f, 0, {29, 28, 31, 38}},        // copy toward, the weight (25) standing for alpha
+      {0.5f, 1, {110, 70, 50, 104}},      // add: alpha grows by w x w / 256
       {1.0f, 0x10000, {68, 45, 34, 52}},  // source alpha folds into the weight (77)
       {0.5f, 6, d0},
       {0.0f, 1, d0},
@@ -197,8 +209,8 @@ TEST(FillRect, ClipsAndSurvivesHugeRectangles)
   PIX_MemBitmap bm(581, 5);
   const PIX_Pixel c = 0xDEADBEEF;
   PIX_FillRect(&bm, 0, 0, 581, 5, 0, 1.0f, 0);
-  PIX_FillRect(&bm, -10, -10, 12, 12, c, 1.0f, 0);  // top left 2 x 2
-  PIX_FillRect(&bm, 579, 3, INT_MAX, INT_MAX, c, 1.0f, 0);  // bottom right 2 x 2
+  PIX_FillRect(&bm, -10, -10, 12, 12, c, 1.0f, 0);                    // top left 2 x 2
+  PIX_FillRect(&bm, 579, 3, INT_MAX, INT_MAX, c, 1.0f, 0);            // bottom right 2 x 2
   PIX_FillRect(&bm, INT_MIN, INT_MIN, INT_MAX, INT_MAX, c, 1.0f, 0);  // ends before the bitmap
   PIX_FillRect(&bm, INT_MAX, 0, INT_MAX, 5, c, 1.0f, 0);
   PIX_FillRect(nullptr, 0, 0, 1, 1, c, 1.0f, 0);
@@ -236,9 +248,9 @@ TEST(Pixels, GetAndPut)
     int32_t mode;
     RGBA expected;
   } cases[] = {
-      {0.5f, 0, {105, 60, 40, 145}},      {0.25f, 0, {57, 40, 34, 92}}, {0.75f, 0, {152, 80, 44, 197}},
-      {0.1f, 0, {29, 28, 32, 61}},        {1.0f, 1, {210, 120, 80, 255}},
-      {1.0f, 0x10000, {200, 100, 50, 250}},  // only the low byte counts: a plain copy
+      {0.5f, 0, {105, 60, 40, 145}},  {0.25f, 0, {57, 40, 34, 92}},
+      {0.75f, 0, {152, 80, 44, 197}}, {0.1f, 0, {29, 28, 32, 61}},
+      {1.0f, 1, {210, 120, 80, 255}}, {1.0f, 0x10000, {200, 100, 50, 250}},  // only the low byte counts: a plain copy
       {1.0f, 6, {10, 20, 30, 40}},
   };
   for (const Case& c : cases) {
@@ -256,7 +268,7 @@ TEST(Pixels, GetAndPut)
 
 TEST(Glyph, CoverageWeightsAndClipping)
 {
-  const uint8_t coverage[] = {0, 255, 128, 64,  //
+  const uint8_t coverage[] = {0,   255, 128, 64,  //
                               255, 255, 255, 255};
   PIX_MemBitmap bm(5, 3);
   PIX_FillBitmap(&bm, Px({0, 0, 0, 0}));

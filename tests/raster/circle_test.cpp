@@ -35,14 +35,14 @@ TEST(PIX_Circle, SmallPlainOutlinesAndHowOftenEachPixelIsDrawn)
   ShapeTestBitmap r2(7, 7);
   PIX_CircleDispatch(&r2, 3.0f, 3.0f, 2.0f, Grey(1), 256, false, false, 1, PIX_Rect{0, 0, 7, 7}, true);
   ExpectGreys(r2,
-               {{0, 0, 0, 0, 0, 0, 0},
-                {0, 0, 2, 1, 2, 0, 0},
-                {0, 2, 0, 0, 0, 2, 0},
-                {0, 1, 0, 0, 0, 1, 0},
-                {0, 2, 0, 0, 0, 2, 0},
-                {0, 0, 2, 1, 2, 0, 0},
-                {0, 0, 0, 0, 0, 0, 0}},
-               "radius 2");
+              {{0, 0, 0, 0, 0, 0, 0},
+               {0, 0, 2, 1, 2, 0, 0},
+               {0, 2, 0, 0, 0, 2, 0},
+               {0, 1, 0, 0, 0, 1, 0},
+               {0, 2, 0, 0, 0, 2, 0},
+               {0, 0, 2, 1, 2, 0, 0},
+               {0, 0, 0, 0, 0, 0, 0}},
+              "radius 2");
 }
 
 // Radius 10 is the midpoint circle: one octant of offsets, mirrored eightfold.
@@ -192,11 +192,10 @@ TEST(PIX_Circle, ClipsAtTheBorderAndEndsForAnyInput)
     for (int32_t x = 0; x < 14; ++x) EXPECT_EQ(left.At(x, y), right.At(x + 6, y)) << x << "," << y;
 
   const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
-  const float odd[][3] = {{5, 5, -3},     {5, 5, -0.5f},      {5, 5, 0.7f},       {5, 5, 1.3f},
-                          {5, 5, 2.9f},   {5, 5, 3.9f},       {5, 5, 1e6},        {5, 5, 3e38f},
-                          {5, 5, inf},    {nan, 5, 3},        {5, 5, nan},        {-1e6f + 3, 5, 1e6},
-                          {1e9, 1e9, 1e9}, {-3, -3, 2.5f},    {11, 8, 4},         {5.5f, 4.5f, 30},
-                          {-inf, 0, 1},   {0.5f, 0.5f, 1e-30f}};
+  const float odd[][3] = {{5, 5, -3},       {5, 5, -0.5f},       {5, 5, 0.7f},        {5, 5, 1.3f},   {5, 5, 2.9f},
+                          {5, 5, 3.9f},     {5, 5, 1e6},         {5, 5, 3e38f},       {5, 5, inf},    {nan, 5, 3},
+                          {5, 5, nan},      {-1e6f + 3, 5, 1e6}, {1e9, 1e9, 1e9},     {-3, -3, 2.5f}, {11, 8, 4},
+                          {5.5f, 4.5f, 30}, {-inf, 0, 1},        {0.5f, 0.5f, 1e-30f}};
   for (const auto& c : odd)
     for (int variant = 0; variant < 4; ++variant) {
       ShapeTestBitmap bm(11, 8, 0, variant & 1);

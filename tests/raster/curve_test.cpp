@@ -4,7 +4,9 @@
 #include <limits>
 #include <vector>
 
-#include "PIX_Curves.h"
+#include "PIX_Bezier.h"
+#include "PIX_ClipLine.h"
+#include "PIX_FLine.h"
 #include "PIX_Line.h"
 #include "shape_test_bitmap.h"
 
@@ -21,8 +23,8 @@ void ExpectGrid(ShapeTestBitmap& bm, const std::vector<std::vector<int>>& want, 
 
 TEST(PIX_FLine, WithoutAntialiasingIsTheIntegerLineOfTheTruncatedEnds)
 {
-  const float ends[][4] = {{0.9f, 0.2f, 6.7f, 3.9f}, {-0.9f, 4.99f, 7.5f, -0.5f}, {2.5f, 2.5f, 2.5f, 2.5f},
-                           {-20.2f, 1.7f, 30.1f, 2.2f}};
+  const float ends[][4] = {
+      {0.9f, 0.2f, 6.7f, 3.9f}, {-0.9f, 4.99f, 7.5f, -0.5f}, {2.5f, 2.5f, 2.5f, 2.5f}, {-20.2f, 1.7f, 30.1f, 2.2f}};
   for (const auto& e : ends) {
     ShapeTestBitmap f(8, 5), i(8, 5);
     PIX_FLine(&f, e[0], e[1], e[2], e[3], kWhite, 1.0f, 0, false);
@@ -58,9 +60,15 @@ TEST(PIX_FLine, AntialiasedColumnsShareByTheFraction)
 TEST(PIX_FLine, AntialiasedLinesStayInsideForAnyInput)
 {
   const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
-  const float ends[][4] = {{-3, -2, 30, 12},   {6.99f, 0, 6.99f, 4.99f}, {0, 4.999f, 6.999f, 4.999f},
-                           {-1e30f, 3, 1e30f, 2}, {3e38f, -3e38f, -3e38f, 3e38f}, {nan, 1, 2, 3},
-                           {inf, 1, 2, 3},    {3, 2, 3, 2},            {6.5f, 0.2f, 0.1f, 4.8f}};
+  const float ends[][4] = {{-3, -2, 30, 12},
+                           {6.99f, 0, 6.99f, 4.99f},
+                           {0, 4.999f, 6.999f, 4.999f},
+                           {-1e30f, 3, 1e30f, 2},
+                           {3e38f, -3e38f, -3e38f, 3e38f},
+                           {nan, 1, 2, 3},
+                           {inf, 1, 2, 3},
+                           {3, 2, 3, 2},
+                           {6.5f, 0.2f, 0.1f, 4.8f}};
   for (const auto& e : ends)
     for (bool flipped : {false, true}) {
       ShapeTestBitmap bm(7, 5, 0, flipped);
@@ -96,9 +104,9 @@ TEST(PIX_DashedLine, DashesFromTheLowerEndAndNotTheHigherEnd)
       {0, 0, 12, 0, 1, 0, "############."},
       {0, 0, 0, 12, 1, 1, "#.#.#.#.#.#.."},
       {0, 0, 0, 11, 2, 1, "##.##.##.##.."},
-      {0, 0, 12, 5, 1, 1, "............."},  // diagonal: nothing
-      {0, 0, 12, 0, 0, 0, "............."},  // no dashes: nothing, and it ends
-      {0, 0, 12, 0, 2, -1, "............."}, // a negative gap: nothing
+      {0, 0, 12, 5, 1, 1, "............."},   // diagonal: nothing
+      {0, 0, 12, 0, 0, 0, "............."},   // no dashes: nothing, and it ends
+      {0, 0, 12, 0, 2, -1, "............."},  // a negative gap: nothing
       {0, 0, 12, 0, INT32_MAX, INT32_MAX, "############."},
   };
   for (const Case& c : cases) {
@@ -163,17 +171,19 @@ TEST(PIX_Bezier, ClippedToTheColumnsAndZeroToleranceIsOne)
 TEST(PIX_Bezier, HugeOrOddControlPointsEnd)
 {
   const float nan = std::numeric_limits<float>::quiet_NaN();
-  const float pts[][8] = {{0, 0, 1e30f, 1e30f, -1e30f, 5, 10, 10},   {0, 0, 3e38f, -3e38f, 3e38f, 3e38f, 9, 9},
-                          {5, 5, 5, 5, 5, 5, 5, 5},                   {-1e9f, 3, 2, 1e9f, 7, -1e9f, 1e9f, 4},
-                          {nan, 0, 1, 1, 2, 2, 3, 3},                 {9, 9, 1, 1, 5, 5, 0, 0}};
+  const float pts[][8] = {{0, 0, 1e30f, 1e30f, -1e30f, 5, 10, 10},
+                          {0, 0, 3e38f, -3e38f, 3e38f, 3e38f, 9, 9},
+                          {5, 5, 5, 5, 5, 5, 5, 5},
+                          {-1e9f, 3, 2, 1e9f, 7, -1e9f, 1e9f, 4},
+                          {nan, 0, 1, 1, 2, 2, 3, 3},
+                          {9, 9, 1, 1, 5, 5, 0, 0}};
   for (const auto& p : pts)
     for (float tolerance : {1.0f, 1e-30f, std::numeric_limits<float>::quiet_NaN()}) {
       ShapeTestBitmap bm(13, 9, 0, tolerance != 1.0f);
       PIX_DrawQBezier(&bm, p[0], p[1], p[2], p[3], p[6], p[7], kWhite, 0.5f, 1, true, tolerance);
       PIX_DrawCBezier(&bm, p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], kWhite, 0.5f, 1, false, tolerance);
       PIX_FillCBezier(&bm, p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], 4, kWhite, 0.5f, 1, tolerance);
-      PIX_FillCBezierToColumn(&bm, p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], 6, kWhite, 0.5f, 1,
-                              tolerance);
+      PIX_FillCBezierToColumn(&bm, p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], 6, kWhite, 0.5f, 1, tolerance);
       EXPECT_TRUE(bm.GuardIntact()) << p[0] << "," << p[1] << " .. " << p[2] << "," << p[3];
     }
 }

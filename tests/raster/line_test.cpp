@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "PIX_ClipLine.h"
 #include "PIX_Line.h"
 #include "shape_test_bitmap.h"
 
@@ -17,19 +18,19 @@ struct LineCase {
 
 // Plain lines in every direction, drawn opaque: which pixels are set.
 const LineCase kPlainLines[] = {
-    {0, 0, 4, 1, 5, 2, "##.../..###"},                   // shallow, middle pixel rounds down the slope
-    {4, 1, 0, 0, 5, 2, "##.../..###"},                   // the same line reversed
-    {0, 3, 4, 2, 5, 4, "...../...../..###/##..."},       // rising to the right
-    {0, 0, 5, 2, 6, 3, "##..../..##../....##"},          // odd length
-    {1, 0, 2, 4, 3, 5, ".#./.#./..#/..#/..#"},           // steep
-    {3, 0, 0, 5, 4, 6, "...#/..#./..#./.#../.#../#..."}, // steep, leaning left
-    {4, 2, 1, 2, 6, 3, "....../....../.####."},          // horizontal
-    {2, 3, 2, 0, 4, 4, "..#./..#./..#./..#."},           // vertical
-    {3, 3, 3, 3, 5, 5, "...../...../...../...#./....."}, // a single point
-    {0, 3, 3, 0, 4, 4, "...#/..#./.#../#..."},           // diagonal
-    {-10, 2, 20, 2, 10, 3, "........../........../##########"},  // clipped on both sides
-    {-4, -2, 8, 4, 6, 3, "##..../..##../....##"},        // clipped to the odd-length line above
-    {-5, -5, -1, 9, 6, 6, "....../....../....../....../....../......"}, // wholly outside
+    {0, 0, 4, 1, 5, 2, "##.../..###"},                                   // shallow, middle pixel rounds down the slope
+    {4, 1, 0, 0, 5, 2, "##.../..###"},                                   // the same line reversed
+    {0, 3, 4, 2, 5, 4, "...../...../..###/##..."},                       // rising to the right
+    {0, 0, 5, 2, 6, 3, "##..../..##../....##"},                          // odd length
+    {1, 0, 2, 4, 3, 5, ".#./.#./..#/..#/..#"},                           // steep
+    {3, 0, 0, 5, 4, 6, "...#/..#./..#./.#../.#../#..."},                 // steep, leaning left
+    {4, 2, 1, 2, 6, 3, "....../....../.####."},                          // horizontal
+    {2, 3, 2, 0, 4, 4, "..#./..#./..#./..#."},                           // vertical
+    {3, 3, 3, 3, 5, 5, "...../...../...../...#./....."},                 // a single point
+    {0, 3, 3, 0, 4, 4, "...#/..#./.#../#..."},                           // diagonal
+    {-10, 2, 20, 2, 10, 3, "........../........../##########"},          // clipped on both sides
+    {-4, -2, 8, 4, 6, 3, "##..../..##../....##"},                        // clipped to the odd-length line above
+    {-5, -5, -1, 9, 6, 6, "....../....../....../....../....../......"},  // wholly outside
 };
 
 TEST(PIX_Line, PlainLinesSetTheseExactPixels)
@@ -151,9 +152,12 @@ TEST(PIX_Line, FlippedBitmapCountsRowsFromTheBottom)
 
 TEST(PIX_Line, ExtremeCoordinatesStayInside)
 {
-  const int32_t ends[][4] = {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {INT_MAX, INT_MIN, INT_MIN, INT_MAX},
-                             {INT_MIN, 3, INT_MAX, 4},         {2, INT_MIN, 3, INT_MAX},
-                             {INT_MIN, INT_MIN, INT_MIN, INT_MAX}, {-1, -1, 7, 7}};
+  const int32_t ends[][4] = {{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+                             {INT_MAX, INT_MIN, INT_MIN, INT_MAX},
+                             {INT_MIN, 3, INT_MAX, 4},
+                             {2, INT_MIN, 3, INT_MAX},
+                             {INT_MIN, INT_MIN, INT_MIN, INT_MAX},
+                             {-1, -1, 7, 7}};
   for (const auto& e : ends)
     for (bool aa : {false, true}) {
       ShapeTestBitmap bm(7, 5, 0, aa);
@@ -203,11 +207,8 @@ TEST(PIX_BorderedRect, FillsTheInsideThenDrawsTheOutline)
 {
   ShapeTestBitmap bm(5, 5);
   PIX_BorderedRect(&bm, 0, 0, 4, 3, Grey(7), kWhite, 1.0f, 0);
-  const uint32_t expect[5][5] = {{255, 255, 255, 255, 255},
-                                 {255, 7, 7, 7, 255},
-                                 {255, 7, 7, 7, 255},
-                                 {255, 255, 255, 255, 255},
-                                 {0, 0, 0, 0, 0}};
+  const uint32_t expect[5][5] = {
+      {255, 255, 255, 255, 255}, {255, 7, 7, 7, 255}, {255, 7, 7, 7, 255}, {255, 255, 255, 255, 255}, {0, 0, 0, 0, 0}};
   for (int32_t y = 0; y < 5; ++y)
     for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(bm.At(x, y), Grey(expect[y][x])) << x << "," << y;
 }

@@ -7,7 +7,10 @@
 
 namespace {
 
-uint32_t BigEndian32(const uint8_t* p) { return (uint32_t)p[0] << 24 | (uint32_t)p[1] << 16 | (uint32_t)p[2] << 8 | p[3]; }
+uint32_t BigEndian32(const uint8_t* p)
+{
+  return (uint32_t)p[0] << 24 | (uint32_t)p[1] << 16 | (uint32_t)p[2] << 8 | p[3];
+}
 
 bool Inflate(const std::vector<uint8_t>& in, std::vector<uint8_t>* out)
 {
@@ -147,9 +150,7 @@ bool ReferenceDecode(const std::vector<uint8_t>& file, ReferenceImage* image, st
             out[0] = palette[s0 * 3], out[1] = palette[s0 * 3 + 1], out[2] = palette[s0 * 3 + 2];
             out[3] = s0 < transparency.size() ? transparency[s0] : 255;
             break;
-          case 4:
-            out[0] = out[1] = out[2] = to8(s0), out[3] = to8(sample(i * 2 + 1));
-            break;
+          case 4: out[0] = out[1] = out[2] = to8(s0), out[3] = to8(sample(i * 2 + 1)); break;
           case 6:
             out[0] = to8(s0), out[1] = to8(sample(i * 4 + 1)), out[2] = to8(sample(i * 4 + 2));
             out[3] = to8(sample(i * 4 + 3));

@@ -1,8 +1,10 @@
+#ifndef PNG_REFERENCE_H
+#define PNG_REFERENCE_H
+
 // An independent PNG decoder for the tests (zlib only): raw samples as
 // 8-bit R, G, B, A per pixel, the high byte of 16-bit samples, grey copied
 // to R, G and B, low bit depths scaled to 8 bits, alpha 255 where the image
 // has none, transparency chunks applied at the image's own depth.
-#pragma once
 
 #include <cstdint>
 #include <string>
@@ -17,3 +19,5 @@ struct ReferenceImage {
 bool ReferenceDecode(const std::vector<uint8_t>& file, ReferenceImage* image, std::string* error);
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
+
+#endif

@@ -18,11 +18,9 @@ struct PolygonCase {
 
 const PolygonCase kPolygons[] = {
     // Horizontal top edge: both top vertices start the chains, the top row in full.
-    {{1, 6, 1}, {1, 1, 6}, 8, 8,
-     "......../.######./.#####../.####.../.###..../.##...../.#....../........"},
+    {{1, 6, 1}, {1, 1, 6}, 8, 8, "......../.######./.#####../.####.../.###..../.##...../.#....../........"},
     // Left and right chains end on different rows: three trapezoids.
-    {{2, 6, 4, 0}, {0, 2, 7, 4}, 8, 8,
-     "..#...../..###.../.######./.######./#######./.#####../..####../....#..."},
+    {{2, 6, 4, 0}, {0, 2, 7, 4}, 8, 8, "..#...../..###.../.######./.######./#######./.#####../..####../....#..."},
     // All on one row: one span from the smallest to the largest x.
     {{5, 1, 3}, {3, 3, 3}, 7, 5, "......./......./......./.#####./......."},
     // Reaching beyond both sides and above the top: clipped to the bitmap.
@@ -182,10 +180,10 @@ TEST(PIX_FillConvexPolygon, DegenerateAndExtremeInputStaysInside)
   const std::vector<std::vector<int32_t>> shapes[] = {
       {{INT_MIN, INT_MAX, 0}, {INT_MIN, INT_MIN, INT_MAX}},
       {{INT_MAX, INT_MAX, INT_MIN}, {INT_MIN, INT_MAX, 3}},
-      {{3, 3, 3, 3}, {2, 2, 2, 2}},                  // one point, repeated
-      {{0, 6, 3, 6, 0}, {0, 4, 2, 0, 4}},            // self-intersecting
-      {{-100000, 3, 200000}, {-50000, 4, 90000}},    // long thin sliver across
-      {{1, 5, 2, 6, 0, 4}, {0, 1, 4, 2, 3, 4}},      // concave
+      {{3, 3, 3, 3}, {2, 2, 2, 2}},                // one point, repeated
+      {{0, 6, 3, 6, 0}, {0, 4, 2, 0, 4}},          // self-intersecting
+      {{-100000, 3, 200000}, {-50000, 4, 90000}},  // long thin sliver across
+      {{1, 5, 2, 6, 0, 4}, {0, 1, 4, 2, 3, 4}},    // concave
   };
   for (const auto& s : shapes)
     for (bool flipped : {false, true}) {

@@ -1,5 +1,7 @@
+#ifndef RASTER_TEST_UTIL_H
+#define RASTER_TEST_UTIL_H
+
 // Small helpers of the raster tests: patterned bitmaps and channel access.
-#pragma once
 
 #include <cstdint>
 #include <ostream>
@@ -63,3 +65,5 @@ public:
 private:
   PIX_MemBitmap mMem;
 };
+
+#endif

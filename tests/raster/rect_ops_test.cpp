@@ -88,22 +88,14 @@ TEST(FloodFillColumn, FillsMatchingRunsThroughTheColumn)
 {
   // 0 marks the region; the 1 wall stops the runs and the passes.
   const char* rows[] = {
-      "0001000",
-      "0000000",
-      "0010100",
-      "1111000",
-      "0000000",
+      "0001000", "0000000", "0010100", "1111000", "0000000",
   };
   PIX_MemBitmap bm(7, 5);
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 7; ++x) At(bm, x, y) = rows[y][x] == '1' ? 0xFF000001 : 0xFF000000;
   PIX_FloodFillColumn(&bm, 1, 1, 0x00AB0000, 0x00FFFFFF, 0xFF000000);
   const char* expected[] = {
-      "xxx1000",
-      "xxxxxxx",
-      "xx10100",
-      "1111000",
-      "0000000",
+      "xxx1000", "xxxxxxx", "xx10100", "1111000", "0000000",
   };
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 7; ++x) {
@@ -144,7 +136,8 @@ TEST(ForEachPixel, VisitsTheClippedRectangle)
   PIX_MemBitmap bm(581, 3);
   PIX_FillBitmap(&bm, 0);
   int count = 0;
-  PIX_ForEachPixel(&bm, 579, -1, 5, 3, [](PIX_Pixel* p, void* user) { ++*p, ++*static_cast<int*>(user); }, &count);
+  PIX_ForEachPixel(
+      &bm, 579, -1, 5, 3, [](PIX_Pixel* p, void* user) { ++*p, ++*static_cast<int*>(user); }, &count);
   EXPECT_EQ(4, count);
   EXPECT_EQ(1u, At(bm, 580, 1));
   EXPECT_EQ(0u, At(bm, 580, 2));

@@ -65,9 +65,7 @@ Rgba HsvToRgb(int h, int s, int v, int a)
 PIX_Pixel Combine(PIX_Pixel dest, const Rgba& s, int w, int m)
 {
   Rgba d = Split(dest);
-  auto each = [&](auto f) {
-    d.r = f(d.r, s.r), d.g = f(d.g, s.g), d.b = f(d.b, s.b), d.a = f(d.a, s.a);
-  };
+  auto each = [&](auto f) { d.r = f(d.r, s.r), d.g = f(d.g, s.g), d.b = f(d.b, s.b), d.a = f(d.a, s.a); };
   switch (m) {
     case 0: each([&](int dc, int sc) { return sc + ((dc - sc) * (256 - w)) / 256; }); break;
     case 1: each([&](int dc, int sc) { return Clamp(dc + (sc * w) / 256); }); break;
@@ -115,7 +113,11 @@ PIX_Pixel BlendPixel(PIX_Pixel d, PIX_Pixel src, int w, int mode)
   if (w == 0) return d;
   switch (mode & 0x100FF) {
     case 0: return w == 256 ? src : w >= 1 ? Combine(d, s, w, 0) : d;
-    case 1: case 2: case 3: case 4: case 5: return Combine(d, s, w, mode & 0xFF);
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5: return Combine(d, s, w, mode & 0xFF);
     case 0x10000: {
       if (s.a == 0) return d;
       if (w == 256 && s.a == 255) return src;
@@ -124,8 +126,11 @@ PIX_Pixel BlendPixel(PIX_Pixel d, PIX_Pixel src, int w, int mode)
       auto mix = [&](int dc, int sc) { return sc + ((dc - sc) * f) / 256; };
       return Join({mix(o.r, s.r), mix(o.g, s.g), mix(o.b, s.b), mix(o.a, s.a)});
     }
-    case 0x10001: case 0x10003: return s.a == 0 ? d : Combine(d, s, sw, mode & 0xFF);
-    case 0x10002: case 0x10004: case 0x10005: return Combine(d, s, sw, mode & 0xFF);
+    case 0x10001:
+    case 0x10003: return s.a == 0 ? d : Combine(d, s, sw, mode & 0xFF);
+    case 0x10002:
+    case 0x10004:
+    case 0x10005: return Combine(d, s, sw, mode & 0xFF);
     default: return d;
   }
 }
@@ -215,9 +220,8 @@ PIX_Pixel ShapePixel(PIX_Pixel d, PIX_Pixel c, float alpha, int mode, Shape shap
 
 namespace {
 
-const int32_t kModes[] = {0,       1,       2,       3,       4,       5,       6,      0xEF,   0xF3,
-                          0xFC,    0x10000, 0x10001, 0x10002, 0x10003, 0x10004, 0x10005, 0x10006, 0x101,
-                          0x10100, 0x20003};
+const int32_t kModes[] = {0,       1,       2,       3,       4,       5,       6,       0xEF,  0xF3,    0xFC,
+                          0x10000, 0x10001, 0x10002, 0x10003, 0x10004, 0x10005, 0x10006, 0x101, 0x10100, 0x20003};
 const float kAlphas[] = {1.0f, 0.5f, 0.25f, 0.75f, 0.5001f, 0.2501f, 0.3f, 0.9f, 0.002f, -0.5f, 1.5f};
 const PIX_Pixel kColors[] = {PIX_MakePixel(200, 90, 30, 255), PIX_MakePixel(17, 240, 128, 0),
                              PIX_MakePixel(255, 255, 255, 128), PIX_MakePixel(3, 130, 77, 1)};
@@ -291,8 +295,7 @@ TEST(ReferenceCombiner, Blits)
       // A rotated blit at angle 0 knows neither channel copy nor the blit's
       // copy shortcuts.
       FillPattern(dest, 3);
-      PIX_RotatedBlit(&dest, &src, 560, 0, 21, kH, 2.0f, 0.0f, 21.0f, (float)kH, 0.0f, false, alpha, mode, 0.0f,
-                      0.0f);
+      PIX_RotatedBlit(&dest, &src, 560, 0, 21, kH, 2.0f, 0.0f, 21.0f, (float)kH, 0.0f, false, alpha, mode, 0.0f, 0.0f);
       ExpectPixels(dest, old, "rotated blit " + what, [&](int32_t x, int32_t y, PIX_Pixel o) {
         return x >= 560 ? ref::BlendPixel(o, src.At(x - 558, y), ref::Weight(alpha), mode) : o;
       });
@@ -347,9 +350,7 @@ TEST(ReferenceCombiner, LinesPolygonsAndCircles)
       {"circle", ref::Shape::Plain,
        [](PIX_IBitmap* b, PIX_Pixel c, float a, int32_t m) { PIX_Circle(b, 570.0f, 3.0f, 5.3f, c, a, m, false); }},
       {"filled circle", ref::Shape::Plain,
-       [](PIX_IBitmap* b, PIX_Pixel c, float a, int32_t m) {
-         PIX_FillCircle(b, 577.5f, 3.2f, 3.4f, c, a, m, false);
-       }},
+       [](PIX_IBitmap* b, PIX_Pixel c, float a, int32_t m) { PIX_FillCircle(b, 577.5f, 3.2f, 3.4f, c, a, m, false); }},
   };
   for (const Op& op : ops) {
     ShapeTestBitmap counts(kW, kH);

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "PIX_Arc.h"
+#include "PIX_Bezier.h"
 #include "PIX_Circle.h"
-#include "PIX_Curves.h"
+#include "PIX_FLine.h"
 #include "PIX_Line.h"
 #include "PIX_Polygon.h"
 #include "shape_test_bitmap.h"
@@ -67,9 +68,7 @@ TEST(ShapeProperties, NothingIsWrittenOutsideTheBitmap)
       case 0:
         PIX_Line(&bm, r.IntCoord(w), r.IntCoord(h), r.IntCoord(w), r.IntCoord(h), k.color, k.alpha, k.mode, k.aa);
         break;
-      case 1:
-        PIX_FLine(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), k.color, k.alpha, k.mode, k.aa);
-        break;
+      case 1: PIX_FLine(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), k.color, k.alpha, k.mode, k.aa); break;
       case 2: {
         const int32_t n = r.Int(0, 9);
         std::vector<int32_t> x(n), y(n);
@@ -78,34 +77,34 @@ TEST(ShapeProperties, NothingIsWrittenOutsideTheBitmap)
         break;
       }
       case 3:
-        PIX_FillTrapezoid(&bm, r.IntCoord(w), r.IntCoord(w), r.IntCoord(h), r.IntCoord(w), r.IntCoord(w),
-                          r.IntCoord(h), k.color, k.alpha, k.mode);
+        PIX_FillTrapezoid(&bm, r.IntCoord(w), r.IntCoord(w), r.IntCoord(h), r.IntCoord(w), r.IntCoord(w), r.IntCoord(h),
+                          k.color, k.alpha, k.mode);
         break;
       case 4:
-        PIX_Circle(&bm, r.Coord(w), r.Coord(h), r.Chance(20) ? r.Real(-5, 5) : r.Coord(w), k.color, k.alpha,
-                   k.mode, k.aa);
+        PIX_Circle(&bm, r.Coord(w), r.Coord(h), r.Chance(20) ? r.Real(-5, 5) : r.Coord(w), k.color, k.alpha, k.mode,
+                   k.aa);
         break;
       case 5:
-        PIX_FillCircle(&bm, r.Coord(w), r.Coord(h), r.Chance(20) ? r.Real(-5, 5) : r.Coord(w), k.color, k.alpha,
-                       k.mode, k.aa);
+        PIX_FillCircle(&bm, r.Coord(w), r.Coord(h), r.Chance(20) ? r.Real(-5, 5) : r.Coord(w), k.color, k.alpha, k.mode,
+                       k.aa);
         break;
       case 6:
-        PIX_Arc(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Real(-20, 20), r.Real(-20, 20), k.color, k.alpha,
-                k.mode, k.aa);
+        PIX_Arc(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Real(-20, 20), r.Real(-20, 20), k.color, k.alpha, k.mode,
+                k.aa);
         break;
       case 7:
-        PIX_RoundRect(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), r.Int(-3, 40), k.color, k.alpha,
-                      k.mode, k.aa);
+        PIX_RoundRect(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), r.Int(-3, 40), k.color, k.alpha, k.mode,
+                      k.aa);
         break;
       case 8:
-        PIX_DashedLine(&bm, r.IntCoord(w), r.IntCoord(h), r.IntCoord(w), r.IntCoord(h), r.Int(-1, 5),
-                       r.Int(-1, 5), k.color, k.alpha, k.mode);
+        PIX_DashedLine(&bm, r.IntCoord(w), r.IntCoord(h), r.IntCoord(w), r.IntCoord(h), r.Int(-1, 5), r.Int(-1, 5),
+                       k.color, k.alpha, k.mode);
         if (r.Chance(50))
           PIX_DrawRect(&bm, r.IntCoord(w), r.IntCoord(h), r.IntCoord(w), r.IntCoord(h), k.color, k.alpha, k.mode);
         break;
       case 9:
-        PIX_DrawQBezier(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), k.color,
-                        k.alpha, k.mode, k.aa, r.Real(-1, 4));
+        PIX_DrawQBezier(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), k.color, k.alpha,
+                        k.mode, k.aa, r.Real(-1, 4));
         break;
       case 10:
         PIX_DrawCBezier(&bm, r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), r.Coord(w), r.Coord(h), r.Coord(w),

@@ -1,7 +1,9 @@
+#ifndef SHAPE_TEST_BITMAP_H
+#define SHAPE_TEST_BITMAP_H
+
 // A bitmap for shape tests: its pixels sit inside a guard frame (rows above
 // and below, columns before and after, and the row padding), so a write
 // outside the visible pixels shows; it can report itself flipped.
-#pragma once
 
 #include <cstdint>
 #include <string>
@@ -15,8 +17,8 @@ public:
   static constexpr PIX_Pixel kGuard = 0xA5A5A5A5u;
 
   ShapeTestBitmap(int32_t width, int32_t height, PIX_Pixel fill = 0, bool flipped = false)
-      : mWidth(width), mHeight(height), mSpan(width + 5), mFlipped(flipped),
-        mStore((size_t)(height + 2 * kGuardRows) * mSpan + 2 * kGuardRows, kGuard)
+    : mWidth(width), mHeight(height), mSpan(width + 5), mFlipped(flipped),
+      mStore((size_t)(height + 2 * kGuardRows) * mSpan + 2 * kGuardRows, kGuard)
   {
     Fill(fill);
   }
@@ -81,3 +83,5 @@ private:
 
 // A grey pixel with every channel, alpha included, at v.
 inline PIX_Pixel Grey(uint32_t v) { return PIX_MakePixel(v, v, v, v); }
+
+#endif

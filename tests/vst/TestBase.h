@@ -1,5 +1,5 @@
-#ifndef TESTS_VST_TESTBASE_H
-#define TESTS_VST_TESTBASE_H
+#ifndef TESTBASE_H
+#define TESTBASE_H
 
 // A plug-in on IFxBase alone, whose host is a recorder.
 
@@ -9,8 +9,7 @@
 #include "IFxBase.h"
 #include "IGraphicsHeadless.h"
 
-class TestBase : public IFxBase
-{
+class TestBase : public IFxBase {
 public:
   // 4 parameters by default: doubles 0..1 (step 0.01) unless a test
   // declares them otherwise; the last one host-hidden.
@@ -22,8 +21,7 @@ public:
     for (int i = 0; i < nParams; ++i) GetParam(i)->InitDouble(("p" + std::to_string(i)).c_str(), 0.5, 0.0, 1.0, 0.01);
   }
 
-  struct Informed
-  {
+  struct Informed {
     int idx;
     double value;
   };
@@ -57,11 +55,9 @@ public:
 
 // An editor whose controls, one per parameter, record what the plug-in
 // pushes into them.
-class RecordingEditor : public IGraphicsHeadless
-{
+class RecordingEditor : public IGraphicsHeadless {
 public:
-  struct Push
-  {
+  struct Push {
     int idx;
     double value;
   };
@@ -79,8 +75,7 @@ public:
   }
 
 private:
-  class Recorder : public IControl
-  {
+  class Recorder : public IControl {
   public:
     Recorder(IFxBase* plug, int idx, std::vector<Push>* pushes) : IControl(plug, IRECT(), idx), mPushes(pushes) {}
     void SetValueFromPlug(double value) override { mPushes->push_back({mParamIdx, value}); }

@@ -13,14 +13,12 @@
 #include "IFxVST.h"
 #include "IGraphicsHeadless.h"
 
-namespace
-{
+namespace {
 std::atomic<int> sAlive{0};
 
 // An editor that counts what the binding asks of it; its controls, one per
 // parameter, count the values pushed into them.
-class TestEditor : public IGraphicsHeadless
-{
+class TestEditor : public IGraphicsHeadless {
 public:
   explicit TestEditor(IFxBase* plug) : IGraphicsHeadless(plug, 300, 200)
   {
@@ -46,8 +44,7 @@ public:
   int mPlugParams = 0, mPrepared = 0, mOpened = 0, mClosed = 0;
 
 private:
-  class Counter : public IControl
-  {
+  class Counter : public IControl {
   public:
     Counter(IFxBase* plug, int idx, int* count) : IControl(plug, IRECT(), idx), mCount(count) {}
     void SetValueFromPlug(double) override { ++*mCount; }
@@ -71,13 +68,12 @@ const bool kMidi = false, kChunks = false, kInst = true;
 // Longer than the 63 characters a host's string buffer takes.
 const char* const kProduct = "Tolvo Test Product, with a name that runs on past what hosts give room for";
 
-class TestPlug : public IFxVST
-{
+class TestPlug : public IFxVST {
 public:
   explicit TestPlug(audioMasterCallback hostCallback)
     : IFxVST(hostCallback, kHostParams, kParams, kChannelIO, kPresets, "Tolvo Test Plug-in With A Long Effect Name",
-             kProduct, "Tolvo Makers", 0x00010200, 0x74547374 /* tTst */, 0x71376D32 /* q7m2 */, 16,
-             kMidi, kChunks, kInst)
+             kProduct, "Tolvo Makers", 0x00010200, 0x74547374 /* tTst */, 0x71376D32 /* q7m2 */, 16, kMidi, kChunks,
+             kInst)
   {
     ++sAlive;
     GetParam(0)->InitDouble("Gain", 0.5, 0.0, 1.0, 0.01, "dB");
@@ -122,13 +118,11 @@ public:
   void PresetsChanged() override { ++mPresetsChanged; }
   bool MidiNoteName(int noteNumber, char* noteName) override
   {
-    if (noteNumber == 60)
-    {
+    if (noteNumber == 60) {
       std::strcpy(noteName, "Middle C");
       return true;
     }
-    if (noteNumber == 61)
-    {
+    if (noteNumber == 61) {
       // Longer than any host buffer: the binding cuts it.
       std::memset(noteName, 'k', 100);
       noteName[100] = 0;
@@ -142,30 +136,29 @@ public:
     // These ask the host: only when wanted.
     if (!std::strcmp(what, "host")) return GetHost();
     if (!std::strcmp(what, "hostVersion")) return GetHostVersion(false);
-    struct Counter
-    {
+    struct Counter {
       const char* name;
       int value;
     };
     const Counter counters[] = {
-      {"paramChanges", mParamChanges},
-      {"lastParamChange", mLastParamChange},
-      {"resets", mResets},
-      {"activations", mActivations},
-      {"deactivations", mDeactivations},
-      {"guiOpens", mGuiOpens},
-      {"guiCloses", mGuiCloses},
-      {"presetsChanged", mPresetsChanged},
-      {"editorParams", mEditor ? mEditor->mPlugParams : -1},
-      {"editorPrepared", mEditor ? mEditor->mPrepared : -1},
-      {"editorOpened", mEditor ? mEditor->mOpened : -1},
-      {"editorClosed", mEditor ? mEditor->mClosed : -1},
-      {"blockSize", GetBlockSize()},
-      {"sampleRate", (int)GetSampleRate()},
-      {"in0Connected", IsInChannelConnected(0)},
-      {"in1Connected", IsInChannelConnected(1)},
-      {"out0Connected", IsOutChannelConnected(0)},
-      {"out1Connected", IsOutChannelConnected(1)},
+        {"paramChanges", mParamChanges},
+        {"lastParamChange", mLastParamChange},
+        {"resets", mResets},
+        {"activations", mActivations},
+        {"deactivations", mDeactivations},
+        {"guiOpens", mGuiOpens},
+        {"guiCloses", mGuiCloses},
+        {"presetsChanged", mPresetsChanged},
+        {"editorParams", mEditor ? mEditor->mPlugParams : -1},
+        {"editorPrepared", mEditor ? mEditor->mPrepared : -1},
+        {"editorOpened", mEditor ? mEditor->mOpened : -1},
+        {"editorClosed", mEditor ? mEditor->mClosed : -1},
+        {"blockSize", GetBlockSize()},
+        {"sampleRate", (int)GetSampleRate()},
+        {"in0Connected", IsInChannelConnected(0)},
+        {"in1Connected", IsInChannelConnected(1)},
+        {"out0Connected", IsOutChannelConnected(0)},
+        {"out1Connected", IsOutChannelConnected(1)},
     };
     for (const Counter& c : counters)
       if (!std::strcmp(c.name, what)) return c.value;
@@ -196,10 +189,7 @@ private:
   int mGuiOpens = 0, mGuiCloses = 0, mPresetsChanged = 0;
 };
 
-TestPlug* PlugOf(void* effect)
-{
-  return effect ? (TestPlug*)((AEffect*)effect)->object : nullptr;
-}
+TestPlug* PlugOf(void* effect) { return effect ? (TestPlug*)((AEffect*)effect)->object : nullptr; }
 }  // namespace
 
 extern "C" {
@@ -222,10 +212,7 @@ int32_t TestPlug_Count(void* effect, const char* what)
   return PlugOf(effect)->Count(what);
 }
 
-void TestPlug_Time(void* effect, double* out)
-{
-  PlugOf(effect)->Time(out);
-}
+void TestPlug_Time(void* effect, double* out) { PlugOf(effect)->Time(out); }
 
 void TestPlug_Edit(void* effect, int32_t idx, double normalized)
 {

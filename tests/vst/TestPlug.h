@@ -1,5 +1,5 @@
-#ifndef TESTS_VST_TESTPLUG_H
-#define TESTS_VST_TESTPLUG_H
+#ifndef TESTPLUG_H
+#define TESTPLUG_H
 
 // What the test plug-in lets a test ask of an instance beyond the VST 2
 // interface, through two exported C functions.

@@ -11,7 +11,8 @@
 
 namespace {
 
-TEST(Base, ChannelConfigurations) {
+TEST(Base, ChannelConfigurations)
+{
   struct Case {
     const char* io;
     int ins, outs, pairs;
@@ -33,11 +34,10 @@ TEST(Base, ChannelConfigurations) {
   }
 }
 
-TEST(BaseDeathTest, MalformedChannelPairStops) {
-  EXPECT_DEATH(TestBase plug("2"), "sscanf");
-}
+TEST(BaseDeathTest, MalformedChannelPairStops) { EXPECT_DEATH(TestBase plug("2"), "sscanf"); }
 
-TEST(Base, ConnectionsAndStereoLimit) {
+TEST(Base, ConnectionsAndStereoLimit)
+{
   TestBase plug("4-4");
   plug.SetInputChannelConnections(0, 4, true);
   plug.SetOutputChannelConnections(0, 99, false);  // clipped to the channels
@@ -53,7 +53,8 @@ TEST(Base, ConnectionsAndStereoLimit) {
 // Outputs left unconnected point at their scratch buffers, which must follow
 // every block-size change and grow for a longer block; the sanitizer build
 // sees any write into freed or short memory here.
-TEST(Base, UnconnectedChannelsFollowTheirScratchBuffers) {
+TEST(Base, UnconnectedChannelsFollowTheirScratchBuffers)
+{
   TestBase plug("2-2");
   plug.SetInputChannelConnections(0, 2, true);
   plug.SetOutputChannelConnections(0, 2, true);
@@ -76,7 +77,8 @@ TEST(Base, UnconnectedChannelsFollowTheirScratchBuffers) {
 
 // An input switched off, or handed over as a null buffer, reads silence:
 // never the last block that went through its scratch buffer.
-TEST(Base, InputsWithoutAHostBufferReadSilence) {
+TEST(Base, InputsWithoutAHostBufferReadSilence)
+{
   TestBase plug("2-2");
   plug.SetInputChannelConnections(0, 2, true);
   plug.SetOutputChannelConnections(0, 2, true);
@@ -105,7 +107,8 @@ TEST(Base, InputsWithoutAHostBufferReadSilence) {
   EXPECT_EQ(out1[3], 0.0f) << "a null host buffer replays the last block";
 }
 
-TEST(Base, AttachToFloatTakesHostBuffersForConnectedOutputsOnly) {
+TEST(Base, AttachToFloatTakesHostBuffersForConnectedOutputsOnly)
+{
   TestBase plug("0-2");
   plug.SetBlockSize(4);
   plug.SetOutputChannelConnections(0, 1, true);
@@ -117,7 +120,8 @@ TEST(Base, AttachToFloatTakesHostBuffersForConnectedOutputsOnly) {
   EXPECT_EQ(b[3], 9.0f);  // never taken
 }
 
-TEST(Base, EditorChangesTellTheHostUnlessHidden) {
+TEST(Base, EditorChangesTellTheHostUnlessHidden)
+{
   TestBase plug;
   plug.SetParameterFromGUI(1, 0.333);
   plug.SetParameterFromGUI(3, 0.7);  // host-hidden
@@ -130,17 +134,18 @@ TEST(Base, EditorChangesTellTheHostUnlessHidden) {
   EXPECT_EQ(plug.changed, (std::vector<int>{1, 3}));
 }
 
-TEST(Base, ControlPromptTakesThePlugLock) {
+TEST(Base, ControlPromptTakesThePlugLock)
+{
   TestBase plug;
   std::atomic<bool> done{false};
-  plug.mMutex.Enter();
+  plug.m_mutex.Enter();
   std::thread prompt([&] {
     plug.SetParameterFromControl(0, 2, 2, 0.25, 0, 0);
     done = true;
   });
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_FALSE(done);  // waits for the audio thread's block
-  plug.mMutex.Leave();
+  plug.m_mutex.Leave();
   prompt.join();
   EXPECT_TRUE(done);
   EXPECT_DOUBLE_EQ(plug.GetParam(2)->Value(), 0.25);
@@ -149,7 +154,8 @@ TEST(Base, ControlPromptTakesThePlugLock) {
   ASSERT_EQ(plug.informed.size(), 1u);
 }
 
-TEST(Base, AttachingAnEditorPushesEveryValue) {
+TEST(Base, AttachingAnEditorPushesEveryValue)
+{
   TestBase plug;
   plug.GetParam(0)->InitInt("steps", 4, 0, 8);  // type already set: stays double
   RecordingEditor* editor = new RecordingEditor(&plug);
@@ -167,7 +173,8 @@ TEST(Base, AttachingAnEditorPushesEveryValue) {
   EXPECT_DOUBLE_EQ(editor->pushes[1].value, 0.75);
 }
 
-TEST(Base, VersionsAndSamplesPerBeat) {
+TEST(Base, VersionsAndSamplesPerBeat)
+{
   TestBase plug;
   EXPECT_EQ(plug.GetEffectVersion(false), 0x00010200);
   EXPECT_EQ(plug.GetEffectVersion(true), 10200);
@@ -180,7 +187,8 @@ TEST(Base, VersionsAndSamplesPerBeat) {
   EXPECT_EQ(plug.GetHostVersion(true), 50100);
 }
 
-TEST(Base, ParameterBlock) {
+TEST(Base, ParameterBlock)
+{
   TestBase plug;
   IChunk chunk;
   plug.GetParam(2)->Set(0.25);
@@ -204,7 +212,8 @@ TEST(Base, ParameterBlock) {
   EXPECT_EQ(other.UnserializeParams(&chunk, -1), -1);
 }
 
-TEST(Base, ChunkHeader) {
+TEST(Base, ChunkHeader)
+{
   TestBase plug;
   IChunk chunk;
   chunk.PutInt(5);

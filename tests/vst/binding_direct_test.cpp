@@ -14,8 +14,7 @@ int sProductAsked = 0;
 
 VstIntPtr VSTCALLBACK Host(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float)
 {
-  if (opcode == audioMasterGetProductString && ptr)
-  {
+  if (opcode == audioMasterGetProductString && ptr) {
     ++sProductAsked;
     std::strcpy((char*)ptr, sProduct);
     return 1;
@@ -25,14 +24,12 @@ VstIntPtr VSTCALLBACK Host(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*
 
 TEST(HostSpecificInit, StereoHostsGetTwoInputsAndEveryOutput)
 {
-  struct Case
-  {
+  struct Case {
     const char* product;
     bool limited;
   };
   for (const Case& c : {Case{"Adobe Audition", true}, Case{"Forte", true}, Case{"Orion Platinum", true},
-                        Case{"SAWStudio", true}, Case{"REAPER", false}, Case{"", false}})
-  {
+                        Case{"SAWStudio", true}, Case{"REAPER", false}, Case{"", false}}) {
     sProduct = c.product;
     sProductAsked = 0;
     IFxVST plug(Host, 1, "4-4", 0, "Effect", "Product", "Maker", 0x00010000, 1, 2, 0, false, false, false);
@@ -41,8 +38,7 @@ TEST(HostSpecificInit, StereoHostsGetTwoInputsAndEveryOutput)
     effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);
     effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);  // once per instance
     EXPECT_EQ(sProductAsked, 1) << c.product;
-    for (int i = 0; i < 4; ++i)
-    {
+    for (int i = 0; i < 4; ++i) {
       EXPECT_EQ(plug.IsInChannelConnected(i), !c.limited || i < 2) << c.product << " input " << i;
       EXPECT_EQ(plug.IsOutChannelConnected(i), c.limited || i < 2) << c.product << " output " << i;
     }
@@ -55,8 +51,7 @@ TEST(HostSpecificInit, StereoHostsGetTwoInputsAndEveryOutput)
 // program left, so edits survive a switch; with chunks it keeps what it held.
 TEST(Programs, SwitchingAwayStoresTheLiveValuesUnlessTheHostKeepsChunks)
 {
-  for (bool chunks : {false, true})
-  {
+  for (bool chunks : {false, true}) {
     IFxVST plug(Host, 1, "0-2", 2, "Effect", "Product", "Maker", 0x00010000, 1, 2, 0, false, chunks, false);
     plug.GetParam(0)->InitDouble("p", 0.5, 0.0, 1.0, 0.01);
     plug.FillEmptyPresets();

@@ -19,7 +19,8 @@ using vsthost::Offset;
 using vsthost::Plugin;
 using vsthost::ProcessKind;
 
-vsthost::Library& Lib(const char* path) {
+vsthost::Library& Lib(const char* path)
+{
   // Loaded once per process and kept: instances come and go.
   static vsthost::Library plug, synth;
   vsthost::Library& lib = std::strcmp(path, TESTPLUG_PATH) ? synth : plug;
@@ -31,8 +32,9 @@ vsthost::Library& Lib(const char* path) {
 }
 
 class Binding : public ::testing::Test {
- protected:
-  void SetUp() override {
+protected:
+  void SetUp() override
+  {
     ASSERT_TRUE(Lib(TESTPLUG_PATH).HasEntryPoint());
     plug.reset(new Plugin(Lib(TESTPLUG_PATH)));
     ASSERT_TRUE(plug->Create());
@@ -40,20 +42,22 @@ class Binding : public ::testing::Test {
     plug->ClearCallbacks();
   }
 
-  int Count(const char* what) {
+  int Count(const char* what)
+  {
     auto fn = reinterpret_cast<TestPlugCountFn>(Lib(TESTPLUG_PATH).Symbol("TestPlug_Count"));
     return fn(plug->Effect(), what);
   }
 
-  std::vector<double> Time() {
+  std::vector<double> Time()
+  {
     auto fn = reinterpret_cast<TestPlugTimeFn>(Lib(TESTPLUG_PATH).Symbol("TestPlug_Time"));
     std::vector<double> out(kTestPlugTimeValues, -99.0);
     fn(plug->Effect(), out.data());
     return out;
   }
 
-  std::string Text(int32_t opcode, int32_t index = 0, intptr_t value = 0, float opt = 0.0f,
-                   intptr_t* result = nullptr) {
+  std::string Text(int32_t opcode, int32_t index = 0, intptr_t value = 0, float opt = 0.0f, intptr_t* result = nullptr)
+  {
     char buf[256];
     std::memset(buf, 0x7F, sizeof buf);
     intptr_t r = plug->Dispatch(opcode, index, value, buf, opt);
@@ -65,7 +69,8 @@ class Binding : public ::testing::Test {
     return std::string(buf, n);
   }
 
-  std::vector<const Callback*> CallbacksOf(int32_t opcode) {
+  std::vector<const Callback*> CallbacksOf(int32_t opcode)
+  {
     std::vector<const Callback*> v;
     for (const Callback& cb : plug->Callbacks())
       if (cb.opcode == opcode) v.push_back(&cb);
@@ -78,7 +83,8 @@ class Binding : public ::testing::Test {
   std::unique_ptr<Plugin> plug;
 };
 
-std::vector<uint8_t> Doubles(std::vector<double> values, bool header) {
+std::vector<uint8_t> Doubles(std::vector<double> values, bool header)
+{
   std::vector<uint8_t> b;
   if (header) b = {0x74, 0x66, 0x66, 0x70, 0x00, 0x00, 0x01, 0x00};
   for (double v : values) {
@@ -91,7 +97,8 @@ std::vector<uint8_t> Doubles(std::vector<double> values, bool header) {
 
 // --- The effect record ---
 
-TEST_F(Binding, EffectRecordHoldsWhatThePluginDeclares) {
+TEST_F(Binding, EffectRecordHoldsWhatThePluginDeclares)
+{
   std::vector<uint8_t> bytes = plug->RecordBytes();
   ASSERT_EQ(bytes.size(), sizeof(void*) == 8 ? 192u : 144u);
   EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t>{0x50, 0x74, 0x73, 0x56}));
@@ -108,11 +115,11 @@ TEST_F(Binding, EffectRecordHoldsWhatThePluginDeclares) {
   EXPECT_EQ(r.version, 10200);
   EXPECT_TRUE(r.dispatcher && r.process && r.setParameter && r.getParameter && r.processReplacing &&
               r.processDoubleReplacing && r.object);
-  EXPECT_TRUE(r.resvd1 == 0 && r.resvd2 == 0 && r.realQualities == 0 && r.offQualities == 0 && !r.user &&
-              r.futureZero);
+  EXPECT_TRUE(r.resvd1 == 0 && r.resvd2 == 0 && r.realQualities == 0 && r.offQualities == 0 && !r.user && r.futureZero);
 }
 
-TEST(BindingSynth, FlagsAndProgramCountFollowTheSettings) {
+TEST(BindingSynth, FlagsAndProgramCountFollowTheSettings)
+{
   Plugin synth(Lib(TESTSYNTH_PATH));
   ASSERT_TRUE(synth.Create());
   vsthost::EffectRecord r = synth.Record();
@@ -121,7 +128,7 @@ TEST(BindingSynth, FlagsAndProgramCountFollowTheSettings) {
   EXPECT_EQ(r.numInputs, 1);
   EXPECT_EQ(r.numOutputs, 2);
   EXPECT_EQ(r.flags, 0x1000 | 0x10 | 0x8 | 0x100);  // double, replacing, a mono pair, synth
-  EXPECT_EQ(synth.Dispatch(35), 2);                  // category synth
+  EXPECT_EQ(synth.Dispatch(35), 2);                 // category synth
   char text[64] = "sendVstEvents";
   EXPECT_EQ(synth.Dispatch(vsthost::kCanDo, 0, 0, text), 0);  // no MIDI
   std::strcpy(text, "receiveVstTimeInfo");
@@ -133,27 +140,23 @@ TEST(BindingSynth, FlagsAndProgramCountFollowTheSettings) {
 
 // --- Dispatcher opcodes ---
 
-TEST_F(Binding, OpcodesWithFixedAnswers) {
+TEST_F(Binding, OpcodesWithFixedAnswers)
+{
   struct Case {
     int32_t opcode, index;
     intptr_t value, expected;
   };
   const Case cases[] = {
-      {3, 0, 0, 0},            // current program
-      {19, 0, 0, 0},           // edit idle
-      {53, 0, 0, 0},           // idle
-      {70, 0, 0, 0},           // shell: not one
-      {22, 0, 0, 0x4E764566},  // identify
-      {26, 3, 0, 1},           // can be automated
-      {26, 9999, 0, 1},
-      {35, 0, 0, 1},  // category effect
-      {41, 0, 0, 0},  // variable I/O
-      {58, 0, 0, 2400},
-      {9, 0, 0, 0},  // not in the table
-      {44, 0, 1, 0},
-      {71, 0, 0, 0},
-      {-1, 0, 0, 0},
-      {100000, 0, 0, 0},
+      {3, 0, 0, 0},                           // current program
+      {19, 0, 0, 0},                          // edit idle
+      {53, 0, 0, 0},                          // idle
+      {70, 0, 0, 0},                          // shell: not one
+      {22, 0, 0, 0x4E764566},                 // identify
+      {26, 3, 0, 1},                          // can be automated
+      {26, 9999, 0, 1},       {35, 0, 0, 1},  // category effect
+      {41, 0, 0, 0},                          // variable I/O
+      {58, 0, 0, 2400},       {9, 0, 0, 0},   // not in the table
+      {44, 0, 1, 0},          {71, 0, 0, 0}, {-1, 0, 0, 0}, {100000, 0, 0, 0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(plug->Dispatch(c.opcode, c.index, c.value), c.expected) << "opcode " << c.opcode;
@@ -163,14 +166,15 @@ TEST_F(Binding, OpcodesWithFixedAnswers) {
     EXPECT_EQ(plug->Dispatch(op, op == 50 ? 7 : 0, 0, nullptr), 0) << "opcode " << op;
 }
 
-TEST_F(Binding, TextsAreCopiedBoundedAndTerminated) {
+TEST_F(Binding, TextsAreCopiedBoundedAndTerminated)
+{
   EXPECT_EQ(Text(45), "Tolvo Test Plug-in With A Long ");  // effect name: 31 characters
   EXPECT_EQ(Text(47), "Tolvo Makers");
   EXPECT_EQ(Text(48), std::string("Tolvo Test Product, with a name that runs on past what hosts give room for", 63));
   EXPECT_EQ(Text(8, 0), "Gain");
   EXPECT_EQ(Text(6, 0), "dB");
   EXPECT_EQ(Text(7, 0), "0.50");
-  EXPECT_EQ(Text(7, 2), "Up");  // display text
+  EXPECT_EQ(Text(7, 2), "Up");     // display text
   EXPECT_EQ(Text(8, 4), "Shift");  // hidden from the host, still in the list
   EXPECT_EQ(Text(8, 5), "<untouched>");
   EXPECT_EQ(Text(7, -1), "<untouched>");
@@ -188,7 +192,8 @@ TEST_F(Binding, TextsAreCopiedBoundedAndTerminated) {
   EXPECT_EQ(Text(5), std::string(63, 'n'));
 }
 
-TEST_F(Binding, MidiKeyNames) {
+TEST_F(Binding, MidiKeyNames)
+{
   struct Case {
     int32_t key;
     intptr_t result;
@@ -208,7 +213,8 @@ TEST_F(Binding, MidiKeyNames) {
   }
 }
 
-TEST_F(Binding, PinProperties) {
+TEST_F(Binding, PinProperties)
+{
   struct Case {
     int32_t opcode, index;
     intptr_t result;
@@ -228,17 +234,23 @@ TEST_F(Binding, PinProperties) {
   }
 }
 
-TEST_F(Binding, CanDo) {
+TEST_F(Binding, CanDo)
+{
   const intptr_t kBeef = static_cast<intptr_t>(0xBEEF0000u);  // negative on 32 bits, as the host sees it
   struct Case {
     const char* text;
     intptr_t answer;
   };
-  const Case cases[] = {{"receiveVstTimeInfo", 1},  {"sendVstEvents", 1},
-                        {"sendVstMidiEvent", 1},    {"receiveVstEvents", 1},
-                        {"receiveVstMidiEvent", 1}, {"hasVendorExtensions", kBeef},
-                        {"hasVendorViewAsConfig", kBeef}, {"receivevsttimeinfo", 0},
-                        {"receiveVstTimeInfo ", 0}, {"bypass", 0},
+  const Case cases[] = {{"receiveVstTimeInfo", 1},
+                        {"sendVstEvents", 1},
+                        {"sendVstMidiEvent", 1},
+                        {"receiveVstEvents", 1},
+                        {"receiveVstMidiEvent", 1},
+                        {"hasVendorExtensions", kBeef},
+                        {"hasVendorViewAsConfig", kBeef},
+                        {"receivevsttimeinfo", 0},
+                        {"receiveVstTimeInfo ", 0},
+                        {"bypass", 0},
                         {"", 0}};
   for (const Case& c : cases) {
     std::string text = c.text;
@@ -246,7 +258,8 @@ TEST_F(Binding, CanDo) {
   }
 }
 
-TEST_F(Binding, VendorSpecificShowsAValueForTheHost) {
+TEST_F(Binding, VendorSpecificShowsAValueForTheHost)
+{
   intptr_t r = 0;
   EXPECT_EQ(Text(50, 7, 0, 0.25f, &r), "0.25");
   EXPECT_EQ(r, 0xBEEF);
@@ -257,7 +270,8 @@ TEST_F(Binding, VendorSpecificShowsAValueForTheHost) {
   EXPECT_EQ(r, 0);
 }
 
-TEST_F(Binding, StringToParameter) {
+TEST_F(Binding, StringToParameter)
+{
   struct Case {
     int32_t index;
     const char* text;
@@ -266,12 +280,10 @@ TEST_F(Binding, StringToParameter) {
     float normalized;
   };
   const Case cases[] = {
-      {2, "Down", 1, 2, 0.5f},      // display text
-      {2, "down", 0, 2, 0.5f},      // texts match exactly; nothing changes
-      {2, "Sideways", 0, 2, 0.5f},
-      {0, "0.75", 1, 0, 0.75f},
-      {0, "7", 1, 0, 1.0f},         // clamped to the range
-      {4, "3", 1, 4, 0.375f},       // a negated display: -3 of -12..12
+      {2, "Down", 1, 2, 0.5f},  // display text
+      {2, "down", 0, 2, 0.5f},  // texts match exactly; nothing changes
+      {2, "Sideways", 0, 2, 0.5f}, {0, "0.75", 1, 0, 0.75f}, {0, "7", 1, 0, 1.0f},  // clamped to the range
+      {4, "3", 1, 4, 0.375f},                                                       // a negated display: -3 of -12..12
       {99, "1", 0, 0, 1.0f},
   };
   for (const Case& c : cases) {
@@ -284,7 +296,8 @@ TEST_F(Binding, StringToParameter) {
   EXPECT_EQ(Count("lastParamChange"), 4);
 }
 
-TEST_F(Binding, SampleRateBlockSizeAndActivation) {
+TEST_F(Binding, SampleRateBlockSizeAndActivation)
+{
   const int resets = Count("resets");
   plug->Dispatch(vsthost::kSetSampleRate, 0, 0, nullptr, 48000.0f);
   EXPECT_EQ(Count("sampleRate"), 48000);
@@ -302,7 +315,8 @@ TEST_F(Binding, SampleRateBlockSizeAndActivation) {
   EXPECT_EQ(Count("resets"), resets + 3);
 }
 
-TEST_F(Binding, EditorRectangleOpenAndClose) {
+TEST_F(Binding, EditorRectangleOpenAndClose)
+{
   void* rect = nullptr;
   ASSERT_EQ(plug->Dispatch(13, 0, 0, &rect), 1);
   int16_t r[4];
@@ -323,7 +337,8 @@ TEST_F(Binding, EditorRectangleOpenAndClose) {
   EXPECT_EQ(Count("editorPrepared"), 1);
 }
 
-TEST_F(Binding, ProgramsSwitchAndRename) {
+TEST_F(Binding, ProgramsSwitchAndRename)
+{
   EXPECT_NEAR(plug->GetParameter(0), 0.5, 1e-6);  // the defaults, until a program is chosen
   plug->Dispatch(2, 0, 1);
   EXPECT_EQ(plug->Dispatch(3), 1);
@@ -348,7 +363,8 @@ TEST_F(Binding, ProgramsSwitchAndRename) {
 
 // --- Parameters ---
 
-TEST_F(Binding, ParameterCallbacks) {
+TEST_F(Binding, ParameterCallbacks)
+{
   EXPECT_NEAR(plug->GetParameter(0), 0.5, 1e-6);
   const int changes = Count("paramChanges");
   const int editor = Count("editorParams");
@@ -367,7 +383,8 @@ TEST_F(Binding, ParameterCallbacks) {
   EXPECT_EQ(plug->GetParameter(-1), 0.0f);
 }
 
-TEST_F(Binding, EditorGesturesReachTheHost) {
+TEST_F(Binding, EditorGesturesReachTheHost)
+{
   auto edit = reinterpret_cast<TestPlugEditFn>(Lib(TESTPLUG_PATH).Symbol("TestPlug_Edit"));
   edit(plug->Effect(), 1, 0.5);
   edit(plug->Effect(), 4, 0.25);  // host-hidden: bracketed, never automated
@@ -389,7 +406,8 @@ TEST_F(Binding, EditorGesturesReachTheHost) {
 
 // --- Chunks ---
 
-TEST_F(Binding, GetChunkFormatsAndBufferLifetime) {
+TEST_F(Binding, GetChunkFormatsAndBufferLifetime)
+{
   void* where = nullptr;
   ASSERT_EQ(plug->Dispatch(vsthost::kGetChunk, 1, 0, &where), 48);
   std::vector<uint8_t> program(static_cast<uint8_t*>(where), static_cast<uint8_t*>(where) + 48);
@@ -413,7 +431,8 @@ TEST_F(Binding, GetChunkFormatsAndBufferLifetime) {
   EXPECT_NEAR(gain, 0.9, 1e-6);  // the current preset took the live values
 }
 
-TEST_F(Binding, SetChunkRoundTripsThroughOurOwnBuffer) {
+TEST_F(Binding, SetChunkRoundTripsThroughOurOwnBuffer)
+{
   void* where = nullptr;
   intptr_t n = plug->Dispatch(vsthost::kGetChunk, 1, 0, &where);
   ASSERT_GT(n, 0);
@@ -429,7 +448,8 @@ TEST_F(Binding, SetChunkRoundTripsThroughOurOwnBuffer) {
   EXPECT_NEAR(plug->GetParameter(0), 0.5, 1e-6);
 }
 
-TEST_F(Binding, SetChunkHeaderlessIsPlainStateAndBecomesTheCurrentPreset) {
+TEST_F(Binding, SetChunkHeaderlessIsPlainStateAndBecomesTheCurrentPreset)
+{
   EXPECT_EQ(SetChunk(1, Doubles({0.5, 16, 2, 1, -6}, false)), 1);
   EXPECT_NEAR(plug->GetParameter(0), 0.5, 1e-6);
   EXPECT_NEAR(plug->GetParameter(1), 1.0, 1e-6);
@@ -439,7 +459,8 @@ TEST_F(Binding, SetChunkHeaderlessIsPlainStateAndBecomesTheCurrentPreset) {
   EXPECT_NEAR(plug->GetParameter(0), 0.5, 1e-6);
 }
 
-TEST_F(Binding, SetChunkFailuresAnswerZero) {
+TEST_F(Binding, SetChunkFailuresAnswerZero)
+{
   plug->SetParameter(4, 1.0f);
   // Six bytes that begin with the magic: no room for the version.
   std::vector<uint8_t> six = {0x74, 0x66, 0x66, 0x70, 0x00, 0x00};
@@ -472,7 +493,8 @@ TEST_F(Binding, SetChunkFailuresAnswerZero) {
   EXPECT_EQ(Count("paramChanges"), changes);
 }
 
-TEST_F(Binding, BankChunkRestoresPresetsThenState) {
+TEST_F(Binding, BankChunkRestoresPresetsThenState)
+{
   std::vector<uint8_t> bank = GetChunk(0);
   ASSERT_FALSE(bank.empty());
   char name[] = "Changed";
@@ -491,7 +513,8 @@ TEST_F(Binding, BankChunkRestoresPresetsThenState) {
 
 // --- Events ---
 
-TEST_F(Binding, MidiInComesBackOneEventPerMessage) {
+TEST_F(Binding, MidiInComesBackOneEventPerMessage)
+{
   std::vector<Event> in = {Event::Midi(0, 0x90, 60, 100), Event::Midi(7, 0x80, 60, 0), Event::Midi(63, 0xB1, 7, 127)};
   EXPECT_EQ(plug->SendEvents(in), 1);
   std::vector<const Callback*> out = CallbacksOf(vsthost::kHostProcessEvents);
@@ -510,7 +533,8 @@ TEST_F(Binding, MidiInComesBackOneEventPerMessage) {
   EXPECT_EQ(plug->SendEvents({}), 1);
 }
 
-TEST_F(Binding, SysExIsPassedBackUnchanged) {
+TEST_F(Binding, SysExIsPassedBackUnchanged)
+{
   std::vector<uint8_t> dump = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
   Event sysex = Event::SysEx(12, dump);
   sysex.flags = 0;
@@ -528,13 +552,14 @@ TEST_F(Binding, SysExIsPassedBackUnchanged) {
 
 // --- Processing ---
 
-TEST_F(Binding, ProcessCallbacks) {
+TEST_F(Binding, ProcessCallbacks)
+{
   struct Case {
     ProcessKind kind;
     float expected;
   };
-  for (const Case& c : {Case{ProcessKind::Replacing, 0.5f}, Case{ProcessKind::Accumulating, 0.75f},
-                        Case{ProcessKind::Double, 0.5f}}) {
+  for (const Case& c :
+       {Case{ProcessKind::Replacing, 0.5f}, Case{ProcessKind::Accumulating, 0.75f}, Case{ProcessKind::Double, 0.5f}}) {
     plug->ClearCallbacks();
     for (int block = 0; block < 3; ++block) {
       plug->FillBuffers(64, 0.5f, 0.25f);
@@ -550,7 +575,8 @@ TEST_F(Binding, ProcessCallbacks) {
   }
 }
 
-TEST_F(Binding, BlockLongerThanAnnouncedIsProcessedWhole) {
+TEST_F(Binding, BlockLongerThanAnnouncedIsProcessedWhole)
+{
   plug->Dispatch(vsthost::kSetBlockSize, 0, 32);
   plug->FillBuffers(5000, 0.5f, 0.25f);
   plug->Process(ProcessKind::Replacing, 5000);
@@ -559,7 +585,8 @@ TEST_F(Binding, BlockLongerThanAnnouncedIsProcessedWhole) {
   EXPECT_EQ(plug->outputs[1][4999], 1.0f);
 }
 
-TEST_F(Binding, SpeakerArrangementsAndUnconnectedOutputs) {
+TEST_F(Binding, SpeakerArrangementsAndUnconnectedOutputs)
+{
   // VstSpeakerArrangement: type, numChannels, eight 112-byte speakers.
   std::vector<uint8_t> in(904, 0), out(904, 0);
   int32_t two = 2, one = 1;
@@ -597,7 +624,8 @@ TEST_F(Binding, SpeakerArrangementsAndUnconnectedOutputs) {
 
 // --- Time info ---
 
-TEST_F(Binding, TimeInfoFollowsItsFlags) {
+TEST_F(Binding, TimeInfoFollowsItsFlags)
+{
   enum { kPos, kTempo, kNum, kDen, kTPos, kTTempo, kTPpq, kTBar, kTNum, kTDen, kTCycS, kTCycE, kRun, kCyc, kSpb };
   vsthost::TimeInfo& t = plug->time;
   t.samplePos = 1000.6;
@@ -662,7 +690,8 @@ TEST_F(Binding, TimeInfoFollowsItsFlags) {
 
 // --- Host identification ---
 
-TEST_F(Binding, HostIsAskedOnceForItsName) {
+TEST_F(Binding, HostIsAskedOnceForItsName)
+{
   Plugin fresh(Lib(TESTPLUG_PATH));
   fresh.productString = "REAPER";
   fresh.vendorVersion = 61203;
@@ -693,8 +722,8 @@ TEST_F(Binding, HostIsAskedOnceForItsName) {
   struct Case {
     int32_t decimal, version;
   };
-  for (const Case& c : {Case{2400, (0 << 16) | (24 << 8) | 0}, Case{100000, 10 << 16}, Case{-5, 0},
-                        Case{INT32_MIN, 0}}) {
+  for (const Case& c :
+       {Case{2400, (0 << 16) | (24 << 8) | 0}, Case{100000, 10 << 16}, Case{-5, 0}, Case{INT32_MIN, 0}}) {
     Plugin p(Lib(TESTPLUG_PATH));
     p.vendorVersion = c.decimal;
     ASSERT_TRUE(p.Create());
@@ -704,7 +733,8 @@ TEST_F(Binding, HostIsAskedOnceForItsName) {
 
 // --- Instances ---
 
-TEST(BindingInstances, TwoInstancesAreIndependentAndCloseDeletes) {
+TEST(BindingInstances, TwoInstancesAreIndependentAndCloseDeletes)
+{
   vsthost::Library& lib = Lib(TESTPLUG_PATH);
   auto count = reinterpret_cast<TestPlugCountFn>(lib.Symbol("TestPlug_Count"));
   const int alive = count(nullptr, "alive");

@@ -12,12 +12,14 @@
 namespace {
 
 // The values a preset holds, read back through a restore.
-std::vector<double> PresetValues(TestBase& plug, int idx) {
+std::vector<double> PresetValues(TestBase& plug, int idx)
+{
   plug.RestorePreset(idx);
   return plug.Values();
 }
 
-TEST(Presets, DefaultUserPresetNamesCount) {
+TEST(Presets, DefaultUserPresetNamesCount)
+{
   TestBase plug;
   KIT_PtrList<IPreset> presets;
   for (const char* name : {"user preset 1", "foo user preset", "bar"}) {
@@ -29,7 +31,8 @@ TEST(Presets, DefaultUserPresetNamesCount) {
   presets.Empty(true);
 }
 
-TEST(Presets, RestoringAnUninitialisedPresetKeepsTheLiveValues) {
+TEST(Presets, RestoringAnUninitialisedPresetKeepsTheLiveValues)
+{
   TestBase plug;
   plug.GetParam(0)->Set(0.1);
   EXPECT_TRUE(plug.RestorePreset(2));
@@ -42,7 +45,8 @@ TEST(Presets, RestoringAnUninitialisedPresetKeepsTheLiveValues) {
   EXPECT_EQ(plug.GetCurrentPresetIdx(), 2);
 }
 
-TEST(Presets, Makers) {
+TEST(Presets, Makers)
+{
   TestBase plug("0-2", 4);
   plug.GetParam(1)->Set(0.2);
   plug.MakePresetFromNamedParams("A", 1, 2, 0.75);
@@ -60,7 +64,8 @@ TEST(Presets, Makers) {
   EXPECT_EQ(PresetValues(plug, 3), (std::vector<double>{0.5, 0.2, 0.5, 0.5}));
 }
 
-TEST(Presets, NormalizedArrayIsLinearOverTheRange) {
+TEST(Presets, NormalizedArrayIsLinearOverTheRange)
+{
   TestBase plug("0-2", 1, 2, 2);
   plug.GetParam(0)->InitDouble("shift", 3.0, -12.0, 12.0, 1.0);
   plug.GetParam(0)->SetShape(2.0);
@@ -70,7 +75,8 @@ TEST(Presets, NormalizedArrayIsLinearOverTheRange) {
   EXPECT_EQ(PresetValues(plug, 0), (std::vector<double>{0.0, 0.3}));
 }
 
-TEST(Presets, MakingAndRestoringReplaceValuesNeverAppend) {
+TEST(Presets, MakingAndRestoringReplaceValuesNeverAppend)
+{
   TestBase plug("0-2", 2);
   plug.FillEmptyPresets();
   IChunk bank;
@@ -84,7 +90,8 @@ TEST(Presets, MakingAndRestoringReplaceValuesNeverAppend) {
   EXPECT_EQ(bank.Size(), 2 * (4 + 5 + 1 + 32));
 }
 
-TEST(Presets, ModifyCurrentPresetNames) {
+TEST(Presets, ModifyCurrentPresetNames)
+{
   TestBase plug;
   plug.FillEmptyPresets();
   plug.ModifyCurrentPreset("");
@@ -94,7 +101,8 @@ TEST(Presets, ModifyCurrentPresetNames) {
   EXPECT_EQ(std::strlen(plug.GetPresetName(0)), 255u);
 }
 
-TEST(Presets, BankRoundTrip) {
+TEST(Presets, BankRoundTrip)
+{
   TestBase plug;
   plug.MakePresetFromNamedParams("one", 1, 0, 0.1);
   plug.MakePresetFromNamedParams("two", 1, 0, 0.2);
@@ -112,14 +120,16 @@ TEST(Presets, BankRoundTrip) {
 }
 
 // A bank written by hand: name, flag and, when set, a block of 4 doubles.
-void PutRecord(IChunk* bank, const char* name, bool initialized, double first) {
+void PutRecord(IChunk* bank, const char* name, bool initialized, double first)
+{
   bank->PutStr(name);
   bank->PutBool(initialized);
   if (!initialized) return;
   for (double v : {first, 0.5, 0.5, 0.5}) bank->PutDouble(v);
 }
 
-TEST(Presets, BankRecordsReplaceWhatThePresetsHeld) {
+TEST(Presets, BankRecordsReplaceWhatThePresetsHeld)
+{
   TestBase plug;
   plug.MakePresetFromNamedParams("kept", 1, 0, 0.1);
   plug.MakePresetFromNamedParams("old", 1, 0, 0.2);
@@ -145,7 +155,8 @@ TEST(Presets, BankRecordsReplaceWhatThePresetsHeld) {
   EXPECT_EQ(again.Size(), (4 + 5 + 1 + 32) + (4 + 13 + 1 + 32) + (4 + 1 + 32));
 }
 
-TEST(Presets, TruncatedBankFailsAndKeepsUnreadNames) {
+TEST(Presets, TruncatedBankFailsAndKeepsUnreadNames)
+{
   TestBase plug;
   plug.MakePresetFromNamedParams("a", 1, 0, 0.1);
   plug.MakePresetFromNamedParams("b", 1, 0, 0.2);
@@ -160,7 +171,8 @@ TEST(Presets, TruncatedBankFailsAndKeepsUnreadNames) {
   EXPECT_STREQ(plug.GetPresetName(2), "c");
 }
 
-TEST(Presets, RestoreByNameAndPrune) {
+TEST(Presets, RestoreByNameAndPrune)
+{
   TestBase plug("0-2", 4);
   plug.MakePresetFromNamedParams("a", 1, 0, 0.1);
   plug.MakePresetFromNamedParams("b", 1, 0, 0.2);
@@ -174,7 +186,8 @@ TEST(Presets, RestoreByNameAndPrune) {
   EXPECT_STREQ(plug.GetPresetName(1), "b");
 }
 
-TEST(Presets, DumpPresetSourceCode) {
+TEST(Presets, DumpPresetSourceCode)
+{
   TestBase plug("0-2", 0, 3, 3, false);
   plug.GetParam(0)->InitBool("hold", true);
   plug.GetParam(1)->InitInt("steps", 3, 0, 10);

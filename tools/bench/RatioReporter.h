@@ -1,6 +1,8 @@
+#ifndef RATIOREPORTER_H
+#define RATIOREPORTER_H
+
 // A console reporter that also keeps every run's time by name, so a
 // benchmark can print its table of ratios after the usual output.
-#pragma once
 
 #include <benchmark/benchmark.h>
 
@@ -17,3 +19,5 @@ public:
     ConsoleReporter::ReportRuns(runs);
   }
 };
+
+#endif

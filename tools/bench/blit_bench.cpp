@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "PIX_Blit.h"
-#include "RatioReporter.h"
 #include "PIX_MemBitmap.h"
 #include "PIX_ScaledBlit.h"
+#include "RatioReporter.h"
 
 namespace {
 
@@ -87,7 +87,8 @@ struct Operation {
 };
 
 const Operation kOperations[] = {
-    {"copy", false, [](Scene& s) { PIX_Blit(&s.dest, &s.src, 0, 0, 0, 0, s.src.GetWidth(), s.src.GetHeight(), 1.0f, 0); },
+    {"copy", false,
+     [](Scene& s) { PIX_Blit(&s.dest, &s.src, 0, 0, 0, 0, s.src.GetWidth(), s.src.GetHeight(), 1.0f, 0); },
      [](Scene& s) {
        pixman_image_composite32(PIXMAN_OP_SRC, s.psrc, nullptr, s.pdest, 0, 0, 0, 0, 0, 0, s.dest.GetWidth(),
                                 s.dest.GetHeight());
@@ -98,7 +99,8 @@ const Operation kOperations[] = {
        pixman_image_composite32(PIXMAN_OP_OVER, s.psrc, nullptr, s.pdest, 0, 0, 0, 0, 0, 0, s.dest.GetWidth(),
                                 s.dest.GetHeight());
      }},
-    {"add", false, [](Scene& s) { PIX_Blit(&s.dest, &s.src, 0, 0, 0, 0, s.src.GetWidth(), s.src.GetHeight(), 1.0f, 1); },
+    {"add", false,
+     [](Scene& s) { PIX_Blit(&s.dest, &s.src, 0, 0, 0, 0, s.src.GetWidth(), s.src.GetHeight(), 1.0f, 1); },
      [](Scene& s) {
        pixman_image_composite32(PIXMAN_OP_ADD, s.psrc, nullptr, s.pdest, 0, 0, 0, 0, 0, 0, s.dest.GetWidth(),
                                 s.dest.GetHeight());

@@ -31,8 +31,7 @@ PIX_Pixel Color(int r, int g, int b, int a = 255)
 
 // Images like the plug-in's: an opaque background, knob strips and switch
 // strips with transparent corners.
-struct Images
-{
+struct Images {
   PIX_MemBitmap background{kWidth, kHeight};
   PIX_MemBitmap knob{kCell, kCell* kKnobFrames};
   PIX_MemBitmap onOff{kCell, kCell * 2};
@@ -50,8 +49,7 @@ struct Images
   }
 };
 
-struct Editor
-{
+struct Editor {
   Images images;
   IGraphicsHeadless gui{nullptr, kWidth, kHeight};
 
@@ -60,21 +58,15 @@ struct Editor
     gui.AttachControl(new IBitmapControl(nullptr, 0, 0, IBitmapStrip(&images.background, kWidth, kHeight),
                                          IChannelBlend::kBlendCopy));
     const int columns = kWidth / kCell;
-    for (int i = 1; i < kControls; ++i)
-    {
+    for (int i = 1; i < kControls; ++i) {
       const int x = (i % columns) * kCell, y = (i / columns) * kCell;
       IControl* pControl;
-      if (i % 3 == 0)
-      {
+      if (i % 3 == 0) {
         pControl = new IKnobMultiControl(nullptr, x, y, -1,
                                          IBitmapStrip(&images.knob, kCell, kCell * kKnobFrames, kKnobFrames));
-      }
-      else if (i % 3 == 1)
-      {
+      } else if (i % 3 == 1) {
         pControl = new ISwitchControl(nullptr, x, y, -1, IBitmapStrip(&images.onOff, kCell, kCell * 2, 2));
-      }
-      else
-      {
+      } else {
         char text[16];
         snprintf(text, sizeof text, "%d", i);
         pControl = new ITextControl(nullptr, IRECT(x, y, x + kCell, y + kCell), text);
@@ -91,8 +83,7 @@ struct Editor
 void BM_FullRedraw(benchmark::State& state)
 {
   Editor editor;
-  for (auto _ : state)
-  {
+  for (auto _ : state) {
     editor.gui.SetAllControlsDirty();
     editor.gui.Tick();
   }

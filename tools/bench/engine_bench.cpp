@@ -17,15 +17,15 @@
 
 namespace {
 
-struct Sink : ProcessorListener
-{
+struct Sink : ProcessorListener {
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int) override
   {
-    for (int i = 0; i < events.GetSize(); ++i)
-    {
+    for (int i = 0; i < events.GetSize(); ++i) {
       NoteEvent* e = events.Get(i);
-      if (e->on) e->noteOnSent = true;
-      else e->noteOffSent = true;
+      if (e->on)
+        e->noteOnSent = true;
+      else
+        e->noteOffSent = true;
     }
   }
 };
@@ -45,8 +45,7 @@ void BlockProcessor(benchmark::State& state)
   p.SetOctaves(1);
   p.SetGate(1.0);
   p.SetRate(0.0625);
-  for (int s = 0; s < 16; ++s)
-  {
+  for (int s = 0; s < 16; ++s) {
     p.SetStepLength(s, 1.0);
     p.SetStepDiv(s, 1.0);
   }
@@ -54,8 +53,7 @@ void BlockProcessor(benchmark::State& state)
   TransportFigures& tf = holder.GetTransport();
   tf.running = true;
   double position = 0.0;
-  for (auto _ : state)
-  {
+  for (auto _ : state) {
     app.ProcessBlock(position, samplesPerBeat, true, false, 0.0, -1.0, frames);
     position += frames;
   }
@@ -63,7 +61,7 @@ void BlockProcessor(benchmark::State& state)
 
 BENCHMARK(BlockProcessor)->Arg(kBlockSizes[0])->Arg(kBlockSizes[1])->Unit(benchmark::kNanosecond);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -72,8 +70,7 @@ int main(int argc, char** argv)
   benchmark::RunSpecifiedBenchmarks(&reporter);
 
   std::printf("\n%-8s %14s %22s\n", "frames", "ns per block", "share of real time");
-  for (int frames : kBlockSizes)
-  {
+  for (int frames : kBlockSizes) {
     const auto t = reporter.times.find("BlockProcessor/" + std::to_string(frames));
     if (t == reporter.times.end()) continue;
     const double blockNs = frames / kSampleRate * 1e9;

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "PIX_Blit.h"
-#include "RatioReporter.h"
 #include "PIX_Circle.h"
 #include "PIX_Line.h"
 #include "PIX_MemBitmap.h"
 #include "PIX_Polygon.h"
+#include "RatioReporter.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ std::vector<pixman_triangle_t> LineTriangles(const std::vector<Line>& lines)
     const double dx = l.x2 - l.x1, dy = l.y2 - l.y1, len = std::hypot(dx, dy);
     const double nx = -dy / len * 0.5, ny = dx / len * 0.5;
     const double ax = l.x1 + 0.5, ay = l.y1 + 0.5, bx = l.x2 + 0.5, by = l.y2 + 0.5;
-    const pixman_point_fixed_t p1 = Point(ax + nx, ay + ny), p2 = Point(bx + nx, by + ny),
-                               p3 = Point(bx - nx, by - ny), p4 = Point(ax - nx, ay - ny);
+    const pixman_point_fixed_t p1 = Point(ax + nx, ay + ny), p2 = Point(bx + nx, by + ny), p3 = Point(bx - nx, by - ny),
+                               p4 = Point(ax - nx, ay - ny);
     tris.push_back({p1, p2, p3});
     tris.push_back({p1, p3, p4});
   }
@@ -69,7 +69,8 @@ std::vector<pixman_triangle_t> CircleTriangles()
   const int n = 256;
   for (int i = 0; i < n; ++i) {
     const double a = 2 * kPi * i / n, b = 2 * kPi * (i + 1) / n;
-    tris.push_back({Point(kCircleX, kCircleY), Point(kCircleX + kRadius * std::cos(a), kCircleY + kRadius * std::sin(a)),
+    tris.push_back({Point(kCircleX, kCircleY),
+                    Point(kCircleX + kRadius * std::cos(a), kCircleY + kRadius * std::sin(a)),
                     Point(kCircleX + kRadius * std::cos(b), kCircleY + kRadius * std::sin(b))});
   }
   return tris;
@@ -167,19 +168,21 @@ const Operation kOperations[] = {
      },
      [](Scene& s) { s.Triangles(s.lineTris, PIXMAN_a8); }},
     {"filled-circle",
-     [](Scene& s) { PIX_FillCircle(&s.dest, (float)kCircleX, (float)kCircleY, (float)kRadius, kColor, 1.0f, 0, false); },
+     [](Scene& s) {
+       PIX_FillCircle(&s.dest, (float)kCircleX, (float)kCircleY, (float)kRadius, kColor, 1.0f, 0, false);
+     },
      [](Scene& s) { s.Triangles(s.circleTris, PIXMAN_a1); }},
     {"aa-filled-circle",
      [](Scene& s) { PIX_FillCircle(&s.dest, (float)kCircleX, (float)kCircleY, (float)kRadius, kColor, 1.0f, 0, true); },
      [](Scene& s) { s.Triangles(s.circleTris, PIXMAN_a8); }},
     {"convex-polygon",
      [](Scene& s) {
-       PIX_FillConvexPolygon(&s.dest, s.polygon.x.data(), s.polygon.y.data(), (int32_t)s.polygon.x.size(), kColor,
-                             1.0f, 0);
+       PIX_FillConvexPolygon(&s.dest, s.polygon.x.data(), s.polygon.y.data(), (int32_t)s.polygon.x.size(), kColor, 1.0f,
+                             0);
      },
      [](Scene& s) {
-       pixman_composite_trapezoids(PIXMAN_OP_OVER, s.solid, s.pdest, PIXMAN_a1, 0, 0, 0, 0,
-                                   (int)s.polygonTraps.size(), s.polygonTraps.data());
+       pixman_composite_trapezoids(PIXMAN_OP_OVER, s.solid, s.pdest, PIXMAN_a1, 0, 0, 0, 0, (int)s.polygonTraps.size(),
+                                   s.polygonTraps.data());
      }},
 };
 

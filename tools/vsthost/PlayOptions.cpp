@@ -10,7 +10,8 @@ namespace {
 
 const char* const kNames[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 
-bool ParseNumber(const std::string& text, double* value) {
+bool ParseNumber(const std::string& text, double* value)
+{
   if (text.empty() || std::isspace(static_cast<unsigned char>(text[0]))) return false;
   char* end = nullptr;
   errno = 0;
@@ -18,7 +19,8 @@ bool ParseNumber(const std::string& text, double* value) {
   return errno == 0 && *end == '\0' && std::isfinite(*value);
 }
 
-bool ParseInt(const std::string& text, int* value) {
+bool ParseInt(const std::string& text, int* value)
+{
   double v;
   if (!ParseNumber(text, &v) || v != std::floor(v) || std::fabs(v) > 1e9) return false;
   *value = int(v);
@@ -27,7 +29,8 @@ bool ParseInt(const std::string& text, int* value) {
 
 }  // namespace
 
-const char* Usage() {
+const char* Usage()
+{
   return "usage: tolvo-play PLUGIN [options]\n"
          "  --chord NOTES        notes held for the whole length, e.g. C4,E4,G4 or 60,64,67\n"
          "                       (default C4,E4,G4 at velocity 100)\n"
@@ -44,7 +47,8 @@ const char* Usage() {
          "  --help               this text\n";
 }
 
-bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string* error) {
+bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string* error)
+{
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
@@ -65,9 +69,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
       name = a.substr(0, eq);
       value = a.substr(eq + 1);
     } else {
-      static const char* const kWithValue[] = {"--chord", "--midi-in", "--tempo",
-                                               "--bars", "--block", "--param", "--load-state",
-                                               "--save-state", "--out"};
+      static const char* const kWithValue[] = {"--chord", "--midi-in",    "--tempo",      "--bars", "--block",
+                                               "--param", "--load-state", "--save-state", "--out"};
       bool known = false;
       for (const char* f : kWithValue) known = known || name == f;
       if (!known) {
@@ -130,7 +133,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
   return true;
 }
 
-bool ParseNote(const std::string& text, int* note) {
+bool ParseNote(const std::string& text, int* note)
+{
   if (text.empty()) return false;
   if (std::isdigit(static_cast<unsigned char>(text[0]))) {
     int n;
@@ -151,15 +155,15 @@ bool ParseNote(const std::string& text, int* note) {
     ++i;
   }
   int octave;
-  if (i >= text.size() || !ParseInt(text.substr(i), &octave) || octave < -1 || octave > 9)
-    return false;
+  if (i >= text.size() || !ParseInt(text.substr(i), &octave) || octave < -1 || octave > 9) return false;
   const int n = pitch + 12 * (octave + 1);
   if (n < 0 || n > 127) return false;
   *note = n;
   return true;
 }
 
-bool ParseChord(const std::string& text, std::vector<int>* notes) {
+bool ParseChord(const std::string& text, std::vector<int>* notes)
+{
   std::vector<int> result;
   size_t start = 0;
   while (true) {
@@ -174,8 +178,6 @@ bool ParseChord(const std::string& text, std::vector<int>* notes) {
   return true;
 }
 
-std::string NoteName(int note) {
-  return std::string(kNames[note % 12]) + std::to_string(note / 12 - 1);
-}
+std::string NoteName(int note) { return std::string(kNames[note % 12]) + std::to_string(note / 12 - 1); }
 
 }  // namespace play

@@ -1,5 +1,5 @@
-#ifndef VSTHOST_PLAYOPTIONS_H
-#define VSTHOST_PLAYOPTIONS_H
+#ifndef PLAYOPTIONS_H
+#define PLAYOPTIONS_H
 
 // The command line of the play front end, and note names.
 
@@ -13,9 +13,9 @@ struct Options {
   std::string plugin;
   std::vector<int> chord = {60, 64, 67};  // held from the start for the whole length
   int velocity = 100;                     // of the chord's notes
-  std::string midiIn;  // a standard MIDI file played instead of the chord
+  std::string midiIn;                     // a standard MIDI file played instead of the chord
   double tempo = 120.0;
-  double bars = 0.0;   // 0: two bars for a chord, the file's length for a MIDI file
+  double bars = 0.0;  // 0: two bars for a chord, the file's length for a MIDI file
   int blockSize = 512;
   double sampleRate = 44100.0;
   // In the order given; a name may be an index, a value a display text or

@@ -19,7 +19,8 @@ constexpr size_t kParamBlockOffset = 8 + 185 * 8;
 // Time info flags: playing, and positions, tempo, bars and signature valid.
 constexpr int32_t kPlayingTimeFlags = 0x2 | 0x200 | 0x400 | 0x800 | 0x2000;
 
-std::string Trimmed(const std::string& s) {
+std::string Trimmed(const std::string& s)
+{
   size_t end = s.size();
   while (end > 0 && s[end - 1] == ' ') --end;
   std::string t = s.substr(0, end);
@@ -27,7 +28,8 @@ std::string Trimmed(const std::string& s) {
   return t;
 }
 
-std::string ParamText(vsthost::Plugin& plug, int32_t opcode, int index) {
+std::string ParamText(vsthost::Plugin& plug, int32_t opcode, int index)
+{
   char text[256] = {};
   plug.Dispatch(opcode, index, 0, text);
   text[sizeof text - 1] = '\0';
@@ -36,7 +38,8 @@ std::string ParamText(vsthost::Plugin& plug, int32_t opcode, int index) {
 
 // Every parameter the plug-in holds, the ones it keeps from the host
 // included: the state holds one double for each.
-int ParameterCount(vsthost::Plugin& plug) {
+int ParameterCount(vsthost::Plugin& plug)
+{
   const int visible = plug.Record().numParams;
   const std::vector<uint8_t> chunk = plug.GetChunk(false);
   if (chunk.size() < kParamBlockOffset) return visible;
@@ -44,20 +47,20 @@ int ParameterCount(vsthost::Plugin& plug) {
   return all > visible ? all : visible;
 }
 
-bool IsIndex(const std::string& s) {
+bool IsIndex(const std::string& s)
+{
   if (s.empty() || s.size() > 6) return false;
   for (char c : s)
     if (!std::isdigit(static_cast<unsigned char>(c))) return false;
   return true;
 }
 
-bool FindParam(vsthost::Plugin& plug, const std::string& name, int count, int* index,
-               std::string* error) {
+bool FindParam(vsthost::Plugin& plug, const std::string& name, int count, int* index, std::string* error)
+{
   if (IsIndex(name)) {
     *index = std::atoi(name.c_str());
     if (*index >= count) {
-      *error = "no parameter " + name + ": the plug-in has parameters 0 to " +
-               std::to_string(count - 1);
+      *error = "no parameter " + name + ": the plug-in has parameters 0 to " + std::to_string(count - 1);
       return false;
     }
     return true;
@@ -70,16 +73,16 @@ bool FindParam(vsthost::Plugin& plug, const std::string& name, int count, int* i
     return false;
   }
   if (found.size() > 1) {
-    *error = "the name '" + name + "' is shared by " + std::to_string(found.size()) +
-             " parameters (" + std::to_string(found.front()) + " to " +
-             std::to_string(found.back()) + "); give the index instead";
+    *error = "the name '" + name + "' is shared by " + std::to_string(found.size()) + " parameters (" +
+             std::to_string(found.front()) + " to " + std::to_string(found.back()) + "); give the index instead";
     return false;
   }
   *index = found.front();
   return true;
 }
 
-bool IsNumber(const std::string& text, double* value) {
+bool IsNumber(const std::string& text, double* value)
+{
   char* end = nullptr;
   *value = std::strtod(text.c_str(), &end);
   return !text.empty() && *end == '\0' && std::isfinite(*value);
@@ -88,7 +91,8 @@ bool IsNumber(const std::string& text, double* value) {
 // A display text goes through the host's string-to-parameter request; a
 // plain value that is no display text is written into the parameter's
 // place in the state, which the plug-in clamps to the parameter's range.
-bool SetParam(vsthost::Plugin& plug, int index, const std::string& value, std::string* error) {
+bool SetParam(vsthost::Plugin& plug, int index, const std::string& value, std::string* error)
+{
   double plain;
   const bool number = IsNumber(value, &plain);
   if (plug.Dispatch(vsthost::kString2Parameter, index, 0, const_cast<char*>(value.c_str())) == 1) {
@@ -97,8 +101,7 @@ bool SetParam(vsthost::Plugin& plug, int index, const std::string& value, std::s
     if (number || ParamText(plug, vsthost::kGetParamDisplay, index) == value) return true;
   }
   if (!number) {
-    *error = "'" + value + "' is neither a display text of parameter " + std::to_string(index) +
-             " nor a number";
+    *error = "'" + value + "' is neither a display text of parameter " + std::to_string(index) + " nor a number";
     return false;
   }
   const size_t at = kParamBlockOffset + size_t(index) * 8;
@@ -119,7 +122,8 @@ bool SetParam(vsthost::Plugin& plug, int index, const std::string& value, std::s
 
 double SamplesPerBeat(const Options& o) { return o.sampleRate * 60.0 / o.tempo; }
 
-bool ReadFile(const std::string& path, std::vector<uint8_t>* bytes, std::string* error) {
+bool ReadFile(const std::string& path, std::vector<uint8_t>* bytes, std::string* error)
+{
   FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
     *error = "cannot open '" + path + "' for reading";
@@ -135,7 +139,8 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>* bytes, std::string*
   return !failed;
 }
 
-bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error)
+{
   FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) {
     *error = "cannot open '" + path + "' for writing";
@@ -149,8 +154,8 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes, std::
   return true;
 }
 
-bool BuildInput(const Options& o, std::vector<Timed>* input, int64_t* length,
-                std::string* error) {
+bool BuildInput(const Options& o, std::vector<Timed>* input, int64_t* length, std::string* error)
+{
   const double spb = SamplesPerBeat(o);
   input->clear();
   if (o.midiIn.empty()) {
@@ -177,8 +182,8 @@ bool BuildInput(const Options& o, std::vector<Timed>* input, int64_t* length,
   return true;
 }
 
-bool SetUp(vsthost::Plugin& plug, const Options& o, std::vector<std::string>* report,
-           std::string* error) {
+bool SetUp(vsthost::Plugin& plug, const Options& o, std::vector<std::string>* report, std::string* error)
+{
   plug.Dispatch(vsthost::kOpen);
   plug.Dispatch(vsthost::kSetSampleRate, 0, 0, nullptr, float(o.sampleRate));
   plug.Dispatch(vsthost::kSetBlockSize, 0, o.blockSize);
@@ -197,19 +202,17 @@ bool SetUp(vsthost::Plugin& plug, const Options& o, std::vector<std::string>* re
   const int count = ParameterCount(plug);
   for (const auto& p : params) {
     int index;
-    if (!FindParam(plug, p.first, count, &index, error) ||
-        !SetParam(plug, index, p.second, error))
-      return false;
+    if (!FindParam(plug, p.first, count, &index, error) || !SetParam(plug, index, p.second, error)) return false;
     std::string name = ParamText(plug, vsthost::kGetParamName, index);
-    report->push_back("parameter " + std::to_string(index) + " \"" + name + "\" = " +
-                      ParamText(plug, vsthost::kGetParamDisplay, index));
+    report->push_back("parameter " + std::to_string(index) + " \"" + name +
+                      "\" = " + ParamText(plug, vsthost::kGetParamDisplay, index));
   }
   plug.Dispatch(vsthost::kMainsChanged, 0, 1);
   return true;
 }
 
-std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vector<Timed>& input,
-                       int64_t length) {
+std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vector<Timed>& input, int64_t length)
+{
   const double spb = SamplesPerBeat(o);
   std::vector<Timed> sent;
   size_t next = 0;
@@ -219,8 +222,7 @@ std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vecto
     std::vector<vsthost::Event> events;
     for (; next < input.size() && input[next].sample < pos + o.blockSize; ++next) {
       const Timed& m = input[next];
-      events.push_back(vsthost::Event::Midi(int32_t(std::max<int64_t>(0, m.sample - pos)),
-                                            m.status, m.data1, m.data2));
+      events.push_back(vsthost::Event::Midi(int32_t(std::max<int64_t>(0, m.sample - pos)), m.status, m.data1, m.data2));
     }
     if (!events.empty()) plug.SendEvents(events);
 
@@ -249,7 +251,8 @@ std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vecto
   return sent;
 }
 
-bool SaveState(vsthost::Plugin& plug, const std::string& path, std::string* error) {
+bool SaveState(vsthost::Plugin& plug, const std::string& path, std::string* error)
+{
   const std::vector<uint8_t> state = plug.GetChunk(true);
   if (state.empty()) {
     *error = "the plug-in gave no state to save";
@@ -258,7 +261,8 @@ bool SaveState(vsthost::Plugin& plug, const std::string& path, std::string* erro
   return WriteFile(path, state, error);
 }
 
-std::string Describe(const Timed& m, double spb) {
+std::string Describe(const Timed& m, double spb)
+{
   const double beats = double(m.sample) / spb;
   const int bar = int(std::floor(beats / 4.0)) + 1;
   const double beat = beats - 4.0 * (bar - 1) + 1.0;
@@ -267,19 +271,15 @@ std::string Describe(const Timed& m, double spb) {
   const int channel = (m.status & 15) + 1;
   switch (m.status >> 4) {
     case 0x9:
-      std::snprintf(what, sizeof what, "note on   %-4s velocity %3d  channel %d",
-                    NoteName(m.data1).c_str(), m.data2, channel);
-      break;
-    case 0x8:
-      std::snprintf(what, sizeof what, "note off  %-4s velocity %3d  channel %d",
-                    NoteName(m.data1).c_str(), m.data2, channel);
-      break;
-    case 0xB:
-      std::snprintf(what, sizeof what, "control %3d  value %3d  channel %d", m.data1, m.data2,
+      std::snprintf(what, sizeof what, "note on   %-4s velocity %3d  channel %d", NoteName(m.data1).c_str(), m.data2,
                     channel);
       break;
-    default:
-      std::snprintf(what, sizeof what, "message %02X %02X %02X", m.status, m.data1, m.data2);
+    case 0x8:
+      std::snprintf(what, sizeof what, "note off  %-4s velocity %3d  channel %d", NoteName(m.data1).c_str(), m.data2,
+                    channel);
+      break;
+    case 0xB: std::snprintf(what, sizeof what, "control %3d  value %3d  channel %d", m.data1, m.data2, channel); break;
+    default: std::snprintf(what, sizeof what, "message %02X %02X %02X", m.status, m.data1, m.data2);
   }
   return std::string(when) + "  " + what;
 }

@@ -1,5 +1,5 @@
-#ifndef VSTHOST_PLAYER_H
-#define VSTHOST_PLAYER_H
+#ifndef PLAYER_H
+#define PLAYER_H
 
 // The play front end's work on one plug-in instance: set it up as a host
 // would (sample rate, block size, state, parameters), feed it a phrase
@@ -22,18 +22,15 @@ struct Timed {
 
 // The input phrase in samples and its length; reads the MIDI file when
 // one is given.
-bool BuildInput(const Options& options, std::vector<Timed>* input, int64_t* length,
-                std::string* error);
+bool BuildInput(const Options& options, std::vector<Timed>* input, int64_t* length, std::string* error);
 
 // Opens the instance and applies sample rate, block size, the state file
 // and the parameters; `report` gets one line per setting made.
-bool SetUp(vsthost::Plugin& plug, const Options& options, std::vector<std::string>* report,
-           std::string* error);
+bool SetUp(vsthost::Plugin& plug, const Options& options, std::vector<std::string>* report, std::string* error);
 
 // Plays the input until `length` (the block holding it included) and
 // returns every MIDI message the plug-in sent, in order.
-std::vector<Timed> Run(vsthost::Plugin& plug, const Options& options,
-                       const std::vector<Timed>& input, int64_t length);
+std::vector<Timed> Run(vsthost::Plugin& plug, const Options& options, const std::vector<Timed>& input, int64_t length);
 
 // Writes the plug-in's state (bank chunk) to the file.
 bool SaveState(vsthost::Plugin& plug, const std::string& path, std::string* error);

@@ -12,13 +12,15 @@ struct Reader {
   size_t end;
 
   bool Has(size_t n) const { return n <= end - pos; }
-  uint32_t Be(int n) {
+  uint32_t Be(int n)
+  {
     uint32_t v = 0;
     for (int i = 0; i < n; ++i) v = (v << 8) | bytes[pos++];
     return v;
   }
   // A variable-length quantity of at most four bytes.
-  bool Vlq(uint32_t* v) {
+  bool Vlq(uint32_t* v)
+  {
     *v = 0;
     for (int i = 0; i < 4; ++i) {
       if (!Has(1)) return false;
@@ -30,7 +32,8 @@ struct Reader {
   }
 };
 
-bool ReadTrack(Reader r, int division, std::vector<Message>* out, std::string* error) {
+bool ReadTrack(Reader r, int division, std::vector<Message>* out, std::string* error)
+{
   uint64_t tick = 0;
   uint8_t running = 0;
   while (r.pos < r.end) {
@@ -96,11 +99,13 @@ bool ReadTrack(Reader r, int division, std::vector<Message>* out, std::string* e
 // times in the order given.
 bool EarlierBeat(const Message& a, const Message& b) { return a.beat < b.beat; }
 
-void PutBe(std::vector<uint8_t>* b, uint32_t v, int n) {
+void PutBe(std::vector<uint8_t>* b, uint32_t v, int n)
+{
   for (int i = n - 1; i >= 0; --i) b->push_back(uint8_t(v >> (8 * i)));
 }
 
-void PutVlq(std::vector<uint8_t>* b, uint32_t v) {
+void PutVlq(std::vector<uint8_t>* b, uint32_t v)
+{
   uint8_t tmp[5];
   int n = 0;
   tmp[n++] = v & 0x7F;
@@ -110,12 +115,14 @@ void PutVlq(std::vector<uint8_t>* b, uint32_t v) {
 
 }  // namespace
 
-int DataBytes(uint8_t status) {
+int DataBytes(uint8_t status)
+{
   const int kind = status >> 4;
   return kind == 0xC || kind == 0xD ? 1 : 2;
 }
 
-bool Read(const std::vector<uint8_t>& bytes, std::vector<Message>* out, std::string* error) {
+bool Read(const std::vector<uint8_t>& bytes, std::vector<Message>* out, std::string* error)
+{
   Reader r{bytes, 0, bytes.size()};
   if (!r.Has(14) || r.Be(4) != 0x4D546864) {  // "MThd"
     *error = "not a standard MIDI file (no MThd header)";
@@ -149,8 +156,7 @@ bool Read(const std::vector<uint8_t>& bytes, std::vector<Message>* out, std::str
     }
     if (id == 0x4D54726B) {  // "MTrk"; other chunks are skipped
       std::vector<Message> track;
-      if (!ReadTrack(Reader{bytes, r.pos, r.pos + length}, int(division), &track, error))
-        return false;
+      if (!ReadTrack(Reader{bytes, r.pos, r.pos + length}, int(division), &track, error)) return false;
       all.insert(all.end(), track.begin(), track.end());
     } else {
       --t;
@@ -162,8 +168,8 @@ bool Read(const std::vector<uint8_t>& bytes, std::vector<Message>* out, std::str
   return true;
 }
 
-std::vector<uint8_t> Write(const std::vector<Message>& unordered, double tempo,
-                           int ticksPerBeat) {
+std::vector<uint8_t> Write(const std::vector<Message>& unordered, double tempo, int ticksPerBeat)
+{
   std::vector<Message> messages = unordered;
   std::stable_sort(messages.begin(), messages.end(), EarlierBeat);
   std::vector<uint8_t> track;

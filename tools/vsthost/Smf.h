@@ -1,5 +1,5 @@
-#ifndef VSTHOST_SMF_H
-#define VSTHOST_SMF_H
+#ifndef SMF_H
+#define SMF_H
 
 // Standard MIDI files for the play front end: reading the channel
 // messages of a format 0 or 1 file, and writing a format 0 file.

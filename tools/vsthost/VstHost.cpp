@@ -58,14 +58,16 @@ const size_t kSysExDump = Offset(24, 32);
 const size_t kSysExSize = Offset(32, 48);
 
 template <typename T>
-T Read(const void* base, size_t off) {
+T Read(const void* base, size_t off)
+{
   T v;
   std::memcpy(&v, static_cast<const uint8_t*>(base) + off, sizeof v);
   return v;
 }
 
 template <typename T>
-void Write(void* base, size_t off, T v) {
+void Write(void* base, size_t off, T v)
+{
   std::memcpy(static_cast<uint8_t*>(base) + off, &v, sizeof v);
 }
 
@@ -75,7 +77,8 @@ void Write(void* base, size_t off, T v) {
 std::vector<Plugin*> s_plugins;
 Plugin* s_creating = nullptr;
 
-Event ReadEvent(const uint8_t* e) {
+Event ReadEvent(const uint8_t* e)
+{
   Event ev;
   ev.type = Read<int32_t>(e, 0);
   ev.byteSize = Read<int32_t>(e, 4);
@@ -90,7 +93,8 @@ Event ReadEvent(const uint8_t* e) {
   return ev;
 }
 
-void CopyString(void* ptr, const std::string& s) {
+void CopyString(void* ptr, const std::string& s)
+{
   if (!ptr) return;
   size_t n = std::min<size_t>(s.size(), 63);
   std::memcpy(ptr, s.data(), n);
@@ -101,7 +105,8 @@ void CopyString(void* ptr, const std::string& s) {
 
 size_t EffectRecordSize() { return Offset(144, 192); }
 
-Event Event::Midi(int32_t delta, uint8_t status, uint8_t data1, uint8_t data2) {
+Event Event::Midi(int32_t delta, uint8_t status, uint8_t data1, uint8_t data2)
+{
   Event e;
   e.type = kMidiEventType;
   e.byteSize = 32;
@@ -112,7 +117,8 @@ Event Event::Midi(int32_t delta, uint8_t status, uint8_t data1, uint8_t data2) {
   return e;
 }
 
-Event Event::SysEx(int32_t delta, const std::vector<uint8_t>& dump) {
+Event Event::SysEx(int32_t delta, const std::vector<uint8_t>& dump)
+{
   Event e;
   e.type = kSysExEventType;
   e.byteSize = static_cast<int32_t>(kSysExSize);
@@ -123,76 +129,83 @@ Event Event::SysEx(int32_t delta, const std::vector<uint8_t>& dump) {
 
 // --- Library ---
 
-Library::~Library() {
-  if (!m_handle) return;
+Library::~Library()
+{
+  if (!mHandle) return;
 #if defined(_WIN32)
-  FreeLibrary(static_cast<HMODULE>(m_handle));
+  FreeLibrary(static_cast<HMODULE>(mHandle));
 #else
-  dlclose(m_handle);
+  dlclose(mHandle);
 #endif
 }
 
-bool Library::Open(const std::string& path, std::string* error) {
-  if (m_handle) {
+bool Library::Open(const std::string& path, std::string* error)
+{
+  if (mHandle) {
     if (error) *error = "a library is already open";
     return false;
   }
 #if defined(_WIN32)
-  m_handle = LoadLibraryA(path.c_str());
-  if (!m_handle) {
+  mHandle = LoadLibraryA(path.c_str());
+  if (!mHandle) {
     if (error) *error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
 #else
-  m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!m_handle) {
+  mHandle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!mHandle) {
     if (error) *error = dlerror();
     return false;
   }
 #endif
-  m_entry = Symbol("VSTPluginMain");
-  if (!m_entry) m_entry = Symbol("main");
-  if (!m_entry && error) *error = "no entry point VSTPluginMain or main in " + path;
-  return m_entry != nullptr;
+  mEntry = Symbol("VSTPluginMain");
+  if (!mEntry) mEntry = Symbol("main");
+  if (!mEntry && error) *error = "no entry point VSTPluginMain or main in " + path;
+  return mEntry != nullptr;
 }
 
-void* Library::Symbol(const char* name) const {
-  if (!m_handle) return nullptr;
+void* Library::Symbol(const char* name) const
+{
+  if (!mHandle) return nullptr;
 #if defined(_WIN32)
-  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(m_handle), name));
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(mHandle), name));
 #else
-  return dlsym(m_handle, name);
+  return dlsym(mHandle, name);
 #endif
 }
 
-void* Library::CallEntryPoint(void* hostCallback) const {
-  if (!m_entry) return nullptr;
-  return reinterpret_cast<EntryFn>(m_entry)(hostCallback);
+void* Library::CallEntryPoint(void* hostCallback) const
+{
+  if (!mEntry) return nullptr;
+  return reinterpret_cast<EntryFn>(mEntry)(hostCallback);
 }
 
 // --- Plugin ---
 
-Plugin::Plugin(const Library& library) : m_library(library) {}
+Plugin::Plugin(const Library& library) : mLibrary(library) {}
 
-Plugin::~Plugin() {
-  if (m_effect) Close();
+Plugin::~Plugin()
+{
+  if (mEffect) Close();
 }
 
-bool Plugin::Create() {
-  if (m_effect) return false;
+bool Plugin::Create()
+{
+  if (mEffect) return false;
   s_creating = this;
   HostCallbackFn cb = &Plugin::HostCallback;
-  void* effect = m_library.CallEntryPoint(reinterpret_cast<void*>(cb));
+  void* effect = mLibrary.CallEntryPoint(reinterpret_cast<void*>(cb));
   s_creating = nullptr;
   if (!effect) return false;
-  m_effect = effect;
+  mEffect = effect;
   s_plugins.push_back(this);
   return true;
 }
 
-EffectRecord Plugin::Record() const {
+EffectRecord Plugin::Record() const
+{
   EffectRecord r;
-  const void* e = m_effect;
+  const void* e = mEffect;
   if (!e) return r;
   r.magic = Read<int32_t>(e, kMagic);
   r.dispatcher = Read<void*>(e, kDispatcher);
@@ -221,42 +234,48 @@ EffectRecord Plugin::Record() const {
   return r;
 }
 
-std::vector<uint8_t> Plugin::RecordBytes() const {
-  if (!m_effect) return {};
-  const uint8_t* e = static_cast<const uint8_t*>(m_effect);
+std::vector<uint8_t> Plugin::RecordBytes() const
+{
+  if (!mEffect) return {};
+  const uint8_t* e = static_cast<const uint8_t*>(mEffect);
   return std::vector<uint8_t>(e, e + EffectRecordSize());
 }
 
-intptr_t Plugin::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
-  if (!m_effect) return 0;
+intptr_t Plugin::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
+{
+  if (!mEffect) return 0;
   if (opcode == kClose) return Close();
-  DispatcherFn fn = Read<DispatcherFn>(m_effect, kDispatcher);
-  return fn ? fn(m_effect, opcode, index, value, ptr, opt) : 0;
+  DispatcherFn fn = Read<DispatcherFn>(mEffect, kDispatcher);
+  return fn ? fn(mEffect, opcode, index, value, ptr, opt) : 0;
 }
 
-intptr_t Plugin::Close() {
-  if (!m_effect) return 0;
-  void* effect = m_effect;
+intptr_t Plugin::Close()
+{
+  if (!mEffect) return 0;
+  void* effect = mEffect;
   DispatcherFn fn = Read<DispatcherFn>(effect, kDispatcher);
   intptr_t r = fn ? fn(effect, kClose, 0, 0, nullptr, 0.0f) : 0;
-  m_effect = nullptr;
+  mEffect = nullptr;
   s_plugins.erase(std::remove(s_plugins.begin(), s_plugins.end(), this), s_plugins.end());
   return r;
 }
 
-float Plugin::GetParameter(int32_t index) {
-  if (!m_effect) return 0.0f;
-  GetParameterFn fn = Read<GetParameterFn>(m_effect, kGetParameter);
-  return fn ? fn(m_effect, index) : 0.0f;
+float Plugin::GetParameter(int32_t index)
+{
+  if (!mEffect) return 0.0f;
+  GetParameterFn fn = Read<GetParameterFn>(mEffect, kGetParameter);
+  return fn ? fn(mEffect, index) : 0.0f;
 }
 
-void Plugin::SetParameter(int32_t index, float value) {
-  if (!m_effect) return;
-  SetParameterFn fn = Read<SetParameterFn>(m_effect, kSetParameter);
-  if (fn) fn(m_effect, index, value);
+void Plugin::SetParameter(int32_t index, float value)
+{
+  if (!mEffect) return;
+  SetParameterFn fn = Read<SetParameterFn>(mEffect, kSetParameter);
+  if (fn) fn(mEffect, index, value);
 }
 
-intptr_t Plugin::SendEvents(const std::vector<Event>& events) {
+intptr_t Plugin::SendEvents(const std::vector<Event>& events)
+{
   // Each event in a block of its own, as a host would hand them over.
   std::vector<std::vector<uint8_t>> blocks;
   for (const Event& e : events) {
@@ -275,12 +294,12 @@ intptr_t Plugin::SendEvents(const std::vector<Event>& events) {
   }
   std::vector<uint8_t> list(kEventsArray + kPtr * std::max<size_t>(2, events.size()), 0);
   Write<int32_t>(list.data(), 0, static_cast<int32_t>(events.size()));
-  for (size_t i = 0; i < blocks.size(); ++i)
-    Write<void*>(list.data(), kEventsArray + i * kPtr, blocks[i].data());
+  for (size_t i = 0; i < blocks.size(); ++i) Write<void*>(list.data(), kEventsArray + i * kPtr, blocks[i].data());
   return Dispatch(kProcessEvents, 0, 0, list.data(), 0.0f);
 }
 
-std::vector<uint8_t> Plugin::GetChunk(bool bank) {
+std::vector<uint8_t> Plugin::GetChunk(bool bank)
+{
   void* data = nullptr;
   intptr_t n = Dispatch(kGetChunk, bank ? 0 : 1, 0, &data);
   if (n <= 0 || !data) return {};
@@ -288,13 +307,15 @@ std::vector<uint8_t> Plugin::GetChunk(bool bank) {
   return std::vector<uint8_t>(p, p + n);
 }
 
-intptr_t Plugin::SetChunk(bool bank, const std::vector<uint8_t>& bytes) {
+intptr_t Plugin::SetChunk(bool bank, const std::vector<uint8_t>& bytes)
+{
   // A copy of the host's own: the plug-in may not keep a pointer into it.
   std::vector<uint8_t> copy = bytes;
   return Dispatch(kSetChunk, bank ? 0 : 1, static_cast<intptr_t>(copy.size()), copy.empty() ? nullptr : copy.data());
 }
 
-void Plugin::FillBuffers(int32_t frames, float inValue, float outValue) {
+void Plugin::FillBuffers(int32_t frames, float inValue, float outValue)
+{
   EffectRecord r = Record();
   size_t n = static_cast<size_t>(std::max(frames, 0));
   inputs.assign(static_cast<size_t>(std::max(r.numInputs, 0)), std::vector<float>(n, inValue));
@@ -303,8 +324,9 @@ void Plugin::FillBuffers(int32_t frames, float inValue, float outValue) {
   outputsDouble.assign(outputs.size(), std::vector<double>(n, outValue));
 }
 
-void Plugin::Process(ProcessKind kind, int32_t frames) {
-  if (!m_effect) return;
+void Plugin::Process(ProcessKind kind, int32_t frames)
+{
+  if (!mEffect) return;
   size_t n = static_cast<size_t>(std::max(frames, 0));
   // One buffer per channel of the record, never shorter than the block,
   // whatever the caller left.
@@ -325,27 +347,29 @@ void Plugin::Process(ProcessKind kind, int32_t frames) {
     std::vector<double*> in(inputsDouble.size() + 1, nullptr), out(outputsDouble.size() + 1, nullptr);
     for (size_t i = 0; i < inputsDouble.size(); ++i) in[i] = inputsDouble[i].data();
     for (size_t i = 0; i < outputsDouble.size(); ++i) out[i] = outputsDouble[i].data();
-    ProcessDoubleFn fn = Read<ProcessDoubleFn>(m_effect, kProcessDoubleReplacing);
-    if (fn) fn(m_effect, in.data(), out.data(), frames);
+    ProcessDoubleFn fn = Read<ProcessDoubleFn>(mEffect, kProcessDoubleReplacing);
+    if (fn) fn(mEffect, in.data(), out.data(), frames);
     return;
   }
   std::vector<float*> in(inputs.size() + 1, nullptr), out(outputs.size() + 1, nullptr);
   for (size_t i = 0; i < inputs.size(); ++i) in[i] = inputs[i].data();
   for (size_t i = 0; i < outputs.size(); ++i) out[i] = outputs[i].data();
-  ProcessFn fn = Read<ProcessFn>(m_effect, kind == ProcessKind::Replacing ? kProcessReplacing : kProcess);
-  if (fn) fn(m_effect, in.data(), out.data(), frames);
+  ProcessFn fn = Read<ProcessFn>(mEffect, kind == ProcessKind::Replacing ? kProcessReplacing : kProcess);
+  if (fn) fn(mEffect, in.data(), out.data(), frames);
 }
 
-intptr_t VSTHOST_CDECL Plugin::HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value,
-                                            void* ptr, float opt) {
+intptr_t VSTHOST_CDECL Plugin::HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
+                                            float opt)
+{
   Plugin* plug = s_creating;
   for (Plugin* p : s_plugins)
-    if (effect && p->m_effect == effect) plug = p;
+    if (effect && p->mEffect == effect) plug = p;
   if (!plug) return opcode == kHostVersion ? 2400 : 0;
   return plug->Answer(opcode, index, value, ptr, opt);
 }
 
-intptr_t Plugin::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+intptr_t Plugin::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
+{
   Callback cb;
   cb.opcode = opcode;
   cb.index = index;
@@ -358,16 +382,14 @@ intptr_t Plugin::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr
       if (e) cb.events.push_back(ReadEvent(e));
     }
   }
-  m_callbacks.push_back(std::move(cb));
+  mCallbacks.push_back(std::move(cb));
 
   switch (opcode) {
-    case kHostVersion:
-      return 2400;
-    case kHostWantMidi:
-      return 1;
+    case kHostVersion: return 2400;
+    case kHostWantMidi: return 1;
     case kHostGetTime: {
       if (!time.present) return 0;
-      uint8_t* t = m_timeInfo;
+      uint8_t* t = mTimeInfo;
       Write<double>(t, 0, time.samplePos);
       Write<double>(t, 8, time.sampleRate);
       Write<double>(t, 16, time.nanoSeconds);
@@ -384,18 +406,11 @@ intptr_t Plugin::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr
       Write<int32_t>(t, 84, time.flags);
       return reinterpret_cast<intptr_t>(t);
     }
-    case kHostProcessEvents:
-      return eventsAnswer;
-    case kHostGetVendorString:
-      CopyString(ptr, vendorString);
-      return 1;
-    case kHostGetProductString:
-      CopyString(ptr, productString);
-      return 1;
-    case kHostGetVendorVersion:
-      return vendorVersion;
-    default:
-      return 0;
+    case kHostProcessEvents: return eventsAnswer;
+    case kHostGetVendorString: CopyString(ptr, vendorString); return 1;
+    case kHostGetProductString: CopyString(ptr, productString); return 1;
+    case kHostGetVendorVersion: return vendorVersion;
+    default: return 0;
   }
 }
 

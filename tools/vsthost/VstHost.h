@@ -1,5 +1,5 @@
-#ifndef VSTHOST_VSTHOST_H
-#define VSTHOST_VSTHOST_H
+#ifndef VSTHOST_H
+#define VSTHOST_H
 
 // The core of the VST 2 test host: loads a plug-in library, creates
 // instances through its entry point, answers and records the plug-in's
@@ -132,7 +132,7 @@ struct Callback {
 // A plug-in library; it stays loaded while the object lives, so every
 // Plugin made from it must be gone first.
 class Library {
- public:
+public:
   Library() = default;
   ~Library();
   Library(const Library&) = delete;
@@ -141,33 +141,32 @@ class Library {
   // Loads the library and finds "VSTPluginMain" (else "main").
   bool Open(const std::string& path, std::string* error);
   void* Symbol(const char* name) const;
-  bool HasEntryPoint() const { return m_entry != nullptr; }
+  bool HasEntryPoint() const { return mEntry != nullptr; }
   void* CallEntryPoint(void* hostCallback) const;
 
- private:
-  void* m_handle = nullptr;
-  void* m_entry = nullptr;
+private:
+  void* mHandle = nullptr;
+  void* mEntry = nullptr;
 };
 
 enum class ProcessKind { Accumulating, Replacing, Double };
 
 // One plug-in instance and the host's side of it.
 class Plugin {
- public:
+public:
   explicit Plugin(const Library& library);
   ~Plugin();  // closes the instance when it is still open
   Plugin(const Plugin&) = delete;
   Plugin& operator=(const Plugin&) = delete;
 
   bool Create();  // false when the entry point gives no record
-  bool IsOpen() const { return m_effect != nullptr; }
-  void* Effect() const { return m_effect; }
+  bool IsOpen() const { return mEffect != nullptr; }
+  void* Effect() const { return mEffect; }
 
   EffectRecord Record() const;
   std::vector<uint8_t> RecordBytes() const;
 
-  intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
-                    float opt = 0.0f);
+  intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0.0f);
   float GetParameter(int32_t index);
   void SetParameter(int32_t index, float value);
   // Sends the events to the plug-in in one list (dispatcher opcode 25).
@@ -198,20 +197,20 @@ class Plugin {
   int32_t vendorVersion = 1000;
   intptr_t eventsAnswer = 1;  // answer to the process-events callback
 
-  const std::vector<Callback>& Callbacks() const { return m_callbacks; }
-  void ClearCallbacks() { m_callbacks.clear(); }
+  const std::vector<Callback>& Callbacks() const { return mCallbacks; }
+  void ClearCallbacks() { mCallbacks.clear(); }
 
   // The host callback every instance is created with.
   static intptr_t VSTHOST_CDECL HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
-                               float opt);
+                                             float opt);
 
- private:
+private:
   intptr_t Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
 
-  const Library& m_library;
-  void* m_effect = nullptr;
-  std::vector<Callback> m_callbacks;
-  alignas(8) uint8_t m_timeInfo[88] = {};
+  const Library& mLibrary;
+  void* mEffect = nullptr;
+  std::vector<Callback> mCallbacks;
+  alignas(8) uint8_t mTimeInfo[88] = {};
 };
 
 }  // namespace vsthost

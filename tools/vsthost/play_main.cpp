@@ -5,37 +5,38 @@
 #include <string>
 #include <vector>
 
-#include "Player.h"
 #include "PlayOptions.h"
+#include "Player.h"
 #include "Smf.h"
 #include "VstHost.h"
 
 namespace {
 
-int Fail(const std::string& message) {
+int Fail(const std::string& message)
+{
   std::fprintf(stderr, "tolvo-play: %s\n", message.c_str());
   return 1;
 }
 
-std::string DescribeInput(const play::Options& o, int64_t length) {
+std::string DescribeInput(const play::Options& o, int64_t length)
+{
   const double bars = double(length) / play::SamplesPerBeat(o) / 4.0;
   const char* unit = bars == 1.0 ? "bar" : "bars";
   char text[512];
   if (o.midiIn.empty()) {
     std::string chord;
     for (int note : o.chord) chord += (chord.empty() ? "" : " ") + play::NoteName(note);
-    std::snprintf(text, sizeof text, "holding %s (velocity %d) for %g %s", chord.c_str(),
-                  o.velocity, bars, unit);
+    std::snprintf(text, sizeof text, "holding %s (velocity %d) for %g %s", chord.c_str(), o.velocity, bars, unit);
   } else {
-    std::snprintf(text, sizeof text, "playing the notes of %s for %g %s", o.midiIn.c_str(),
-                  bars, unit);
+    std::snprintf(text, sizeof text, "playing the notes of %s for %g %s", o.midiIn.c_str(), bars, unit);
   }
   return text;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
   play::Options options;
   std::string error;
   if (!play::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
@@ -59,8 +60,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> report;
   if (!play::SetUp(plug, options, &report, &error)) return Fail(error);
   std::printf("%s: %s at %g BPM, %g Hz, %d-frame blocks\n", options.plugin.c_str(),
-              DescribeInput(options, length).c_str(), options.tempo, options.sampleRate,
-              options.blockSize);
+              DescribeInput(options, length).c_str(), options.tempo, options.sampleRate, options.blockSize);
   for (const std::string& line : report) std::printf("  %s\n", line.c_str());
 
   const std::vector<play::Timed> sent = play::Run(plug, options, input, length);
@@ -78,8 +78,7 @@ int main(int argc, char** argv) {
   }
   plug.Close();
 
-  if (!play::WriteFile(options.out, smf::Write(out, options.tempo, 480), &error))
-    return Fail(error);
+  if (!play::WriteFile(options.out, smf::Write(out, options.tempo, 480), &error)) return Fail(error);
   std::printf("\n%zu messages written to %s\n", sent.size(), options.out.c_str());
   return 0;
 }

@@ -43,7 +43,8 @@ const char* kUsage =
     "  callbacks                     prints the plug-in's calls since the last time\n"
     "  close\n";
 
-std::string Hex(const uint8_t* p, size_t n) {
+std::string Hex(const uint8_t* p, size_t n)
+{
   std::string s;
   char b[4];
   for (size_t i = 0; i < n; ++i) {
@@ -53,7 +54,8 @@ std::string Hex(const uint8_t* p, size_t n) {
   return s;
 }
 
-bool ParseHex(const std::string& text, std::vector<uint8_t>* out) {
+bool ParseHex(const std::string& text, std::vector<uint8_t>* out)
+{
   out->clear();
   std::string digits;
   for (char c : text)
@@ -69,13 +71,15 @@ bool ParseHex(const std::string& text, std::vector<uint8_t>* out) {
   return true;
 }
 
-std::string Num(double v) {
+std::string Num(double v)
+{
   char b[64];
   std::snprintf(b, sizeof b, "%.6g", v);
   return b;
 }
 
-const char* HostOpName(int32_t op) {
+const char* HostOpName(int32_t op)
+{
   switch (op) {
     case vsthost::kHostAutomate: return "automate";
     case vsthost::kHostVersion: return "version";
@@ -93,11 +97,12 @@ const char* HostOpName(int32_t op) {
   }
 }
 
-std::string EventText(const vsthost::Event& e) {
+std::string EventText(const vsthost::Event& e)
+{
   std::ostringstream s;
   if (e.type == vsthost::kMidiEventType) {
-    s << "midi size=" << e.byteSize << " delta=" << e.deltaFrames << " flags=" << e.flags << " body="
-      << Hex(e.body, sizeof e.body);
+    s << "midi size=" << e.byteSize << " delta=" << e.deltaFrames << " flags=" << e.flags
+      << " body=" << Hex(e.body, sizeof e.body);
   } else if (e.type == vsthost::kSysExEventType) {
     s << "sysex delta=" << e.deltaFrames << " dump=" << Hex(e.sysex.data(), e.sysex.size());
   } else {
@@ -107,11 +112,12 @@ std::string EventText(const vsthost::Event& e) {
 }
 
 class Runner {
- public:
-  Runner(vsthost::Plugin& plug, std::ostream& out) : m_plug(plug), m_out(out) {}
+public:
+  Runner(vsthost::Plugin& plug, std::ostream& out) : mPlug(plug), mOut(out) {}
 
   // Runs one action; false for a line it cannot understand.
-  bool Run(const std::string& line) {
+  bool Run(const std::string& line)
+  {
     std::istringstream in(line);
     std::string verb;
     if (!(in >> verb) || verb[0] == '#') return true;
@@ -122,12 +128,11 @@ class Runner {
       if (!(in >> op)) return false;
       in >> index >> value >> opt;
       char buf[256] = {};
-      intptr_t r = m_plug.Dispatch(static_cast<int32_t>(op), static_cast<int32_t>(index),
-                                   static_cast<intptr_t>(value), verb == "text" ? buf : nullptr,
-                                   static_cast<float>(opt));
-      m_out << verb << " " << op << " " << index << " " << value << " -> " << static_cast<long long>(r);
-      if (verb == "text") m_out << " \"" << buf << "\"";
-      m_out << "\n";
+      intptr_t r = mPlug.Dispatch(static_cast<int32_t>(op), static_cast<int32_t>(index), static_cast<intptr_t>(value),
+                                  verb == "text" ? buf : nullptr, static_cast<float>(opt));
+      mOut << verb << " " << op << " " << index << " " << value << " -> " << static_cast<long long>(r);
+      if (verb == "text") mOut << " \"" << buf << "\"";
+      mOut << "\n";
       return true;
     }
     if (verb == "cando") {
@@ -135,23 +140,23 @@ class Runner {
       std::getline(in >> std::ws, text);
       char buf[256] = {};
       std::strncpy(buf, text.c_str(), sizeof buf - 1);
-      intptr_t r = m_plug.Dispatch(vsthost::kCanDo, 0, 0, buf);
+      intptr_t r = mPlug.Dispatch(vsthost::kCanDo, 0, 0, buf);
       // As the 32-bit word it is on either build.
-      m_out << "cando " << text << " -> 0x" << std::hex << static_cast<uint32_t>(r) << std::dec << "\n";
+      mOut << "cando " << text << " -> 0x" << std::hex << static_cast<uint32_t>(r) << std::dec << "\n";
       return true;
     }
     if (verb == "get") {
       int index = 0;
       if (!(in >> index)) return false;
-      m_out << "get " << index << " -> " << Num(m_plug.GetParameter(index)) << "\n";
+      mOut << "get " << index << " -> " << Num(mPlug.GetParameter(index)) << "\n";
       return true;
     }
     if (verb == "set") {
       int index = 0;
       double v = 0.0;
       if (!(in >> index >> v)) return false;
-      m_plug.SetParameter(index, static_cast<float>(v));
-      m_out << "set " << index << " " << Num(v) << "\n";
+      mPlug.SetParameter(index, static_cast<float>(v));
+      mOut << "set " << index << " " << Num(v) << "\n";
       return true;
     }
     if (verb == "time") return Time(in);
@@ -161,7 +166,7 @@ class Runner {
       if (!(in >> delta >> s >> d1 >> d2)) return false;
       std::vector<uint8_t> b;
       if (!ParseHex(s + d1 + d2, &b) || b.size() != 3) return false;
-      m_queue.push_back(vsthost::Event::Midi(delta, b[0], b[1], b[2]));
+      mQueue.push_back(vsthost::Event::Midi(delta, b[0], b[1], b[2]));
       return true;
     }
     if (verb == "sysex") {
@@ -171,60 +176,63 @@ class Runner {
       std::getline(in, rest);
       std::vector<uint8_t> b;
       if (!ParseHex(rest, &b)) return false;
-      m_queue.push_back(vsthost::Event::SysEx(delta, b));
+      mQueue.push_back(vsthost::Event::SysEx(delta, b));
       return true;
     }
     if (verb == "events") {
-      intptr_t r = m_plug.SendEvents(m_queue);
-      m_out << "events " << m_queue.size() << " -> " << static_cast<long long>(r) << "\n";
-      m_queue.clear();
+      intptr_t r = mPlug.SendEvents(mQueue);
+      mOut << "events " << mQueue.size() << " -> " << static_cast<long long>(r) << "\n";
+      mQueue.clear();
       return true;
     }
     if (verb == "process") return Process(in);
     if (verb == "getchunk" || verb == "setchunk") return Chunk(verb, in);
     if (verb == "product") {
-      std::getline(in >> std::ws, m_plug.productString);
+      std::getline(in >> std::ws, mPlug.productString);
       return true;
     }
-    if (verb == "vendorversion") return static_cast<bool>(in >> m_plug.vendorVersion);
+    if (verb == "vendorversion") return static_cast<bool>(in >> mPlug.vendorVersion);
     if (verb == "eventsanswer") {
       long long v = 0;
       if (!(in >> v)) return false;
-      m_plug.eventsAnswer = static_cast<intptr_t>(v);
+      mPlug.eventsAnswer = static_cast<intptr_t>(v);
       return true;
     }
     if (verb == "callbacks") return Callbacks();
     if (verb == "close") {
-      m_out << "close -> " << static_cast<long long>(m_plug.Close()) << "\n";
+      mOut << "close -> " << static_cast<long long>(mPlug.Close()) << "\n";
       return true;
     }
     return false;
   }
 
- private:
-  bool Info() {
-    if (!m_plug.IsOpen()) return false;
-    vsthost::EffectRecord r = m_plug.Record();
+private:
+  bool Info()
+  {
+    if (!mPlug.IsOpen()) return false;
+    vsthost::EffectRecord r = mPlug.Record();
     // The four-character codes in the record's own byte order.
-    m_out << "magic " << Hex(reinterpret_cast<const uint8_t*>(&r.magic), 4) << "\n"
-          << "numPrograms " << r.numPrograms << "\nnumParams " << r.numParams << "\nnumInputs " << r.numInputs
-          << "\nnumOutputs " << r.numOutputs << "\nflags 0x" << std::hex << r.flags << std::dec
-          << "\ninitialDelay " << r.initialDelay << "\nioRatio " << Num(r.ioRatio) << "\nuniqueID "
-          << Hex(reinterpret_cast<const uint8_t*>(&r.uniqueID), 4) << "\nversion " << r.version << "\n"
-          << "callbacks set: dispatcher " << (r.dispatcher != nullptr) << " process " << (r.process != nullptr)
-          << " setParameter " << (r.setParameter != nullptr) << " getParameter " << (r.getParameter != nullptr)
-          << " processReplacing " << (r.processReplacing != nullptr) << " processDoubleReplacing "
-          << (r.processDoubleReplacing != nullptr) << "\n"
-          << "object set " << (r.object != nullptr) << "\n"
-          << "zero fields " << (r.resvd1 == 0 && r.resvd2 == 0 && r.realQualities == 0 && r.offQualities == 0 &&
-                                r.user == nullptr && r.futureZero)
-          << "\n";
+    mOut << "magic " << Hex(reinterpret_cast<const uint8_t*>(&r.magic), 4) << "\n"
+         << "numPrograms " << r.numPrograms << "\nnumParams " << r.numParams << "\nnumInputs " << r.numInputs
+         << "\nnumOutputs " << r.numOutputs << "\nflags 0x" << std::hex << r.flags << std::dec << "\ninitialDelay "
+         << r.initialDelay << "\nioRatio " << Num(r.ioRatio) << "\nuniqueID "
+         << Hex(reinterpret_cast<const uint8_t*>(&r.uniqueID), 4) << "\nversion " << r.version << "\n"
+         << "callbacks set: dispatcher " << (r.dispatcher != nullptr) << " process " << (r.process != nullptr)
+         << " setParameter " << (r.setParameter != nullptr) << " getParameter " << (r.getParameter != nullptr)
+         << " processReplacing " << (r.processReplacing != nullptr) << " processDoubleReplacing "
+         << (r.processDoubleReplacing != nullptr) << "\n"
+         << "object set " << (r.object != nullptr) << "\n"
+         << "zero fields "
+         << (r.resvd1 == 0 && r.resvd2 == 0 && r.realQualities == 0 && r.offQualities == 0 && r.user == nullptr &&
+             r.futureZero)
+         << "\n";
     return true;
   }
 
-  bool Time(std::istringstream& in) {
+  bool Time(std::istringstream& in)
+  {
     std::string item;
-    vsthost::TimeInfo& t = m_plug.time;
+    vsthost::TimeInfo& t = mPlug.time;
     while (in >> item) {
       if (item == "none") {
         t.present = false;
@@ -235,85 +243,106 @@ class Runner {
       std::string key = item.substr(0, eq);
       double v = std::strtod(item.c_str() + eq + 1, nullptr);
       t.present = true;
-      if (key == "samplePos") t.samplePos = v;
-      else if (key == "sampleRate") t.sampleRate = v;
-      else if (key == "ppqPos") t.ppqPos = v;
-      else if (key == "tempo") t.tempo = v;
-      else if (key == "barStartPos") t.barStartPos = v;
-      else if (key == "cycleStartPos") t.cycleStartPos = v;
-      else if (key == "cycleEndPos") t.cycleEndPos = v;
-      else if (key == "num") t.timeSigNumerator = static_cast<int32_t>(v);
-      else if (key == "den") t.timeSigDenominator = static_cast<int32_t>(v);
-      else if (key == "flags") t.flags = static_cast<int32_t>(std::strtol(item.c_str() + eq + 1, nullptr, 0));
-      else return false;
+      if (key == "samplePos")
+        t.samplePos = v;
+      else if (key == "sampleRate")
+        t.sampleRate = v;
+      else if (key == "ppqPos")
+        t.ppqPos = v;
+      else if (key == "tempo")
+        t.tempo = v;
+      else if (key == "barStartPos")
+        t.barStartPos = v;
+      else if (key == "cycleStartPos")
+        t.cycleStartPos = v;
+      else if (key == "cycleEndPos")
+        t.cycleEndPos = v;
+      else if (key == "num")
+        t.timeSigNumerator = static_cast<int32_t>(v);
+      else if (key == "den")
+        t.timeSigDenominator = static_cast<int32_t>(v);
+      else if (key == "flags")
+        t.flags = static_cast<int32_t>(std::strtol(item.c_str() + eq + 1, nullptr, 0));
+      else
+        return false;
     }
     return true;
   }
 
-  bool Process(std::istringstream& in) {
+  bool Process(std::istringstream& in)
+  {
     std::string kind;
     int frames = 0;
     double inValue = 0.0, outValue = 0.25;
     if (!(in >> kind >> frames)) return false;
     in >> inValue >> outValue;
     vsthost::ProcessKind k;
-    if (kind == "accumulate") k = vsthost::ProcessKind::Accumulating;
-    else if (kind == "replace") k = vsthost::ProcessKind::Replacing;
-    else if (kind == "double") k = vsthost::ProcessKind::Double;
-    else return false;
-    m_plug.FillBuffers(frames, static_cast<float>(inValue), static_cast<float>(outValue));
-    m_plug.Process(k, frames);
-    m_out << "process " << kind << " " << frames;
-    size_t outs = k == vsthost::ProcessKind::Double ? m_plug.outputsDouble.size() : m_plug.outputs.size();
+    if (kind == "accumulate")
+      k = vsthost::ProcessKind::Accumulating;
+    else if (kind == "replace")
+      k = vsthost::ProcessKind::Replacing;
+    else if (kind == "double")
+      k = vsthost::ProcessKind::Double;
+    else
+      return false;
+    mPlug.FillBuffers(frames, static_cast<float>(inValue), static_cast<float>(outValue));
+    mPlug.Process(k, frames);
+    mOut << "process " << kind << " " << frames;
+    size_t outs = k == vsthost::ProcessKind::Double ? mPlug.outputsDouble.size() : mPlug.outputs.size();
     for (size_t c = 0; c < outs; ++c) {
       double lo = 0.0, hi = 0.0;
       for (int i = 0; i < frames; ++i) {
-        double v = k == vsthost::ProcessKind::Double ? m_plug.outputsDouble[c][i] : m_plug.outputs[c][i];
+        double v = k == vsthost::ProcessKind::Double ? mPlug.outputsDouble[c][i] : mPlug.outputs[c][i];
         if (i == 0 || v < lo) lo = v;
         if (i == 0 || v > hi) hi = v;
       }
-      m_out << " out" << c << "=[" << Num(lo) << "," << Num(hi) << "]";
+      mOut << " out" << c << "=[" << Num(lo) << "," << Num(hi) << "]";
     }
-    m_out << "\n";
+    mOut << "\n";
     return true;
   }
 
-  bool Chunk(const std::string& verb, std::istringstream& in) {
+  bool Chunk(const std::string& verb, std::istringstream& in)
+  {
     std::string which;
     if (!(in >> which) || (which != "bank" && which != "program")) return false;
     int32_t index = which == "bank" ? 0 : 1;
     if (verb == "getchunk") {
-      m_kept = m_plug.GetChunk(index == 0);
-      m_out << "getchunk " << which << " -> " << m_kept.size() << " " << Hex(m_kept.data(), m_kept.size()) << "\n";
+      mKept = mPlug.GetChunk(index == 0);
+      mOut << "getchunk " << which << " -> " << mKept.size() << " " << Hex(mKept.data(), mKept.size()) << "\n";
       return true;
     }
     std::string rest;
     std::getline(in >> std::ws, rest);
     std::vector<uint8_t> bytes;
-    if (rest == "kept") bytes = m_kept;
-    else if (!ParseHex(rest, &bytes)) return false;
-    intptr_t r = m_plug.SetChunk(index == 0, bytes);
-    m_out << "setchunk " << which << " " << bytes.size() << " -> " << static_cast<long long>(r) << "\n";
+    if (rest == "kept")
+      bytes = mKept;
+    else if (!ParseHex(rest, &bytes))
+      return false;
+    intptr_t r = mPlug.SetChunk(index == 0, bytes);
+    mOut << "setchunk " << which << " " << bytes.size() << " -> " << static_cast<long long>(r) << "\n";
     return true;
   }
 
-  bool Callbacks() {
-    for (const vsthost::Callback& cb : m_plug.Callbacks()) {
-      m_out << "  cb " << cb.opcode << " " << HostOpName(cb.opcode) << " index=" << cb.index
-            << " value=" << static_cast<long long>(cb.value) << " opt=" << Num(cb.opt) << "\n";
-      for (const vsthost::Event& e : cb.events) m_out << "    " << EventText(e) << "\n";
+  bool Callbacks()
+  {
+    for (const vsthost::Callback& cb : mPlug.Callbacks()) {
+      mOut << "  cb " << cb.opcode << " " << HostOpName(cb.opcode) << " index=" << cb.index
+           << " value=" << static_cast<long long>(cb.value) << " opt=" << Num(cb.opt) << "\n";
+      for (const vsthost::Event& e : cb.events) mOut << "    " << EventText(e) << "\n";
     }
-    m_plug.ClearCallbacks();
+    mPlug.ClearCallbacks();
     return true;
   }
 
-  vsthost::Plugin& m_plug;
-  std::ostream& m_out;
-  std::vector<vsthost::Event> m_queue;
-  std::vector<uint8_t> m_kept;
+  vsthost::Plugin& mPlug;
+  std::ostream& mOut;
+  std::vector<vsthost::Event> mQueue;
+  std::vector<uint8_t> mKept;
 };
 
-std::vector<std::string> Lines(std::istream& in) {
+std::vector<std::string> Lines(std::istream& in)
+{
   std::vector<std::string> lines;
   std::string line;
   while (std::getline(in, line)) {
@@ -325,16 +354,20 @@ std::vector<std::string> Lines(std::istream& in) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
   std::string expectPath, pluginPath, scriptPath;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--expect" && i + 1 < argc) expectPath = argv[++i];
+    if (a == "--expect" && i + 1 < argc)
+      expectPath = argv[++i];
     else if (a == "--help" || a == "-h") {
       std::cout << kUsage;
       return 0;
-    } else if (pluginPath.empty()) pluginPath = a;
-    else if (scriptPath.empty()) scriptPath = a;
+    } else if (pluginPath.empty())
+      pluginPath = a;
+    else if (scriptPath.empty())
+      scriptPath = a;
     else {
       std::cerr << kUsage;
       return 2;

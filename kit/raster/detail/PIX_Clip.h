@@ -1,6 +1,8 @@
+#ifndef PIX_CLIP_H
+#define PIX_CLIP_H
+
 // Clipping shared by the rectangle operations. Coordinates are widened to
 // 64 bits first so that huge positions and sizes cannot overflow.
-#pragma once
 
 #include <cmath>
 #include <cstdint>
@@ -99,3 +101,5 @@ bool PIX_ClipSegment(T& x1, T& y1, T& x2, T& y2, std::common_type_t<T> width, st
   }
   return false;
 }
+
+#endif

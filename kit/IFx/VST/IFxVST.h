@@ -9,16 +9,15 @@
 #include "IFxBase.h"
 #include "VSTInterface.h"
 
-class IFxVST : public IFxBase
-{
+class IFxVST : public IFxBase {
 public:
   IFxVST(audioMasterCallback hostCallback, int nHostParams, int nParams, const char* channelIOStr, int nPresets,
          const char* effectName, const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
          int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
   // Every parameter host-visible.
-  IFxVST(audioMasterCallback hostCallback, int nParams, const char* channelIOStr, int nPresets,
-         const char* effectName, const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
-         int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
+  IFxVST(audioMasterCallback hostCallback, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
+         const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency,
+         bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
   ~IFxVST() override;
 
   void BeginInformHostOfParamChange(int idx) override;

@@ -1,5 +1,5 @@
-#ifndef IFX_VSTINTERFACE_H
-#define IFX_VSTINTERFACE_H
+#ifndef VSTINTERFACE_H
+#define VSTINTERFACE_H
 
 // Our own declaration of the VST 2 plug-in binary interface. It stands in
 // for the vendor's SDK headers, which we neither have nor copy: only the
@@ -23,18 +23,17 @@ typedef intptr_t VstIntPtr;
 
 struct AEffect;
 
-typedef VstIntPtr(VSTCALLBACK* audioMasterCallback)(AEffect* effect, VstInt32 opcode, VstInt32 index,
-                                                     VstIntPtr value, void* ptr, float opt);
-typedef VstIntPtr(VSTCALLBACK* AEffectDispatcherProc)(AEffect* effect, VstInt32 opcode, VstInt32 index,
-                                                       VstIntPtr value, void* ptr, float opt);
-typedef void(VSTCALLBACK* AEffectProcessProc)(AEffect* effect, float** inputs, float** outputs,
-                                              VstInt32 sampleFrames);
+typedef VstIntPtr(VSTCALLBACK* audioMasterCallback)(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                                                    void* ptr, float opt);
+typedef VstIntPtr(VSTCALLBACK* AEffectDispatcherProc)(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                                                      void* ptr, float opt);
+typedef void(VSTCALLBACK* AEffectProcessProc)(AEffect* effect, float** inputs, float** outputs, VstInt32 sampleFrames);
 typedef void(VSTCALLBACK* AEffectProcessDoubleProc)(AEffect* effect, double** inputs, double** outputs,
                                                     VstInt32 sampleFrames);
 typedef void(VSTCALLBACK* AEffectSetParameterProc)(AEffect* effect, VstInt32 index, float parameter);
 typedef float(VSTCALLBACK* AEffectGetParameterProc)(AEffect* effect, VstInt32 index);
 
-const VstInt32 kEffectMagic = 0x56737450;  // "VstP"; the bytes read "PtsV"
+const VstInt32 kEffectMagic = 0x56737450;     // "VstP"; the bytes read "PtsV"
 const VstInt32 kEffectIdentify = 0x4E764566;  // "NvEf"
 const VstInt32 kVstVersion = 2400;
 

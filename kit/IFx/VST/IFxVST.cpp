@@ -8,36 +8,30 @@
 #include "IFxUtilities.h"
 #include "IGraphics.h"
 
-namespace
-{
+namespace {
 const VstIntPtr kVendorSpecificAnswer = 0xBEEF;
 // The bit pattern 0xBEEF0000, whatever the width of VstIntPtr.
 const VstIntPtr kVendorCanDoAnswer = (VstIntPtr)0xBEEF0000u;
 
-IFxVST* PlugOf(AEffect* pEffect)
-{
-  return pEffect ? (IFxVST*)pEffect->object : nullptr;
-}
+IFxVST* PlugOf(AEffect* pEffect) { return pEffect ? (IFxVST*)pEffect->object : nullptr; }
 }  // namespace
 
-IFxVST::IFxVST(audioMasterCallback hostCallback, int nHostParams, int nParams, const char* channelIOStr,
-               int nPresets, const char* effectName, const char* productName, const char* mfrName,
-               int vendorVersion, int uniqueID, int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks,
-               bool plugIsInst)
-  : IFxBase(nHostParams, nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion,
-            uniqueID, mfrID, latency, plugDoesMidi, plugDoesChunks, plugIsInst),
+IFxVST::IFxVST(audioMasterCallback hostCallback, int nHostParams, int nParams, const char* channelIOStr, int nPresets,
+               const char* effectName, const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
+               int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
+  : IFxBase(nHostParams, nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion, uniqueID,
+            mfrID, latency, plugDoesMidi, plugDoesChunks, plugIsInst),
     mHostCallback(hostCallback), mDoesMidi(plugDoesMidi)
 {
   initialize();
 }
 
 IFxVST::IFxVST(audioMasterCallback hostCallback, int nParams, const char* channelIOStr, int nPresets,
-               const char* effectName, const char* productName, const char* mfrName, int vendorVersion,
-               int uniqueID, int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
-  : IFxVST(hostCallback, nParams, nParams, channelIOStr, nPresets, effectName, productName, mfrName,
-           vendorVersion, uniqueID, mfrID, latency, plugDoesMidi, plugDoesChunks, plugIsInst)
-{
-}
+               const char* effectName, const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
+               int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
+  : IFxVST(hostCallback, nParams, nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion,
+           uniqueID, mfrID, latency, plugDoesMidi, plugDoesChunks, plugIsInst)
+{}
 
 IFxVST::~IFxVST() {}
 
@@ -83,8 +77,7 @@ void IFxVST::SetSpeakerArrangement(VstSpeakerArrangement* pArr, int nChannels)
 {
   std::memset(pArr, 0, sizeof *pArr);
   pArr->numChannels = nChannels;
-  switch (nChannels)
-  {
+  switch (nChannels) {
     case 0: pArr->type = kSpeakerArrEmpty; break;
     case 1: pArr->type = kSpeakerArrMono; break;
     case 2: pArr->type = kSpeakerArrStereo; break;
@@ -140,16 +133,14 @@ void IFxVST::GetTimeSig(int* pNum, int* pDenom)
 {
   *pNum = *pDenom = 0;
   const VstTimeInfo* ti = GetTimeInfo(kVstTimeSigValid);
-  if (ti && (ti->flags & kVstTimeSigValid) && ti->timeSigNumerator >= 0 && ti->timeSigDenominator >= 0)
-  {
+  if (ti && (ti->flags & kVstTimeSigValid) && ti->timeSigNumerator >= 0 && ti->timeSigDenominator >= 0) {
     *pNum = ti->timeSigNumerator;
     *pDenom = ti->timeSigDenominator;
   }
 }
 
-void IFxVST::GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, double* pLastBar, int* pNum,
-                     int* pDenom, double* pCycleStart, double* pCycleEnd, bool* pTransportRunning,
-                     bool* pTransportCycle)
+void IFxVST::GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, double* pLastBar, int* pNum, int* pDenom,
+                     double* pCycleStart, double* pCycleEnd, bool* pTransportRunning, bool* pTransportCycle)
 {
   *pSamplePos = -1.0;
   *pTempo = 120.0;
@@ -166,13 +157,11 @@ void IFxVST::GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, do
   if ((ti->flags & kVstPpqPosValid) && ti->ppqPos >= 0.0) *pMusicalPos = ti->ppqPos;
   if ((ti->flags & kVstTempoValid) && ti->tempo > 0.0) *pTempo = ti->tempo;
   if ((ti->flags & kVstBarsValid) && ti->barStartPos >= 0.0) *pLastBar = ti->barStartPos;
-  if ((ti->flags & kVstCyclePosValid) && ti->cycleStartPos >= 0.0 && ti->cycleEndPos >= 0.0)
-  {
+  if ((ti->flags & kVstCyclePosValid) && ti->cycleStartPos >= 0.0 && ti->cycleEndPos >= 0.0) {
     *pCycleStart = ti->cycleStartPos;
     *pCycleEnd = ti->cycleEndPos;
   }
-  if ((ti->flags & kVstTimeSigValid) && ti->timeSigNumerator > 0 && ti->timeSigDenominator > 0)
-  {
+  if ((ti->flags & kVstTimeSigValid) && ti->timeSigNumerator > 0 && ti->timeSigDenominator > 0) {
     *pNum = ti->timeSigNumerator;
     *pDenom = ti->timeSigDenominator;
   }
@@ -185,12 +174,10 @@ int IFxVST::GetHost()
   if (mHost != kHostUninit) return mHost;
   char productStr[256] = "";
   int version = 0;
-  if (mHostCallback)
-  {
+  if (mHostCallback) {
     mHostCallback(&mAEffect, audioMasterGetProductString, 0, 0, productStr, 0.0f);
     productStr[sizeof productStr - 1] = 0;
-    if (productStr[0])
-    {
+    if (productStr[0]) {
       const VstIntPtr decVer = mHostCallback(&mAEffect, audioMasterGetVendorVersion, 0, 0, nullptr, 0.0f);
       // A negative version means nothing; unsigned so no value can overflow.
       const uint32_t v = decVer > 0 ? (uint32_t)(VstInt32)decVer : 0;
@@ -264,16 +251,15 @@ bool IFxVST::SendVSTEvent(VstEvent* pEvent)
 
 // --- Calls from the host ---
 
-VstIntPtr VSTCALLBACK IFxVST::VSTDispatcher(AEffect* pEffect, VstInt32 opCode, VstInt32 idx, VstIntPtr value,
-                                            void* ptr, float opt)
+VstIntPtr VSTCALLBACK IFxVST::VSTDispatcher(AEffect* pEffect, VstInt32 opCode, VstInt32 idx, VstIntPtr value, void* ptr,
+                                            float opt)
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return 0;
-  KIT_MutexLock lock(&_this->mMutex);
+  KIT_MutexLock lock(&_this->m_mutex);
   if (opCode == effEditIdle || opCode == effIdle) return 0;
   Trace("IFxVST::VSTDispatcher", __LINE__, "%d(%s):%d:%d", opCode, VSTOpcodeStr(opCode), idx, (int)value);
-  if (opCode == effClose)
-  {
+  if (opCode == effClose) {
     // The object goes with its lock: leave it first, touch nothing after.
     lock.Leave();
     delete _this;
@@ -284,8 +270,7 @@ VstIntPtr VSTCALLBACK IFxVST::VSTDispatcher(AEffect* pEffect, VstInt32 opCode, V
 
 VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void* ptr, float opt)
 {
-  switch (opCode)
-  {
+  switch (opCode) {
     case effOpen:
       HostSpecificInit();
       OnParamReset();
@@ -296,12 +281,10 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       if (value >= 0 && value < NPresets()) RestorePreset((int)value);
       return 0;
 
-    case effGetProgram:
-      return GetCurrentPresetIdx();
+    case effGetProgram: return GetCurrentPresetIdx();
 
     case effSetProgramName:
-      if (ptr)
-      {
+      if (ptr) {
         ModifyCurrentPreset((const char*)ptr);
         PresetsChanged();
       }
@@ -335,12 +318,9 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       return 0;
 
     case effMainsChanged:
-      if (value)
-      {
+      if (value) {
         OnActivate(true);
-      }
-      else
-      {
+      } else {
         OnActivate(false);
         Reset();
       }
@@ -352,8 +332,7 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       return 1;
 
     case effEditOpen:
-      if (mGraphics && mGraphics->OpenWindow(ptr))
-      {
+      if (mGraphics && mGraphics->OpenWindow(ptr)) {
         OnGUIOpen();
         return 1;
       }
@@ -365,73 +344,56 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       mGraphics->CloseWindow();
       return 1;
 
-    case effIdentify:
-      return kEffectIdentify;
+    case effIdentify: return kEffectIdentify;
 
-    case effGetChunk:
-      return GetChunk(idx == 0, (void**)ptr);
+    case effGetChunk: return GetChunk(idx == 0, (void**)ptr);
 
-    case effSetChunk:
-      return SetChunk(idx == 0, value, ptr);
+    case effSetChunk: return SetChunk(idx == 0, value, ptr);
 
-    case effProcessEvents:
-    {
+    case effProcessEvents: {
       VstEvents* pEvents = (VstEvents*)ptr;
       if (!pEvents) return 0;
-      for (int i = 0; i < pEvents->numEvents; ++i)
-      {
+      for (int i = 0; i < pEvents->numEvents; ++i) {
         VstEvent* pEvent = pEvents->events[i];
         if (!pEvent) continue;
-        if (pEvent->type == kVstMidiType)
-        {
+        if (pEvent->type == kVstMidiType) {
           const VstMidiEvent* pMidi = (const VstMidiEvent*)pEvent;
           IMidiMessage msg(pMidi->deltaFrames, (uint8_t)pMidi->midiData[0], (uint8_t)pMidi->midiData[1],
                            (uint8_t)pMidi->midiData[2]);
           ProcessMidiMsg(&msg);
-        }
-        else
-        {
+        } else {
           SendVSTEvent(pEvent);
         }
       }
       return 1;
     }
 
-    case effCanBeAutomated:
-      return 1;
+    case effCanBeAutomated: return 1;
 
-    case effString2Parameter:
-      return StringToParameter(idx, (const char*)ptr);
+    case effString2Parameter: return StringToParameter(idx, (const char*)ptr);
 
     case effGetProgramNameIndexed:
       if (!ptr) return 0;
       CopyTextCut((char*)ptr, GetPresetName(idx), kVstStringBufLen);
       return ((char*)ptr)[0] ? 1 : 0;
 
-    case effGetInputProperties:
-      return GetPinProperties(true, idx, (VstPinProperties*)ptr);
+    case effGetInputProperties: return GetPinProperties(true, idx, (VstPinProperties*)ptr);
 
-    case effGetOutputProperties:
-      return GetPinProperties(false, idx, (VstPinProperties*)ptr);
+    case effGetOutputProperties: return GetPinProperties(false, idx, (VstPinProperties*)ptr);
 
-    case effGetPlugCategory:
-      return IsInst() ? kPlugCategSynth : kPlugCategEffect;
+    case effGetPlugCategory: return IsInst() ? kPlugCategSynth : kPlugCategEffect;
 
-    case effProcessVarIo:
-      return 0;
+    case effProcessVarIo: return 0;
 
-    case effSetSpeakerArrangement:
-    {
+    case effSetSpeakerArrangement: {
       const VstSpeakerArrangement* pIn = (const VstSpeakerArrangement*)value;
       const VstSpeakerArrangement* pOut = (const VstSpeakerArrangement*)ptr;
-      if (pIn)
-      {
+      if (pIn) {
         const int n = pIn->numChannels < 0 ? 0 : pIn->numChannels;
         SetInputChannelConnections(0, n, true);
         SetInputChannelConnections(n, NInChannels() - n, false);
       }
-      if (pOut)
-      {
+      if (pOut) {
         const int n = pOut->numChannels < 0 ? 0 : pOut->numChannels;
         SetOutputChannelConnections(0, n, true);
         SetOutputChannelConnections(n, NOutChannels() - n, false);
@@ -460,14 +422,11 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
         GetParam((int)value)->GetDisplayForHost(opt, true, (char*)ptr, true, kVstStringBufLen);
       return kVendorSpecificAnswer;
 
-    case effCanDo:
-      return CanDo((const char*)ptr);
+    case effCanDo: return CanDo((const char*)ptr);
 
-    case effGetVstVersion:
-      return kVstVersion;
+    case effGetVstVersion: return kVstVersion;
 
-    case effGetMidiKeyName:
-    {
+    case effGetMidiKeyName: {
       MidiKeyName* pKey = (MidiKeyName*)ptr;
       if (!pKey) return 0;
       pKey->keyName[0] = 0;
@@ -483,8 +442,7 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       if (ptr) *(VstSpeakerArrangement**)ptr = &mOutputSpkrArr;
       return 1;
 
-    default:
-      return 0;
+    default: return 0;
   }
 }
 
@@ -493,13 +451,11 @@ VstIntPtr IFxVST::GetChunk(bool isBank, void** ppData)
   if (!ppData) return 0;
   IChunk* pChunk = isBank ? &mBankState : &mState;
   WriteChunkHeader(pChunk);
-  if (isBank)
-  {
+  if (isBank) {
     ModifyCurrentPreset();
     SerializePresets(pChunk);
   }
-  if (SerializeState(pChunk) && pChunk->Size() > 0)
-  {
+  if (SerializeState(pChunk) && pChunk->Size() > 0) {
     *ppData = pChunk->GetBytes();
     return pChunk->Size();
   }
@@ -517,8 +473,7 @@ VstIntPtr IFxVST::SetChunk(bool isBank, VstIntPtr size, const void* data)
   const unsigned char* own = pChunk->GetBytes();
   const unsigned char* bytes = (const unsigned char*)data;
   IChunk copy;
-  if (own && bytes >= own && bytes < own + pChunk->Size())
-  {
+  if (own && bytes >= own && bytes < own + pChunk->Size()) {
     if (copy.PutBytes(data, n) != n) return 0;
     bytes = copy.GetBytes();
   }
@@ -528,13 +483,10 @@ VstIntPtr IFxVST::SetChunk(bool isBank, VstIntPtr size, const void* data)
 
   int pos = 0;
   const int version = ReadChunkHeader(pChunk, &pos);
-  if (isBank && version >= kIFxChunkVersion)
-  {
+  if (isBank && version >= kIFxChunkVersion) {
     pos = UnserializePresets(pChunk, pos);
     pos = UnserializeState(pChunk, pos);
-  }
-  else
-  {
+  } else {
     pos = UnserializeState(pChunk, pos);
     // A state that failed to read must not overwrite the preset it came to.
     if (pos >= 0) ModifyCurrentPreset();
@@ -550,14 +502,11 @@ VstIntPtr IFxVST::StringToParameter(int idx, const char* text)
   if (!p) return 0;
   if (!text) return 1;
   double v;
-  if (p->NDisplayTexts())
-  {
+  if (p->NDisplayTexts()) {
     int mapped;
     if (!p->MapDisplayText(text, &mapped)) return 0;
     v = mapped;
-  }
-  else
-  {
+  } else {
     v = std::atof(text);
     if (p->IsDisplayNegated()) v = -v;
   }
@@ -571,17 +520,14 @@ VstIntPtr IFxVST::CanDo(const char* text)
 {
   if (!text) return 0;
   if (!std::strcmp(text, "receiveVstTimeInfo")) return 1;
-  if (mDoesMidi &&
-      (!std::strcmp(text, "sendVstEvents") || !std::strcmp(text, "sendVstMidiEvent") ||
-       !std::strcmp(text, "receiveVstEvents") || !std::strcmp(text, "receiveVstMidiEvent")))
+  if (mDoesMidi && (!std::strcmp(text, "sendVstEvents") || !std::strcmp(text, "sendVstMidiEvent") ||
+                    !std::strcmp(text, "receiveVstEvents") || !std::strcmp(text, "receiveVstMidiEvent")))
     return 1;
-  if (!std::strcmp(text, "hasVendorExtensions"))
-  {
+  if (!std::strcmp(text, "hasVendorExtensions")) {
     mHasVSTExtensions |= 1 << 1;
     return kVendorCanDoAnswer;
   }
-  if (!std::strcmp(text, "hasVendorViewAsConfig"))
-  {
+  if (!std::strcmp(text, "hasVendorViewAsConfig")) {
     mHasVSTExtensions |= 1 << 2;
     return kVendorCanDoAnswer;
   }
@@ -619,12 +565,11 @@ bool IFxVST::BeginProcess(const void* inputs, const void* outputs, int nFrames)
 
 void IFxVST::ProcessFloat(float** inputs, float** outputs, int nFrames, bool accumulate)
 {
-  KIT_MutexLock lock(&mMutex);
+  KIT_MutexLock lock(&m_mutex);
   if (!BeginProcess(inputs, outputs, nFrames)) return;
   AttachInputBuffersFromFloat(0, NInChannels(), inputs, nFrames);
   AttachOutputBuffersToFloat(0, NOutChannels(), outputs, nFrames);
-  if (accumulate)
-  {
+  if (accumulate) {
     // Adding leaves the buffers no channel took as the host filled them.
     ProcessBuffersAccumulating(nFrames);
     return;
@@ -648,7 +593,7 @@ void VSTCALLBACK IFxVST::VSTProcessDoubleReplacing(AEffect* pEffect, double** in
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return;
-  KIT_MutexLock lock(&_this->mMutex);
+  KIT_MutexLock lock(&_this->m_mutex);
   if (!_this->BeginProcess(inputs, outputs, nFrames)) return;
   _this->AttachInputBuffers(0, _this->NInChannels(), inputs, nFrames);
   _this->AttachOutputBuffers(0, _this->NOutChannels(), outputs, nFrames);
@@ -660,7 +605,7 @@ float VSTCALLBACK IFxVST::VSTGetParameter(AEffect* pEffect, VstInt32 idx)
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return 0.0f;
-  KIT_MutexLock lock(&_this->mMutex);
+  KIT_MutexLock lock(&_this->m_mutex);
   IParam* p = _this->GetParam(idx);
   return p ? (float)p->GetNormalized() : 0.0f;
 }
@@ -669,7 +614,7 @@ void VSTCALLBACK IFxVST::VSTSetParameter(AEffect* pEffect, VstInt32 idx, float v
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return;
-  KIT_MutexLock lock(&_this->mMutex);
+  KIT_MutexLock lock(&_this->m_mutex);
   IParam* p = _this->GetParam(idx);
   if (!p) return;
   if (_this->mGraphics) _this->mGraphics->SetParameterFromPlug(idx, value, true);

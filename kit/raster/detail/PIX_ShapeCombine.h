@@ -1,3 +1,6 @@
+#ifndef PIX_SHAPECOMBINE_H
+#define PIX_SHAPECOMBINE_H
+
 // What the shape units (lines, polygons, circles, arcs) lay onto a pixel:
 // the colour split into channels, the whole-word writers of the copy mode,
 // and the choice of combiner by the shape rules. Internal to the library.
@@ -5,7 +8,6 @@
 // A writer is a small callable put(pixel, weight); the drawing loops are
 // templates over it, so each is compiled once per writer and no inner loop
 // tests the mode.
-#pragma once
 
 #include <cmath>
 #include <cstdint>
@@ -99,3 +101,5 @@ inline int32_t PIX_Trunc(float v) { return (int32_t)v; }
 
 // height - 1 - y without overflow, held to the int32 range.
 inline int32_t PIX_FlipRow(int32_t y, int32_t height) { return PIX_SaturateInt32((int64_t)height - 1 - y); }
+
+#endif

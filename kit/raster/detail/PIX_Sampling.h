@@ -1,7 +1,9 @@
+#ifndef PIX_SAMPLING_H
+#define PIX_SAMPLING_H
+
 // Source sampling shared by the scaled, rotated and affine blits: 16.16
 // positions, nearest pixel or bilinear with the edge rules of the last
 // column and row, channel sums truncated.
-#pragma once
 
 #include <cmath>
 #include <cstdint>
@@ -17,9 +19,8 @@ struct SourceRows {
   int32_t height;
   bool flipped;
   explicit SourceRows(PIX_IBitmap* src)
-      : bits(src->GetBits()), span(src->GetRowSpan()), height(src->GetHeight()), flipped(src->IsFlipped())
-  {
-  }
+    : bits(src->GetBits()), span(src->GetRowSpan()), height(src->GetHeight()), flipped(src->IsFlipped())
+  {}
   const PIX_Pixel* Row(int64_t y) const { return bits + (flipped ? height - 1 - y : y) * span; }
 };
 
@@ -40,8 +41,7 @@ inline void Mix4(PIX_Pixel p00, PIX_Pixel p01, PIX_Pixel p10, PIX_Pixel p11, uin
   const uint32_t f = (fx * fy) >> 16;
   const uint32_t w11 = f, w01 = fx - f, w10 = fy - f, w00 = 65536 - fx - fy + f;
   auto mix = [&](int shift) {
-    return (int32_t)((Ch(p00, shift) * w00 + Ch(p01, shift) * w01 + Ch(p10, shift) * w10 + Ch(p11, shift) * w11) >>
-                     16);
+    return (int32_t)((Ch(p00, shift) * w00 + Ch(p01, shift) * w01 + Ch(p10, shift) * w10 + Ch(p11, shift) * w11) >> 16);
   };
   emit(mix(PIX_SHIFT_R), mix(PIX_SHIFT_G), mix(PIX_SHIFT_B), mix(PIX_SHIFT_A));
 }
@@ -99,3 +99,5 @@ inline int64_t TruncToInt64(double v)
 inline bool SaneCoordinate(double v) { return std::fabs(v) <= 1073741824.0; }
 
 }  // namespace pix_detail
+
+#endif

@@ -1,6 +1,8 @@
+#ifndef PIX_CIRCLEPATTERNS_H
+#define PIX_CIRCLEPATTERNS_H
+
 // The small circles drawn from constant coverage patterns (0 nothing, 255
 // full), one antialiased and one plain pattern per radius. Internal.
-#pragma once
 
 #include <cstdint>
 
@@ -13,3 +15,5 @@ struct PIX_CirclePattern {
 
 constexpr int32_t PIX_kCirclePatternCount = 6;
 extern const PIX_CirclePattern PIX_kCirclePatterns[PIX_kCirclePatternCount];
+
+#endif

@@ -1,0 +1,57 @@
+// Parameter changes from the editor and their way into the editor's controls.
+#include "IFxBase.h"
+
+#include "IFxUtilities.h"
+#include "IGraphics.h"
+
+void IFxBase::SetParameterFromGUI(int idx, double normalizedValue)
+{
+  Trace("IFxBase::SetParameterFromGUI", __LINE__, "%d:%f", idx, normalizedValue);
+  KIT_MutexLock lock(&m_mutex);
+  IParam* p = GetParam(idx);
+  if (!p) return;
+  p->SetNormalized(normalizedValue);
+  if (!p->IsHostHidden()) InformHostOfParamChange(idx, normalizedValue);
+  OnParamChange(idx);
+}
+
+void IFxBase::SetParameterFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, double normalizedValue, int x, int y)
+{
+  // A prompt's choice can race the audio thread like any other change.
+  KIT_MutexLock lock(&m_mutex);
+  IParam* p = GetParam(paramIdx);
+  if (!p) return;
+  p->SetNormalized(normalizedValue);
+  if (!p->IsHostHidden()) InformHostOfParamChange(paramIdx, normalizedValue);
+  OnParamChangeFromControl(ctrlIdx, ctrlParamIdx, paramIdx, x, y);
+}
+
+void IFxBase::OnParamReset()
+{
+  for (int i = 0; i < NParams(); ++i) OnParamChange(i);
+}
+
+void IFxBase::InformHostOfAllParams()
+{
+  KIT_MutexLock lock(&m_mutex);
+  for (int i = 0; i < NParams(); ++i) {
+    IParam* p = GetParam(i);
+    if (!p->IsHostHidden()) InformHostOfParamChange(i, p->GetNormalized());
+  }
+}
+
+void IFxBase::AttachGraphics(IGraphics* pGraphics)
+{
+  if (!pGraphics) return;
+  KIT_MutexLock lock(&m_mutex);
+  for (int i = 0; i < NParams(); ++i) pGraphics->SetParameterFromPlug(i, GetParam(i)->GetNormalized(), true);
+  pGraphics->PrepareDrawing();
+  if (mGraphics != pGraphics) delete mGraphics;
+  mGraphics = pGraphics;
+}
+
+void IFxBase::RedrawParamControls()
+{
+  if (!mGraphics) return;
+  for (int i = 0; i < NParams(); ++i) mGraphics->SetParameterFromPlug(i, GetParam(i)->Value(), false);
+}
