@@ -62,7 +62,7 @@ void TestAUPlug::ProcessDoubleReplacing(double** inputs, double** outputs, int n
 
 RecordingEditor* TestAUPlug::GiveEditor()
 {
-  RecordingEditor* editor = new RecordingEditor();
+  RecordingEditor* editor = new RecordingEditor(this);
   AttachGraphics(editor);
   return editor;
 }

@@ -141,8 +141,7 @@ TEST_F(EntryTest, ParametersThroughTheEntryAndTheFastProcedures)
   EXPECT_EQ(value, 16.0f);  // clamped
   ASSERT_EQ(editor->pushes.size(), 1u);
   EXPECT_EQ(editor->pushes[0].idx, TestAUPlug::kSteps);
-  EXPECT_EQ(editor->pushes[0].value, 16.0);
-  EXPECT_FALSE(editor->pushes[0].normalized);
+  EXPECT_EQ(editor->pushes[0].value, 1.0);  // the control sees 16 of 1..16
   EXPECT_EQ(plug->paramChanges, (std::vector<int>{TestAUPlug::kSteps}));
 
   EXPECT_EQ(AudioUnitGetParameter(unit, TestAUPlug::kSteps, kAudioUnitScope_Input, 0, &value),
@@ -264,10 +263,12 @@ TEST_F(CarbonViewTest, WithoutAnEditorThereIsNoView)
 TEST_F(CarbonViewTest, ClosingTheViewClosesTheEditorWindow)
 {
   RecordingEditor* editor = plug->GiveEditor();
+  int parent = 0;
+  ASSERT_NE(editor->OpenWindow(&parent), nullptr);
   Create();
   EXPECT_EQ(CloseComponent(view), noErr);
   view = nullptr;
-  EXPECT_EQ(editor->closed, 1);
+  EXPECT_FALSE(editor->WindowIsOpen());
 }
 
 TEST_F(CarbonViewTest, AViewClosedAfterItsAudioUnitLeavesThePlugInAlone)
