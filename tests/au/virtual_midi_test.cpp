@@ -25,6 +25,9 @@ public:
     for (unsigned i = 0; i < mIn.getPortCount(); ++i) {
       if (mIn.getPortName(i) != "RtMidi Output Client:From Tolvo") continue;
       mIn.openPort(i);
+      // JACK joins the ports at one of its next cycles (a few ms apart on
+      // the dummy driver): what is sent before then is not read.
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
       return true;
     }
     return false;
