@@ -6,8 +6,8 @@
 // storage and settable descriptions, a host's side of the Audio Unit calls
 // (each built into a call record as the Component Manager builds it),
 // upstream units, a recorder of Audio Unit events, CoreMIDI packet lists
-// and destinations, and a settable Gestalt. Single-threaded, like the tests
-// that use it.
+// and destinations, a settable Gestalt, and Quartz bitmap contexts that
+// record what they are given. Single-threaded, like the tests that use it.
 //
 // Beside the layer's declarations it offers what a host and a test need:
 // Apple's host-side calls under their own names, and the Test... controls.
@@ -15,6 +15,7 @@
 #include <AudioToolbox/AudioToolbox.h>
 #include <AudioUnit/AudioUnit.h>
 #include <CoreFoundation/CoreFoundation.h>
+#include <CoreGraphics/CoreGraphics.h>
 #include <CoreMIDI/CoreMIDI.h>
 
 #include <cstring>
@@ -39,10 +40,25 @@ CFStringRef CFURLCopyFileSystemPath(CFURLRef anURL, CFURLPathStyle pathStyle);
 long TestCFLiveObjects();
 // The text of a string, "" for null.
 std::string TestCFText(CFStringRef str);
-// Makes the bundle with the identifier be the folder.
+// Makes the bundle with the identifier be the folder: its resources are
+// the files of Contents/Resources, its executable Contents/MacOS/<the
+// folder's name without extension>.
 void TestCFRegisterBundle(const char* identifier, const char* folder);
 // The bundle of the running application; null for none.
 void TestCFSetMainBundle(const char* identifier);
+
+// --- Quartz ---
+
+// Colour spaces, contexts and images alive now.
+long TestCGLiveObjects();
+// The next n bitmap contexts cannot be made.
+void TestCGFailContexts(int n);
+// What the context was given, in order: "translate 0 50", "scale 1 -1",
+// "save", "restore", "clip x y w h", "image x y w h", "antialias on",
+// "flush".
+const std::vector<std::string>& TestCGContextLog(CGContextRef context);
+// An image's pixels, rows packed.
+const std::vector<uint8_t>& TestCGImagePixels(CGImageRef image);
 
 // --- Gestalt ---
 

@@ -1,6 +1,8 @@
 // CoreFoundation for the tests: reference-counted objects that delete
 // themselves at their last release.
 
+#include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -257,6 +259,33 @@ CFBundleRef CFBundleGetBundleWithIdentifier(CFStringRef bundleID)
 
 CFStringRef CFBundleGetIdentifier(CFBundleRef bundle) { return bundle->mIdentifier; }
 CFURLRef CFBundleCopyBundleURL(CFBundleRef bundle) { return new OpaqueCFURL(bundle->mFolder); }
+
+CFURLRef CFBundleCopyExecutableURL(CFBundleRef bundle)
+{
+  std::string name = bundle->mFolder.substr(bundle->mFolder.find_last_of('/') + 1);
+  name = name.substr(0, name.find_last_of('.'));
+  return new OpaqueCFURL(bundle->mFolder + "/Contents/MacOS/" + name);
+}
+
+CFURLRef CFBundleCopyResourceURL(CFBundleRef bundle, CFStringRef resourceName, CFStringRef resourceType,
+                                 CFStringRef subDirName)
+{
+  std::string path = bundle->mFolder + "/Contents/Resources/";
+  if (subDirName) path += TestCFText(subDirName) + "/";
+  path += TestCFText(resourceName);
+  if (resourceType) path += "." + TestCFText(resourceType);
+  FILE* file = fopen(path.c_str(), "rb");
+  if (!file) return nullptr;
+  fclose(file);
+  return new OpaqueCFURL(path);
+}
+
+Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean, UInt8* buffer, CFIndex maxBufLen)
+{
+  if ((CFIndex)url->mPath.size() >= maxBufLen) return false;
+  std::memcpy(buffer, url->mPath.c_str(), url->mPath.size() + 1);
+  return true;
+}
 
 CFStringRef CFURLCopyFileSystemPath(CFURLRef anURL, CFURLPathStyle) { return new OpaqueCFString(anURL->mPath); }
 

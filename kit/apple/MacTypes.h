@@ -20,6 +20,7 @@ typedef double Float64;
 
 typedef unsigned char Boolean;
 typedef unsigned char Byte;
+typedef UInt16 UniChar;
 typedef unsigned long ByteCount;
 typedef unsigned long ItemCount;
 

@@ -2,8 +2,10 @@
 #define PIX_SYSBITMAP_H
 
 // A bitmap whose pixels the platform can copy to a window. In the Windows
-// builds it is a DIB section selected into a memory device context; natively
-// it is a memory-only stand-in with the same interface and allocation rules.
+// builds it is a DIB section selected into a memory device context; on
+// macOS the pixels of a memory context of the Quartz drawing layer
+// (kit/mac-drawing); elsewhere a memory-only stand-in with the same
+// interface and allocation rules.
 
 #include "PIX_IBitmap.h"
 
@@ -21,14 +23,15 @@ public:
   // The allocated width, a multiple of 4.
   int32_t GetRowSpan() override { return mAllocWidth; }
   bool Resize(int32_t width, int32_t height) override;
-  // The memory device context (HDC) in the Windows builds; null natively.
+  // The memory device context: an HDC in the Windows builds, the drawing
+  // layer's ContextRecord on macOS; null in the stand-in.
   void* GetDC() override { return mDC; }
 
 private:
   int32_t mWidth = 0;
   int32_t mHeight = 0;
-  void* mDC = nullptr;         // HDC, owned (Windows only)
-  PIX_Pixel* mBits = nullptr;  // the DIB's pixels (natively an owned buffer)
+  void* mDC = nullptr;         // HDC or ContextRecord, owned
+  PIX_Pixel* mBits = nullptr;  // the DIB's or the context's pixels (in the stand-in an owned buffer)
   int32_t mAllocWidth = 0;
   int32_t mAllocHeight = 0;
 #if defined(_WIN32)

@@ -103,7 +103,12 @@ TEST(SysBitmap, KeepsItsSurfaceWhenShrinkingAndRecreatesWhenGrowing)
   EXPECT_FALSE(bm.Resize(0, 40));
   EXPECT_EQ(nullptr, bm.GetBits());
 
+#if defined(PIX_MAC_PIXELS) && PIX_MAC_PIXELS
+  // The macOS form answers false when it cannot make its context.
+  EXPECT_FALSE(bm.Resize(INT32_MAX, 2));
+#else
   EXPECT_TRUE(bm.Resize(INT32_MAX, 2));
+#endif
   EXPECT_EQ(0, bm.GetWidth());
   EXPECT_EQ(nullptr, bm.GetBits());
 }

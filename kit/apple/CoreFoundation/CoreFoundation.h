@@ -23,6 +23,12 @@ typedef struct OpaqueCFArray* CFMutableArrayRef;
 typedef struct OpaqueCFBundle* CFBundleRef;
 typedef const struct OpaqueCFURL* CFURLRef;
 
+struct CFRange {
+  CFIndex location;
+  CFIndex length;
+};
+inline CFRange CFRangeMake(CFIndex location, CFIndex length) { return CFRange{location, length}; }
+
 typedef UInt32 CFStringEncoding;
 enum { kCFStringEncodingUTF8 = 0x08000100 };
 
@@ -78,8 +84,11 @@ CFTypeID CFGetTypeID(CFTypeRef cf);
 CFTypeID CFStringGetTypeID(void);
 // Null when the text is not valid in the encoding.
 CFStringRef CFStringCreateWithCString(CFAllocatorRef alloc, const char* cStr, CFStringEncoding encoding);
+CFStringRef CFStringCreateWithBytes(CFAllocatorRef alloc, const UInt8* bytes, CFIndex numBytes,
+                                    CFStringEncoding encoding, Boolean isExternalRepresentation);
 // In UTF-16 code units.
 CFIndex CFStringGetLength(CFStringRef theString);
+void CFStringGetCharacters(CFStringRef theString, CFRange range, UniChar* buffer);
 CFIndex CFStringGetMaximumSizeForEncoding(CFIndex length, CFStringEncoding encoding);
 // False, with nothing promised in buffer, when the text and its terminator
 // do not fit in bufferSize bytes.
@@ -111,6 +120,12 @@ CFBundleRef CFBundleGetMainBundle(void);
 CFBundleRef CFBundleGetBundleWithIdentifier(CFStringRef bundleID);
 CFStringRef CFBundleGetIdentifier(CFBundleRef bundle);
 CFURLRef CFBundleCopyBundleURL(CFBundleRef bundle);
+CFURLRef CFBundleCopyExecutableURL(CFBundleRef bundle);
+// Null when the bundle has no such resource.
+CFURLRef CFBundleCopyResourceURL(CFBundleRef bundle, CFStringRef resourceName, CFStringRef resourceType,
+                                 CFStringRef subDirName);
+// False when the path and its terminator do not fit in maxBufLen bytes.
+Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean resolveAgainstBase, UInt8* buffer, CFIndex maxBufLen);
 
 #ifdef __cplusplus
 }

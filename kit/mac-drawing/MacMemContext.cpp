@@ -1,0 +1,57 @@
+// Memory contexts: a Quartz bitmap context over zeroed pixels of the
+// record's own, flipped so that row 0 is the top row, as a Windows DIB
+// section is.
+#include <stdlib.h>
+
+#include "MacDrawingRecords.h"
+
+namespace {
+const size_t kAlignment = 64;
+const int kBitsPerComponent = 8;
+const int kBytesPerPixel = 4;
+}  // namespace
+
+ContextRecord* CreateMemContext(ContextRecord* reference, int width, int height)
+{
+  if (width <= 0 || height <= 0) return nullptr;
+  const size_t rowBytes = (size_t)width * kBytesPerPixel;
+  if (rowBytes / kBytesPerPixel != (size_t)width || rowBytes > (SIZE_MAX - kAlignment) / (size_t)height) return nullptr;
+  void* buffer = calloc(rowBytes * (size_t)height + kAlignment - 1, 1);
+  if (!buffer) return nullptr;
+  void* pixels = (void*)(((uintptr_t)buffer + kAlignment - 1) & ~(uintptr_t)(kAlignment - 1));
+
+  CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
+  CGContextRef context = space ? CGBitmapContextCreate(pixels, (size_t)width, (size_t)height, kBitsPerComponent,
+                                                       rowBytes, space, kCGImageAlphaNoneSkipFirst)
+                               : nullptr;
+  if (space) CGColorSpaceRelease(space);
+  ContextRecord* record = context ? AllocContextRecord() : nullptr;
+  if (!record) {
+    if (context) CGContextRelease(context);
+    free(buffer);
+    return nullptr;
+  }
+  CGContextTranslateCTM(context, 0, (CGFloat)height);
+  CGContextScaleCTM(context, 1, -1);
+  record->mContext = context;
+  record->mBuffer = buffer;
+  SetContextTextColor(record, 0);
+  return record;
+}
+
+void* GetContextBits(ContextRecord* context)
+{
+  if (!context || !context->mBuffer) return nullptr;
+  return (void*)(((uintptr_t)context->mBuffer + kAlignment - 1) & ~(uintptr_t)(kAlignment - 1));
+}
+
+void DeleteContext(ContextRecord* context)
+{
+  if (!context || context->mFree) return;
+  if (context->mBuffer) {
+    CGContextRelease(context->mContext);
+    free(context->mBuffer);
+  }
+  ReleaseContextTextColor(context);
+  ReturnContextRecord(context);
+}

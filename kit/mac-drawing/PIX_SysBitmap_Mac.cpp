@@ -1,0 +1,36 @@
+// The macOS platform bitmap: the pixels of a memory context of the drawing
+// layer, so that the back end can make a Quartz image of them and draw
+// text into them. Rows are top-down, as in the Windows form.
+#include "MacDrawing.h"
+#include "PIX_SysBitmap.h"
+
+PIX_SysBitmap::PIX_SysBitmap(int32_t width, int32_t height) { Resize(width, height); }
+
+PIX_SysBitmap::~PIX_SysBitmap() { DeleteContext(static_cast<ContextRecord*>(mDC)); }
+
+// A context that cannot be made leaves the bitmap empty, answering false,
+// so that a caller never takes the missing pixels for a change.
+bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
+{
+  if (width == mWidth && height == mHeight) return false;
+  mWidth = width < 0 ? 0 : width;
+  mHeight = height < 0 ? 0 : height;
+  if (mWidth != 0 && mHeight != 0 && mWidth <= mAllocWidth && mHeight <= mAllocHeight && mBits) return true;
+
+  const int64_t allocWidth = ((int64_t)mWidth + 3) & ~(int64_t)3;
+  mAllocWidth = allocWidth > INT32_MAX ? 0 : (int32_t)allocWidth;
+  mAllocHeight = mHeight;
+  DeleteContext(static_cast<ContextRecord*>(mDC));
+  mDC = nullptr;
+  mBits = nullptr;
+  if (mWidth == 0 || mHeight == 0) return false;
+
+  ContextRecord* context = mAllocWidth ? CreateMemContext(nullptr, mAllocWidth, mHeight) : nullptr;
+  if (!context) {
+    mWidth = mHeight = mAllocWidth = mAllocHeight = 0;
+    return false;
+  }
+  mDC = context;
+  mBits = static_cast<PIX_Pixel*>(GetContextBits(context));
+  return true;
+}
