@@ -90,6 +90,8 @@ public:
                        const char* errMsgOnFailure) = 0;
   virtual void* OpenCocoaWindow(void* pParentView) { return nullptr; }
   virtual void* OpenWindow(void* pParentWnd) = 0;
+  // The editor in a Carbon window (macOS): its control, or null for none.
+  virtual void* OpenWindow(void* pWindow, void* pParentControl) { return nullptr; }
   virtual void CloseWindow() = 0;
   virtual void* GetWindow() = 0;
 

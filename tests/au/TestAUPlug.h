@@ -35,6 +35,7 @@ public:
   bool SerializeState(IChunk* pChunk) override { return !failState && IFxAU::SerializeState(pChunk); }
 
   RecordingEditor* GiveEditor();
+  void GiveEditor(IGraphics* editor) { AttachGraphics(editor); }
 
   std::vector<int> paramChanges;
   std::vector<bool> activations;

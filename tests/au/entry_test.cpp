@@ -223,6 +223,22 @@ TEST_F(EntryTest, MidiEventsAndNotesReachThePlugIn)
   }
 }
 
+// An editor that opens in a Carbon window, as the macOS back end does.
+class CarbonEditor : public RecordingEditor {
+public:
+  using RecordingEditor::OpenWindow;
+  using RecordingEditor::RecordingEditor;
+  void* OpenWindow(void* pWindow, void* pParentControl) override
+  {
+    window = pWindow;
+    parent = pParentControl;
+    return pane;
+  }
+  void* window = nullptr;
+  void* parent = nullptr;
+  void* pane = nullptr;  // what it makes; null when it cannot
+};
+
 class CarbonViewTest : public BindingTest {
 protected:
   void SetUp() override
@@ -258,6 +274,27 @@ TEST_F(CarbonViewTest, WithoutAnEditorThereIsNoView)
   EXPECT_EQ(Create(), badComponentSelector);
   EXPECT_EQ(Record()->mPlug, plug);
   EXPECT_EQ(TestCall(view, 0x0302), badComponentSelector);
+}
+
+TEST_F(CarbonViewTest, TheViewIsTheEditorInTheHostsWindow)
+{
+  CarbonEditor* editor = new CarbonEditor(plug);
+  plug->GiveEditor(editor);
+  int window = 0, parent = 0, pane = 0;
+  editor->pane = &pane;
+  ControlRef control = nullptr;
+  EXPECT_EQ(AudioUnitCarbonViewCreate(view, unit, (WindowRef)&window, (ControlRef)&parent, nullptr, nullptr, &control),
+            noErr);
+  EXPECT_EQ(control, (ControlRef)&pane);
+  EXPECT_EQ(editor->window, &window);
+  EXPECT_EQ(editor->parent, &parent);
+
+  // A pane that cannot be made is not reported as a view.
+  editor->pane = nullptr;
+  control = nullptr;
+  EXPECT_EQ(AudioUnitCarbonViewCreate(view, unit, (WindowRef)&window, nullptr, nullptr, nullptr, &control),
+            badComponentSelector);
+  EXPECT_EQ(control, nullptr);
 }
 
 TEST_F(CarbonViewTest, ClosingTheViewClosesTheEditorWindow)

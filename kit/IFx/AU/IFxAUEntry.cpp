@@ -314,9 +314,12 @@ ComponentResult IFxAU::IFxAUCarbonViewEntry(ComponentParameters* params, void* p
       if (view->mPlug) view->mPlug->RemoveCarbonView(view);
       if (plug) plug->AddCarbonView(view);
       if (!plug || !plug->GetGUI()) return badComponentSelector;
-      // The editor shows in a Carbon window once the macOS editor back end
-      // gives it one; until then there is no view to hand out.
-      return badComponentSelector;
+      ControlRef* pControl = args.Get<ControlRef*>(5);
+      void* control = plug->GetGUI()->OpenWindow(args.Get<WindowRef>(1), args.Get<ControlRef>(2));
+      // A view that could not be made is not handed out as one that was.
+      if (!control) return badComponentSelector;
+      if (pControl) *pControl = (ControlRef)control;
+      return noErr;
     }
 
     default: return badComponentSelector;

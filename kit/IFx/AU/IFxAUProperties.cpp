@@ -9,8 +9,12 @@
 #include "IFxAU.h"
 #include "IFxUtilities.h"
 #include "IGraphics.h"
+#include "IGraphicsMac.h"
 
 namespace {
+// The first system whose hosts open Cocoa views of Audio Units.
+const int kCocoaViewSystem = 0x1050;
+
 // Where a property may be asked for; most only in the global scope.
 bool ScopeFits(AudioUnitPropertyID propID, AudioUnitScope scope)
 {
@@ -428,9 +432,7 @@ ComponentResult IFxAU::GetFactoryPresets(CFArrayRef* pPresets) const
 
 ComponentResult IFxAU::GetCocoaUI(AudioUnitCocoaViewInfo* pViewInfo) const
 {
-  SInt32 systemVersion = 0;
-  if (!GetGUI() || Gestalt(gestaltSystemVersion, &systemVersion) != noErr || systemVersion < 0x1050)
-    return kAudioUnitErr_InvalidProperty;
+  if (!GetGUI() || IGraphicsMac::GetUserOSVersion() < kCocoaViewSystem) return kAudioUnitErr_InvalidProperty;
   if (!pViewInfo) return noErr;
   CFStringRef bundleID = CFStringFromCString(GetBundleID());
   CFBundleRef bundle = bundleID ? CFBundleGetBundleWithIdentifier(bundleID) : nullptr;
