@@ -12,14 +12,8 @@ PIX_SysBitmap::~PIX_SysBitmap() { DeleteContext(static_cast<ContextRecord*>(mDC)
 // so that a caller never takes the missing pixels for a change.
 bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
 {
-  if (width == mWidth && height == mHeight) return false;
-  mWidth = width < 0 ? 0 : width;
-  mHeight = height < 0 ? 0 : height;
-  if (mWidth != 0 && mHeight != 0 && mWidth <= mAllocWidth && mHeight <= mAllocHeight && mBits) return true;
-
-  const int64_t allocWidth = ((int64_t)mWidth + 3) & ~(int64_t)3;
-  mAllocWidth = allocWidth > INT32_MAX ? 0 : (int32_t)allocWidth;
-  mAllocHeight = mHeight;
+  const EResize step = BeginResize(width, height);
+  if (step != kResizeNew) return step == kResizeFits;
   DeleteContext(static_cast<ContextRecord*>(mDC));
   mDC = nullptr;
   mBits = nullptr;

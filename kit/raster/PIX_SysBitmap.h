@@ -28,6 +28,12 @@ public:
   void* GetDC() override { return mDC; }
 
 private:
+  enum EResize { kResizeSame, kResizeFits, kResizeNew };
+  // What every platform's Resize does first: nothing for the same size;
+  // else the size is stored and, unless the surface holds it, the new
+  // allocation (the width rounded up to 4, or 0 when that is too wide).
+  EResize BeginResize(int32_t width, int32_t height);
+
   int32_t mWidth = 0;
   int32_t mHeight = 0;
   void* mDC = nullptr;         // HDC or ContextRecord, owned
@@ -39,5 +45,17 @@ private:
   void* mOldBitmap = nullptr;  // HBITMAP selected back before deletion
 #endif
 };
+
+inline PIX_SysBitmap::EResize PIX_SysBitmap::BeginResize(int32_t width, int32_t height)
+{
+  if (width == mWidth && height == mHeight) return kResizeSame;
+  mWidth = width < 0 ? 0 : width;
+  mHeight = height < 0 ? 0 : height;
+  if (mWidth != 0 && mHeight != 0 && mWidth <= mAllocWidth && mHeight <= mAllocHeight && mBits) return kResizeFits;
+  const int64_t allocWidth = ((int64_t)mWidth + 3) & ~(int64_t)3;
+  mAllocWidth = allocWidth > INT32_MAX ? 0 : (int32_t)allocWidth;
+  mAllocHeight = mHeight;
+  return kResizeNew;
+}
 
 #endif

@@ -24,14 +24,8 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
     mBits = nullptr;
     return false;
   }
-  if (width == mWidth && height == mHeight) return false;
-  mWidth = width < 0 ? 0 : width;
-  mHeight = height < 0 ? 0 : height;
-  if (mWidth != 0 && mHeight != 0 && mWidth <= mAllocWidth && mHeight <= mAllocHeight && mBits) return true;
-
-  const int64_t allocWidth = ((int64_t)mWidth + 3) & ~(int64_t)3;
-  mAllocWidth = allocWidth > INT32_MAX ? 0 : (int32_t)allocWidth;
-  mAllocHeight = mHeight;
+  const EResize step = BeginResize(width, height);
+  if (step != kResizeNew) return step == kResizeFits;
   if (mOldBitmap) {
     SelectObject((HDC)mDC, (HGDIOBJ)mOldBitmap);
     mOldBitmap = nullptr;
@@ -41,7 +35,7 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
     mDIB = nullptr;
   }
   mBits = nullptr;
-  if (allocWidth == 0 || mHeight == 0) return false;
+  if (mWidth == 0 || mHeight == 0) return false;
 
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -52,7 +46,8 @@ bool PIX_SysBitmap::Resize(int32_t width, int32_t height)
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP dib = nullptr;
-  if (allocWidth * mHeight <= INT32_MAX / 4) dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (mAllocWidth && (int64_t)mAllocWidth * mHeight <= INT32_MAX / 4)
+    dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!dib || !bits) {
     if (dib) DeleteObject(dib);
     mWidth = mHeight = mAllocWidth = mAllocHeight = 0;

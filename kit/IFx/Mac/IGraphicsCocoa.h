@@ -40,6 +40,7 @@ struct IText;
 - (void)drawRect:(NSRect)rect;
 - (void)onTimer:(NSTimer*)pTimer;
 - (void)getMouseXY:(NSEvent*)pEvent x:(int*)pX y:(int*)pY;
+- (BOOL)editorMouse:(NSEvent*)pEvent right:(bool)right x:(int*)pX y:(int*)pY modifiers:(IMouseModifiers*)pMod;
 - (void)mouseDown:(NSEvent*)pEvent;
 - (void)mouseUp:(NSEvent*)pEvent;
 - (void)mouseDragged:(NSEvent*)pEvent;

@@ -107,12 +107,20 @@ IRECT FlipRect(IGraphicsMac* pGraphics, const NSRect* pR)
   CocoaEditorPoint(pt.x, pt.y, mGraphics->Height(), pX, pY);
 }
 
+// The editor point and modifiers of a mouse event; NO without an editor.
+- (BOOL)editorMouse:(NSEvent*)pEvent right:(bool)right x:(int*)pX y:(int*)pY modifiers:(IMouseModifiers*)pMod
+{
+  if (!mGraphics) return NO;
+  [self getMouseXY:pEvent x:pX y:pY];
+  *pMod = CocoaMouseModifiers([pEvent modifierFlags], right);
+  return YES;
+}
+
 - (void)mouseDown:(NSEvent*)pEvent
 {
-  if (!mGraphics) return;
   int x, y;
-  [self getMouseXY:pEvent x:&x y:&y];
-  const IMouseModifiers mod = CocoaMouseModifiers([pEvent modifierFlags], false);
+  IMouseModifiers mod;
+  if (![self editorMouse:pEvent right:false x:&x y:&y modifiers:&mod]) return;
   if ([pEvent clickCount] > 1)
     mGraphics->OnMouseDblClick(x, y, mod);
   else
@@ -121,59 +129,55 @@ IRECT FlipRect(IGraphicsMac* pGraphics, const NSRect* pR)
 
 - (void)mouseUp:(NSEvent*)pEvent
 {
-  if (!mGraphics) return;
   int x, y;
-  [self getMouseXY:pEvent x:&x y:&y];
-  mGraphics->OnMouseUp(x, y, CocoaMouseModifiers([pEvent modifierFlags], false));
+  IMouseModifiers mod;
+  if ([self editorMouse:pEvent right:false x:&x y:&y modifiers:&mod]) mGraphics->OnMouseUp(x, y, mod);
 }
 
 - (void)mouseDragged:(NSEvent*)pEvent
 {
-  if (!mGraphics || mTextFieldView) return;
   int x, y;
-  [self getMouseXY:pEvent x:&x y:&y];
-  mGraphics->OnMouseDrag(x, y, CocoaMouseModifiers([pEvent modifierFlags], false));
+  IMouseModifiers mod;
+  if (!mTextFieldView && [self editorMouse:pEvent right:false x:&x y:&y modifiers:&mod])
+    mGraphics->OnMouseDrag(x, y, mod);
 }
 
 - (void)rightMouseDown:(NSEvent*)pEvent
 {
-  if (!mGraphics) return;
   int x, y;
-  [self getMouseXY:pEvent x:&x y:&y];
-  mGraphics->OnMouseDown(x, y, CocoaMouseModifiers([pEvent modifierFlags], true));
+  IMouseModifiers mod;
+  if ([self editorMouse:pEvent right:true x:&x y:&y modifiers:&mod]) mGraphics->OnMouseDown(x, y, mod);
 }
 
 - (void)rightMouseUp:(NSEvent*)pEvent
 {
-  if (!mGraphics) return;
   int x, y;
-  [self getMouseXY:pEvent x:&x y:&y];
-  mGraphics->OnMouseUp(x, y, CocoaMouseModifiers([pEvent modifierFlags], true));
+  IMouseModifiers mod;
+  if ([self editorMouse:pEvent right:true x:&x y:&y modifiers:&mod]) mGraphics->OnMouseUp(x, y, mod);
 }
 
 - (void)rightMouseDragged:(NSEvent*)pEvent
 {
-  if (!mGraphics || mTextFieldView) return;
   int x, y;
-  [self getMouseXY:pEvent x:&x y:&y];
-  mGraphics->OnMouseDrag(x, y, CocoaMouseModifiers([pEvent modifierFlags], true));
+  IMouseModifiers mod;
+  if (!mTextFieldView && [self editorMouse:pEvent right:true x:&x y:&y modifiers:&mod])
+    mGraphics->OnMouseDrag(x, y, mod);
 }
 
 - (void)mouseMoved:(NSEvent*)pEvent
 {
-  if (!mGraphics) return;
   int x, y;
-  [self getMouseXY:pEvent x:&x y:&y];
-  mGraphics->OnMouseOver(x, y, CocoaMouseModifiers([pEvent modifierFlags], false));
+  IMouseModifiers mod;
+  if ([self editorMouse:pEvent right:false x:&x y:&y modifiers:&mod]) mGraphics->OnMouseOver(x, y, mod);
 }
 
 - (void)scrollWheel:(NSEvent*)pEvent
 {
-  if (!mGraphics) return;
-  if (mTextFieldView) [self endUserInput];
+  if (mGraphics && mTextFieldView) [self endUserInput];
   int x, y;
-  [self getMouseXY:pEvent x:&x y:&y];
-  mGraphics->OnMouseWheel(x, y, CocoaMouseModifiers([pEvent modifierFlags], false), (int)[pEvent deltaY]);
+  IMouseModifiers mod;
+  if ([self editorMouse:pEvent right:false x:&x y:&y modifiers:&mod])
+    mGraphics->OnMouseWheel(x, y, mod, (int)[pEvent deltaY]);
 }
 
 - (void)killTimer
