@@ -6,14 +6,17 @@
 // storage and settable descriptions, a host's side of the Audio Unit calls
 // (each built into a call record as the Component Manager builds it),
 // upstream units, a recorder of Audio Unit events, CoreMIDI packet lists
-// and destinations, a settable Gestalt, and Quartz bitmap contexts that
-// record what they are given. Single-threaded, like the tests that use it.
+// and destinations, a settable Gestalt, Quartz bitmap contexts that
+// record what they are given, and Carbon windows, controls, events, timers
+// and menus driven by the test. Single-threaded, like the tests that use
+// it.
 //
 // Beside the layer's declarations it offers what a host and a test need:
 // Apple's host-side calls under their own names, and the Test... controls.
 
 #include <AudioToolbox/AudioToolbox.h>
 #include <AudioUnit/AudioUnit.h>
+#include <Carbon/Carbon.h>
 #include <CoreFoundation/CoreFoundation.h>
 #include <CoreGraphics/CoreGraphics.h>
 #include <CoreMIDI/CoreMIDI.h>
@@ -59,6 +62,77 @@ void TestCGFailContexts(int n);
 const std::vector<std::string>& TestCGContextLog(CGContextRef context);
 // An image's pixels, rows packed.
 const std::vector<uint8_t>& TestCGImagePixels(CGImageRef image);
+
+// --- Carbon ---
+
+// The font family FMGetFontFamilyFromName gives for "Arial".
+const FMFontFamily kTestArialFamily = 7;
+// A window whose content lies at the global rectangle. A compositing one
+// has a root control holding a content view; another has neither until a
+// root control is made.
+WindowRef TestNewWindow(bool composited, const Rect& content);
+// With every control in it.
+void TestDisposeWindow(WindowRef window);
+// Its content view, else its root control.
+ControlRef TestWindowContent(WindowRef window);
+ControlRef TestWindowFocus(WindowRef window);
+// How often UpdateControls ran for it.
+int TestWindowUpdates(WindowRef window);
+int TestWindowHandlers(WindowRef window);
+
+const std::vector<ControlRef>& TestControlChildren(ControlRef control);
+HIRect TestControlFrame(ControlRef control);
+UInt32 TestControlFeatures(ControlRef control);
+bool TestControlVisible(ControlRef control);
+int TestControlHandlers(ControlRef control);
+std::string TestControlText(ControlRef control);
+// As if the user had typed it.
+void TestSetControlText(ControlRef control, const char* text);
+ControlEditTextSelectionRec TestControlSelection(ControlRef control);
+ControlFontStyleRec TestControlFontStyle(ControlRef control);
+// The rectangles marked for display since the last call.
+std::vector<HIRect> TestTakeNeedsDisplay(ControlRef control);
+
+// An event with parameters, sent to the handlers of a window or a control
+// (the last installed first): what the first that handles it answers, else
+// eventNotHandledErr.
+EventRef TestNewEvent(UInt32 eventClass, UInt32 kind);
+void TestSetEventParamBytes(EventRef event, EventParamName name, EventParamType type, const void* data, size_t size);
+template <class T>
+void TestSetEventParam(EventRef event, EventParamName name, EventParamType type, const T& value)
+{
+  TestSetEventParamBytes(event, name, type, &value, sizeof value);
+}
+void TestReleaseEvent(EventRef event);
+OSStatus TestSendToWindow(WindowRef window, EventRef event);
+OSStatus TestSendToControl(ControlRef control, EventRef event);
+// A region of those bounds; DisposeRgn frees it.
+RgnHandle TestNewRegion(const Rect& bounds);
+
+struct TestCarbonTimer {
+  EventLoopTimerRef timer;
+  EventTimerInterval delay, interval;
+  EventLoopTimerUPP proc;
+  void* userData;
+};
+const std::vector<TestCarbonTimer>& TestCarbonTimers();
+// Fires every installed timer once.
+void TestFireTimers();
+
+struct TestCarbonMenuItem {
+  std::string text;
+  MenuItemAttributes attributes = 0;
+  bool checked = false;
+};
+struct TestCarbonMenu {
+  MenuID id = 0;
+  std::vector<TestCarbonMenuItem> items;
+  short top = 0, left = 0;
+};
+// The item (1-based) the next popup menu answers with; 0 for none.
+void TestAnswerMenu(int item);
+// The last popup menu shown, where it was shown.
+const TestCarbonMenu& TestLastMenu();
 
 // --- Gestalt ---
 

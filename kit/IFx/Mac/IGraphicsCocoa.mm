@@ -197,9 +197,14 @@ IRECT FlipRect(IGraphicsMac* pGraphics, const NSRect* pR)
 }
 
 // The host takes the view away: the editor's window closes, and the view
-// really leaves the host's window.
+// really leaves the host's window. A view in no superview has nothing to
+// leave (a superview about to take it may ask it first).
 - (void)removeFromSuperview
 {
+  if (![self superview]) {
+    [super removeFromSuperview];
+    return;
+  }
   if (mTextFieldView) [self endUserInput];
   IGraphicsMac* graphics = mGraphics;
   mGraphics = nullptr;

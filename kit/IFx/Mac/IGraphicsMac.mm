@@ -52,10 +52,9 @@ bool IGraphicsMac::DrawScreen(const IRECT* pR)
   if (!drawContext) return false;
   CGContextRef target = nullptr;
   CGRect r = CGRectMake(0, 0, Width(), Height());
-  if (mGraphicsCocoa) {
-    NSGraphicsContext* flipped =
-        [NSGraphicsContext graphicsContextWithGraphicsPort:[[NSGraphicsContext currentContext] graphicsPort]
-                                                   flipped:YES];
+  NSGraphicsContext* current = mGraphicsCocoa ? [NSGraphicsContext currentContext] : nil;
+  if (current) {
+    NSGraphicsContext* flipped = [NSGraphicsContext graphicsContextWithGraphicsPort:[current graphicsPort] flipped:YES];
     target = (CGContextRef)[flipped graphicsPort];
   } else if (mGraphicsCarbon) {
     target = mGraphicsCarbon->GetCGContext();
