@@ -49,3 +49,11 @@ function(tolvo_add_test)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_color=no ${filter})
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
 endfunction()
+
+# tolvo_gnustep_tests(<tests...>): tests that run GNUstep's objects. What
+# the Objective-C runtime and GNUstep allocate for the life of the process
+# is known to the leak checker of the sanitizer build.
+function(tolvo_gnustep_tests)
+  set_tests_properties(${ARGN} PROPERTIES ENVIRONMENT
+                       "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/gnustep-lsan.supp")
+endfunction()

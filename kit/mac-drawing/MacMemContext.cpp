@@ -13,9 +13,9 @@ const int kBytesPerPixel = 4;
 
 ContextRecord* CreateMemContext(ContextRecord* reference, int width, int height)
 {
-  if (width <= 0 || height <= 0) return nullptr;
+  // No surface holds more than 2 GB, as no PIX bitmap does.
+  if (width <= 0 || height <= 0 || (int64_t)width * height > INT32_MAX / kBytesPerPixel) return nullptr;
   const size_t rowBytes = (size_t)width * kBytesPerPixel;
-  if (rowBytes / kBytesPerPixel != (size_t)width || rowBytes > (SIZE_MAX - kAlignment) / (size_t)height) return nullptr;
   void* buffer = calloc(rowBytes * (size_t)height + kAlignment - 1, 1);
   if (!buffer) return nullptr;
   void* pixels = (void*)(((uintptr_t)buffer + kAlignment - 1) & ~(uintptr_t)(kAlignment - 1));

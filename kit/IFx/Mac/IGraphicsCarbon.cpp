@@ -78,7 +78,7 @@ IGraphicsCarbon::~IGraphicsCarbon()
 {
   if (mTextEntryView) {
     RemoveEventHandler(mTextEntryHandler);
-    HIViewRemoveFromSuperview(mTextEntryView);
+    DisposeControl(mTextEntryView);
   }
   if (mTimer) RemoveEventLoopTimer(mTimer);
   if (mControlHandler) RemoveEventHandler(mControlHandler);
@@ -289,7 +289,7 @@ void IGraphicsCarbon::EndUserInput(bool commit)
     mGraphicsMac->SetFromTextEntry(mEdControl, mEdParamIdx, utf8);
   }
   HideControl(mTextEntryView);
-  HIViewRemoveFromSuperview(mTextEntryView);
+  DisposeControl(mTextEntryView);
   if (mIsComposited) {
     HIViewSetNeedsDisplay(mView, true);
   } else if (mEdControl) {
