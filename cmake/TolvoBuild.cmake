@@ -51,9 +51,10 @@ function(tolvo_add_test)
 endfunction()
 
 # tolvo_gnustep_tests(<tests...>): tests that run GNUstep's objects. What
-# the Objective-C runtime and GNUstep allocate for the life of the process
-# is known to the leak checker of the sanitizer build.
+# the Objective-C runtime and GNUstep allocate for the life of the process,
+# and the order they take their own locks in, are known to the sanitizers.
 function(tolvo_gnustep_tests)
+  set(supp ${PROJECT_SOURCE_DIR}/tests/gnustep)
   set_tests_properties(${ARGN} PROPERTIES ENVIRONMENT
-                       "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/gnustep-lsan.supp")
+                       "LSAN_OPTIONS=suppressions=${supp}-lsan.supp;TSAN_OPTIONS=suppressions=${supp}-tsan.supp")
 endfunction()
