@@ -1,0 +1,178 @@
+#ifndef PIX_ROWKERNELBODIES_H
+#define PIX_ROWKERNELBODIES_H
+
+// The row kernels, written once over a vector type V and compiled once per
+// instruction set: a kernel file defines V and then includes this. V holds
+// whole 128-bit lanes (V::kLanes of them, four pixels each) and names the
+// operations below after what they do in every lane alike. Everything here
+// has internal linkage, so that no code built for one instruction set can
+// stand in for another's.
+//
+// The blends keep each channel's arithmetic exact in 16-bit lanes: a byte x
+// scaled by f (0..256) and divided by 256 is the high half of (x << 8) x f.
+
+#include <cstring>
+
+#include "PIX_RowKernels.h"
+
+namespace {
+
+template <class V>
+struct RowKernelBodies {
+  using Vec = typename V::Vec;
+  static constexpr int32_t kPixels = 4 * V::kLanes;
+
+  // op(d, s) gives the new d, over whole vectors and then over the tail in a padded copy.
+  template <class Op>
+  static void EachVector(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, Op op)
+  {
+    int32_t i = 0;
+    for (; i + kPixels <= n; i += kPixels) V::Store(d + i, op(V::Load(d + i), V::Load(s + i)));
+    if (i == n) return;
+    const size_t bytes = (size_t)(n - i) * sizeof(PIX_Pixel);
+    PIX_Pixel dt[kPixels] = {}, st[kPixels] = {};
+    std::memcpy(dt, d + i, bytes);
+    std::memcpy(st, s + i, bytes);
+    V::Store(dt, op(V::Load(dt), V::Load(st)));
+    std::memcpy(d + i, dt, bytes);
+  }
+
+  static Vec AlphaMask() { return V::Set32((int32_t)(0xFFu << PIX_SHIFT_A)); }
+  static Vec Half(Vec p) { return V::And(V::template ShiftRight16<1>(p), V::Set16(0x7F7F)); }
+  static Vec Quarter(Vec p) { return V::And(V::template ShiftRight16<2>(p), V::Set16(0x3F3F)); }
+
+  // (x x f) >> 8 per byte, f (0..256) per 16-bit lane of the low and the high half.
+  static Vec ScaleBytes(Vec x, Vec fLow, Vec fHigh)
+  {
+    const Vec z = V::Zero();
+    return V::PackUnsigned16(V::MulHigh16(V::UnpackLow8(z, x), fLow), V::MulHigh16(V::UnpackHigh8(z, x), fHigh));
+  }
+
+  // s + (d - s) x f / 256 per byte, truncated toward zero: the difference's
+  // size scaled, then added or taken away.
+  static Vec TowardSource(Vec d, Vec s, Vec fLow, Vec fHigh)
+  {
+    const Vec up = V::SubSaturate8(d, s), down = V::SubSaturate8(s, d);
+    const Vec q = ScaleBytes(V::Or(up, down), fLow, fHigh);
+    return V::Sub8(V::Add8(s, V::Min8(q, up)), V::Min8(q, down));
+  }
+
+  // Each pixel's alpha, from 16-bit channel lanes, in all four of its lanes.
+  static Vec SpreadAlpha(Vec words)
+  {
+    constexpr int kAlpha = PIX_BYTE_A * 0x55;
+    return V::template ShuffleHigh16<kAlpha>(V::template ShuffleLow16<kAlpha>(words));
+  }
+
+  // ((a + 1) x w) >> 8 per pixel, from 16-bit lanes of alpha; w = 256 as a + 1.
+  template <bool kFull>
+  static Vec SourceAlphaWeight(Vec alpha, Vec w)
+  {
+    const Vec a1 = V::Add16(alpha, V::Set16(1));
+    return kFull ? a1 : V::template ShiftRight16<8>(V::MulLow16(a1, w));
+  }
+
+  static void MixHalf(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t)
+  {
+    EachVector(d, s, n, [](Vec dv, Vec sv) { return V::Add8(Half(dv), Half(sv)); });
+  }
+
+  static void MixQuarter(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t)
+  {
+    EachVector(d, s, n, [](Vec dv, Vec sv) { return V::Add8(V::Add8(Half(dv), Quarter(dv)), Quarter(sv)); });
+  }
+
+  static void MixThreeQuarters(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t)
+  {
+    EachVector(d, s, n, [](Vec dv, Vec sv) { return V::Add8(V::Add8(Quarter(dv), Quarter(sv)), Half(sv)); });
+  }
+
+  static void CopyAlpha(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  {
+    const Vec f = V::Set16(256 - w);
+    EachVector(d, s, n, [f](Vec dv, Vec sv) { return TowardSource(dv, sv, f, f); });
+  }
+
+  // Factor 255 - a, which makes an opaque pixel a plain copy; a transparent
+  // one keeps the destination. Runs of either are common in real images.
+  static void CopySourceAlphaFull(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t)
+  {
+    EachVector(d, s, n, [](Vec dv, Vec sv) {
+      const Vec a = V::And(sv, AlphaMask());
+      if (V::MoveMask8(V::Equal32(a, AlphaMask())) == V::kAllBytes) return sv;
+      const Vec clear = V::Equal32(a, V::Zero());
+      if (V::MoveMask8(clear) == V::kAllBytes) return dv;
+      const Vec inverse = V::Xor(sv, V::Set32(-1)), z = V::Zero();
+      const Vec fLow = SpreadAlpha(V::UnpackLow8(inverse, z)), fHigh = SpreadAlpha(V::UnpackHigh8(inverse, z));
+      return V::Select(clear, dv, TowardSource(dv, sv, fLow, fHigh));
+    });
+  }
+
+  static void CopySourceAlpha(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  {
+    const Vec wv = V::Set16(w);
+    EachVector(d, s, n, [wv](Vec dv, Vec sv) {
+      const Vec z = V::Zero(), full = V::Set16(256);
+      const Vec fLow = V::Sub16(full, SourceAlphaWeight<false>(SpreadAlpha(V::UnpackLow8(sv, z)), wv));
+      const Vec fHigh = V::Sub16(full, SourceAlphaWeight<false>(SpreadAlpha(V::UnpackHigh8(sv, z)), wv));
+      const Vec clear = V::Equal32(V::And(sv, AlphaMask()), z);
+      return V::Select(clear, dv, TowardSource(dv, sv, fLow, fHigh));
+    });
+  }
+
+  static void Add(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  {
+    if (w == 256) {
+      EachVector(d, s, n, [](Vec dv, Vec sv) { return V::AddSaturate8(dv, sv); });
+      return;
+    }
+    const Vec wv = V::Set16(w);
+    EachVector(d, s, n, [wv](Vec dv, Vec sv) { return V::AddSaturate8(dv, ScaleBytes(sv, wv, wv)); });
+  }
+
+  // A transparent source pixel gets weight 0 or 1, which adds nothing.
+  template <bool kFull>
+  static void AddSourceAlphaAt(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  {
+    const Vec wv = V::Set16(w);
+    EachVector(d, s, n, [wv](Vec dv, Vec sv) {
+      const Vec z = V::Zero();
+      const Vec wLow = SourceAlphaWeight<kFull>(SpreadAlpha(V::UnpackLow8(sv, z)), wv);
+      const Vec wHigh = SourceAlphaWeight<kFull>(SpreadAlpha(V::UnpackHigh8(sv, z)), wv);
+      return V::AddSaturate8(dv, ScaleBytes(sv, wLow, wHigh));
+    });
+  }
+
+  static void AddSourceAlpha(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  {
+    if (w == 256)
+      AddSourceAlphaAt<true>(d, s, n, w);
+    else
+      AddSourceAlphaAt<false>(d, s, n, w);
+  }
+
+  static void Fill(PIX_Pixel* d, int32_t n, PIX_Pixel color)
+  {
+    const Vec c = V::Set32((int32_t)color);
+    int32_t i = 0;
+    for (; i + 4 * kPixels <= n; i += 4 * kPixels) {
+      V::Store(d + i, c);
+      V::Store(d + i + kPixels, c);
+      V::Store(d + i + 2 * kPixels, c);
+      V::Store(d + i + 3 * kPixels, c);
+    }
+    for (; i + kPixels <= n; i += kPixels) V::Store(d + i, c);
+    for (; i < n; ++i) d[i] = color;
+  }
+};
+
+template <class V>
+constexpr pix_detail::RowKernels kRowKernelsOf = {
+    &RowKernelBodies<V>::MixHalf,   &RowKernelBodies<V>::MixQuarter,          &RowKernelBodies<V>::MixThreeQuarters,
+    &RowKernelBodies<V>::CopyAlpha, &RowKernelBodies<V>::CopySourceAlphaFull, &RowKernelBodies<V>::CopySourceAlpha,
+    &RowKernelBodies<V>::Add,       &RowKernelBodies<V>::AddSourceAlpha,      &RowKernelBodies<V>::Fill,
+};
+
+}  // namespace
+
+#endif
