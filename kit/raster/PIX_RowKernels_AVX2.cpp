@@ -14,6 +14,19 @@ struct Avx2 {
 
   static Vec Load(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
   static void Store(void* p, Vec v) { _mm256_storeu_si256(static_cast<__m256i*>(p), v); }
+  // One 16-bit number into each 32-bit lane.
+  static Vec LoadWords(const uint16_t* p) { return _mm256_cvtepu16_epi32(_mm_loadu_si128((const __m128i*)p)); }
+  // The taps of each lane's pixel: ab and cn side by side in memory, a lane each.
+  static void LoadTaps(const pix_detail::BilinearTaps& lane0, const pix_detail::BilinearTaps& lane1, Vec* ab, Vec* cn)
+  {
+    const Vec t0 = Load(&lane0), t1 = Load(&lane1);
+    *ab = _mm256_permute2x128_si256(t0, t1, 0x20), *cn = _mm256_permute2x128_si256(t0, t1, 0x31);
+  }
+  static void StoreTaps(pix_detail::BilinearTaps* lane0, pix_detail::BilinearTaps* lane1, Vec ab, Vec cn)
+  {
+    Store(lane0, _mm256_permute2x128_si256(ab, cn, 0x20)), Store(lane1, _mm256_permute2x128_si256(ab, cn, 0x31));
+  }
+
   static Vec Zero() { return _mm256_setzero_si256(); }
   static Vec Set16(int32_t x) { return _mm256_set1_epi16((short)x); }
   static Vec Set32(int32_t x) { return _mm256_set1_epi32(x); }
@@ -34,16 +47,31 @@ struct Avx2 {
 
   static Vec UnpackLow8(Vec a, Vec b) { return _mm256_unpacklo_epi8(a, b); }
   static Vec UnpackHigh8(Vec a, Vec b) { return _mm256_unpackhi_epi8(a, b); }
+  static Vec UnpackLow16(Vec a, Vec b) { return _mm256_unpacklo_epi16(a, b); }
+  static Vec UnpackHigh16(Vec a, Vec b) { return _mm256_unpackhi_epi16(a, b); }
   static Vec PackUnsigned16(Vec a, Vec b) { return _mm256_packus_epi16(a, b); }
+  static Vec PackSigned32(Vec a, Vec b) { return _mm256_packs_epi32(a, b); }
 
   static Vec Add16(Vec a, Vec b) { return _mm256_add_epi16(a, b); }
   static Vec Sub16(Vec a, Vec b) { return _mm256_sub_epi16(a, b); }
   static Vec MulLow16(Vec a, Vec b) { return _mm256_mullo_epi16(a, b); }
   static Vec MulHigh16(Vec a, Vec b) { return _mm256_mulhi_epu16(a, b); }
+  static Vec MulAdd16(Vec a, Vec b) { return _mm256_madd_epi16(a, b); }
+  static Vec Add32(Vec a, Vec b) { return _mm256_add_epi32(a, b); }
   template <int n>
   static Vec ShiftRight16(Vec a)
   {
     return _mm256_srli_epi16(a, n);
+  }
+  template <int n>
+  static Vec ShiftRightSigned32(Vec a)
+  {
+    return _mm256_srai_epi32(a, n);
+  }
+  template <int order>
+  static Vec Shuffle32(Vec a)
+  {
+    return _mm256_shuffle_epi32(a, order);
   }
   template <int order>
   static Vec ShuffleLow16(Vec a)

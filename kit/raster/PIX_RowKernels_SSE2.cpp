@@ -12,6 +12,21 @@ struct Sse2 {
 
   static Vec Load(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
   static void Store(void* p, Vec v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
+  // One 16-bit number into each 32-bit lane.
+  static Vec LoadWords(const uint16_t* p)
+  {
+    return _mm_unpacklo_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)), _mm_setzero_si128());
+  }
+  // The taps of a lane's pixel; the second lane's are not there.
+  static void LoadTaps(const pix_detail::BilinearTaps& lane0, const pix_detail::BilinearTaps&, Vec* ab, Vec* cn)
+  {
+    *ab = Load(lane0.ab), *cn = Load(lane0.cn);
+  }
+  static void StoreTaps(pix_detail::BilinearTaps* lane0, pix_detail::BilinearTaps*, Vec ab, Vec cn)
+  {
+    Store(lane0->ab, ab), Store(lane0->cn, cn);
+  }
+
   static Vec Zero() { return _mm_setzero_si128(); }
   static Vec Set16(int32_t x) { return _mm_set1_epi16((short)x); }
   static Vec Set32(int32_t x) { return _mm_set1_epi32(x); }
@@ -32,16 +47,31 @@ struct Sse2 {
 
   static Vec UnpackLow8(Vec a, Vec b) { return _mm_unpacklo_epi8(a, b); }
   static Vec UnpackHigh8(Vec a, Vec b) { return _mm_unpackhi_epi8(a, b); }
+  static Vec UnpackLow16(Vec a, Vec b) { return _mm_unpacklo_epi16(a, b); }
+  static Vec UnpackHigh16(Vec a, Vec b) { return _mm_unpackhi_epi16(a, b); }
   static Vec PackUnsigned16(Vec a, Vec b) { return _mm_packus_epi16(a, b); }
+  static Vec PackSigned32(Vec a, Vec b) { return _mm_packs_epi32(a, b); }
 
   static Vec Add16(Vec a, Vec b) { return _mm_add_epi16(a, b); }
   static Vec Sub16(Vec a, Vec b) { return _mm_sub_epi16(a, b); }
   static Vec MulLow16(Vec a, Vec b) { return _mm_mullo_epi16(a, b); }
   static Vec MulHigh16(Vec a, Vec b) { return _mm_mulhi_epu16(a, b); }
+  static Vec MulAdd16(Vec a, Vec b) { return _mm_madd_epi16(a, b); }
+  static Vec Add32(Vec a, Vec b) { return _mm_add_epi32(a, b); }
   template <int n>
   static Vec ShiftRight16(Vec a)
   {
     return _mm_srli_epi16(a, n);
+  }
+  template <int n>
+  static Vec ShiftRightSigned32(Vec a)
+  {
+    return _mm_srai_epi32(a, n);
+  }
+  template <int order>
+  static Vec Shuffle32(Vec a)
+  {
+    return _mm_shuffle_epi32(a, order);
   }
   template <int order>
   static Vec ShuffleLow16(Vec a)

@@ -1,7 +1,7 @@
 // Every vector kernel set against the per-pixel loops, which are the
-// reference: the blit and the rectangle fill on random bitmaps 1..70 wide
-// (every vector remainder), random clips, positions, weights, alphas and
-// modes, in stored and flipped bitmaps. Each
+// reference: the blit, the rectangle fill and the scaled blit on random
+// bitmaps 1..70 wide (every vector remainder), random clips, positions,
+// steps, weights, alphas and modes, in stored and flipped bitmaps. Each
 // case runs on two copies of the same pixels, with and without kernels, and
 // every stored word must agree, the guard frame around the pixels too. The
 // generator is seeded, so a failure repeats, and the case count bounds the
@@ -194,6 +194,42 @@ TEST_P(Kernels, FillAsThePerPixelLoops)
     ExpectSame(GetParam().name, GetParam().kernels, *dest, nullptr, what,
                [&](const RowKernels* k, PIX_IBitmap* d, PIX_IBitmap*) {
                  pix_detail::FillRect(k, d, x, y, w, h, color, alpha, mode);
+               });
+  }
+}
+
+// Steps from strong enlargement to reduction, mirrored too; whole and
+// fractional positions; equal sizes, where the blit takes over.
+TEST_P(Kernels, ScaledBlitAsThePerPixelLoops)
+{
+  Random rnd(18003);
+  for (int n = 0; n < kCases; ++n) {
+    auto dest = RandomBitmap(rnd), src = RandomBitmap(rnd);
+    const bool self = rnd.OneIn(20);
+    auto sign = [&] { return rnd.OneIn(5) ? -1 : 1; };
+    const int32_t dw = sign() * rnd.In(1, 90), dh = sign() * rnd.In(1, 16);
+    // A negative size mirrors leftward (upward) from the position.
+    const int32_t aw = std::abs(dw), ah = std::abs(dh);
+    const int32_t dx = rnd.In(-aw / 2, dest->GetWidth() - 1) + (dw < 0 ? aw : 0);
+    const int32_t dy = rnd.In(-ah / 2, dest->GetHeight() - 1) + (dh < 0 ? ah : 0);
+    auto coordinate = [&](int32_t lo, int32_t hi) {
+      const float kFractions[] = {0.0f, 0.5f, 0.25f, 0.02f, 0.999f};
+      return (float)rnd.In(lo, hi) + (rnd.OneIn(2) ? rnd.Of(kFractions) : (float)rnd.In(0, 1023) / 1024.0f);
+    };
+    // A source rectangle mostly within the source; a negative size runs
+    // leftward (upward) from its position.
+    const bool equal = rnd.OneIn(6);
+    const float sw = equal ? (float)dw : sign() * coordinate(0, src->GetWidth() + 2);
+    const float sh = equal ? (float)dh : sign() * coordinate(0, src->GetHeight() + 1);
+    const float sx = sw < 0 ? coordinate(0, src->GetWidth() + 1) : coordinate(-2, src->GetWidth() - 1);
+    const float sy = sh < 0 ? coordinate(0, src->GetHeight() + 1) : coordinate(-2, src->GetHeight() - 1);
+    const float alpha = RandomAlpha(rnd);
+    const int32_t mode = RandomMode(rnd) | (rnd.OneIn(2) ? PIX_MODE_BILINEAR : 0);
+    const std::string what = Describe(
+        "scaled blit", n, {(double)dx, (double)dy, (double)dw, (double)dh, sx, sy, sw, sh, (double)self, alpha}, mode);
+    ExpectSame(GetParam().name, GetParam().kernels, *dest, self ? nullptr : src.get(), what,
+               [&](const RowKernels* k, PIX_IBitmap* d, PIX_IBitmap* s) {
+                 pix_detail::ScaledBlit(k, d, s, dx, dy, dw, dh, sx, sy, sw, sh, alpha, mode);
                });
   }
 }

@@ -1,8 +1,8 @@
 #ifndef PIX_BLITWITHKERNELS_H
 #define PIX_BLITWITHKERNELS_H
 
-// The blit and the rectangle fill with a given set of row kernels; null
-// runs the per-pixel loops alone. The public operations pass
+// The blit, the rectangle fill and the scaled blit with a given set of row
+// kernels; null runs the per-pixel loops alone. The public operations pass
 // BestRowKernels(); the tests compare every set with none.
 
 #include <cstdint>
@@ -17,6 +17,9 @@ void BlitRect(const RowKernels* kernels, PIX_IBitmap* dest, PIX_IBitmap* src, in
               const PIX_Rect* srcRect, float alpha, int32_t mode);
 void FillRect(const RowKernels* kernels, PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int32_t height,
               PIX_Pixel color, float alpha, int32_t mode);
+void ScaledBlit(const RowKernels* kernels, PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t destY,
+                int32_t destWidth, int32_t destHeight, float srcX, float srcY, float srcWidth, float srcHeight,
+                float alpha, int32_t mode);
 
 }  // namespace pix_detail
 

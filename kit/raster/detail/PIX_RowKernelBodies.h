@@ -17,6 +17,8 @@
 
 namespace {
 
+using pix_detail::BilinearTaps;
+
 template <class V>
 struct RowKernelBodies {
   using Vec = typename V::Vec;
@@ -164,13 +166,102 @@ struct RowKernelBodies {
     for (; i + kPixels <= n; i += kPixels) V::Store(d + i, c);
     for (; i < n; ++i) d[i] = color;
   }
+
+  // Taps of the pixels that one half of a vector widens to 16-bit lanes:
+  // pixels 2h and 2h + 1 of each 128-bit lane l, that is of the source
+  // columns 4l + 2h and 4l + 2h + 1.
+  template <bool kHigh>
+  static void TapsOfHalf(BilinearTaps* taps, Vec p00, Vec p01, Vec p10, Vec p11)
+  {
+    const Vec z = V::Zero();
+    auto widen = [z](Vec p) { return kHigh ? V::UnpackHigh8(p, z) : V::UnpackLow8(p, z); };
+    const Vec w00 = widen(p00), w01 = widen(p01), w10 = widen(p10), w11 = widen(p11);
+    const Vec a = V::Sub16(w01, w00), b = V::Sub16(w10, w00);
+    const Vec c = V::Sub16(V::Sub16(w11, w10), a), ns = V::Sub16(V::Sub16(z, w00), w11);
+    BilinearTaps* t = taps + 2 * kHigh;
+    BilinearTaps* upper = t + 4 * (V::kLanes - 1);
+    V::StoreTaps(t, upper, V::UnpackLow16(a, b), V::UnpackLow16(c, ns));
+    V::StoreTaps(t + 1, upper + 1, V::UnpackHigh16(a, b), V::UnpackHigh16(c, ns));
+  }
+
+  // Taps of kPixels source columns.
+  static void TapsOf(BilinearTaps* taps, const PIX_Pixel* r0, const PIX_Pixel* r1)
+  {
+    const Vec p00 = V::Load(r0), p01 = V::Load(r0 + 1), p10 = V::Load(r1), p11 = V::Load(r1 + 1);
+    TapsOfHalf<false>(taps, p00, p01, p10, p11);
+    TapsOfHalf<true>(taps, p00, p01, p10, p11);
+  }
+
+  static void BilinearTapsRow(BilinearTaps* taps, const PIX_Pixel* r0, const PIX_Pixel* r1, int32_t n)
+  {
+    int32_t k = 0;
+    for (; k + kPixels <= n; k += kPixels) TapsOf(taps + k, r0 + k, r1 + k);
+    if (k == n) return;
+    const size_t pixels = (size_t)(n - k) + 1;
+    PIX_Pixel t0[kPixels + 1] = {}, t1[kPixels + 1] = {};
+    std::memcpy(t0, r0 + k, pixels * sizeof(PIX_Pixel));
+    std::memcpy(t1, r1 + k, pixels * sizeof(PIX_Pixel));
+    BilinearTaps t[kPixels];
+    TapsOf(t, t0, t1);
+    std::memcpy(taps + k, t, (pixels - 1) * sizeof(BilinearTaps));
+  }
+
+  // Pixels g and g + 4 of a block: lane l of the result holds the channel
+  // sums of pixel g + 4l, shifted down to 0..255.
+  template <int g>
+  static Vec SampleOf(const BilinearTaps* taps, const int32_t* cols, Vec w1, Vec w2)
+  {
+    Vec ab, cn;
+    V::LoadTaps(taps[cols[g]], taps[cols[g + 4 * (V::kLanes - 1)]], &ab, &cn);
+    const Vec sum = V::Add32(V::MulAdd16(ab, V::template Shuffle32<g * 0x55>(w1)),
+                             V::MulAdd16(cn, V::template Shuffle32<g * 0x55>(w2)));
+    return V::template ShiftRightSigned32<16>(sum);
+  }
+
+  // The weight pairs of a block, a pixel's in each 32-bit lane, less 32768
+  // as the taps want them: (fx, fy) and (f, 0) with f = (fx x fy) >> 16.
+  static Vec SampleBlock(const BilinearTaps* taps, const int32_t* cols, const uint16_t* fx, uint32_t fy)
+  {
+    const Vec x = V::LoadWords(fx);
+    const Vec a = V::Xor(x, V::Set32((int32_t)(0x8000u | ((fy ^ 0x8000u) << 16))));
+    const Vec b = V::Xor(V::MulHigh16(x, V::Set32((int32_t)fy)), V::Set32((int32_t)0x80008000u));
+    const Vec s01 = V::PackSigned32(SampleOf<0>(taps, cols, a, b), SampleOf<1>(taps, cols, a, b));
+    const Vec s23 = V::PackSigned32(SampleOf<2>(taps, cols, a, b), SampleOf<3>(taps, cols, a, b));
+    return V::PackUnsigned16(s01, s23);
+  }
+
+  static void BilinearRow(PIX_Pixel* out, const BilinearTaps* taps, const int32_t* cols, const uint16_t* fx,
+                          uint32_t fy, int32_t n)
+  {
+    int32_t i = 0;
+    for (; i + kPixels <= n; i += kPixels) V::Store(out + i, SampleBlock(taps, cols + i, fx + i, fy));
+    if (i == n) return;
+    // The tail repeats its first pixel to fill the block.
+    int32_t c[kPixels];
+    uint16_t f[kPixels];
+    for (int32_t j = 0; j < kPixels; ++j) {
+      const int32_t from = i + j < n ? i + j : i;
+      c[j] = cols[from], f[j] = fx[from];
+    }
+    PIX_Pixel t[kPixels];
+    V::Store(t, SampleBlock(taps, c, f, fy));
+    std::memcpy(out + i, t, (size_t)(n - i) * sizeof(PIX_Pixel));
+  }
 };
 
 template <class V>
 constexpr pix_detail::RowKernels kRowKernelsOf = {
-    &RowKernelBodies<V>::MixHalf,   &RowKernelBodies<V>::MixQuarter,          &RowKernelBodies<V>::MixThreeQuarters,
-    &RowKernelBodies<V>::CopyAlpha, &RowKernelBodies<V>::CopySourceAlphaFull, &RowKernelBodies<V>::CopySourceAlpha,
-    &RowKernelBodies<V>::Add,       &RowKernelBodies<V>::AddSourceAlpha,      &RowKernelBodies<V>::Fill,
+    &RowKernelBodies<V>::MixHalf,
+    &RowKernelBodies<V>::MixQuarter,
+    &RowKernelBodies<V>::MixThreeQuarters,
+    &RowKernelBodies<V>::CopyAlpha,
+    &RowKernelBodies<V>::CopySourceAlphaFull,
+    &RowKernelBodies<V>::CopySourceAlpha,
+    &RowKernelBodies<V>::Add,
+    &RowKernelBodies<V>::AddSourceAlpha,
+    &RowKernelBodies<V>::Fill,
+    &RowKernelBodies<V>::BilinearTapsRow,
+    &RowKernelBodies<V>::BilinearRow,
 };
 
 }  // namespace

@@ -18,6 +18,18 @@ namespace pix_detail {
 // d[i] combined with s[i], i < n, at weight w.
 typedef void (*BlendRowFn)(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w);
 
+// A source pixel's bilinear neighbourhood (p00 the pixel, p01 right of it,
+// p10 below, p11 below right) as 16-bit pairs per channel, in byte order:
+// ab holds (p01 - p00, p10 - p00), cn (p11 - p10 - p01 + p00, -(p00 + p11)).
+// With the weight pairs (fx - 32768, fy - 32768) and (f - 32768, -32768),
+// f = (fx x fy) >> 16, the pairs' products sum to the bilinear channel sum
+// p00 x w00 + p01 x w01 + p10 x w10 + p11 x w11, and every factor fits a
+// signed 16-bit lane. Kernels may read and write a whole entry at once.
+struct BilinearTaps {
+  int16_t ab[8];
+  int16_t cn[8];
+};
+
 struct RowKernels {
   // Whole-word mixes of each channel, masked so that no carry crosses:
   // s/2 + d/2; d/2 + d/4 + s/4; d/4 + s/4 + s/2 (weight unused).
@@ -30,6 +42,13 @@ struct RowKernels {
   BlendRowFn add, addSourceAlpha;
   // d[i] = color, i < n.
   void (*fill)(PIX_Pixel* d, int32_t n, PIX_Pixel color);
+  // taps[k], k < n, of the rows r0 (above) and r1 (below); reads r0[0..n]
+  // and r1[0..n].
+  void (*bilinearTaps)(BilinearTaps* taps, const PIX_Pixel* r0, const PIX_Pixel* r1, int32_t n);
+  // out[i], i < n: the bilinear sample of taps[cols[i]] at the fractions
+  // fx[i] and fy (0..65535 each).
+  void (*bilinearRow)(PIX_Pixel* out, const BilinearTaps* taps, const int32_t* cols, const uint16_t* fx, uint32_t fy,
+                      int32_t n);
 };
 
 // The widest set this processor runs, chosen once; null where the build has none.
