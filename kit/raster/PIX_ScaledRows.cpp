@@ -16,6 +16,9 @@ namespace {
 constexpr int32_t kStripColumns = 256;
 // Source columns whose bilinear taps one strip may span.
 constexpr int32_t kTapColumns = 512;
+// Taps are made for every source column a strip spans, which pays while
+// the columns a row samples lie close: up to a step of 8 (16.16).
+constexpr int64_t kMostTapStep = 8 * 65536;
 
 struct Column {
   int64_t sx;
@@ -127,7 +130,9 @@ bool ScaleRows(const RowKernels& kernels, const ScaleJob& job, PIX_IBitmap* dest
   const bool store = (mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_COPY && w == 256;
   const bool half = (mode & (PIX_MODE_BLEND_SELECT | PIX_MODE_FILTER_MASK)) == PIX_MODE_COPY && w == 128;
   const BlendRowFn blend = store ? nullptr : half ? kernels.mixHalf : ChooseBlendRow(kernels, mode, w);
+  const bool bilinear = PIX_ModeFilter(mode) == 1;
   if ((!store && !blend) || SharePixels(dest, src)) return false;
+  if (bilinear && (job.idx > kMostTapStep || job.idx < -kMostTapStep)) return false;
 
   // Positions move one way, so the sampled columns are one run.
   int32_t first = 0;
@@ -135,7 +140,6 @@ bool ScaleRows(const RowKernels& kernels, const ScaleJob& job, PIX_IBitmap* dest
   int32_t end = first;
   while (end < job.width && Sampled(job, ColumnAt(job, end).sx)) ++end;
 
-  const bool bilinear = PIX_ModeFilter(mode) == 1;
   const SourceRows rows(src);
   Strip strip;
   for (int32_t start = first; start < end; start += strip.count) {

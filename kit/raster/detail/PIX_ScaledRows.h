@@ -24,7 +24,8 @@ struct ScaleJob {
 
 // Draws the job with nearest (bilinear when the filter field is 1)
 // sampling. False, drawing nothing, where the kernels do not cover the mode
-// and weight or the two bitmaps share pixels.
+// and weight, the two bitmaps share pixels, or bilinear samples lie so far
+// apart that the per-pixel loops are quicker.
 bool ScaleRows(const RowKernels& kernels, const ScaleJob& job, PIX_IBitmap* dest, PIX_IBitmap* src, int32_t mode,
                int32_t w);
 
