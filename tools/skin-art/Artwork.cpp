@@ -20,7 +20,7 @@ std::vector<Artwork> AllArtwork(const std::vector<SkinRect>& skin)
   // Nine mode buttons that touch and end within their rectangle.
   const int modeWidth = (modes.R - modes.L) / 9;
   return {
-      {"images/background.png", 581, 400, 1, [&skin] { return Background(skin, 581, 400); }},
+      {"images/background.png", 581, 400, 1, [&skin, modeWidth] { return Background(skin, 581, 400, modeWidth); }},
       {"images/knob_bip.png", kKnob, kKnob, 127, [] { return KnobStrip(kKnob, 127, true, false); }},
       {"images/stepsonoff.png", step.R - step.L, step.B - step.T, 2,
        [&step] { return StepButtonStrip(step.R - step.L, step.B - step.T); }},

@@ -37,7 +37,8 @@ Canvas NoteMarkerStrip(int width, int height, int frames);
 Canvas LengthBarStrip(int stepWidth, int stepPitch, int steps, int height);
 Canvas NoteLightStrip(int size, int frames);
 
-Canvas Background(const std::vector<SkinRect>& skin, int width, int height);
+// The step mode buttons' recess fits their width.
+Canvas Background(const std::vector<SkinRect>& skin, int width, int height, int modeButtonWidth);
 // The about box has its top-left corner at skin rectangle 9; with the
 // MIDI output field, the variant of the macOS build.
 Canvas AboutBox(const std::vector<SkinRect>& skin, int width, int height, bool midiOutputField);

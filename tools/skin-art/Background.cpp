@@ -127,25 +127,28 @@ void DrawLeftPlate(Canvas& c, const std::vector<SkinRect>& s)
 
 // The step editor: the lane selector's recess, sixteen lanes with a value
 // cell at their top, the length row and the step buttons' numbers.
-void DrawPatternPlate(Canvas& c, const std::vector<SkinRect>& s)
+void DrawPatternPlate(Canvas& c, const std::vector<SkinRect>& s, int modeButtonWidth)
 {
   DrawPlate(c, 145, kLowerTop, 573, kLowerBottom);
   const SkinRect& view = s[kPatternView];
   const SkinRect& modes = s[kStepMode];
-  DrawWell(c, modes.L - 1, modes.T - 1, modes.R + 1, modes.B + 1);
+  DrawWell(c, modes.L - 1, modes.T - 1, modes.L + 9 * modeButtonWidth + 1, modes.B + 1);
 
-  const int top = view.T + 21, bottom = view.T + 133, lengthRow = 336;
+  // Each lane runs from its parameter's minimum at the bottom to its maximum
+  // at the top, where the editor writes the value.
+  const int top = view.T + 21, bottom = view.T + 133, cell = 12, lengthRow = 336;
   DrawWell(c, view.L + 1, top - 1, view.R - 1, lengthRow + 10);
   for (int i = 0; i < 16; ++i) {
     const int x = view.L + 4 + 25 * i;
     const bool oddBeat = (i / 4) % 2 == 1;
-    c.FillRect(x, top + 12, 22, bottom - top - 12, oddBeat ? Hex(0x1A1D22) : Hex(0x202329));
-    c.FillRect(x, top, 22, 11, Hex(0xC3CBD4), Hex(0xA9B2BC));
+    c.FillRect(x, top + cell + 1, 22, bottom - top - cell - 1, oddBeat ? Hex(0x1A1D22) : Hex(0x202329));
+    c.FillRect(x, top, 22, cell, Hex(0xC3CBD4), Hex(0xA9B2BC));
   }
-  for (int q = 1; q < 4; ++q) {
-    const int y = top + (111 * q) / 4 + (q == 2 ? 0 : 0);
-    for (int i = 0; i < 16; ++i) c.FillRect(view.L + 4 + 25 * i, y, 22, 1, Hex(0xFFFFFF, q == 2 ? 0.16f : 0.06f));
-  }
+  for (int q = 1; q < 4; ++q)
+    for (int i = 0; i < 16; ++i)
+      c.FillRect(view.L + 4 + 25 * i, top + (111 * q) / 4, 22, 1, Hex(0xFFFFFF, q == 2 ? 0.16f : 0.06f));
+  LabelLeft(c, view.R + 2, top + cell + 2, "MAX", kLabelDim);
+  LabelLeft(c, view.R + 2, bottom - 6, "MIN", kLabelDim);
 
   for (int k = 0; k < 16; ++k) {
     const SkinRect& b = s[kStepButtons + k];
@@ -154,14 +157,14 @@ void DrawPatternPlate(Canvas& c, const std::vector<SkinRect>& s)
 }
 }  // namespace
 
-Canvas Background(const std::vector<SkinRect>& s, int width, int height)
+Canvas Background(const std::vector<SkinRect>& s, int width, int height, int modeButtonWidth)
 {
   Canvas c(width, height);
   c.FillRect(0, 0, width, height, kChassisTop, kChassisBottom);
   DrawHeader(c, s, width);
   DrawUpperPlates(c, s);
   DrawLeftPlate(c, s);
-  DrawPatternPlate(c, s);
+  DrawPatternPlate(c, s, modeButtonWidth);
   LabelRight(c, 572, 387, "ULVAS ORVANNE", kLabelDim);
   return c;
 }
