@@ -17,6 +17,13 @@ constexpr int kFieldLabelY = 62, kSecondFieldLabelY = 102, kKnobLabelY = 151;
 
 int CentreX(const SkinRect& r) { return (r.L + r.R) / 2; }
 
+// A small field in its well with its name printed above.
+void DrawNamedField(Canvas& c, const SkinRect& r, const char* name)
+{
+  DrawWellAround(c, r, 2, 2);
+  LabelCentred(c, CentreX(r), r.T - 9, name, kLabel);
+}
+
 // The header: the incoming-note light, the MIDI channels, the status line,
 // the controller numbers with their teach buttons, and the word mark.
 void DrawHeader(Canvas& c, const std::vector<SkinRect>& s, int width)
@@ -27,22 +34,14 @@ void DrawHeader(Canvas& c, const std::vector<SkinRect>& s, int width)
 
   LabelLeft(c, s[kNoteLight].L + 18, s[kNoteLight].T + 4, "NOTES", kLabel);
 
-  const SkinRect& in = s[kMidiInChannel];
-  const SkinRect& out = s[kMidiOutChannel];
-  DrawWellAround(c, in, 2, 2);
-  DrawWellAround(c, out, 2, 2);
-  LabelCentred(c, CentreX(in), in.T - 9, "IN", kLabel);
-  LabelCentred(c, CentreX(out), out.T - 9, "OUT", kLabel);
-  LabelRight(c, in.L - 6, in.T + 1, "MIDI CH", kAmber);
+  DrawNamedField(c, s[kMidiInChannel], "IN");
+  DrawNamedField(c, s[kMidiOutChannel], "OUT");
+  LabelRight(c, s[kMidiInChannel].L - 6, s[kMidiInChannel].T + 1, "MIDI CH", kAmber);
 
   DrawWellAround(c, s[kStatusLine], 4, 4);
 
-  const SkinRect& cc1 = s[kCc1Number];
-  const SkinRect& cc2 = s[kCc2Number];
-  DrawWellAround(c, cc1, 2, 2);
-  DrawWellAround(c, cc2, 2, 2);
-  LabelCentred(c, CentreX(cc1), cc1.T - 9, "CC1", kLabel);
-  LabelCentred(c, CentreX(cc2), cc2.T - 9, "CC2", kLabel);
+  DrawNamedField(c, s[kCc1Number], "CC1");
+  DrawNamedField(c, s[kCc2Number], "CC2");
   LabelRight(c, s[kCc1Teach].L - 5, s[kCc1Teach].T + 2, "TEACH", kAmber);
 
   // The word mark over the tag line, both centred in the about box's click area.
