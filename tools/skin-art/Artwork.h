@@ -13,7 +13,8 @@
 struct Artwork {
   std::string file;  // "images/background.png" and so on
   int frameWidth, frameHeight, frames;
-  std::function<Canvas()> draw;
+  // Draws the whole image from the size of one frame.
+  std::function<Canvas(int frameWidth, int frameHeight)> draw;
 };
 
 // The skin gives the background and the about box their places.

@@ -9,8 +9,9 @@
 namespace palette {
 inline const Rgba kChassisTop = Hex(0x2C2F35), kChassisBottom = Hex(0x1F2125);
 inline const Rgba kHeaderTop = Hex(0x16181B), kHeaderBottom = Hex(0x1B1D21);
-inline const Rgba kPlate = Hex(0x30343B), kPlateHighlight = Hex(0x454A52), kPlateShadow = Hex(0x131417);
-inline const Rgba kWell = Hex(0x0D0F11), kWellShade = Hex(0x050607), kWellRim = Hex(0x4A5058);
+inline const Rgba kPlateTop = Hex(0x353940), kPlateBottom = Hex(0x2D3137), kPlateHighlight = Hex(0x454A52),
+                  kPlateShadow = Hex(0x131417);
+inline const Rgba kWell = Hex(0x0D0F11), kWellShade = Hex(0x050607);
 inline const Rgba kLabel = Hex(0xB3BAC4), kLabelDim = Hex(0x79818C);
 inline const Rgba kAmber = Hex(0xF2A53A), kAmberBright = Hex(0xFFD68A), kAmberDim = Hex(0x4A3B27);
 inline const Rgba kLcdText = Hex(0xF7C56C);

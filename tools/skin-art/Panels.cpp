@@ -12,7 +12,7 @@ void DrawPlate(Canvas& c, int x0, int y0, int x1, int y1)
   c.Glow(RoundRect((float)x0, y0 + 1.0f, w, h, 5.0f), Hex(0x000000, 0.35f), 3.0f);
   c.Fill(RoundRect((float)x0, (float)y0, w, h, 5.0f), kPlateShadow);
   c.Fill(RoundRect(x0 + 1.0f, y0 + 1.0f, w - 2, h - 2, 4.0f),
-         [&](float, float y) { return Mix(Hex(0x353940), Hex(0x2D3137), (y - y0) / h); });
+         [&](float, float y) { return Mix(kPlateTop, kPlateBottom, (y - y0) / h); });
   c.Fill(Rect(x0 + 4.0f, y0 + 1.0f, w - 8, 1.0f), WithAlpha(kPlateHighlight, 0.8f));
 }
 

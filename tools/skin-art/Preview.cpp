@@ -1,5 +1,8 @@
 #include "Preview.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "Palette.h"
 #include "PixelFont.h"
 #include "Shapes.h"

@@ -72,11 +72,6 @@ Shape Union(const Shape& a, const Shape& b)
                [a, b](float x, float y) { return std::min(a.distance(x, y), b.distance(x, y)); }};
 }
 
-Shape Subtract(const Shape& a, const Shape& b)
-{
-  return Shape{a.box, [a, b](float x, float y) { return std::max(a.distance(x, y), -b.distance(x, y)); }};
-}
-
 Shape Intersect(const Shape& a, const Shape& b)
 {
   return Shape{Box{std::max(a.box.x0, b.box.x0), std::max(a.box.y0, b.box.y0), std::min(a.box.x1, b.box.x1),

@@ -19,8 +19,6 @@ Shape Stroke(float x0, float y0, float x1, float y1, float width);
 Shape Arc(float cx, float cy, float radius, float width, float from, float to);
 
 Shape Union(const Shape& a, const Shape& b);
-// What of `a` lies outside `b`.
-Shape Subtract(const Shape& a, const Shape& b);
 Shape Intersect(const Shape& a, const Shape& b);
 
 // The point at `radius` from the centre in the direction of `angle`.

@@ -45,7 +45,11 @@ int main(int argc, char** argv)
   mkdir((folder + "/images").c_str(), 0777);
   std::map<std::string, Canvas> images;
   for (const Artwork& art : AllArtwork(skin)) {
-    const Canvas& canvas = images.emplace(art.file, art.draw()).first->second;
+    const Canvas& canvas = images.emplace(art.file, art.draw(art.frameWidth, art.frameHeight)).first->second;
+    if (canvas.Width() != art.frameWidth || canvas.Height() != art.frameHeight * art.frames) {
+      std::fprintf(stderr, "make_skin_art: %s came out %d x %d\n", art.file.c_str(), canvas.Width(), canvas.Height());
+      return 1;
+    }
     if (!Save(canvas, folder + "/" + art.file)) return 1;
   }
   if (preview && !(Save(Preview(skin, images, false), argv[4]) && Save(Preview(skin, images, true), argv[5]))) return 1;
