@@ -34,39 +34,38 @@ bool FillRows(const RowKernels& k, PIX_IBitmap* bitmap, const PIX_ClippedRect& r
               int32_t mode)
 {
   auto withAlpha = [color](int32_t a) { return (color & ~(0xFFu << PIX_SHIFT_A)) | ((PIX_Pixel)a << PIX_SHIFT_A); };
-  BlendRowFn row;
+  BlendRowsFn blend;
   PIX_Pixel c = color;
   switch (mode & PIX_MODE_MASK) {
     case PIX_MODE_COPY:
       switch (w) {
         case 256: {
-          PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
-          for (int32_t j = 0; j < r.height; ++j, rows.row += rows.step) k.fill(rows.row + r.x, r.width, color);
+          const PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
+          k.fill(rows.row + r.x, rows.step, r.width, r.height, color);
           return true;
         }
-        case 128: row = k.mixHalf; break;
-        case 64: row = k.mixQuarter; break;
-        case 192: row = k.mixThreeQuarters; break;
+        case 128: blend = k.mixHalf; break;
+        case 64: blend = k.mixQuarter; break;
+        case 192: blend = k.mixThreeQuarters; break;
         default:
           if (w < 1 || w > 255) return false;
-          row = k.copyAlpha, c = withAlpha(w);
+          blend = k.copyAlpha, c = withAlpha(w);
           break;
       }
       break;
     case PIX_MODE_ADD:
       // At weight 256 the alpha channel gains 256 and saturates; 255 does the same.
       if (w < 1 || w > 256) return false;
-      row = k.add, c = withAlpha(std::min(w, 255));
+      blend = k.add, c = withAlpha(std::min(w, 255));
       break;
     default: return false;
   }
-  const int32_t kChunk = 64;
+  const int32_t kChunk = 256;
   PIX_Pixel colors[kChunk];
   std::fill(colors, colors + kChunk, c);
-  PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
-  for (int32_t j = 0; j < r.height; ++j, rows.row += rows.step)
-    for (int32_t x0 = 0; x0 < r.width; x0 += kChunk)
-      row(rows.row + r.x + x0, colors, std::min(kChunk, r.width - x0), w);
+  const PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
+  for (int32_t x0 = 0; x0 < r.width; x0 += kChunk)
+    blend(rows.row + r.x + x0, rows.step, colors, 0, std::min(kChunk, r.width - x0), r.height, w);
   return true;
 }
 
@@ -120,8 +119,8 @@ void pix_detail::BlitRect(const RowKernels* kernels, PIX_IBitmap* dest, PIX_IBit
   }
   const bool half = copy && alpha == 0.5f;
   if (kernels && !SharePixels(dest, src)) {
-    if (BlendRowFn row = half ? kernels->mixHalf : ChooseBlendRow(*kernels, mode, w)) {
-      for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step) row(d.row, s.row, width, w);
+    if (BlendRowsFn blend = half ? kernels->mixHalf : ChooseBlendRows(*kernels, mode, w)) {
+      blend(d.row, d.step, s.row, s.step, width, height, w);
       return;
     }
   }

@@ -30,7 +30,7 @@ const RowKernels* BestRowKernels()
   return best;
 }
 
-BlendRowFn ChooseBlendRow(const RowKernels& kernels, int32_t mode, int32_t w)
+BlendRowsFn ChooseBlendRows(const RowKernels& kernels, int32_t mode, int32_t w)
 {
   if (w < 1 || w > 256) return nullptr;
   switch (mode & PIX_MODE_BLEND_SELECT) {

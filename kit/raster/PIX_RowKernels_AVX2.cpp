@@ -14,6 +14,11 @@ struct Avx2 {
 
   static Vec Load(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
   static void Store(void* p, Vec v) { _mm256_storeu_si256(static_cast<__m256i*>(p), v); }
+  // base[index[i]] into lane i.
+  static Vec Gather(const PIX_Pixel* base, const int32_t* index)
+  {
+    return _mm256_i32gather_epi32(reinterpret_cast<const int*>(base), Load(index), 4);
+  }
   // One 16-bit number into each 32-bit lane.
   static Vec LoadWords(const uint16_t* p) { return _mm256_cvtepu16_epi32(_mm_loadu_si128((const __m128i*)p)); }
   // The taps of each lane's pixel: ab and cn side by side in memory, a lane each.

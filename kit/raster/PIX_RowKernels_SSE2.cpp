@@ -12,6 +12,11 @@ struct Sse2 {
 
   static Vec Load(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
   static void Store(void* p, Vec v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
+  // base[index[i]] into lane i.
+  static Vec Gather(const PIX_Pixel* base, const int32_t* index)
+  {
+    return _mm_setr_epi32((int)base[index[0]], (int)base[index[1]], (int)base[index[2]], (int)base[index[3]]);
+  }
   // One 16-bit number into each 32-bit lane.
   static Vec LoadWords(const uint16_t* p)
   {

@@ -67,7 +67,8 @@ void EachRow(const ScaleJob& job, const Strip& s, Row row)
 }
 
 // Stored samples repeat the row above wherever it sampled the same source row.
-void NearestStrip(const ScaleJob& job, const SourceRows& src, const Strip& s, BlendRowFn blend, int32_t w)
+void NearestStrip(const RowKernels& k, const ScaleJob& job, const SourceRows& src, const Strip& s, BlendRowsFn blend,
+                  int32_t w)
 {
   PIX_Pixel samples[kStripColumns];
   const PIX_Pixel* above = nullptr;
@@ -77,11 +78,9 @@ void NearestStrip(const ScaleJob& job, const SourceRows& src, const Strip& s, Bl
       std::memcpy(d, above, (size_t)s.count * sizeof(PIX_Pixel));
       return;
     }
-    const PIX_Pixel* from = src.Row(sy);
-    PIX_Pixel* out = blend ? samples : d;
-    for (int32_t i = 0; i < s.count; ++i) out[i] = from[s.sx[i]];
+    k.nearestRow(blend ? samples : d, src.Row(sy), s.sx, s.count);
     if (blend)
-      blend(d, samples, s.count, w);
+      blend(d, 0, samples, 0, s.count, 1, w);
     else
       above = d, aboveSy = sy;
   });
@@ -104,7 +103,7 @@ void TapsOfRow(const RowKernels& k, const ScaleJob& job, const SourceRows& src, 
   }
 }
 
-void BilinearStrip(const RowKernels& k, const ScaleJob& job, const SourceRows& src, const Strip& s, BlendRowFn blend,
+void BilinearStrip(const RowKernels& k, const ScaleJob& job, const SourceRows& src, const Strip& s, BlendRowsFn blend,
                    int32_t w)
 {
   BilinearTaps taps[kTapColumns];
@@ -116,7 +115,7 @@ void BilinearStrip(const RowKernels& k, const ScaleJob& job, const SourceRows& s
     if (sy != tapsSy) TapsOfRow(k, job, src, s, sy, taps), tapsSy = sy;
     PIX_Pixel* out = blend ? samples : d;
     k.bilinearRow(out, taps, cols, s.fx, fy, s.count);
-    if (blend) blend(d, samples, s.count, w);
+    if (blend) blend(d, 0, samples, 0, s.count, 1, w);
   });
 }
 
@@ -129,7 +128,7 @@ bool ScaleRows(const RowKernels& kernels, const ScaleJob& job, PIX_IBitmap* dest
   // 256 and 128, then the blit's combiner, where copy at 256 stores.
   const bool store = (mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_COPY && w == 256;
   const bool half = (mode & (PIX_MODE_BLEND_SELECT | PIX_MODE_FILTER_MASK)) == PIX_MODE_COPY && w == 128;
-  const BlendRowFn blend = store ? nullptr : half ? kernels.mixHalf : ChooseBlendRow(kernels, mode, w);
+  const BlendRowsFn blend = store ? nullptr : half ? kernels.mixHalf : ChooseBlendRows(kernels, mode, w);
   const bool bilinear = PIX_ModeFilter(mode) == 1;
   if ((!store && !blend) || SharePixels(dest, src)) return false;
   if (bilinear && (job.idx > kMostTapStep || job.idx < -kMostTapStep)) return false;
@@ -147,7 +146,7 @@ bool ScaleRows(const RowKernels& kernels, const ScaleJob& job, PIX_IBitmap* dest
     if (bilinear)
       BilinearStrip(kernels, job, rows, strip, blend, w);
     else
-      NearestStrip(job, rows, strip, blend, w);
+      NearestStrip(kernels, job, rows, strip, blend, w);
   }
   return true;
 }

@@ -24,19 +24,30 @@ struct RowKernelBodies {
   using Vec = typename V::Vec;
   static constexpr int32_t kPixels = 4 * V::kLanes;
 
-  // op(d, s) gives the new d, over whole vectors and then over the tail in a padded copy.
+  // op(d, s) gives the new d, over whole vectors and then over the tail in
+  // a padded copy, row after row.
   template <class Op>
-  static void EachVector(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, Op op)
+  static void EachVector(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n, int32_t rows,
+                         Op op)
   {
-    int32_t i = 0;
-    for (; i + kPixels <= n; i += kPixels) V::Store(d + i, op(V::Load(d + i), V::Load(s + i)));
-    if (i == n) return;
-    const size_t bytes = (size_t)(n - i) * sizeof(PIX_Pixel);
-    PIX_Pixel dt[kPixels] = {}, st[kPixels] = {};
-    std::memcpy(dt, d + i, bytes);
-    std::memcpy(st, s + i, bytes);
-    V::Store(dt, op(V::Load(dt), V::Load(st)));
-    std::memcpy(d + i, dt, bytes);
+    const int32_t whole = n - n % kPixels;
+    const size_t tail = (size_t)(n - whole) * sizeof(PIX_Pixel);
+    for (; rows > 0; --rows, d += dStep, s += sStep) {
+      int32_t i = 0;
+      for (; i + 2 * kPixels <= whole; i += 2 * kPixels) {
+        const Vec d0 = V::Load(d + i), d1 = V::Load(d + i + kPixels);
+        const Vec s0 = V::Load(s + i), s1 = V::Load(s + i + kPixels);
+        V::Store(d + i, op(d0, s0));
+        V::Store(d + i + kPixels, op(d1, s1));
+      }
+      for (; i < whole; i += kPixels) V::Store(d + i, op(V::Load(d + i), V::Load(s + i)));
+      if (tail == 0) continue;
+      PIX_Pixel dt[kPixels] = {}, st[kPixels] = {};
+      std::memcpy(dt, d + whole, tail);
+      std::memcpy(st, s + whole, tail);
+      V::Store(dt, op(V::Load(dt), V::Load(st)));
+      std::memcpy(d + whole, dt, tail);
+    }
   }
 
   static Vec AlphaMask() { return V::Set32((int32_t)(0xFFu << PIX_SHIFT_A)); }
@@ -74,32 +85,39 @@ struct RowKernelBodies {
     return kFull ? a1 : V::template ShiftRight16<8>(V::MulLow16(a1, w));
   }
 
-  static void MixHalf(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t)
+  static void MixHalf(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n, int32_t rows,
+                      int32_t)
   {
-    EachVector(d, s, n, [](Vec dv, Vec sv) { return V::Add8(Half(dv), Half(sv)); });
+    EachVector(d, dStep, s, sStep, n, rows, [](Vec dv, Vec sv) { return V::Add8(Half(dv), Half(sv)); });
   }
 
-  static void MixQuarter(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t)
+  static void MixQuarter(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n, int32_t rows,
+                         int32_t)
   {
-    EachVector(d, s, n, [](Vec dv, Vec sv) { return V::Add8(V::Add8(Half(dv), Quarter(dv)), Quarter(sv)); });
+    EachVector(d, dStep, s, sStep, n, rows,
+               [](Vec dv, Vec sv) { return V::Add8(V::Add8(Half(dv), Quarter(dv)), Quarter(sv)); });
   }
 
-  static void MixThreeQuarters(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t)
+  static void MixThreeQuarters(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n,
+                               int32_t rows, int32_t)
   {
-    EachVector(d, s, n, [](Vec dv, Vec sv) { return V::Add8(V::Add8(Quarter(dv), Quarter(sv)), Half(sv)); });
+    EachVector(d, dStep, s, sStep, n, rows,
+               [](Vec dv, Vec sv) { return V::Add8(V::Add8(Quarter(dv), Quarter(sv)), Half(sv)); });
   }
 
-  static void CopyAlpha(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  static void CopyAlpha(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n, int32_t rows,
+                        int32_t w)
   {
     const Vec f = V::Set16(256 - w);
-    EachVector(d, s, n, [f](Vec dv, Vec sv) { return TowardSource(dv, sv, f, f); });
+    EachVector(d, dStep, s, sStep, n, rows, [f](Vec dv, Vec sv) { return TowardSource(dv, sv, f, f); });
   }
 
   // Factor 255 - a, which makes an opaque pixel a plain copy; a transparent
   // one keeps the destination. Runs of either are common in real images.
-  static void CopySourceAlphaFull(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t)
+  static void CopySourceAlphaFull(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n,
+                                  int32_t rows, int32_t)
   {
-    EachVector(d, s, n, [](Vec dv, Vec sv) {
+    EachVector(d, dStep, s, sStep, n, rows, [](Vec dv, Vec sv) {
       const Vec a = V::And(sv, AlphaMask());
       if (V::MoveMask8(V::Equal32(a, AlphaMask())) == V::kAllBytes) return sv;
       const Vec clear = V::Equal32(a, V::Zero());
@@ -110,10 +128,11 @@ struct RowKernelBodies {
     });
   }
 
-  static void CopySourceAlpha(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  static void CopySourceAlpha(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n,
+                              int32_t rows, int32_t w)
   {
     const Vec wv = V::Set16(w);
-    EachVector(d, s, n, [wv](Vec dv, Vec sv) {
+    EachVector(d, dStep, s, sStep, n, rows, [wv](Vec dv, Vec sv) {
       const Vec z = V::Zero(), full = V::Set16(256);
       const Vec fLow = V::Sub16(full, SourceAlphaWeight<false>(SpreadAlpha(V::UnpackLow8(sv, z)), wv));
       const Vec fHigh = V::Sub16(full, SourceAlphaWeight<false>(SpreadAlpha(V::UnpackHigh8(sv, z)), wv));
@@ -122,22 +141,25 @@ struct RowKernelBodies {
     });
   }
 
-  static void Add(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  static void Add(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n, int32_t rows,
+                  int32_t w)
   {
     if (w == 256) {
-      EachVector(d, s, n, [](Vec dv, Vec sv) { return V::AddSaturate8(dv, sv); });
+      EachVector(d, dStep, s, sStep, n, rows, [](Vec dv, Vec sv) { return V::AddSaturate8(dv, sv); });
       return;
     }
     const Vec wv = V::Set16(w);
-    EachVector(d, s, n, [wv](Vec dv, Vec sv) { return V::AddSaturate8(dv, ScaleBytes(sv, wv, wv)); });
+    EachVector(d, dStep, s, sStep, n, rows,
+               [wv](Vec dv, Vec sv) { return V::AddSaturate8(dv, ScaleBytes(sv, wv, wv)); });
   }
 
   // A transparent source pixel gets weight 0 or 1, which adds nothing.
   template <bool kFull>
-  static void AddSourceAlphaAt(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  static void AddSourceAlphaAt(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n,
+                               int32_t rows, int32_t w)
   {
     const Vec wv = V::Set16(w);
-    EachVector(d, s, n, [wv](Vec dv, Vec sv) {
+    EachVector(d, dStep, s, sStep, n, rows, [wv](Vec dv, Vec sv) {
       const Vec z = V::Zero();
       const Vec wLow = SourceAlphaWeight<kFull>(SpreadAlpha(V::UnpackLow8(sv, z)), wv);
       const Vec wHigh = SourceAlphaWeight<kFull>(SpreadAlpha(V::UnpackHigh8(sv, z)), wv);
@@ -145,26 +167,36 @@ struct RowKernelBodies {
     });
   }
 
-  static void AddSourceAlpha(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w)
+  static void AddSourceAlpha(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n,
+                             int32_t rows, int32_t w)
   {
     if (w == 256)
-      AddSourceAlphaAt<true>(d, s, n, w);
+      AddSourceAlphaAt<true>(d, dStep, s, sStep, n, rows, w);
     else
-      AddSourceAlphaAt<false>(d, s, n, w);
+      AddSourceAlphaAt<false>(d, dStep, s, sStep, n, rows, w);
   }
 
-  static void Fill(PIX_Pixel* d, int32_t n, PIX_Pixel color)
+  static void Fill(PIX_Pixel* d, ptrdiff_t dStep, int32_t n, int32_t rows, PIX_Pixel color)
   {
     const Vec c = V::Set32((int32_t)color);
-    int32_t i = 0;
-    for (; i + 4 * kPixels <= n; i += 4 * kPixels) {
-      V::Store(d + i, c);
-      V::Store(d + i + kPixels, c);
-      V::Store(d + i + 2 * kPixels, c);
-      V::Store(d + i + 3 * kPixels, c);
+    for (; rows > 0; --rows, d += dStep) {
+      int32_t i = 0;
+      for (; i + 4 * kPixels <= n; i += 4 * kPixels) {
+        V::Store(d + i, c);
+        V::Store(d + i + kPixels, c);
+        V::Store(d + i + 2 * kPixels, c);
+        V::Store(d + i + 3 * kPixels, c);
+      }
+      for (; i + kPixels <= n; i += kPixels) V::Store(d + i, c);
+      for (; i < n; ++i) d[i] = color;
     }
-    for (; i + kPixels <= n; i += kPixels) V::Store(d + i, c);
-    for (; i < n; ++i) d[i] = color;
+  }
+
+  static void NearestRow(PIX_Pixel* out, const PIX_Pixel* row, const int32_t* cols, int32_t n)
+  {
+    int32_t i = 0;
+    for (; i + kPixels <= n; i += kPixels) V::Store(out + i, V::Gather(row, cols + i));
+    for (; i < n; ++i) out[i] = row[cols[i]];
   }
 
   // Taps of the pixels that one half of a vector widens to 16-bit lanes:
@@ -251,17 +283,10 @@ struct RowKernelBodies {
 
 template <class V>
 constexpr pix_detail::RowKernels kRowKernelsOf = {
-    &RowKernelBodies<V>::MixHalf,
-    &RowKernelBodies<V>::MixQuarter,
-    &RowKernelBodies<V>::MixThreeQuarters,
-    &RowKernelBodies<V>::CopyAlpha,
-    &RowKernelBodies<V>::CopySourceAlphaFull,
-    &RowKernelBodies<V>::CopySourceAlpha,
-    &RowKernelBodies<V>::Add,
-    &RowKernelBodies<V>::AddSourceAlpha,
-    &RowKernelBodies<V>::Fill,
-    &RowKernelBodies<V>::BilinearTapsRow,
-    &RowKernelBodies<V>::BilinearRow,
+    &RowKernelBodies<V>::MixHalf,    &RowKernelBodies<V>::MixQuarter,          &RowKernelBodies<V>::MixThreeQuarters,
+    &RowKernelBodies<V>::CopyAlpha,  &RowKernelBodies<V>::CopySourceAlphaFull, &RowKernelBodies<V>::CopySourceAlpha,
+    &RowKernelBodies<V>::Add,        &RowKernelBodies<V>::AddSourceAlpha,      &RowKernelBodies<V>::Fill,
+    &RowKernelBodies<V>::NearestRow, &RowKernelBodies<V>::BilinearTapsRow,     &RowKernelBodies<V>::BilinearRow,
 };
 
 }  // namespace

@@ -15,8 +15,10 @@
 
 namespace pix_detail {
 
-// d[i] combined with s[i], i < n, at weight w.
-typedef void (*BlendRowFn)(PIX_Pixel* d, const PIX_Pixel* s, int32_t n, int32_t w);
+// d[i] combined with s[i], i < n, at weight w, over rows rows: each next
+// row of d starts dStep pixels on, of s sStep pixels on (0 repeats a row).
+typedef void (*BlendRowsFn)(PIX_Pixel* d, ptrdiff_t dStep, const PIX_Pixel* s, ptrdiff_t sStep, int32_t n, int32_t rows,
+                            int32_t w);
 
 // A source pixel's bilinear neighbourhood (p00 the pixel, p01 right of it,
 // p10 below, p11 below right) as 16-bit pairs per channel, in byte order:
@@ -33,15 +35,17 @@ struct BilinearTaps {
 struct RowKernels {
   // Whole-word mixes of each channel, masked so that no carry crosses:
   // s/2 + d/2; d/2 + d/4 + s/4; d/4 + s/4 + s/2 (weight unused).
-  BlendRowFn mixHalf, mixQuarter, mixThreeQuarters;
+  BlendRowsFn mixHalf, mixQuarter, mixThreeQuarters;
   // Copy toward the source, weight 1..255.
-  BlendRowFn copyAlpha;
+  BlendRowsFn copyAlpha;
   // Copy with source alpha at full weight (weight unused), and at 1..255.
-  BlendRowFn copySourceAlphaFull, copySourceAlpha;
+  BlendRowsFn copySourceAlphaFull, copySourceAlpha;
   // Add, and add with source alpha, weight 1..256.
-  BlendRowFn add, addSourceAlpha;
-  // d[i] = color, i < n.
-  void (*fill)(PIX_Pixel* d, int32_t n, PIX_Pixel color);
+  BlendRowsFn add, addSourceAlpha;
+  // d[i] = color, i < n, over rows rows dStep pixels apart.
+  void (*fill)(PIX_Pixel* d, ptrdiff_t dStep, int32_t n, int32_t rows, PIX_Pixel color);
+  // out[i] = row[cols[i]], i < n: nearest samples.
+  void (*nearestRow)(PIX_Pixel* out, const PIX_Pixel* row, const int32_t* cols, int32_t n);
   // taps[k], k < n, of the rows r0 (above) and r1 (below); reads r0[0..n]
   // and r1[0..n].
   void (*bilinearTaps)(BilinearTaps* taps, const PIX_Pixel* r0, const PIX_Pixel* r1, int32_t n);
@@ -60,7 +64,7 @@ const RowKernels* Avx2RowKernels();
 // The kernel of the blit combiner that mode AND 0x100FF selects at weight
 // w, or null where none stands in (copy at full weight is a plain copy,
 // which the caller does itself).
-BlendRowFn ChooseBlendRow(const RowKernels& kernels, int32_t mode, int32_t w);
+BlendRowsFn ChooseBlendRows(const RowKernels& kernels, int32_t mode, int32_t w);
 
 // True when the stored pixels of the two bitmaps share memory: a bitmap
 // drawn onto itself, which the kernels, reading whole rows ahead of their
