@@ -57,6 +57,7 @@ void IGraphicsWin::CloseEntry()
   mDefEditProc = nullptr;
   mEdControl = nullptr;
   mEdParamIdx = -1;
+  // A cancel left over would end the next entry at its first tick.
   mParamEditMsg = kNone;
 }
 

@@ -3,8 +3,9 @@
 // painting ends even with nothing to draw, fonts go with their editor and
 // their entry, resources are found by id and name, the native menu carries
 // the model's numbers and flags, an entry hands its text over without the
-// Enter, a close without an open leaves the window class to the rest, and
-// a resize takes the host's frames along, two deep.
+// Enter, an entry closed by a click leaves nothing to the next one, a close
+// without an open leaves the window class to the rest, and a resize takes
+// the host's frames along, two deep.
 
 #include <gtest/gtest.h>
 
@@ -326,6 +327,31 @@ TEST_F(WinBackend, AnEntryWithoutParameterHandsItsTextToTheControlWithoutTheEnte
   ASSERT_NE(edit, nullptr);
   MSG enter = {edit, WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
   EXPECT_TRUE(SendMessageA(edit, WM_GETDLGCODE, VK_RETURN, (LPARAM)&enter) & DLGC_WANTALLKEYS);
+}
+
+TEST_F(WinBackend, AnEntryClosedByAClickLeavesNothingToTheNext)
+{
+  RecorderControl* recorder;
+  std::unique_ptr<IGraphicsWin> gui = BareEditor(&recorder);
+  HWND hWnd = Open(gui.get());
+  ASSERT_NE(hWnd, nullptr);
+  const IRECT rect(10, 10, 90, 30);
+  const IText style;
+  // A wheel turn cancels the entry; a click closes it before the tick does.
+  gui->CreateTextEntry(recorder, &style, &rect, "one", -1);
+  POINT p = {50, 50};
+  ClientToScreen(hWnd, &p);
+  PostMessageA(hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(p.x, p.y));
+  PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+  PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+  vsthost::DrainMessages();
+  EXPECT_EQ(FindWindowExA(hWnd, nullptr, "Edit", nullptr), nullptr);
+
+  // The next entry is not cancelled by what happened to that one.
+  gui->CreateTextEntry(recorder, &style, &rect, "two", -1);
+  ASSERT_TRUE(Tick(gui.get()));
+  EXPECT_NE(FindWindowExA(hWnd, nullptr, "Edit", nullptr), nullptr);
+  EXPECT_TRUE(recorder->mTexts.empty());
 }
 
 TEST_F(WinBackend, AClassIsRegisteredWhileAnyEditorWindowIsOpen)
