@@ -57,7 +57,8 @@ const char* kUsage =
     "                                same, or how many pixels differ and where\n"
     "  audio start FRAMES [arp N,N...] [hold N,N...] [automate P=V,P=V...]\n"
     "                                an audio thread: blocks at the pace of real time, notes\n"
-    "                                played one a block (arp) or held, parameters P swept\n"
+    "                                played one a block (arp) or held, parameters P swept;\n"
+    "                                process, events and time wait for its stop\n"
     "  audio stop                    sets each P to V, releases the held notes, plays on\n"
     "                                until no note sounds, and reports\n"
     "editor actions (Windows; X Y in editor pixels, MODS: right shift control):\n"
@@ -215,6 +216,8 @@ public:
     }
     if (verb == "compare") return Compare(in);
     if (verb == "audio") return Audio(in);
+    // The audio thread alone processes while it runs.
+    if (mCurrent->audio && (verb == "process" || verb == "events" || verb == "time")) return false;
 #if defined(_WIN32)
     if (vsthost::EditorScript::Knows(verb)) return mEditorScript.Run(verb, in, Plug(), mCurrent->editor);
 #endif
