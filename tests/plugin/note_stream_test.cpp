@@ -1,0 +1,93 @@
+// The plug-in's note stream as a receiver hears it: every note-on ends with
+// one note-off on its own note, nothing sounds on once the keys are up and
+// the transport has stopped, whatever the transposes, chords and ratchets
+// in between.
+
+#include "NoteEngine.h"
+#include "NoteLedger.h"
+#include "ParamTable.h"
+#include "PluginFixture.h"
+
+using namespace TolvoParams;
+
+namespace {
+
+const int kTransportPlaying = 0x2;
+
+class NoteStreamTest : public PluginFixture {
+protected:
+  NoteLedger Ledger() const
+  {
+    NoteLedger ledger;
+    for (const SentMidi& m : sent) ledger.Take(uint8_t(m.status), uint8_t(m.data1), uint8_t(m.data2));
+    return ledger;
+  }
+
+  // Runs whole blocks until the clock has passed `frame`; what is sent at
+  // `frame` itself lands in the block that holds it, at its offset.
+  void RunTo(int frame)
+  {
+    while (int(time.samplePos) + 512 <= frame) Block();
+  }
+  void Key(int status, int note, int velocity, int frame) { Midi(status, note, velocity, frame - int(time.samplePos)); }
+
+  void StopTransportAndSettle()
+  {
+    time.flags &= ~kTransportPlaying;
+    for (int b = 0; b < 8; ++b) Block();
+  }
+
+  void ExpectClean(const char* what)
+  {
+    const NoteLedger ledger = Ledger();
+    EXPECT_EQ(ledger.Sounding(), 0) << what << ": still sounding " << ledger.SoundingList();
+    EXPECT_TRUE(ledger.Faults().empty()) << what << ": " << ledger.Faults().front();
+  }
+};
+
+TEST_F(NoteStreamTest, AChordNoteEndsAlthoughATransposedStepPlayedItsKey)
+{
+  Set(kTranspose, 12);
+  Set(kPatternSteps, 3);
+  Set(kStepData + 0, 7);  // "Chord"
+  Set(kStepData + 1, 1);  // "Off"
+  Midi(0x90, 60, 100);
+  RunTo(27000);
+  StopTransportAndSettle();
+  Midi(0x80, 60, 0);
+  for (int b = 0; b < 4; ++b) Block();
+  ExpectClean("chord, off, play over C4 transposed +12");
+}
+
+TEST_F(NoteStreamTest, ARatchetHeldBackByALongNoteEndsWhateverTheReleaseMoment)
+{
+  for (int release = 21000; release < 23000; release += 37) {
+    Create();
+    Set(kPatternSteps, 2);
+    Set(kStepGate + 0, 100);
+    Set(kStepGate + 1, 100);
+    Set(kStepDiv + 1, 1);  // two ratchets
+    Set(kStepTranspose + 1, 7);
+    Midi(0x90, 60, 100);
+    Midi(0x90, 64, 100);
+    RunTo(release);
+    Key(0x80, 60, 0, release);
+    Key(0x80, 64, 0, release);
+    for (int b = 0; b < 8; ++b) Block();
+    ExpectClean(("released at " + std::to_string(release)).c_str());
+  }
+}
+
+TEST_F(NoteStreamTest, AStepEndsTheChordNoteItsTransposeLandsOn)
+{
+  Set(kTranspose, 7);
+  Set(kPatternSteps, 2);
+  Set(kStepData + 0, 7);  // "Chord"
+  Midi(0x90, 60, 100);
+  Midi(0x90, 67, 100);
+  RunTo(30000);
+  const NoteLedger ledger = Ledger();
+  EXPECT_EQ(ledger.Repeats(), 0) << ledger.Faults().front();
+}
+
+}  // namespace
