@@ -256,17 +256,18 @@ bool Tolvo::SerializeState(IChunk* pChunk)
 
 int Tolvo::UnserializeState(IChunk* pChunk, int startPos)
 {
+  // A state cut short is refused before it can touch the parameters or
+  // stop what is playing.
+  if (StateEnd(pChunk, startPos) < 0) return -1;
   // The doubles only set what the carrier's control shows; the parameter
   // block that follows restores the parameter itself.
-  int pos = startPos;
-  for (int i = 0; i < kStateDoubles && pos >= 0; ++i) {
-    double shown;
-    pos = pChunk->GetDouble(&shown, pos);
-  }
-  // A state too short for its own block is refused before it can touch
-  // the parameters or stop what is playing.
-  if (pos < 0) return -1;
-  return UnserializeParams(pChunk, pos);
+  return UnserializeParams(pChunk, startPos + kStateDoubles * 8);
+}
+
+int Tolvo::StateEnd(const IChunk* pChunk, int startPos) const
+{
+  if (startPos < 0 || startPos > pChunk->Size() - kStateDoubles * 8) return -1;
+  return ParamsEnd(pChunk, startPos + kStateDoubles * 8);
 }
 
 // --- Services ---

@@ -32,6 +32,7 @@ public:
   void ProcessMidiMsg(IMidiMessage* pMsg) override;
   bool SerializeState(IChunk* pChunk) override;
   int UnserializeState(IChunk* pChunk, int startPos) override;
+  int StateEnd(const IChunk* pChunk, int startPos) const override;
 
   // ProcessorListener: sends the engine's notes of one piece as MIDI.
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override;
