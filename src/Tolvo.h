@@ -10,7 +10,9 @@
 
 #include "EngineHolder.h"
 #include "IFxVST.h"
+#include "KeyRoutes.h"
 #include "Processor.h"
+#include "SentNotes.h"
 
 class TolvoApp;
 class UIEventHandler;
@@ -69,6 +71,9 @@ public:
 private:
   // One step controller value (1..128) as data 0..127; nothing below 1.
   void SendCC(int value, bool isCC1, int offset);
+  // A note-on or note-off from the input, to the arpeggiator or through.
+  void RouteKey(IMidiMessage* pMsg, bool on);
+  void SendNoteOff(int note, int channel, int offset);
 
   // Host time information of the current block.
   double mSamplePos = 0.0, mTempo = 0.0, mMusicalPos = 0.0, mLastBar = 0.0;
@@ -95,6 +100,8 @@ private:
   bool mCC1Teach = false, mCC2Teach = false;
   bool mPendingAllNotesOff = false;
   int mMidiOutChannel = 1, mMidiInChannel = 1;
+  KeyRoutes mKeyRoutes;
+  SentNotes mSentNotes;
   int mCC1Number = 0, mCC2Number = 0;
 
   // Fixed storage: the status line may read it from another thread.

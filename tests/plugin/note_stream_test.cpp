@@ -1,7 +1,7 @@
 // The plug-in's note stream as a receiver hears it: every note-on ends with
-// one note-off on its own note, nothing sounds on once the keys are up and
-// the transport has stopped, whatever the transposes, chords and ratchets
-// in between.
+// one note-off on its own channel and note, nothing sounds on once the keys
+// are up and the transport has stopped, whatever the transposes, chords,
+// ratchets and routing changes in between.
 
 #include "NoteEngine.h"
 #include "NoteLedger.h"
@@ -88,6 +88,78 @@ TEST_F(NoteStreamTest, AStepEndsTheChordNoteItsTransposeLandsOn)
   RunTo(30000);
   const NoteLedger ledger = Ledger();
   EXPECT_EQ(ledger.Repeats(), 0) << ledger.Faults().front();
+}
+
+TEST_F(NoteStreamTest, NoteOffsGoOutOnTheChannelOfTheirNoteOn)
+{
+  const struct {
+    const char* what;
+    int frame;
+  } moments[] = {{"while a step's note sounds", 3000}, {"while the next step's note sounds", 14000}};
+  for (const auto& m : moments) {
+    Create();
+    Set(kGate, 100);  // notes outlast their steps
+    Midi(0x90, 60, 100);
+    Midi(0x90, 64, 100);
+    RunTo(m.frame);
+    Set(kMidiOutChannel, 4);
+    RunTo(m.frame + 30000);
+    Midi(0x80, 60, 0);
+    Midi(0x80, 64, 0);
+    StopTransportAndSettle();
+    ExpectClean(m.what);
+  }
+  // The all-notes-off request reaches notes left on an earlier channel.
+  Create();
+  Set(kGate, 100);
+  Midi(0x90, 60, 100);
+  RunTo(3000);
+  Set(kMidiOutChannel, 4);
+  Midi(0xB0, 123, 0);
+  Block();
+  const NoteLedger ledger = Ledger();
+  EXPECT_EQ(ledger.Sounding(), 0) << ledger.SoundingList();
+}
+
+TEST_F(NoteStreamTest, KeyReleasesFollowTheirKeysWhateverTheRoutingSaysBy)
+{
+  const struct {
+    const char* what;
+    int index;
+    double value;
+  } changes[] = {
+      {"input channel", kMidiInChannel, 5},
+      {"split side left below C4", kSplitSide, 1},
+      {"split side right from C4", kSplitSide, 2},
+      {"split note above the keys", kSplitNoteNumber, 9},
+  };
+  for (const auto& c : changes) {
+    Create();
+    Set(kSplitNoteNumber, 4);  // split note C4
+    Set(kSplitNoteName, 0);
+    Midi(0x90, 60, 100);
+    Midi(0x90, 64, 100);
+    Midi(0x90, 48, 100);
+    RunTo(8000);
+    Set(c.index, c.value);
+    RunTo(12000);
+    for (int note : {60, 64, 48}) Midi(0x80, note, 0);
+    StopTransportAndSettle();
+    ExpectClean(c.what);
+    for (int note : {60, 64, 48}) EXPECT_FALSE(plug->Engine().GetNoteEngine()->IsKeyDown(note)) << c.what;
+  }
+  // A key the split passed through goes on passing through when the split
+  // is switched off.
+  Create();
+  Set(kSplitNoteNumber, 4);
+  Set(kSplitSide, 2);
+  Midi(0x90, 50, 100);
+  Block();
+  Set(kSplitSide, 0);
+  Midi(0x80, 50, 0);
+  StopTransportAndSettle();
+  ExpectClean("passed through, then split off");
+  EXPECT_FALSE(plug->Engine().GetNoteEngine()->IsKeyDown(50));
 }
 
 }  // namespace
