@@ -29,13 +29,18 @@ if(CMAKE_CROSSCOMPILING AND TOLVO_WINE)
       ${PROJECT_SOURCE_DIR}/scripts/wine-run;${TOLVO_WINE};${CMAKE_BINARY_DIR}/wineprefix)
 endif()
 
-# tolvo_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>])
-# One GoogleTest executable, registered with CTest as one test; under a
-# cross build CTest runs it through the Wine emulator of the toolchain.
+# tolvo_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>] [FILTER <gtest filter>])
+# One GoogleTest executable, registered with CTest as one test (of the tests
+# FILTER selects, when given); under a cross build CTest runs it through the
+# Wine emulator of the toolchain.
 function(tolvo_add_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;FILTER" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_color=no)
+  set(filter)
+  if(T_FILTER)
+    set(filter --gtest_filter=${T_FILTER})
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_color=no ${filter})
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
 endfunction()

@@ -59,10 +59,20 @@ enum Index {
   kNumHostParams = 206,
   kNumParams = 391,
   kNumSteps = 16,
+  kNumLanes = 9,  // kStepLength to kStepCC2
   kNumCustomSlots = 8,
   kNumPatternSwitches = 32,
   kNumControllers = 128
 };
+
+// "Step rate" value v: a step of 1 / 2^v bar.
+struct StepRate {
+  const char* text;
+  double beats;
+};
+inline constexpr StepRate kStepRates[] = {{"1", 4.0},     {"1/2", 2.0},    {"1/4", 1.0},     {"1/8", 0.5},
+                                          {"1/16", 0.25}, {"1/32", 0.125}, {"1/64", 0.0625}, {"1/128", 0.03125}};
+constexpr int kNumStepRates = sizeof kStepRates / sizeof kStepRates[0];
 
 // Whether `index` is one of the `count` parameters from `base` on.
 constexpr bool InGroup(int index, int base, int count = kNumSteps) { return index >= base && index < base + count; }
@@ -71,7 +81,7 @@ enum class Kind { Int, Enum, Double };
 
 // One record declares `count` parameters from `index` on. A name holding
 // "%d" is filled with the member's number (1-based). Enum display texts
-// come from `texts` when given, else from `textFormat` filled with
+// come from `textOf` when given, else from `textFormat` filled with
 // value + `textOffset` for each value; neither gives no texts.
 struct ParamSpec {
   int index;
@@ -83,10 +93,15 @@ struct ParamSpec {
   double max;   // Int, Double
   double step;  // Double
   int values;   // Enum
-  const char* const* texts;
+  const char* (*textOf)(int value);
   const char* textFormat;
   int textOffset;
 };
+
+// The records in index order; indices missing from them are never declared
+// and keep the parameter record's defaults.
+extern const ParamSpec kParamTable[];
+extern const int kParamTableSize;
 
 // Declares every parameter of the table on the plug-in, in index order.
 void DeclareParams(IFxBase* plug);

@@ -11,6 +11,7 @@
 #include "EngineHolder.h"
 #include "IFxVST.h"
 #include "KeyRoutes.h"
+#include "ParamTable.h"
 #include "Processor.h"
 #include "SentNotes.h"
 
@@ -19,8 +20,10 @@ class UIEventHandler;
 
 class Tolvo : public IFxVST, public ProcessorListener {
 public:
-  static constexpr int kStateDoubles = 185;       // ahead of the parameter block
-  static constexpr int kStateCarrierParam = 122;  // the parameter they carry
+  static constexpr int kStateDoubles = 185;  // ahead of the parameter block
+  // The parameter whose control's value they carry: step 13 of the
+  // transpose lane.
+  static constexpr int kStateCarrierParam = TolvoParams::kStepTranspose + 12;
   static constexpr int kStatusTextLen = 64;
 
   explicit Tolvo(audioMasterCallback hostCallback);

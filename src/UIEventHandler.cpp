@@ -13,7 +13,6 @@ using namespace TolvoParams;
 
 namespace {
 
-const double kRateBeats[] = {4.0, 2.0, 1.0, 0.5, 0.25, 0.125, 0.0625, 0.03125};
 const int kLaneBases[] = {kStepLength, kStepGate, kStepAccent, kStepTranspose, kStepDiv,
                           kStepShift,  kStepData, kStepCC1,    kStepCC2};
 
@@ -54,7 +53,7 @@ void UIEventHandler::RouteToEngine(int index, double value)
     stepper.SetCustomOrder(index - kCustomSortOrder, v);
     return;
   }
-  if (InGroup(index, kStepLength, kNumSteps * 9)) {
+  if (InGroup(index, kStepLength, kNumSteps * kNumLanes)) {
     const int lane = (index - kStepLength) / kNumSteps;
     const int base = kLaneBases[lane];
     const int step = index - base;
@@ -73,8 +72,8 @@ void UIEventHandler::RouteToEngine(int index, double value)
     return;
   }
   if (InGroup(index, kPatternSwitch, kNumPatternSwitches)) {
-    const int step = (index - kPatternSwitch) % 32;
-    mEngine->GetSceneList()->GetScene((index - kPatternSwitch) / 32)->SetStep(step, 0, v);
+    const int step = (index - kPatternSwitch) % Scene::kSteps;
+    mEngine->GetSceneList()->GetScene((index - kPatternSwitch) / Scene::kSteps)->SetStep(step, 0, v);
     mPlug->UpdateStepView(kPatternSwitch, step, true);
     return;
   }
@@ -83,14 +82,14 @@ void UIEventHandler::RouteToEngine(int index, double value)
     case kGate: pattern->SetGate(value / 100.0 + 1.0); break;
     case kHold: mApp->SetHold(v == 1); break;
     case kStepRate:
-      if (v >= 0 && v < 8) pattern->SetRate(kRateBeats[v]);
+      if (v >= 0 && v < kNumStepRates) pattern->SetRate(kStepRates[v].beats);
       break;
     case kStepRateType: pattern->SetRateType(v); break;
     case kDirection: pattern->SetDirection(v); break;
     case kSortOrder:
       pattern->SetSortOrder(v);
       pattern->RenumberNotes();
-      pattern->SetCustomSortOrder(v == 4);
+      pattern->SetCustomSortOrder(v == PatternEngine::kCustom);
       break;
     case kSwing: pattern->SetSwing(value); break;
     case kOctaves: pattern->SetOctaves(v); break;
@@ -141,7 +140,7 @@ void UIEventHandler::RouteToEngine(int index, double value)
       break;
     case kSplitSide: mEngine->GetSceneList()->SetSplitSide(v); break;
     case kStepMode:
-      if (v >= 0 && v < 9)
+      if (v >= 0 && v < kNumLanes)
         for (int s = 0; s < kNumSteps; ++s) mPlug->UpdateStepView(kLaneBases[v], s, false);
       break;
     default: break;

@@ -7,6 +7,7 @@
 
 #include "EngineHolder.h"
 #include "NoteEngine.h"
+#include "ParamTable.h"
 #include "PatternEngine.h"
 #include "PatternList.h"
 #include "Scene.h"
@@ -50,58 +51,58 @@ public:
   // The parameter router's scaling, for the parameters the engine takes.
   void Param(int index, double value)
   {
-    static const double kRates[] = {4.0, 2.0, 1.0, 0.5, 0.25, 0.125, 0.0625, 0.03125};
+    using namespace TolvoParams;
     PatternEngine& p = Pattern();
     PatternStepper& st = p.GetStepper();
     const int v = (int)value;
-    if (index >= 14 && index <= 29) return p.SetStepOn(index - 14, v == 1);
-    if (index >= 47 && index <= 54) return st.SetCustomOrder(index - 47, v);
-    if (index >= 62 && index <= 205) {
-      const int lane = (index - 62) / 16, step = (index - 62) % 16;
-      switch (lane) {
-        case 0: return p.SetStepLength(step, value);
-        case 1: return p.SetStepGate(step, value / 100.0);
-        case 2: return p.SetStepAccent(step, value);
-        case 3: return p.SetStepTranspose(step, v);
-        case 4: return p.SetStepDiv(step, value + 1.0);
-        case 5: return p.SetStepShift(step, value);
-        case 6: return p.SetStepData(step, v);
-        case 7: return p.SetStepCC(step, 1, v);
+    if (InGroup(index, kStepOn)) return p.SetStepOn(index - kStepOn, v == 1);
+    if (InGroup(index, kCustomSortOrder, kNumCustomSlots)) return st.SetCustomOrder(index - kCustomSortOrder, v);
+    if (InGroup(index, kStepLength, kNumSteps * kNumLanes)) {
+      const int step = (index - kStepLength) % kNumSteps;
+      switch (index - step) {
+        case kStepLength: return p.SetStepLength(step, value);
+        case kStepGate: return p.SetStepGate(step, value / 100.0);
+        case kStepAccent: return p.SetStepAccent(step, value);
+        case kStepTranspose: return p.SetStepTranspose(step, v);
+        case kStepDiv: return p.SetStepDiv(step, value + 1.0);
+        case kStepShift: return p.SetStepShift(step, value);
+        case kStepData: return p.SetStepData(step, v);
+        case kStepCC1: return p.SetStepCC(step, 1, v);
         default: return p.SetStepCC(step, 2, v);
       }
     }
     switch (index) {
-      case 0: return p.SetGate(value / 100.0 + 1.0);
-      case 1: return app.SetHold(v == 1);
-      case 2: return p.SetRate(kRates[v]);
-      case 3: return p.SetRateType(v);
-      case 4: return p.SetDirection(v);
-      case 5:
+      case kGate: return p.SetGate(value / 100.0 + 1.0);
+      case kHold: return app.SetHold(v == 1);
+      case kStepRate: return p.SetRate(kStepRates[v].beats);
+      case kStepRateType: return p.SetRateType(v);
+      case kDirection: return p.SetDirection(v);
+      case kSortOrder:
         p.SetSortOrder(v);
         p.RenumberNotes();
-        return p.SetCustomSortOrder(v == 4);
-      case 6: return p.SetSwing(value);
-      case 7: return p.SetOctaves(v);
-      case 8: return p.SetTranspose(v);
-      case 9: return p.SetVelocityMode(v);
-      case 10:
+        return p.SetCustomSortOrder(v == PatternEngine::kCustom);
+      case kSwing: return p.SetSwing(value);
+      case kOctaves: return p.SetOctaves(v);
+      case kTranspose: return p.SetTranspose(v);
+      case kVelocityMode: return p.SetVelocityMode(v);
+      case kResetOnNewNote:
         if (v == 1) p.SetResetOnNewNote(true);
         return st.SetResetWalkAtPatternStart(v == 1);
-      case 11:
+      case kResetNoteList:
         if (v == 1) p.SetResetOnNewNote(false);
         return st.SetResetWalkAtPatternStart(v == 1);
-      case 12:
+      case kResetOnBeat:
         if (v == 1) {
           st.SetResetWalkAtPatternStart(false);
           p.SetResetOnNewNote(false);
         }
         return p.SetResetOnBeat(v == 1);
-      case 13: return p.SetResetOnBeatValue(value * 0.25);
-      case 30: return st.SetStepCount(v);
-      case 46: return p.SetPatternOn(v == 1);
-      case 55: return p.GetScaleQuantizer().SetScale(v - 1);
-      case 56: return p.GetScaleQuantizer().SetKey(v);
-      case 57: return p.GetScaleQuantizer().SetMode(v);
+      case kResetOnBeatValue: return p.SetResetOnBeatValue(value * 0.25);
+      case kPatternSteps: return st.SetStepCount(v);
+      case kPatternOn: return p.SetPatternOn(v == 1);
+      case kScale: return p.GetScaleQuantizer().SetScale(v - 1);
+      case kScaleKey: return p.GetScaleQuantizer().SetKey(v);
+      case kScaleMode: return p.GetScaleQuantizer().SetMode(v);
       default: return;
     }
   }
@@ -109,12 +110,9 @@ public:
   // The parameter defaults, applied in index order as the plug-in does.
   void ApplyDefaults()
   {
-    std::map<int, double> d = {{0, 0},  {1, 0},  {2, 3},  {3, 0},  {4, 0},   {5, 0},  {6, 0},  {7, 1},  {8, 0}, {9, 0},
-                               {10, 0}, {11, 0}, {12, 0}, {13, 1}, {30, 16}, {46, 1}, {55, 0}, {56, 0}, {57, 0}};
-    for (int i = 14; i <= 29; ++i) d[i] = 1;
-    for (int i = 47; i <= 54; ++i) d[i] = 0;
-    for (int i = 62; i <= 205; ++i) d[i] = i < 78 ? 1 : 0;
-    for (const auto& kv : d) Param(kv.first, kv.second);
+    using namespace TolvoParams;
+    for (int t = 0; t < kParamTableSize; ++t)
+      for (int k = 0; k < kParamTable[t].count; ++k) Param(kParamTable[t].index + k, kParamTable[t].defaultValue);
   }
 
   // Something to do at a frame: a key, or a change of transport or setting.

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace TolvoParams;
+
 namespace {
 
 using Params = std::vector<std::pair<int, double>>;
@@ -33,7 +35,7 @@ const int64_t kLength = 150000;
 void Perform(EngineHarness& h, const Setting& s)
 {
   h.ApplyDefaults();
-  h.Param(2, 4);
+  h.Param(kStepRate, 4);
   for (const auto& p : s.params) h.Param(p.first, p.second);
   if (s.loop) {
     h.cycle = true;
@@ -66,7 +68,7 @@ void Perform(EngineHarness& h, const Setting& s)
   h.Release(100500, 65);
   h.Release(120000, 69);
   // Hold keeps what was released: let it go before the end.
-  h.Between(125000, [](EngineHarness& e) { e.Param(1, 0); });
+  h.Between(125000, [](EngineHarness& e) { e.Param(kHold, 0); });
 }
 
 std::vector<Sent> RunSetting(const Setting& s, std::vector<int> sizes, unsigned seed, bool* clean)
@@ -84,17 +86,29 @@ TEST(BlockProperties, ResultDoesNotDependOnTheBlockSize)
 {
   const Setting settings[] = {
       {"plain 1/16", {}, false, false},
-      {"1/128", {{2, 7}}, false, false},
-      {"swing", {{6, 0.6}}, false, false},
-      {"shifts of both signs", {{143, 23.7}, {144, -17.3}, {147, 50}, {148, -50}, {0, -40}}, false, false},
-      {"ratchets, one on a chord step", {{126, 2}, {129, 7}, {131, 1}, {163, 7}, {2, 3}}, false, false},
-      {"gate +100 and step gates", {{0, 100}, {79, -60}, {81, 100}}, false, false},
-      {"triplets with reset on beat", {{3, 1}, {2, 3}, {12, 1}, {13, 3}}, false, false},
-      {"random steps and lengths", {{158, 8}, {160, 8}, {62, 3}, {65, 2}, {30, 7}}, false, false},
-      {"a loop", {{2, 5}}, true, false},
-      {"Hold in a loop", {{1, 1}}, true, false},
-      {"Hold", {{1, 1}, {4, 3}}, false, false},
-      {"transport jumps", {{4, 2}}, false, true},
+      {"1/128", {{kStepRate, 7}}, false, false},
+      {"swing", {{kSwing, 0.6}}, false, false},
+      {"shifts of both signs",
+       {{kStepShift + 1, 23.7}, {kStepShift + 2, -17.3}, {kStepShift + 5, 50}, {kStepShift + 6, -50}, {kGate, -40}},
+       false,
+       false},
+      {"ratchets, one on a chord step",
+       {{kStepDiv, 2}, {kStepDiv + 3, 7}, {kStepDiv + 5, 1}, {kStepData + 5, 7}, {kStepRate, 3}},
+       false,
+       false},
+      {"gate +100 and step gates", {{kGate, 100}, {kStepGate + 1, -60}, {kStepGate + 3, 100}}, false, false},
+      {"triplets with reset on beat",
+       {{kStepRateType, 1}, {kStepRate, 3}, {kResetOnBeat, 1}, {kResetOnBeatValue, 3}},
+       false,
+       false},
+      {"random steps and lengths",
+       {{kStepData, 8}, {kStepData + 2, 8}, {kStepLength, 3}, {kStepLength + 3, 2}, {kPatternSteps, 7}},
+       false,
+       false},
+      {"a loop", {{kStepRate, 5}}, true, false},
+      {"Hold in a loop", {{kHold, 1}}, true, false},
+      {"Hold", {{kHold, 1}, {kDirection, 3}}, false, false},
+      {"transport jumps", {{kDirection, 2}}, false, true},
   };
   for (const Setting& s : settings) {
     SCOPED_TRACE(s.name);
@@ -141,7 +155,7 @@ TEST(BlockProperties, NoTempoOrPositionStartsNothingAndKeepsTheKeys)
     SCOPED_TRACE(position);
     EngineHarness h;
     h.ApplyDefaults();
-    h.Param(2, 4);
+    h.Param(kStepRate, 4);
     h.hostPos = position;
     h.Key(100, 60, 100);
     h.Run(20000, {512});
@@ -160,10 +174,10 @@ TEST(BlockProperties, TinyStepsStillReturn)
     Params params;
   };
   const Case cases[] = {
-      {40.0, {{2, 7}}},                           // a step of 1.25 samples
-      {3200.0, {{2, 7}, {0, -100}, {78, -100}}},  // notes of 10 samples at the shortest gate
-      {3200.0, {{2, 7}, {0, -100}, {126, 7}}},    // and ratchets inside them
-      {1.0e7, {{2, 0}, {0, -100}}},               // and a very slow one
+      {40.0, {{kStepRate, 7}}},                                      // a step of 1.25 samples
+      {3200.0, {{kStepRate, 7}, {kGate, -100}, {kStepGate, -100}}},  // notes of 10 samples at the shortest gate
+      {3200.0, {{kStepRate, 7}, {kGate, -100}, {kStepDiv, 7}}},      // and ratchets inside them
+      {1.0e7, {{kStepRate, 0}, {kGate, -100}}},                      // and a very slow one
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.samplesPerBeat);
@@ -186,7 +200,7 @@ TEST(BlockProperties, LoopsKeepPlayingOnEveryPass)
 {
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 4);
+  h.Param(kStepRate, 4);
   h.cycle = true;
   h.loopStart = 11025;
   h.loopEnd = 50000;  // not on the step grid
@@ -231,8 +245,8 @@ TEST(BlockProperties, OddLoopsKeepPlaying)
     SCOPED_TRACE(c.name);
     EngineHarness h;
     h.ApplyDefaults();
-    h.Param(2, 4);
-    h.Param(1, c.hold);
+    h.Param(kStepRate, 4);
+    h.Param(kHold, c.hold);
     h.cycle = true;
     h.loopStart = c.loopStart;
     h.loopEnd = c.loopEnd;
@@ -259,7 +273,7 @@ TEST(BlockProperties, TransportJumpsResync)
     SCOPED_TRACE(c.name);
     EngineHarness h;
     h.ApplyDefaults();
-    h.Param(2, 4);
+    h.Param(kStepRate, 4);
     h.hostPos = 400000;
     h.Key(0, 60, 100);
     h.Key(0, 64, 100);
@@ -295,8 +309,8 @@ TEST(BlockProperties, RunningSceneSplitsPiecesWithoutChangingThePattern)
     EngineHarness h;
     h.holder.GetSceneList()->SetPaused(paused == 1);
     h.ApplyDefaults();
-    h.Param(2, 4);
-    h.Param(6, 0.3);
+    h.Param(kStepRate, 4);
+    h.Param(kSwing, 0.3);
     h.Key(10, 60, 100);
     h.Key(10, 63, 100);
     h.Run(40 * 22050, {0});
@@ -320,12 +334,35 @@ struct Range {
 TEST(BlockProperties, RandomSessionsEndSilentAndInOrder)
 {
   const Range ranges[] = {
-      {0, -100, 100, false}, {1, 0, 1, true},        {2, 0, 7, true},        {3, 0, 2, true},      {4, 0, 3, true},
-      {5, 0, 4, true},       {6, 0, 1, false},       {7, 1, 5, true},        {8, -12, 12, true},   {9, 0, 3, true},
-      {10, 0, 1, true},      {12, 0, 1, true},       {13, 1, 16, true},      {30, 1, 16, true},    {46, 0, 1, true},
-      {47, 0, 9, true},      {48, 0, 9, true},       {55, 0, 40, true},      {56, 0, 11, true},    {57, 0, 11, true},
-      {63, 1, 8, true},      {79, -100, 100, false}, {95, -100, 100, false}, {111, -24, 24, true}, {127, 0, 7, true},
-      {143, -50, 50, false}, {159, 0, 8, true},      {160, 0, 8, true},      {175, 0, 128, true},
+      {kGate, -100, 100, false},
+      {kHold, 0, 1, true},
+      {kStepRate, 0, 7, true},
+      {kStepRateType, 0, 2, true},
+      {kDirection, 0, 3, true},
+      {kSortOrder, 0, 4, true},
+      {kSwing, 0, 1, false},
+      {kOctaves, 1, 5, true},
+      {kTranspose, -12, 12, true},
+      {kVelocityMode, 0, 3, true},
+      {kResetOnNewNote, 0, 1, true},
+      {kResetOnBeat, 0, 1, true},
+      {kResetOnBeatValue, 1, 16, true},
+      {kPatternSteps, 1, 16, true},
+      {kPatternOn, 0, 1, true},
+      {kCustomSortOrder, 0, 9, true},
+      {kCustomSortOrder + 1, 0, 9, true},
+      {kScale, 0, 40, true},
+      {kScaleKey, 0, 11, true},
+      {kScaleMode, 0, 11, true},
+      {kStepLength + 1, 1, 8, true},
+      {kStepGate + 1, -100, 100, false},
+      {kStepAccent + 1, -100, 100, false},
+      {kStepTranspose + 1, -24, 24, true},
+      {kStepDiv + 1, 0, 7, true},
+      {kStepShift + 1, -50, 50, false},
+      {kStepData + 1, 0, 8, true},
+      {kStepData + 2, 0, 8, true},
+      {kStepCC1 + 1, 0, 128, true},
   };
   size_t played = 0;
   for (unsigned seed = 1; seed <= 40; ++seed) {
@@ -367,7 +404,7 @@ TEST(BlockProperties, RandomSessionsEndSilentAndInOrder)
       });
     }
     h.Between(end - 25000, [](EngineHarness& e) {
-      e.Param(1, 0);  // Hold off lets every key go
+      e.Param(kHold, 0);  // Hold off lets every key go
       e.samplesPerBeat = 22050;
     });
     h.Run(end, {0}, seed);

@@ -7,14 +7,16 @@
 
 #include <set>
 
+using namespace TolvoParams;
+
 namespace {
 
 struct Held : EngineHarness {
   explicit Held(bool hold)
   {
     ApplyDefaults();
-    Param(2, 4);
-    if (hold) Param(1, 1);
+    Param(kStepRate, 4);
+    if (hold) Param(kHold, 1);
   }
   // The notes played from frame `from` on, up to `to`.
   std::set<int> NotesBetween(int64_t from, int64_t to) const
@@ -61,7 +63,7 @@ TEST(Hold, OffReleasesAtOnceAndSwitchingOffStopsEverything)
   Held latched(true);
   latched.Key(0, 60, 100);
   latched.Release(100, 60);
-  latched.Between(20000, [](EngineHarness& e) { e.Param(1, 0); });
+  latched.Between(20000, [](EngineHarness& e) { e.Param(kHold, 0); });
   latched.Run(40000, {512});
   EXPECT_EQ(0, latched.Sounding());
   EXPECT_EQ(0, latched.Hub().GetDownKeyCount());
@@ -103,7 +105,7 @@ TEST(Hold, RelatchEndsTheOldChordWhereTheNewKeyComes)
 TEST(Resets, ResetOnNewNoteEndsWhatSoundsAndStartsAgainAtOnce)
 {
   Held h(false);
-  h.Param(10, 1);
+  h.Param(kResetOnNewNote, 1);
   h.Key(0, 60, 100);
   h.Key(2000, 64, 100);
   h.Run(5000, {512});
@@ -121,7 +123,7 @@ TEST(Resets, SwitchingThePatternOffEndsWhatSounds)
 {
   Held h(false);
   h.Key(0, 60, 100);
-  h.Between(1000, [](EngineHarness& e) { e.Param(46, 0); });
+  h.Between(1000, [](EngineHarness& e) { e.Param(kPatternOn, 0); });
   h.Run(1001, {512});
   ASSERT_EQ(2u, h.sent.size());
   EXPECT_FALSE(h.sent[1].on);

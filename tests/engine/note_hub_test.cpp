@@ -8,6 +8,8 @@
 
 #include <string>
 
+using namespace TolvoParams;
+
 namespace {
 
 struct Recorder : NoteEngineListener {
@@ -156,7 +158,7 @@ TEST(ViewLink, MarksWhatSoundsAndToleratesNoView)
 {
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(8, 3);  // transpose
+  h.Param(kTranspose, 3);  // transpose
   h.Key(0, 60, 100);
   h.Release(3000, 60);
   h.Run(4000, {512});  // no view: nothing to tell

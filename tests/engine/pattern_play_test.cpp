@@ -5,13 +5,15 @@
 
 #include <gtest/gtest.h>
 
+using namespace TolvoParams;
+
 namespace {
 
 struct PlainChord : EngineHarness {
   PlainChord()
   {
     ApplyDefaults();
-    Param(2, 4);  // "1/16"
+    Param(kStepRate, 4);  // "1/16"
     Key(0, 60, 100);
     Key(0, 64, 90);
     Key(0, 67, 80);
@@ -56,7 +58,7 @@ std::vector<int64_t> Onsets(const std::vector<std::pair<int, double>>& params, i
 {
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 4);
+  h.Param(kStepRate, 4);
   for (const auto& p : params) h.Param(p.first, p.second);
   h.Key(0, 60, 100);
   h.Run(12 * 22050, {256});
@@ -74,17 +76,17 @@ TEST(PatternPlay, TimingSettings)
     std::vector<int64_t> onsets;
   };
   const Case cases[] = {
-      {"rate 1/8", {{2, 3}}, {0, 11025, 22050, 33075}},
-      {"triplet", {{3, 1}}, {0, 3675, 7350, 11025}},
-      {"dotted", {{3, 2}}, {0, 8269, 16538, 24806}},
-      {"step length 2 on step 0", {{62, 2}}, {0, 11025, 16538, 22050}},
+      {"rate 1/8", {{kStepRate, 3}}, {0, 11025, 22050, 33075}},
+      {"triplet", {{kStepRateType, 1}}, {0, 3675, 7350, 11025}},
+      {"dotted", {{kStepRateType, 2}}, {0, 8269, 16538, 24806}},
+      {"step length 2 on step 0", {{kStepLength, 2}}, {0, 11025, 16538, 22050}},
       // The late note holds the on-beat one back until it has ended.
-      {"swing 1.0 delays every second sixteenth", {{6, 1.0}}, {0, 8269, 13782, 19294}},
-      {"shift +10 on step 1", {{143, 10}}, {0, 6064, 11577, 16538}},
-      {"shift -10 on step 1, gate 0.5", {{143, -10}, {0, -50}}, {0, 4961, 11025, 16538}},
-      {"shift -10 after a full note", {{143, -10}}, {0, 5514, 11025, 16538}},
-      {"div 3 on step 0: three ratchets", {{126, 2}}, {0, 1838, 3675, 5513}},
-      {"two steps, the second two long", {{30, 2}, {63, 2}}, {0, 5513, 16538, 22050}},
+      {"swing 1.0 delays every second sixteenth", {{kSwing, 1.0}}, {0, 8269, 13782, 19294}},
+      {"shift +10 on step 1", {{kStepShift + 1, 10}}, {0, 6064, 11577, 16538}},
+      {"shift -10 on step 1, gate 0.5", {{kStepShift + 1, -10}, {kGate, -50}}, {0, 4961, 11025, 16538}},
+      {"shift -10 after a full note", {{kStepShift + 1, -10}}, {0, 5514, 11025, 16538}},
+      {"div 3 on step 0: three ratchets", {{kStepDiv, 2}}, {0, 1838, 3675, 5513}},
+      {"two steps, the second two long", {{kPatternSteps, 2}, {kStepLength + 1, 2}}, {0, 5513, 16538, 22050}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -97,7 +99,7 @@ int64_t FirstNoteLength(const std::vector<std::pair<int, double>>& params)
 {
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 4);
+  h.Param(kStepRate, 4);
   for (const auto& p : params) h.Param(p.first, p.second);
   h.Key(0, 60, 100);
   h.Run(4 * 22050, {64});
@@ -109,19 +111,19 @@ int64_t FirstNoteLength(const std::vector<std::pair<int, double>>& params)
 TEST(PatternPlay, GateSetsTheNoteLength)
 {
   EXPECT_EQ(5513, FirstNoteLength({}));
-  EXPECT_EQ(2757, FirstNoteLength({{0, -50}}));              // gate 0.5
-  EXPECT_EQ(11026, FirstNoteLength({{0, 100}}));             // gate 2.0 outlasts its step
-  EXPECT_EQ(551, FirstNoteLength({{0, -100}}));              // 0.0 is taken as 0.1
-  EXPECT_EQ(2757, FirstNoteLength({{78, -50}}));             // step gate adds to the gate
-  EXPECT_EQ(551, FirstNoteLength({{0, -100}, {78, -100}}));  // never below 0.1
+  EXPECT_EQ(2757, FirstNoteLength({{kGate, -50}}));                     // gate 0.5
+  EXPECT_EQ(11026, FirstNoteLength({{kGate, 100}}));                    // gate 2.0 outlasts its step
+  EXPECT_EQ(551, FirstNoteLength({{kGate, -100}}));                     // 0.0 is taken as 0.1
+  EXPECT_EQ(2757, FirstNoteLength({{kStepGate, -50}}));                 // step gate adds to the gate
+  EXPECT_EQ(551, FirstNoteLength({{kGate, -100}, {kStepGate, -100}}));  // never below 0.1
 }
 
 TEST(PatternPlay, LongGateHoldsTheNextStepBack)
 {
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 4);
-  h.Param(0, 100);  // gate 2.0
+  h.Param(kStepRate, 4);
+  h.Param(kGate, 100);  // gate 2.0
   h.Key(0, 60, 100);
   h.Key(0, 64, 100);
   h.Run(6 * 5513, {128});
@@ -138,12 +140,12 @@ TEST(PatternPlay, RatchetsHeldBackByALongNoteKeepTheirLength)
   // the other, each as long as it was meant to be.
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 4);
-  h.Param(30, 2);    // two steps
-  h.Param(78, 100);  // step 1 gate +100
-  h.Param(79, 100);
-  h.Param(127, 1);  // step 2: two ratchets
-  h.Param(111, 7);  // heard as G4
+  h.Param(kStepRate, 4);
+  h.Param(kPatternSteps, 2);
+  h.Param(kStepGate, 100);
+  h.Param(kStepGate + 1, 100);
+  h.Param(kStepDiv + 1, 1);        // step 2: two ratchets
+  h.Param(kStepTranspose + 1, 7);  // heard as G4
   h.Key(0, 60, 100);
   h.Run(8 * 5513, {128});
   ASSERT_GE(h.sent.size(), 8u);
@@ -165,9 +167,9 @@ TEST(PatternPlay, ResetOnBeatRestartsThePattern)
   // beat starts again on the first note.
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 0);
-  h.Param(12, 1);
-  h.Param(13, 4);
+  h.Param(kStepRate, 0);
+  h.Param(kResetOnBeat, 1);
+  h.Param(kResetOnBeatValue, 4);
   h.Key(0, 60, 100);
   h.Key(0, 64, 100);
   h.Run(4 * 22050 + 10, {300});
@@ -194,10 +196,16 @@ TEST(PatternPlay, ResetOnBeatKeepsTheRateType)
   const std::vector<int64_t> kTriplets = {0, 14700, 22050, 36750, 44100, 58800, 66150, 80850, 88200};
   const std::vector<int> kAlternate = {60, 64, 60, 64, 60, 64, 60, 64, 60};
   const Case cases[] = {
-      {"triplet, reset every beat", {{12, 1}, {13, 4}, {3, 1}}, kTriplets, kAlternate},
-      {"triplet set before the reset value", {{3, 1}, {12, 1}, {13, 4}}, kTriplets, kAlternate},
+      {"triplet, reset every beat",
+       {{kResetOnBeat, 1}, {kResetOnBeatValue, 4}, {kStepRateType, 1}},
+       kTriplets,
+       kAlternate},
+      {"triplet set before the reset value",
+       {{kStepRateType, 1}, {kResetOnBeat, 1}, {kResetOnBeatValue, 4}},
+       kTriplets,
+       kAlternate},
       {"dotted quarter, reset every two beats",
-       {{2, 2}, {3, 2}, {12, 1}, {13, 8}},
+       {{kStepRate, 2}, {kStepRateType, 2}, {kResetOnBeat, 1}, {kResetOnBeatValue, 8}},
        {0, 33075, 44100, 66150, 88200},
        {60, 64, 60, 64, 60}},
   };
@@ -205,7 +213,7 @@ TEST(PatternPlay, ResetOnBeatKeepsTheRateType)
     SCOPED_TRACE(c.name);
     EngineHarness h;
     h.ApplyDefaults();
-    h.Param(2, 0);  // "1"
+    h.Param(kStepRate, 0);  // "1"
     for (const auto& p : c.params) h.Param(p.first, p.second);
     h.Key(0, 60, 100);
     h.Key(0, 64, 100);
@@ -224,7 +232,7 @@ TEST(PatternPlay, ResetOnBeatKeepsTheRateType)
 TEST(PatternPlay, ChangingTheRateEndsWhatSounds)
 {
   PlainChord h;
-  h.Between(1000, [](EngineHarness& e) { e.Param(2, 3); });
+  h.Between(1000, [](EngineHarness& e) { e.Param(kStepRate, 3); });
   h.Run(1001, {512});
   ASSERT_EQ(2u, h.sent.size());
   EXPECT_FALSE(h.sent[1].on);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace TolvoParams;
+
 namespace {
 
 using Params = std::vector<std::pair<int, double>>;
@@ -31,7 +33,7 @@ Played Play(const Params& params, const std::vector<std::pair<int, int>>& keys, 
   rnd.values = random;
   h.holder.SetRandomSource(&rnd);
   h.ApplyDefaults();
-  h.Param(2, 4);
+  h.Param(kStepRate, 4);
   for (const auto& p : params) h.Param(p.first, p.second);
   for (const auto& k : keys) h.Key(0, k.first, k.second);
   h.Run((int64_t)(count + 1) * 5513, {512});
@@ -67,16 +69,16 @@ TEST(StepData, DirectionsAndSortOrders)
   const std::vector<std::pair<int, int>> asPlayed = {{64, 100}, {60, 100}, {67, 100}};
   RunCases({
       {"Up", {}, kChord, {60, 64, 67, 60, 64, 67, 60}},
-      {"Down starts on the highest", {{4, 1}}, kChord, {67, 64, 60, 67, 64, 60, 67}},
-      {"Up Alt", {{4, 2}}, kChord, {60, 64, 67, 64, 60, 64, 67}},
-      {"Down Alt starts on the highest", {{4, 3}}, kChord, {67, 64, 60, 64, 67, 64, 60}},
+      {"Down starts on the highest", {{kDirection, 1}}, kChord, {67, 64, 60, 67, 64, 60, 67}},
+      {"Up Alt", {{kDirection, 2}}, kChord, {60, 64, 67, 64, 60, 64, 67}},
+      {"Down Alt starts on the highest", {{kDirection, 3}}, kChord, {67, 64, 60, 64, 67, 64, 60}},
       {"Lo-Hi", {}, asPlayed, {60, 64, 67}},
-      {"Hi-Lo", {{5, 1}}, asPlayed, {67, 64, 60}},
-      {"As played", {{5, 2}}, asPlayed, {64, 60, 67}},
-      {"Reversed", {{5, 3}}, asPlayed, {67, 60, 64}},
-      {"As played keeps lower rows first", {{5, 2}}, {{60, 100}, {52, 100}}, {52, 60, 52}},
-      {"two octaves", {{7, 2}}, {{60, 100}, {64, 100}}, {60, 64, 72, 76, 60}},
-      {"octaves stop at the top of the table", {{7, 3}}, {{120, 100}}, {120, 120}},
+      {"Hi-Lo", {{kSortOrder, 1}}, asPlayed, {67, 64, 60}},
+      {"As played", {{kSortOrder, 2}}, asPlayed, {64, 60, 67}},
+      {"Reversed", {{kSortOrder, 3}}, asPlayed, {67, 60, 64}},
+      {"As played keeps lower rows first", {{kSortOrder, 2}}, {{60, 100}, {52, 100}}, {52, 60, 52}},
+      {"two octaves", {{kOctaves, 2}}, {{60, 100}, {64, 100}}, {60, 64, 72, 76, 60}},
+      {"octaves stop at the top of the table", {{kOctaves, 3}}, {{120, 100}}, {120, 120}},
   });
 }
 
@@ -84,23 +86,38 @@ TEST(StepData, StepDataPicksTheNote)
 {
   RunCases({
       {"Play", {}, kChord, {60, 64, 67, 60}},
-      {"ratchets replay the note of their step", {{126, 2}}, kChord, {60, 60, 60, 64}},
-      {"ratchets of Random pick again", {{126, 2}, {158, 8}}, kChord, {64, 60, 67, 64}, {1, 0, 2}},
-      {"Off is silent and keeps the walk", {{159, 1}}, kChord, {60, 64, 67, 60}},
-      {"a step that is off is silent and moves the walk", {{15, 0}}, kChord, {60, 67, 60, 64}},
-      {"Previous", {{159, 2}}, kChord, {60, 60, 64, 67}},
-      {"First", {{160, 3}}, kChord, {60, 64, 60, 67}},
-      {"Last", {{158, 4}}, kChord, {67, 64, 67, 60}},
-      {"Highest", {{159, 5}}, kChord, {60, 67, 64, 67}},
-      {"Lowest", {{159, 6}}, kChord, {60, 60, 64, 67}},
-      {"Random", {{159, 8}}, kChord, {60, 67, 67, 60}, {2}},
-      {"Random reaches every note, the highest too", {{158, 8}, {159, 8}, {160, 8}}, kChord, {60, 64, 67}, {0, 1, 2}},
-      {"pattern off: every step sounds", {{46, 0}, {15, 0}, {160, 1}}, kChord, {60, 64, 67, 60}},
+      {"ratchets replay the note of their step", {{kStepDiv, 2}}, kChord, {60, 60, 60, 64}},
+      {"ratchets of Random pick again", {{kStepDiv, 2}, {kStepData, 8}}, kChord, {64, 60, 67, 64}, {1, 0, 2}},
+      {"Off is silent and keeps the walk", {{kStepData + 1, 1}}, kChord, {60, 64, 67, 60}},
+      {"a step that is off is silent and moves the walk", {{kStepOn + 1, 0}}, kChord, {60, 67, 60, 64}},
+      {"Previous", {{kStepData + 1, 2}}, kChord, {60, 60, 64, 67}},
+      {"First", {{kStepData + 2, 3}}, kChord, {60, 64, 60, 67}},
+      {"Last", {{kStepData, 4}}, kChord, {67, 64, 67, 60}},
+      {"Highest", {{kStepData + 1, 5}}, kChord, {60, 67, 64, 67}},
+      {"Lowest", {{kStepData + 1, 6}}, kChord, {60, 60, 64, 67}},
+      {"Random", {{kStepData + 1, 8}}, kChord, {60, 67, 67, 60}, {2}},
+      {"Random reaches every note, the highest too",
+       {{kStepData, 8}, {kStepData + 1, 8}, {kStepData + 2, 8}},
+       kChord,
+       {60, 64, 67},
+       {0, 1, 2}},
+      {"pattern off: every step sounds",
+       {{kPatternOn, 0}, {kStepOn + 1, 0}, {kStepData + 2, 1}},
+       kChord,
+       {60, 64, 67, 60}},
       {"Custom: S ends the order",
-       {{5, 4}, {47, 2}, {48, 1}, {49, 9}, {50, 4}},
+       {{kSortOrder, 4},
+        {kCustomSortOrder, 2},
+        {kCustomSortOrder + 1, 1},
+        {kCustomSortOrder + 2, 9},
+        {kCustomSortOrder + 3, 4}},
        {{60, 100}, {64, 100}},
        {64, 60, 64, 60}},
-      {"Custom: R takes the random pick", {{5, 4}, {47, 8}, {48, 9}}, kChord, {64}, {1}},
+      {"Custom: R takes the random pick",
+       {{kSortOrder, 4}, {kCustomSortOrder, 8}, {kCustomSortOrder + 1, 9}},
+       kChord,
+       {64},
+       {1}},
   });
 }
 
@@ -110,8 +127,8 @@ TEST(StepData, OffStepsNeitherStartNorEndANote)
   // plays the next note.
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 4);
-  h.Param(159, 1);
+  h.Param(kStepRate, 4);
+  h.Param(kStepData + 1, 1);
   h.Key(0, 60, 100);
   h.Run(3 * 5513, {512});
   const std::vector<Sent> want = {{0, 60, 100, true}, {5513, 60, 127, false}, {11025, 60, 100, true}};
@@ -124,9 +141,9 @@ TEST(StepData, ChordOnAStepThatIsOffStartsNothing)
   // sounding until the same pitch played again.
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 4);
-  h.Param(15, 0);   // step 1 off
-  h.Param(159, 7);  // with "Chord"
+  h.Param(kStepRate, 4);
+  h.Param(kStepOn + 1, 0);    // step 1 off
+  h.Param(kStepData + 1, 7);  // with "Chord"
   h.Key(0, 60, 100);
   h.Key(0, 64, 100);
   h.Run(5513 + 1000, {512});
@@ -139,10 +156,10 @@ TEST(StepData, ChordPlaysEveryHeldNoteUntransposedAtFullVelocity)
 {
   EngineHarness h;
   h.ApplyDefaults();
-  h.Param(2, 4);
-  h.Param(159, 7);  // step 1 "Chord"
-  h.Param(111, 5);  // with a step transpose
-  h.Param(7, 2);    // and an octave copy of each key
+  h.Param(kStepRate, 4);
+  h.Param(kStepData + 1, 7);       // step 1 "Chord"
+  h.Param(kStepTranspose + 1, 5);  // with a step transpose
+  h.Param(kOctaves, 2);            // and an octave copy of each key
   h.Key(0, 60, 90);
   h.Key(0, 64, 90);
   h.Run(5513 + 10, {512});
@@ -165,13 +182,13 @@ TEST(StepData, VelocityModesAndAccents)
   };
   const Case cases[] = {
       {"Note", {}, {100, 50, 80}},
-      {"First", {{9, 1}}, {100, 100, 100}},
-      {"Last", {{9, 2}}, {80, 80, 80}},
-      {"Average", {{9, 3}}, {76, 76, 76}},
-      {"accent +20 leaves headroom for itself", {{95, 20}}, {100, 70, 80}},
-      {"accent +100 lowers every base above 27", {{94, 100}}, {127, 27, 27}},
-      {"accent -50 raises every base below 50", {{96, -50}}, {100, 50, 30}},
-      {"pattern off keeps the accents", {{46, 0}, {95, 20}}, {100, 70, 80}},
+      {"First", {{kVelocityMode, 1}}, {100, 100, 100}},
+      {"Last", {{kVelocityMode, 2}}, {80, 80, 80}},
+      {"Average", {{kVelocityMode, 3}}, {76, 76, 76}},
+      {"accent +20 leaves headroom for itself", {{kStepAccent + 1, 20}}, {100, 70, 80}},
+      {"accent +100 lowers every base above 27", {{kStepAccent, 100}}, {127, 27, 27}},
+      {"accent -50 raises every base below 50", {{kStepAccent + 2, -50}}, {100, 50, 30}},
+      {"pattern off keeps the accents", {{kPatternOn, 0}, {kStepAccent + 1, 20}}, {100, 70, 80}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -182,10 +199,10 @@ TEST(StepData, VelocityModesAndAccents)
 TEST(StepData, TransposesSnapIntoTheScale)
 {
   RunCases({
-      {"transpose", {{8, 2}}, kChord, {62, 66, 69}},
-      {"step transpose", {{111, -12}}, kChord, {60, 52, 67}},
-      {"transpose into C major snaps up", {{8, 2}, {55, 1}}, kChord, {62, 67, 69}},
-      {"D major", {{55, 1}, {56, 2}}, {{60, 100}, {61, 100}, {71, 100}}, {61, 61, 71}},
+      {"transpose", {{kTranspose, 2}}, kChord, {62, 66, 69}},
+      {"step transpose", {{kStepTranspose + 1, -12}}, kChord, {60, 52, 67}},
+      {"transpose into C major snaps up", {{kTranspose, 2}, {kScale, 1}}, kChord, {62, 67, 69}},
+      {"D major", {{kScale, 1}, {kScaleKey, 2}}, {{60, 100}, {61, 100}, {71, 100}}, {61, 61, 71}},
   });
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "ParamTable.h"
 #include "ParamTableGolden.h"
 #include "VstHost.h"
 
@@ -21,6 +22,7 @@ using vsthost::kGetParamDisplay;
 using vsthost::kGetParamLabel;
 using vsthost::kGetParamName;
 using vsthost::kString2Parameter;
+using namespace TolvoParams;
 
 class HostTest : public ::testing::Test {
 protected:
@@ -114,14 +116,14 @@ TEST_F(HostTest, StateChunksAndTheirRoundTrip)
   const uint8_t header[] = {0x74, 0x66, 0x66, 0x70, 0x00, 0x00, 0x01, 0x00};
   EXPECT_EQ(std::memcmp(bank.data(), header, 8), 0);
   for (int i = 0; i < 185; ++i) ASSERT_EQ(DoubleAt(bank, 8 + 8 * i), 0.5) << i;
-  EXPECT_EQ(DoubleAt(bank, 1488 + 8 * 2), 3.0);    // "Step rate"
-  EXPECT_EQ(DoubleAt(bank, 1488 + 8 * 30), 16.0);  // "Pattern steps"
-  for (int c = 0; c < 128; ++c) ASSERT_EQ(DoubleAt(bank, 1488 + 8 * (263 + c)), -1.0) << c;
+  EXPECT_EQ(DoubleAt(bank, 1488 + 8 * kStepRate), 3.0);
+  EXPECT_EQ(DoubleAt(bank, 1488 + 8 * kPatternSteps), 16.0);
+  for (int c = 0; c < 128; ++c) ASSERT_EQ(DoubleAt(bank, 1488 + 8 * (kCCMapping + c)), -1.0) << c;
 
-  ASSERT_TRUE(SetText(*plug, 2, "1/32"));
-  ASSERT_TRUE(SetText(*plug, 122, "-3"));
-  ASSERT_TRUE(SetText(*plug, 247, "5"));
-  plug->SetParameter(6, 0.25f);
+  ASSERT_TRUE(SetText(*plug, kStepRate, "1/32"));
+  ASSERT_TRUE(SetText(*plug, kStepTranspose + 12, "-3"));
+  ASSERT_TRUE(SetText(*plug, kMidiOutChannel, "5"));
+  plug->SetParameter(kSwing, 0.25f);
   std::vector<uint8_t> changed = plug->GetChunk(true);
   EXPECT_EQ(DoubleAt(changed, 8), 21.0 / 48.0);
 
@@ -132,12 +134,12 @@ TEST_F(HostTest, StateChunksAndTheirRoundTrip)
   std::vector<uint8_t> restored = fresh->GetChunk(true);
   ASSERT_EQ(restored.size(), changed.size());
   // "MIDI learn" starts at -1, below its range; a read clamps it to 0.
-  const size_t learn = 1488 + 8 * 260;
+  const size_t learn = 1488 + 8 * kMidiLearnMenu;
   EXPECT_EQ(DoubleAt(restored, learn), 0.0);
   std::memset(&restored[learn], 0, 8);
   std::memset(&changed[learn], 0, 8);
   EXPECT_EQ(restored, changed);
-  EXPECT_EQ(Text(*fresh, kGetParamDisplay, 2), "1/32");
+  EXPECT_EQ(Text(*fresh, kGetParamDisplay, kStepRate), "1/32");
 
   std::vector<uint8_t> tooShort(bank.begin(), bank.begin() + 8 + 1479);
   const std::vector<uint8_t> before = fresh->GetChunk(true);
@@ -152,7 +154,7 @@ struct Played {
 
 TEST_F(HostTest, ThePlainPhraseArrivesAtItsBlocksAndOffsets)
 {
-  ASSERT_TRUE(SetText(*plug, 2, "1/16"));
+  ASSERT_TRUE(SetText(*plug, kStepRate, "1/16"));
   plug->time.tempo = 120.0;
   plug->time.flags = 0x2 | 0x200 | 0x400 | 0x800 | 0x2000;
   plug->SendEvents({vsthost::Event::Midi(0, 0x90, 60, 100), vsthost::Event::Midi(0, 0x90, 64, 90),
@@ -196,11 +198,11 @@ TEST_F(HostTest, TwoInstancesAreIndependent)
   auto second = NewInstance();
   ASSERT_TRUE(second);
   EXPECT_NE(second->Effect(), plug->Effect());
-  ASSERT_TRUE(SetText(*second, 2, "1/2"));
-  EXPECT_EQ(Text(*plug, kGetParamDisplay, 2), "1/8");
-  EXPECT_EQ(Text(*second, kGetParamDisplay, 2), "1/2");
+  ASSERT_TRUE(SetText(*second, kStepRate, "1/2"));
+  EXPECT_EQ(Text(*plug, kGetParamDisplay, kStepRate), "1/8");
+  EXPECT_EQ(Text(*second, kGetParamDisplay, kStepRate), "1/2");
   EXPECT_EQ(second->Close(), 0);
-  EXPECT_EQ(Text(*plug, kGetParamDisplay, 2), "1/8");
+  EXPECT_EQ(Text(*plug, kGetParamDisplay, kStepRate), "1/8");
 }
 
 }  // namespace

@@ -7,16 +7,22 @@
 #include "PIX_MemBitmap.h"
 #include "PIX_PNG.h"
 #include "png_resource_ids.h"
+#include "png_samples.h"
 #include "raster_test_util.h"
 
 namespace {
+
 void* ThisModule() { return GetModuleHandleA(nullptr); }
+
+// The resources hold two of the sample images.
+class PNGResourceSamples : public PNGSamples {};
+
 }  // namespace
 
 // The resource decodes to the same pixels as the file it was compiled from.
-TEST(PNGResource, LoadsAnImageResource)
+TEST_F(PNGResourceSamples, LoadsAnImageResource)
 {
-  PIX_IBitmap* file = PIX_LoadPNG((std::string(PIX_TEST_PNG_DIR) + "/pngsuite/basn6a08.png").c_str(), nullptr);
+  PIX_IBitmap* file = PIX_LoadPNG(SamplePath("pngsuite/basn6a08.png").c_str(), nullptr);
   ASSERT_NE(nullptr, file);
   PIX_IBitmap* bm = PIX_LoadPNGFromResource(ThisModule(), kResourceImage, nullptr);
   ASSERT_NE(nullptr, bm);
@@ -32,7 +38,7 @@ TEST(PNGResource, LoadsAnImageResource)
   delete file;
 }
 
-TEST(PNGResource, ShortDamagedOrMissingResourcesGiveNull)
+TEST_F(PNGResourceSamples, ShortDamagedOrMissingResourcesGiveNull)
 {
   EXPECT_EQ(nullptr, PIX_LoadPNGFromResource(ThisModule(), kResourceSevenBytes, nullptr));
   EXPECT_EQ(nullptr, PIX_LoadPNGFromResource(ThisModule(), kResourceBadCRC, nullptr));

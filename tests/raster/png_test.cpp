@@ -11,19 +11,10 @@
 #include "PIX_PNG.h"
 #include "PIX_SysBitmap.h"
 #include "png_reference.h"
+#include "png_samples.h"
 #include "raster_test_util.h"
 
 namespace {
-
-// libpng's own test images, where the source package unpacked them.
-std::string Fixture(const std::string& relative)
-{
-  std::string base = PIX_TEST_PNG_DIR;
-#if defined(_WIN32)
-  if (!base.empty() && base[0] == '/') base = "Z:" + base;  // Wine's drive for the Unix root
-#endif
-  return base + "/" + relative;
-}
 
 std::string TempPath(const std::string& name)
 {
@@ -34,10 +25,10 @@ std::string TempPath(const std::string& name)
   return base + "/" + name;
 }
 
-const char* const kSuite[] = {
+const std::vector<const char*> kSuite = {
 #include "png_suite_files.inc"
 };
-const char* const kCrashers[] = {
+const std::vector<const char*> kCrashers = {
 #include "png_crasher_files.inc"
 };
 
@@ -111,11 +102,11 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
 
 }  // namespace
 
-TEST(PNG, EverySuiteImageDecodesToItsSamples)
+TEST_F(PNGSamples, EverySuiteImageDecodesToItsSamples)
 {
   int decoded = 0;
   for (const char* name : kSuite) {
-    const std::vector<uint8_t> bytes = ReadFileBytes(Fixture(name));
+    const std::vector<uint8_t> bytes = ReadFileBytes(SamplePath(name));
     ASSERT_FALSE(bytes.empty()) << name;
     ReferenceImage ref;
     std::string why;
@@ -125,7 +116,7 @@ TEST(PNG, EverySuiteImageDecodesToItsSamples)
     ExpectSamples(ref, fromMemory, std::string(name) + " (memory)");
     delete fromMemory;
 
-    PIX_IBitmap* fromFile = PIX_LoadPNG(Fixture(name).c_str(), nullptr);
+    PIX_IBitmap* fromFile = PIX_LoadPNG(SamplePath(name).c_str(), nullptr);
     ExpectSamples(ref, fromFile, std::string(name) + " (file)");
     delete fromFile;
 
@@ -138,24 +129,24 @@ TEST(PNG, EverySuiteImageDecodesToItsSamples)
   EXPECT_GT(decoded, 150);
 }
 
-TEST(PNG, DamagedImagesGiveNull)
+TEST_F(PNGSamples, DamagedImagesGiveNull)
 {
   for (const char* name : kCrashers) {
-    const std::vector<uint8_t> bytes = ReadFileBytes(Fixture(name));
+    const std::vector<uint8_t> bytes = ReadFileBytes(SamplePath(name));
     ASSERT_FALSE(bytes.empty()) << name;
     EXPECT_EQ(nullptr, PIX_LoadPNGFromMemory(bytes.data(), bytes.size(), nullptr)) << name;
-    EXPECT_EQ(nullptr, PIX_LoadPNG(Fixture(name).c_str(), nullptr)) << name;
+    EXPECT_EQ(nullptr, PIX_LoadPNG(SamplePath(name).c_str(), nullptr)) << name;
     PIX_MemBitmap given(7, 7);
     EXPECT_EQ(nullptr, PIX_LoadPNGFromMemory(bytes.data(), bytes.size(), &given)) << name;
     ExpectUsable(given);
   }
 }
 
-TEST(PNG, EveryTruncationGivesNull)
+TEST_F(PNGSamples, EveryTruncationGivesNull)
 {
   for (const char* name : {"pngsuite/basn6a16.png", "pngsuite/interlaced/ibasn3p04.png", "pngsuite/basn0g01.png",
                            "pngsuite/ftbwn0g16.png"}) {
-    const std::vector<uint8_t> bytes = ReadFileBytes(Fixture(name));
+    const std::vector<uint8_t> bytes = ReadFileBytes(SamplePath(name));
     ASSERT_FALSE(bytes.empty()) << name;
     for (size_t length = 0; length < bytes.size(); ++length) {
       // A copy of exactly that many bytes, so a read past it is caught.
@@ -169,9 +160,9 @@ TEST(PNG, EveryTruncationGivesNull)
   EXPECT_EQ(nullptr, PIX_LoadPNGFromMemory(nullptr, 100, nullptr));
 }
 
-TEST(PNG, EveryChangedByteGivesNull)
+TEST_F(PNGSamples, EveryChangedByteGivesNull)
 {
-  const std::vector<uint8_t> bytes = ReadFileBytes(Fixture("pngsuite/basn3p02.png"));
+  const std::vector<uint8_t> bytes = ReadFileBytes(SamplePath("pngsuite/basn3p02.png"));
   ASSERT_FALSE(bytes.empty());
   for (size_t at = 0; at < bytes.size(); ++at)
     for (uint8_t flip : {0x01, 0x80}) {
@@ -208,9 +199,9 @@ TEST(PNG, ChannelValuesAsStored)
   delete bm;
 }
 
-TEST(PNG, FileLoaderByName)
+TEST_F(PNGSamples, FileLoaderByName)
 {
-  const std::vector<uint8_t> bytes = ReadFileBytes(Fixture("pngsuite/basn6a08.png"));
+  const std::vector<uint8_t> bytes = ReadFileBytes(SamplePath("pngsuite/basn6a08.png"));
   ASSERT_FALSE(bytes.empty());
   for (const char* name : {"by_name.png", "BY_NAME.PNG", "by_name.Png", "by_name.bmp", "by_name_png"})
     WriteFile(TempPath(name), bytes);
@@ -234,9 +225,9 @@ TEST(PNG, FileLoaderByName)
   EXPECT_STREQ("*.PNG", types + std::strlen(types) + 1);
 }
 
-TEST(PNG, ShortOrForeignDataGivesNull)
+TEST_F(PNGSamples, ShortOrForeignDataGivesNull)
 {
-  const std::vector<uint8_t> bytes = ReadFileBytes(Fixture("pngsuite/basn6a08.png"));
+  const std::vector<uint8_t> bytes = ReadFileBytes(SamplePath("pngsuite/basn6a08.png"));
   ASSERT_GE(bytes.size(), 8u);
   EXPECT_EQ(nullptr, PIX_LoadPNGFromMemory(bytes.data(), 7, nullptr));
   const uint8_t bmp[16] = {'B', 'M', 0x36, 0, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0, 40, 0};

@@ -4,13 +4,16 @@
 // Binds IFxBase to a VST 2 host: owns the effect record the entry point
 // hands out, answers the dispatcher, runs the process and parameter
 // callbacks and reaches the host through its callback. Every entry from
-// the host holds the plug lock for its whole run.
+// the host holds the plug lock for its whole run. Two host threads come in:
+// the user-interface thread (requests, the editor and its timer) and the
+// audio thread (processing and the MIDI events of each block).
 
 #include "IFxBase.h"
 #include "VSTInterface.h"
 
 class IFxVST : public IFxBase {
 public:
+  // Host user-interface thread, from the entry point under its creation lock.
   IFxVST(audioMasterCallback hostCallback, int nHostParams, int nParams, const char* channelIOStr, int nPresets,
          const char* effectName, const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
          int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
@@ -18,37 +21,55 @@ public:
   IFxVST(audioMasterCallback hostCallback, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
          const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency,
          bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
+  // Host user-interface thread, from the close opcode.
   ~IFxVST() override;
 
+  // Telling the host of a parameter change: on the user-interface thread for
+  // editor changes, on the audio thread for MIDI learn; under the plug lock.
   void BeginInformHostOfParamChange(int idx) override;
   void InformHostOfParamChange(int idx, double normalizedValue) override;
   void EndInformHostOfParamChange(int idx) override;
+  // Host user-interface thread.
   void UpdateHostDisplay() override;
+  // The host's time information: host audio thread, during a block.
   int64_t GetSamplePos() override;
   double GetTempo() override;
   void GetTimeSig(int* pNum, int* pDenom) override;
   void GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, double* pLastBar, int* pNum, int* pDenom,
                double* pCycleStart, double* pCycleEnd, bool* pTransportRunning, bool* pTransportCycle) override;
+  // Host user-interface thread: the open opcode and version requests.
   int GetHost() override;
-  void ResizeGraphics() override;
   void HostSpecificInit() override;
+  // Host user-interface thread: the plug-in's constructor and the editor.
+  void ResizeGraphics() override;
   void AttachGraphics(IGraphics* pGraphics) override;
+  // Either host thread, under the plug lock.
   void SetLatency(int samples) override;
+  // Host audio thread, inside a block or its MIDI events.
   bool SendMidiMsg(IMidiMessage* pMsg) override;
   bool SendMidiMsgs(KIT_TypedBuf<IMidiMessage>* pMsgs) override;
 
+  // Any thread.
   audioMasterCallback GetHostCallback() const { return mHostCallback; }
-  // Passes one host event of any kind back to the host.
+  // Passes one host event of any kind back to the host. Host audio thread,
+  // from the process-events opcode.
   bool SendVSTEvent(VstEvent* pEvent);
 
+  // Host user-interface thread: the entry point hands it to the host.
   AEffect* GetAEffect() { return &mAEffect; }
 
+  // The callbacks of the effect record, each under the plug lock. The
+  // dispatcher runs on the host user-interface thread, but for the
+  // process-events opcode, which the host calls on its audio thread before
+  // each block.
   static VstIntPtr VSTCALLBACK VSTDispatcher(AEffect* pEffect, VstInt32 opCode, VstInt32 idx, VstIntPtr value,
                                              void* ptr, float opt);
+  // Host audio thread.
   static void VSTCALLBACK VSTProcess(AEffect* pEffect, float** inputs, float** outputs, VstInt32 nFrames);
   static void VSTCALLBACK VSTProcessReplacing(AEffect* pEffect, float** inputs, float** outputs, VstInt32 nFrames);
   static void VSTCALLBACK VSTProcessDoubleReplacing(AEffect* pEffect, double** inputs, double** outputs,
                                                     VstInt32 nFrames);
+  // Host user-interface thread, or the audio thread for automation.
   static float VSTCALLBACK VSTGetParameter(AEffect* pEffect, VstInt32 idx);
   static void VSTCALLBACK VSTSetParameter(AEffect* pEffect, VstInt32 idx, float value);
 
