@@ -205,7 +205,9 @@ void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length)
     const bool playable = note >= 0 && note <= 127;
     if (e->on) {
       if (playable) {
-        IMidiMessage msg(offset, uint8_t(0x90 | channel), uint8_t(note), uint8_t(e->velocity));
+        // Velocity 0 would make the note-on a note-off: the quietest note
+        // sounds at 1.
+        IMidiMessage msg(offset, uint8_t(0x90 | channel), uint8_t(note), uint8_t(std::max(e->velocity, 1)));
         SendMidiMsg(&msg);
         mSentNotes.NoteOn(note, channel);
         SendCC(e->cc1, true, offset);

@@ -90,6 +90,27 @@ TEST_F(NoteStreamTest, AStepEndsTheChordNoteItsTransposeLandsOn)
   EXPECT_EQ(ledger.Repeats(), 0) << ledger.Faults().front();
 }
 
+TEST_F(NoteStreamTest, TheQuietestNoteIsANoteOnAllTheSame)
+{
+  // Accent -100 on every step brings every velocity down to 0, which a
+  // receiver would take for a note-off.
+  for (int s = 0; s < kNumSteps; ++s) Set(kStepAccent + s, -100);
+  Midi(0x90, 60, 100);
+  Midi(0x90, 64, 100);
+  RunTo(40000);
+  int noteOns = 0;
+  for (const SentMidi& m : sent)
+    if ((m.status & 0xF0) == 0x90) {
+      ++noteOns;
+      EXPECT_EQ(m.data2, 1) << m;
+    }
+  EXPECT_GE(noteOns, 3);
+  Midi(0x80, 60, 0);
+  Midi(0x80, 64, 0);
+  StopTransportAndSettle();
+  ExpectClean("accent -100");
+}
+
 TEST_F(NoteStreamTest, NoteOffsGoOutOnTheChannelOfTheirNoteOn)
 {
   const struct {
