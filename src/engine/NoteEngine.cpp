@@ -23,9 +23,6 @@ void NoteEngine::Queue(int pitch, int offset, bool on, int velocity)
 {
   NoteRecord* r = mRecords.Make(pitch, offset, on, velocity);
   if (!r) return;
-  // Never before the key's previous record, so a key's records keep the
-  // order they came in, whatever their offsets.
-  if (const NoteRecord* previous = mNewest[pitch]) r->due = std::fmax(r->due, previous->due);
   mNewest[pitch] = r;
   mIncoming.Add(r);
 }
@@ -52,18 +49,29 @@ void NoteEngine::NoteOff(int pitch, int offset)
   Queue(pitch, offset, false, 127);
 }
 
-void NoteEngine::BeginBlock(double position)
+void NoteEngine::BeginBlock(double position, int length)
 {
+  // A key's records keep the order they came in, whatever their offsets:
+  // none falls due before the key's previous one.
+  double keyDue[128];
+  for (double& d : keyDue) d = -1.0;
+  for (int i = 0; i < mPending.GetSize(); ++i) {
+    const NoteRecord* r = mPending.Get(i);
+    keyDue[r->pitch] = std::fmax(keyDue[r->pitch], r->due);
+  }
   const TransportFigures& tf = mEngine->GetTransport();
   const bool cycle = tf.cycleActive && tf.loopEnd > tf.loopStart;
   for (int i = 0; i < mIncoming.GetSize(); ++i) {
     NoteRecord* r = mIncoming.Get(i);
+    // A host's offset outside the block is taken at its nearer end.
+    r->offset = r->due = std::fmin(std::fmax(r->offset, 0.0), std::fmax(length - 1.0, 0.0));
     const double at = position + r->offset;
     // A chord played just ahead of the loop end belongs to the next pass.
     if (cycle && at >= tf.loopEnd - 100.0 && at < tf.loopEnd) {
       r->due += std::trunc(tf.loopEnd - at);
       r->offset = 0.0;
     }
+    r->due = keyDue[r->pitch] = std::fmax(r->due, keyDue[r->pitch]);
     mPending.Add(r);
   }
   mIncoming.Empty();

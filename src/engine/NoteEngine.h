@@ -81,7 +81,9 @@ public:
   void NoteOn(int pitch, int velocity, int offset);
   void NoteOff(int pitch, int offset);
 
-  void BeginBlock(double position);
+  // At a block start: what came in since the last block joins the notes
+  // due, each at its offset inside the block of `length` frames.
+  void BeginBlock(double position, int length);
   // The length of the next piece of the block, delivering what falls due at
   // its start; 0 ends the block.
   int NextEventOffset(double position, int rest, double loopEnd);
