@@ -93,6 +93,7 @@ public:
   // The position after a whole plug-in state at startPos, or -1 when the
   // chunk does not hold one; reads nothing into the plug-in. The default is
   // the parameter block; a plug-in with a state of its own says its size.
+  // Called by the state readers, on their caller's thread under the lock.
   virtual int StateEnd(const IChunk* pChunk, int startPos) const;
 
   // --- Parameters ---
@@ -177,7 +178,7 @@ public:
   int UnserializeParams(IChunk* pChunk, int startPos);
   // The position after a whole parameter block or preset bank at
   // startPos, or -1 when the chunk is cut short; nothing is read into the
-  // plug-in.
+  // plug-in. Any thread; they change nothing.
   int ParamsEnd(const IChunk* pChunk, int startPos) const;
   int PresetsEnd(const IChunk* pChunk, int startPos) const;
 
