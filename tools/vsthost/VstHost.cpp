@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -72,10 +73,12 @@ void Write(void* base, size_t off, T v)
 }
 
 // Instances by effect record, so the one host callback finds its plug-in;
-// a call made while the entry point runs belongs to the instance being
-// created, whatever record pointer it carries.
+// a call made while the entry point runs belongs to the instance that
+// thread is creating, whatever record pointer it carries. Instances may
+// live on several threads at once.
+std::mutex s_pluginsLock;
 std::vector<Plugin*> s_plugins;
-Plugin* s_creating = nullptr;
+thread_local Plugin* s_creating = nullptr;
 
 Event ReadEvent(const uint8_t* e)
 {
@@ -198,6 +201,7 @@ bool Plugin::Create()
   s_creating = nullptr;
   if (!effect) return false;
   mEffect = effect;
+  std::lock_guard<std::mutex> lock(s_pluginsLock);
   s_plugins.push_back(this);
   return true;
 }
@@ -256,6 +260,7 @@ intptr_t Plugin::Close()
   DispatcherFn fn = Read<DispatcherFn>(effect, kDispatcher);
   intptr_t r = fn ? fn(effect, kClose, 0, 0, nullptr, 0.0f) : 0;
   mEffect = nullptr;
+  std::lock_guard<std::mutex> lock(s_pluginsLock);
   s_plugins.erase(std::remove(s_plugins.begin(), s_plugins.end(), this), s_plugins.end());
   return r;
 }
@@ -362,8 +367,11 @@ intptr_t VSTHOST_CDECL Plugin::HostCallback(void* effect, int32_t opcode, int32_
                                             float opt)
 {
   Plugin* plug = s_creating;
-  for (Plugin* p : s_plugins)
-    if (effect && p->mEffect == effect) plug = p;
+  {
+    std::lock_guard<std::mutex> lock(s_pluginsLock);
+    for (Plugin* p : s_plugins)
+      if (effect && p->mEffect == effect) plug = p;
+  }
   if (!plug) return opcode == kHostVersion ? 2400 : 0;
   return plug->Answer(opcode, index, value, ptr, opt);
 }

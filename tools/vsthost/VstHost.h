@@ -151,7 +151,8 @@ private:
 
 enum class ProcessKind { Accumulating, Replacing, Double };
 
-// One plug-in instance and the host's side of it.
+// One plug-in instance and the host's side of it. Each instance is used by
+// one thread at a time; several instances may run on several threads.
 class Plugin {
 public:
   explicit Plugin(const Library& library);
