@@ -11,18 +11,9 @@
 #include "Families.h"
 #include "Moves.h"
 
-namespace {
+using namespace vsthost;
 
-enum : int32_t {
-  kClose = 1,
-  kEditOpen = 14,
-  kEditIdle = 19,
-  kSetChunk = 24,
-  kProcessEvents = 25,
-  kIdle = 53,
-  kGetVstVersion = 58,
-  kSetSpeakerArrangement = 42,
-};
+namespace {
 
 const size_t kGuard = 32;
 const uint8_t kGuardByte = 0xA5;

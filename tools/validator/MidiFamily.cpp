@@ -11,8 +11,6 @@
 
 namespace {
 
-const int32_t kProcessEvents = 25;
-
 vsthost::Event DrawEvent(Case& c, int frames)
 {
   const int32_t offset = c.Chance(0.8) ? c.Int(0, frames - 1) : c.Pick<int32_t>({-1, -100000, frames, 1 << 30});
@@ -43,8 +41,8 @@ void SendOddList(Case& c, Instance& x)
   const int32_t count = c.Pick<int32_t>({0, -1, -1000, 3});
   std::memcpy(list.data(), &count, 4);
   list[3] = midi.data();  // the second pointer; the first stays null
-  x.plug.Dispatch(kProcessEvents, 0, 0, list.data());
-  x.plug.Dispatch(kProcessEvents, 0, 0, nullptr);
+  x.plug.Dispatch(vsthost::kProcessEvents, 0, 0, list.data());
+  x.plug.Dispatch(vsthost::kProcessEvents, 0, 0, nullptr);
   x.plug.ClearCallbacks();
 }
 

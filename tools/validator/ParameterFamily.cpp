@@ -15,8 +15,6 @@ using namespace TolvoParams;
 
 namespace {
 
-const int32_t kGetParamDisplay = 7, kString2Parameter = 27;
-
 int32_t DrawIndex(Case& c)
 {
   if (c.Chance(0.8)) return c.Int(0, kNumParams - 1);
@@ -52,13 +50,13 @@ void RunParameterFamily(Case& c)
       x.plug.SetParameter(index, DrawValue(c));
     } else {
       std::string text = DrawText(c);
-      x.plug.Dispatch(kString2Parameter, index, 0, &text[0]);
+      x.plug.Dispatch(vsthost::kString2Parameter, index, 0, &text[0]);
     }
     const float v = x.plug.GetParameter(index);
     if (!(v >= 0.0f && v <= 1.0f)) c.Fail("parameter " + std::to_string(index) + " reads back " + std::to_string(v));
     char display[64 + 8];
     std::memset(display, 0x5A, sizeof display);
-    x.plug.Dispatch(kGetParamDisplay, index, 0, display);
+    x.plug.Dispatch(vsthost::kGetParamDisplay, index, 0, display);
     if (display[0] != 0x5A && !std::memchr(display, 0, 64))
       c.Fail("the display of parameter " + std::to_string(index) + " has no end within 64 bytes");
     for (size_t i = 64; i < sizeof display; ++i)

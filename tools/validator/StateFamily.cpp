@@ -16,7 +16,6 @@ using namespace TolvoParams;
 
 namespace {
 
-const int32_t kGetChunk = 23, kSetChunk = 24;
 const size_t kHeaderSize = 8;
 
 // Drives an instance the same way for the same seed: settings that play
@@ -130,12 +129,12 @@ void Absurd(Case& c, Instance& a, Instance& twin, bool bank, std::vector<uint8_t
       {"a null pointer and size 0", 0, true},
   };
   const auto& call = calls[c.Int(0, int(std::size(calls)) - 1)];
-  const intptr_t r = a.plug.Dispatch(kSetChunk, bank ? 0 : 1, call.size, call.null ? nullptr : mine.data());
+  const intptr_t r = a.plug.Dispatch(vsthost::kSetChunk, bank ? 0 : 1, call.size, call.null ? nullptr : mine.data());
   if (r != 0)
     c.Fail(std::string("set chunk with ") + call.what + " answers " + std::to_string(r));
   else
     ExpectSameFuture(c, a, twin, std::string("set chunk with ") + call.what);
-  if (a.plug.Dispatch(kGetChunk, bank ? 0 : 1, 0, nullptr) != 0) c.Fail("get chunk without a pointer answers");
+  if (a.plug.Dispatch(vsthost::kGetChunk, bank ? 0 : 1, 0, nullptr) != 0) c.Fail("get chunk without a pointer answers");
 }
 
 }  // namespace

@@ -45,12 +45,17 @@ enum : int32_t {
   kGetParamDisplay = 7,
   kGetParamName = 8,
   kMainsChanged = 12,
+  kEditOpen = 14,
+  kEditIdle = 19,
   kGetChunk = 23,
   kSetChunk = 24,
   kProcessEvents = 25,
   kString2Parameter = 27,
+  kSetSpeakerArrangement = 42,
   kGetEffectName = 45,
   kCanDo = 51,
+  kIdle = 53,
+  kGetVstVersion = 58,
 };
 
 // Host callback opcodes the host answers.
