@@ -8,6 +8,13 @@
 #include <climits>
 #include <cmath>
 
+namespace {
+
+// The note a copy is heard as.
+int SentNote(const HeldNote& n) { return n.pitch + n.transposition; }
+
+}  // namespace
+
 PatternEngine::PatternEngine(EngineHolder* engine)
   : mSoundingPool(kSoundingNotes, engine->DryCounter()), mSounding(4096),
     mStepper(mTable, this, mSteps, &engine->GetTransport(), engine->GetRandomSource(), engine->DryCounter()),
@@ -228,13 +235,6 @@ void PatternEngine::OnNoteEnd(StepEvent* event)
 {
   if (event->templ.serial) EndSounding(FindSerial(event->templ.serial), event->firedOffset);
 }
-
-namespace {
-
-// The note a copy is heard as.
-int SentNote(const HeldNote& n) { return n.pitch + n.transposition; }
-
-}  // namespace
 
 int PatternEngine::StartNote(const HeldNote& note, double time)
 {

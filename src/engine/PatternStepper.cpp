@@ -17,8 +17,6 @@ PatternStepper::PatternStepper(HeldNote* const* table, ActionListener* listener,
   Reset();
 }
 
-PatternStepper::~PatternStepper() { ClearScheduled(); }
-
 void PatternStepper::Reset()
 {
   Stepper::Reset();

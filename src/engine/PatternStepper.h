@@ -44,7 +44,6 @@ public:
   // dryCount: the engine's counter of pools found dry.
   PatternStepper(HeldNote* const* table, ActionListener* listener, PatternStep* steps,
                  const TransportFigures* transport, RandomSource* random, int* dryCount);
-  ~PatternStepper() override;
 
   void ScheduleStep(double P, double N, double samplesPerBeat) override;
   void AdvanceStep(double samplesPerBeat) override;
