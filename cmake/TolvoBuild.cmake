@@ -18,6 +18,11 @@ if(TOLVO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(TOLVO_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 if(TOLVO_MAC_PIXELS)
   add_compile_definitions(PIX_MAC_PIXELS=1)
 endif()

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "IFxBase.h"
-#include "IGraphics.h"
+#include "IGraphicsHeadless.h"
 
 class TestBase : public IFxBase {
 public:
@@ -53,25 +53,37 @@ public:
   }
 };
 
-class RecordingEditor : public IGraphics {
+// An editor whose controls, one per parameter, record what the plug-in
+// pushes into them.
+class RecordingEditor : public IGraphicsHeadless {
 public:
   struct Push {
     int idx;
     double value;
-    bool normalized;
   };
   std::vector<Push> pushes;
   int prepared = 0;
 
-  void SetParameterFromPlug(int paramIdx, double value, bool normalized) override
+  explicit RecordingEditor(IFxBase* plug) : IGraphicsHeadless(plug, 10, 20)
   {
-    pushes.push_back({paramIdx, value, normalized});
+    for (int i = 0; i < plug->NParams(); ++i) AttachControl(new Recorder(plug, i, &pushes));
   }
-  void PrepareDrawing() override { ++prepared; }
-  void* OpenWindow(void* pParent) override { return pParent; }
-  void CloseWindow() override {}
-  int Width() const override { return 10; }
-  int Height() const override { return 20; }
+  void PrepareDrawing() override
+  {
+    IGraphicsHeadless::PrepareDrawing();
+    ++prepared;
+  }
+
+private:
+  class Recorder : public IControl {
+  public:
+    Recorder(IFxBase* plug, int idx, std::vector<Push>* pushes) : IControl(plug, IRECT(), idx), mPushes(pushes) {}
+    void SetValueFromPlug(double value) override { mPushes->push_back({mParamIdx, value}); }
+    bool Draw(IGraphics*) override { return true; }
+
+  private:
+    std::vector<Push>* mPushes;
+  };
 };
 
 #endif

@@ -11,25 +11,48 @@
 #include <new>
 
 #include "IFxVST.h"
-#include "IGraphics.h"
+#include "IGraphicsHeadless.h"
 
 namespace {
 std::atomic<int> sAlive{0};
 
-class TestEditor : public IGraphics {
+// An editor that counts what the binding asks of it; its controls, one per
+// parameter, count the values pushed into them.
+class TestEditor : public IGraphicsHeadless {
 public:
-  void SetParameterFromPlug(int paramIdx, double value, bool normalized) override { ++mPlugParams; }
-  void PrepareDrawing() override { ++mPrepared; }
+  explicit TestEditor(IFxBase* plug) : IGraphicsHeadless(plug, 300, 200)
+  {
+    for (int i = 0; i < plug->NParams(); ++i) AttachControl(new Counter(plug, i, &mPlugParams));
+  }
+  void PrepareDrawing() override
+  {
+    IGraphicsHeadless::PrepareDrawing();
+    ++mPrepared;
+  }
   void* OpenWindow(void* pParentWnd) override
   {
-    if (pParentWnd) ++mOpened;
-    return pParentWnd;
+    if (!pParentWnd) return nullptr;
+    ++mOpened;
+    return IGraphicsHeadless::OpenWindow(pParentWnd);
   }
-  void CloseWindow() override { ++mClosed; }
-  int Width() const override { return 300; }
-  int Height() const override { return 200; }
+  void CloseWindow() override
+  {
+    IGraphicsHeadless::CloseWindow();
+    ++mClosed;
+  }
 
   int mPlugParams = 0, mPrepared = 0, mOpened = 0, mClosed = 0;
+
+private:
+  class Counter : public IControl {
+  public:
+    Counter(IFxBase* plug, int idx, int* count) : IControl(plug, IRECT(), idx), mCount(count) {}
+    void SetValueFromPlug(double) override { ++*mCount; }
+    bool Draw(IGraphics*) override { return true; }
+
+  private:
+    int* mCount;
+  };
 };
 
 #ifndef TESTPLUG_SYNTH
@@ -67,7 +90,7 @@ public:
     MakePresetFromNamedParams("Soft", 2, 0, 0.25, 1, 2);
     MakePreset("Loud", 1.0, 8, 1, 1, 6.0);
 
-    mEditor = new TestEditor;
+    mEditor = new TestEditor(this);
     AttachGraphics(mEditor);
 #endif
   }

@@ -158,19 +158,18 @@ TEST(Base, AttachingAnEditorPushesEveryValue)
 {
   TestBase plug;
   plug.GetParam(0)->InitInt("steps", 4, 0, 8);  // type already set: stays double
-  RecordingEditor* editor = new RecordingEditor;
+  RecordingEditor* editor = new RecordingEditor(&plug);
   plug.AttachGraphics(editor);
   EXPECT_EQ(plug.GetGUI(), editor);
   EXPECT_EQ(editor->prepared, 1);
   ASSERT_EQ(editor->pushes.size(), 4u);
-  EXPECT_TRUE(editor->pushes[0].normalized);
   EXPECT_DOUBLE_EQ(editor->pushes[0].value, 0.5);
 
   editor->pushes.clear();
   plug.GetParam(1)->Set(0.75);
-  plug.RedrawParamControls();
+  plug.RedrawParamControls();  // plain values, normalised on the way
   ASSERT_EQ(editor->pushes.size(), 4u);
-  EXPECT_FALSE(editor->pushes[1].normalized);
+  EXPECT_EQ(editor->pushes[1].idx, 1);
   EXPECT_DOUBLE_EQ(editor->pushes[1].value, 0.75);
 }
 

@@ -1,0 +1,119 @@
+#ifndef ICONTROL_H
+#define ICONTROL_H
+
+// The base of every element of the editor: its rectangles, its bound
+// parameter, its value normalised to 0..1, its dirty and visibility state
+// and the default reactions to mouse, wheel and keys. The editor core owns
+// the controls once attached and calls them on the user-interface thread;
+// the "FromPlug" setters may also come from the audio thread, under the
+// plug lock, and take the editor lock.
+
+#include "IGraphicRecords.h"
+#include "ISubject.h"
+#include "KIT_Mutex.h"
+
+class IFxBase;
+class IGraphics;
+
+class IControl : public ISubject {
+public:
+  IControl(IFxBase* pPlug, const IRECT& rect, int paramIdx = -1, const IChannelBlend& blend = IChannelBlend());
+  ~IControl() override = default;
+
+  virtual void OnMouseDown(int x, int y, const IMouseModifiers& mod);
+  virtual void OnMouseUp(int x, int y, const IMouseModifiers& mod);
+  virtual void OnMouseDrag(int x, int y, int dX, int dY, const IMouseModifiers& mod) {}
+  virtual void OnMouseDblClick(int x, int y, const IMouseModifiers& mod);
+  // d: whole wheel steps.
+  virtual void OnMouseWheel(int x, int y, const IMouseModifiers& mod, int d);
+  virtual void OnKeyDown(int x, int y, int key) {}
+  virtual void OnMouseOver(int x, int y, const IMouseModifiers& mod) {}
+  virtual void OnMouseOut() {}
+  // Called under the editor lock; must not push to the plug-in.
+  virtual bool Draw(IGraphics* pGraphics) = 0;
+  // The first value is taken silently as the default; later ones that
+  // differ mark the control. Any thread.
+  virtual void SetValueFromPlug(double value);
+  // A finished text entry of a control without parameter.
+  virtual void TextFromTextEntry(const char* text) {}
+  virtual void Hide(bool hide);
+  virtual void GrayOut(bool gray);
+  virtual bool IsHit(int x, int y) { return mTargetRECT.Contains(x, y); }
+  // Clamps the value and marks the control; with push, hands the value to
+  // the plug-in (outside the editor lock). Any thread.
+  virtual void SetDirty(bool pushParamToPlug = true);
+  // A change during drawing (redraw pending) keeps the control dirty for
+  // one more frame.
+  virtual void SetClean();
+  virtual bool IsDirty() { return mDirty; }
+  virtual void OnBroadcast() {}
+
+  void SetValueFromUserInput(double value);
+  // Prompt for the text-entry parameter, and for the bound one.
+  void PromptUserInput(int x, int y);
+  void PromptUserInput();
+  void PromptUserInputForParam(int x, int y, int paramIdx);
+  // The bound parameter's prompt in a small rectangle centred on the
+  // control (over the whole control for parameters with display texts).
+  void PromptUserInputCentred();
+  // A prompt's choice for the text-entry parameter, handed to the plug-in.
+  void SetValueFromUserText(double value, int x, int y);
+
+  void SetClampRange(double lo, double hi);
+  const IRECT& GetRECT() const { return mRECT; }
+  const IRECT& GetTargetRECT() const { return mTargetRECT; }
+  void SetTargetRECT(const IRECT& rect) { mTargetRECT = rect; }
+  const IText& GetText() const { return mText; }
+  void SetText(const IText& text) { mText = text; }
+  double GetValue() const { return mValue; }
+  int ParamIdx() const { return mParamIdx; }
+  void SetParamIdx(int paramIdx) { mParamIdx = paramIdx; }
+  int TextEntryParamIdx() const { return mTextEntryParamIdx; }
+  void SetTextEntryParamIdx(int paramIdx) { mTextEntryParamIdx = paramIdx; }
+  int GetControlIdx() const { return mControlIdx; }
+  void SetPromptAtMouse(bool atMouse) { mPromptAtMouse = atMouse; }
+  void DisablePrompt(bool disable) { mDisablePrompt = disable; }
+  void SetRedraw(bool redraw) { mRedraw = redraw; }
+  bool IsHidden() const { return mHide; }
+  bool IsGrayed() const { return mGrayed; }
+  bool GetDblAsSingleClick() const { return mDblAsSingleClick; }
+  void SetDblAsSingleClick(bool single) { mDblAsSingleClick = single; }
+  bool GetMOWhenGrayed() const { return mMOWhenGrayed; }
+  void SetMOWhenGrayed(bool over) { mMOWhenGrayed = over; }
+
+  // Set by the editor core when it takes the control.
+  void SetControlIdx(int ctrlIdx, IGraphics* pGraphics)
+  {
+    mControlIdx = ctrlIdx;
+    mGraphics = pGraphics;
+  }
+
+protected:
+  // The editor's lock, or null while the control is not attached.
+  KIT_Mutex* EditorLock() const;
+  IGraphics* GetGUI() const { return mGraphics; }
+
+  IFxBase* mPlug;
+  IText mText;
+  IRECT mRECT, mTargetRECT;
+  bool mPromptAtMouse = false;
+  int mParamIdx;
+  int mControlIdx = -1;
+  int mTextEntryParamIdx = -1;
+  double mValue = 0.0;
+  double mDefaultValue = -1.0;  // negative: not set
+  double mClampLo = 0.0, mClampHi = 1.0;
+  bool mDirty = true;
+  bool mHide = false;
+  bool mGrayed = false;
+  bool mRedraw = false;
+  bool mDisablePrompt = false;
+  bool mDblAsSingleClick = false;
+  bool mMOWhenGrayed = false;
+  IChannelBlend mBlend;
+
+private:
+  IGraphics* mGraphics = nullptr;  // the editor that owns the control
+};
+
+#endif
