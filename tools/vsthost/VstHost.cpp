@@ -200,8 +200,9 @@ bool Plugin::Create()
   void* effect = mLibrary.CallEntryPoint(reinterpret_cast<void*>(cb));
   s_creating = nullptr;
   if (!effect) return false;
-  mEffect = effect;
+  // Other threads' callbacks read every instance's record under the lock.
   std::lock_guard<std::mutex> lock(s_pluginsLock);
+  mEffect = effect;
   s_plugins.push_back(this);
   return true;
 }
@@ -259,8 +260,8 @@ intptr_t Plugin::Close()
   void* effect = mEffect;
   DispatcherFn fn = Read<DispatcherFn>(effect, kDispatcher);
   intptr_t r = fn ? fn(effect, kClose, 0, 0, nullptr, 0.0f) : 0;
-  mEffect = nullptr;
   std::lock_guard<std::mutex> lock(s_pluginsLock);
+  mEffect = nullptr;
   s_plugins.erase(std::remove(s_plugins.begin(), s_plugins.end(), this), s_plugins.end());
   return r;
 }
