@@ -2,8 +2,9 @@
 #define FAMILIES_H
 
 // The validator's families: each runs one case at a time, on instances of
-// its own, and tells a fault through Case::Fail. A new family is a
-// function here and a line in the table of Families.cpp.
+// its own, and tells a fault through Case::Fail. Called on the validator's
+// main thread (the threads family starts threads of its own). A new family
+// is a function here and a line in the table of Families.cpp.
 
 #include "Validator.h"
 

@@ -71,14 +71,9 @@ void Instance::Events(const std::vector<vsthost::Event>& events)
   plug.SendEvents(events);
   for (const vsthost::Event& e : events) {
     const uint8_t* m = e.midiData();
-    if (e.type == vsthost::kMidiEventType && m[0] == 0xB0 + (m[0] & 0x0F) && m[1] == 123) allNotesOffSent = true;
+    if (e.type == vsthost::kMidiEventType && (m[0] & 0xF0) == 0xB0 && m[1] == 123) allNotesOffSent = true;
   }
   TakeOutput(&thru, 0, false);
-}
-
-void Instance::Midi(uint8_t status, uint8_t data1, uint8_t data2, int32_t offset)
-{
-  Events({vsthost::Event::Midi(offset, status, data1, data2)});
 }
 
 void Instance::Block(int32_t frames, vsthost::ProcessKind kind)

@@ -69,7 +69,6 @@ public:
 
   // MIDI in; what the plug-in passes straight back goes to `thru`.
   void Events(const std::vector<vsthost::Event>& events);
-  void Midi(uint8_t status, uint8_t data1, uint8_t data2, int32_t offset = 0);
 
   // One block; the arpeggiator's notes go to `arp`, and the host's clock
   // moves on while the transport plays.
