@@ -10,8 +10,10 @@
 #include <atomic>
 
 #include "EngineHolder.h"
+#include "KeyRoutes.h"
 #include "ParamTable.h"
 #include "Processor.h"
+#include "SentNotes.h"
 #include "TolvoBinding.h"
 
 class TolvoApp;
@@ -36,6 +38,7 @@ public:
   void ProcessMidiMsg(IMidiMessage* pMsg) override;
   bool SerializeState(IChunk* pChunk) override;
   int UnserializeState(IChunk* pChunk, int startPos) override;
+  int StateEnd(const IChunk* pChunk, int startPos) const override;
 
   // ProcessorListener: sends the engine's notes of one piece as MIDI.
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override;
@@ -78,6 +81,9 @@ private:
   void DeclareMidiOutput();
   // One step controller value (1..128) as data 0..127; nothing below 1.
   void SendCC(int value, bool isCC1, int offset);
+  // A note-on or note-off from the input, to the arpeggiator or through.
+  void RouteKey(IMidiMessage* pMsg, bool on);
+  void SendNoteOff(int note, int channel, int offset);
 
   // Host time information of the current block.
   double mSamplePos = 0.0, mTempo = 0.0, mMusicalPos = 0.0, mLastBar = 0.0;
@@ -104,6 +110,8 @@ private:
   bool mCC1Teach = false, mCC2Teach = false;
   bool mPendingAllNotesOff = false;
   int mMidiOutChannel = 1, mMidiInChannel = 1;
+  KeyRoutes mKeyRoutes;
+  SentNotes mSentNotes;
   int mCC1Number = 0, mCC2Number = 0;
 
   // Fixed storage: the status line may read it from another thread.
