@@ -58,6 +58,7 @@ constexpr const char* kNoteNames[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G",
 constexpr const char* kStepDataTexts[] = {"Play",    "Off",    "Previous", "First", "Last",
                                           "Highest", "Lowest", "Chord",    "Random"};
 constexpr const char* kSplitSides[] = {"Off", "Left", "Right"};
+constexpr const char* kMidiOutputs[] = {"Host", "Virtual output"};
 constexpr const char* kLearnMenu[] = {"MIDI learn", "MIDI unlearn"};
 constexpr const char* kStepsMenu[] = {"MIDI learn", "MIDI unlearn", "Reset steps"};
 
@@ -112,31 +113,43 @@ const ParamSpec kParamTable[] = {
 
 const int kParamTableSize = int(std::size(kParamTable));
 
-void DeclareParams(IFxBase* plug)
+namespace {
+
+void Declare(IFxBase* plug, const ParamSpec& spec)
 {
-  for (const ParamSpec& spec : kParamTable) {
-    for (int k = 1; k <= spec.count; ++k) {
-      IParam* param = plug->GetParam(spec.index + k - 1);
-      char name[64];
-      std::snprintf(name, sizeof name, spec.name, k);
-      switch (spec.kind) {
-        case Kind::Int: param->InitInt(name, int(spec.defaultValue), int(spec.min), int(spec.max), ""); break;
-        case Kind::Double: param->InitDouble(name, spec.defaultValue, spec.min, spec.max, spec.step, ""); break;
-        case Kind::Enum:
-          param->InitEnum(name, int(spec.defaultValue), spec.values);
-          for (int v = 0; v < spec.values; ++v) {
-            if (spec.textOf) {
-              param->SetDisplayText(v, spec.textOf(v));
-            } else if (spec.textFormat) {
-              char text[32];
-              std::snprintf(text, sizeof text, spec.textFormat, v + spec.textOffset);
-              param->SetDisplayText(v, text);
-            }
+  for (int k = 1; k <= spec.count; ++k) {
+    IParam* param = plug->GetParam(spec.index + k - 1);
+    char name[64];
+    std::snprintf(name, sizeof name, spec.name, k);
+    switch (spec.kind) {
+      case Kind::Int: param->InitInt(name, int(spec.defaultValue), int(spec.min), int(spec.max), ""); break;
+      case Kind::Double: param->InitDouble(name, spec.defaultValue, spec.min, spec.max, spec.step, ""); break;
+      case Kind::Enum:
+        param->InitEnum(name, int(spec.defaultValue), spec.values);
+        for (int v = 0; v < spec.values; ++v) {
+          if (spec.textOf) {
+            param->SetDisplayText(v, spec.textOf(v));
+          } else if (spec.textFormat) {
+            char text[32];
+            std::snprintf(text, sizeof text, spec.textFormat, v + spec.textOffset);
+            param->SetDisplayText(v, text);
           }
-          break;
-      }
+        }
+        break;
     }
   }
+}
+
+}  // namespace
+
+void DeclareParams(IFxBase* plug)
+{
+  for (const ParamSpec& spec : kParamTable) Declare(plug, spec);
+}
+
+void DeclareMidiOutputParam(IFxBase* plug, bool virtualSourceOpen)
+{
+  Declare(plug, Enum(kMidiOutput, 1, "MIDI output", 0, virtualSourceOpen ? 2 : 1, TextOf<kMidiOutputs>));
 }
 
 }  // namespace TolvoParams

@@ -54,7 +54,8 @@ enum Index {
   kStepMode = 257,
   kMidiLearnMenu = 260,
   kResetStepsMenu = 261,
-  kCCMapping = 263,  // one per MIDI controller 0..127
+  kMidiOutput = 262,  // the Audio Unit build only
+  kCCMapping = 263,   // one per MIDI controller 0..127
 
   kNumHostParams = 206,
   kNumParams = 391,
@@ -105,6 +106,9 @@ extern const int kParamTableSize;
 
 // Declares every parameter of the table on the plug-in, in index order.
 void DeclareParams(IFxBase* plug);
+// Declares "MIDI output": "Host", and "Virtual output" when the plug-in's
+// virtual MIDI source is open.
+void DeclareMidiOutputParam(IFxBase* plug, bool virtualSourceOpen);
 
 }  // namespace TolvoParams
 

@@ -40,9 +40,9 @@ void SeedRandom()
 
 }  // namespace
 
-Tolvo::Tolvo(audioMasterCallback hostCallback)
-  : IFxVST(hostCallback, kNumHostParams, kNumParams, "0-2", 0, "Tolvo", "", "Ulvas Orvanne", kVendorVersion, kUniqueID,
-           kUniqueID, 0, true, true, true)
+Tolvo::Tolvo(TolvoHost host)
+  : TolvoBinding(host, kNumHostParams, kNumParams, "0-2", 0, "Tolvo", "", "Ulvas Orvanne", kVendorVersion, kUniqueID,
+                 kUniqueID, 0, true, true, true)
 {
   SeedRandom();
   mApp = new TolvoApp(this, &mEngine);
@@ -51,6 +51,7 @@ Tolvo::Tolvo(audioMasterCallback hostCallback)
 
   DeclareParams(this);
   mEventHandler = new UIEventHandler(this, mApp, &mEngine);
+  DeclareMidiOutput();
   // Bring the engine up to every parameter, as attaching the editor does.
   OnParamReset();
 }

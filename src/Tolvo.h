@@ -1,22 +1,23 @@
 #ifndef TOLVO_H
 #define TOLVO_H
 
-// The Tolvo plug-in: one instance of the arpeggiator as a VST 2 MIDI
-// effect. It owns the engine, the application object that plays it and
-// the router that hands parameter changes to it; MIDI in, the block and
-// MIDI out, the state block and MIDI learn live here.
+// The Tolvo plug-in: one instance of the arpeggiator as a MIDI effect, on
+// the VST 2 or the Audio Unit binding (TolvoBinding.h). It owns the engine,
+// the application object that plays it and the router that hands parameter
+// changes to it; MIDI in, the block and MIDI out, the state block and MIDI
+// learn live here.
 
 #include <atomic>
 
 #include "EngineHolder.h"
-#include "IFxVST.h"
 #include "ParamTable.h"
 #include "Processor.h"
+#include "TolvoBinding.h"
 
 class TolvoApp;
 class UIEventHandler;
 
-class Tolvo : public IFxVST, public ProcessorListener {
+class Tolvo : public TolvoBinding, public ProcessorListener {
 public:
   static constexpr int kStateDoubles = 185;  // ahead of the parameter block
   // The parameter whose control's value they carry: step 13 of the
@@ -24,7 +25,7 @@ public:
   static constexpr int kStateCarrierParam = TolvoParams::kStepTranspose + 12;
   static constexpr int kStatusTextLen = 64;
 
-  explicit Tolvo(audioMasterCallback hostCallback);
+  explicit Tolvo(TolvoHost host);
   ~Tolvo() override;
 
   // IFxBase
@@ -50,6 +51,9 @@ public:
   void SetCCTeach(bool isCC1, bool on);
   void SetCCNumber(bool isCC1, int number);
   void SetMidiChannel(bool isInput, int channel);
+  // "MIDI output": the host's callback or the plug-in's own virtual source,
+  // where the binding has both. The router calls it under the plug lock.
+  void SetMidiOutputFromParam(int choice);
   void SetStatusText(const char* text);
   const char* GetStatusText() const { return mStatusText; }
   const char* GetParamDisplayText(int index, double value) const;
@@ -69,6 +73,9 @@ public:
   EngineHolder& Engine() { return mEngine; }
 
 private:
+  // The binding's own way out for MIDI: the Audio Unit opens its virtual
+  // source and declares "MIDI output" to choose it.
+  void DeclareMidiOutput();
   // One step controller value (1..128) as data 0..127; nothing below 1.
   void SendCC(int value, bool isCC1, int offset);
 

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "KIT_Mutex.h"
+#include "CreationLock.h"
 #include "Tolvo.h"
 
 #if defined(_WIN32)
@@ -23,18 +23,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hDllInst, DWORD reason, LPVOID reserved
 #else
 #define TOLVO_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
-
-namespace {
-
-// Made on first use, safely when two host threads arrive at once; freed
-// when the library is unloaded.
-KIT_Mutex& CreationLock()
-{
-  static KIT_Mutex lock;
-  return lock;
-}
-
-}  // namespace
 
 TOLVO_EXPORT AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback hostCallback)
 {

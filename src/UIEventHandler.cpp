@@ -139,6 +139,7 @@ void UIEventHandler::RouteToEngine(int index, double value)
       SetSplitNote();
       break;
     case kSplitSide: mEngine->GetSceneList()->SetSplitSide(v); break;
+    case kMidiOutput: mPlug->SetMidiOutputFromParam(v); break;
     case kStepMode:
       if (v >= 0 && v < kNumLanes)
         for (int s = 0; s < kNumSteps; ++s) mPlug->UpdateStepView(kLaneBases[v], s, false);

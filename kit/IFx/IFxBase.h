@@ -127,6 +127,8 @@ public:
   int NInChannels() const { return mInChannels.GetSize(); }
   int NOutChannels() const { return mOutChannels.GetSize(); }
   int NChannelIO() const { return mChannelIO.GetSize(); }
+  // The idx-th declared channel-I/O pair, or null.
+  const ChannelIO* GetChannelIO(int idx) const { return mChannelIO.Get(idx); }
   bool LegalIO(int nIn, int nOut) const;
   void LimitToStereoIO();
   void SetInputChannelConnections(int idx, int n, bool connected);

@@ -1,0 +1,8 @@
+// MIDI out of the VST 2 builds: every message goes to the host, so there is
+// nothing to choose.
+
+#include "Tolvo.h"
+
+void Tolvo::DeclareMidiOutput() {}
+
+void Tolvo::SetMidiOutputFromParam(int choice) {}
