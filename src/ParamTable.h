@@ -51,6 +51,7 @@ enum Index {
   kSplitNoteName = 253,
   kSplitNoteNumber = 254,
   kSplitSide = 255,
+  kPatternViewParam = 256,  // the step editor's own; never declared
   kStepMode = 257,
   kMidiLearnMenu = 260,
   kResetStepsMenu = 261,

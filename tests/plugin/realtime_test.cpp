@@ -46,6 +46,7 @@ protected:
     PluginFixture::SetUp();
     sent.reserve(1 << 16);
     automated.reserve(1 << 10);
+    edits.reserve(1 << 10);
     Set(kCC1Control, 74);
     Set(kCC1Teach, 1);
     Set(kCCMapping + 7, 175);  // controller 7 moves a knob
