@@ -67,6 +67,10 @@ enum Index {
   kNumControllers = 128
 };
 
+// The lanes' first parameters, in "Step mode" order.
+inline constexpr int kLaneBases[kNumLanes] = {kStepLength, kStepGate, kStepAccent, kStepTranspose, kStepDiv,
+                                              kStepShift,  kStepData, kStepCC1,    kStepCC2};
+
 // "Step rate" value v: a step of 1 / 2^v bar.
 struct StepRate {
   const char* text;

@@ -124,7 +124,7 @@ private:
   void LoadSkin(IGraphics* pGraphics);
   const IRECT& SkinRect(int index) const;
   void BuildEditor(IGraphics* pGraphics);
-  IControl* CreateKnob(IGraphics* pGraphics, const TolvoImage& image, int paramIdx, int page, int rectIdx, int kind);
+  void CreateKnob(IGraphics* pGraphics, const TolvoImage& image, int paramIdx, int page, int rectIdx, int kind);
   void CreateStepEditor(IGraphics* pGraphics);
   void CreatePatternSwitches(IGraphics* pGraphics);
   void CreateAboutBox(IGraphics* pGraphics);

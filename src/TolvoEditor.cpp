@@ -73,8 +73,6 @@ const int kStatusLineHeight = 6;
 const int kVersionLineHeight = 11;
 const char* const kWelcome = "-- WELCOME --";
 const char* const kStepModeTexts[] = {"Length", "Gate", "Accent", "Transp", "Div", "Shift", "Data", "CC1", "CC2"};
-const int kLanes[] = {kStepLength, kStepGate, kStepAccent, kStepTranspose, kStepDiv,
-                      kStepShift,  kStepData, kStepCC1,    kStepCC2};
 // The lanes up to shift have observed step controls.
 const int kObservedLanes = 6;
 const int kStepCarrierIds = 5;
@@ -95,8 +93,7 @@ const IRECT& Tolvo::SkinRect(int i) const
   return mSkin.Get()[i];
 }
 
-IControl* Tolvo::CreateKnob(IGraphics* pGraphics, const TolvoImage& image, int paramIdx, int page, int rectIdx,
-                            int kind)
+void Tolvo::CreateKnob(IGraphics* pGraphics, const TolvoImage& image, int paramIdx, int page, int rectIdx, int kind)
 {
   const IBitmapStrip strip = pGraphics->LoadBitmap(image.id, image.name, image.frames);
   const IRECT& r = SkinRect(rectIdx);
@@ -106,14 +103,13 @@ IControl* Tolvo::CreateKnob(IGraphics* pGraphics, const TolvoImage& image, int p
   pKnob->SetTextEntryParamIdx(kMidiLearnMenu);
   pKnob->AttachObserver(mEventHandler);
   pGraphics->AttachControl(pKnob);
-  return pKnob;
 }
 
 void Tolvo::CreateStepEditor(IGraphics* pGraphics)
 {
   for (int lane = 0; lane < kNumLanes; ++lane) {
     for (int step = 0; step < kNumSteps; ++step) {
-      const int paramIdx = kLanes[lane] + step;
+      const int paramIdx = kLaneBases[lane] + step;
       ICustomSwitchControl* pStep = new ICustomSwitchControl(this, kHiddenRect, paramIdx, mEmptyStrip, true);
       const int ctrlIdx = pGraphics->AttachControl(pStep);
       if (paramIdx == kStepLength) mFirstStepControl = ctrlIdx;
@@ -123,7 +119,7 @@ void Tolvo::CreateStepEditor(IGraphics* pGraphics)
         pStep->SetValueFromUserInput(0.0);
         pStep->AttachObserver(mEventHandler);
       }
-      mRegistry->Add(ControlRegistry::kPatternPage, pStep, kLanes[lane]);
+      mRegistry->Add(ControlRegistry::kPatternPage, pStep, kLaneBases[lane]);
     }
   }
 }

@@ -13,13 +13,6 @@
 
 using namespace TolvoParams;
 
-namespace {
-
-const int kLaneBases[] = {kStepLength, kStepGate, kStepAccent, kStepTranspose, kStepDiv,
-                          kStepShift,  kStepData, kStepCC1,    kStepCC2};
-
-}  // namespace
-
 UIEventHandler::UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine, PatternView* view)
   : mPlug(plug), mApp(app), mEngine(engine), mView(view)
 {}

@@ -56,7 +56,7 @@ bool Read(const std::vector<uint8_t>& bytes, int maxPrograms, int maxParams, std
 {
   FILE* file = tmpfile();
   if (!file) return false;
-  fwrite(bytes.data(), 1, bytes.size(), file);
+  if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), file);
   const bool ok = ReadBank(file, maxPrograms, maxParams, programs);
   fclose(file);
   return ok;
