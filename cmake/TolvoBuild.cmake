@@ -49,3 +49,34 @@ function(tolvo_add_test)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_color=no ${filter})
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
 endfunction()
+
+# Tests that open windows run under Wine in a prefix of their own, all of
+# whose programs show on one headless X server that the test run starts
+# first and stops last (scripts/xserver): a Wine prefix takes its display
+# from its first program, so none may run there without it. They run one at
+# a time, so that no test's window takes another's keyboard focus.
+set(TOLVO_WINDOW_PREFIX ${CMAKE_BINARY_DIR}/wineprefix-windows)
+
+# Registers the X server's start and stop; called once, after enable_testing.
+function(tolvo_window_display)
+  if(NOT (CMAKE_CROSSCOMPILING AND TOLVO_WINE))
+    return()
+  endif()
+  set(xserver ${PROJECT_SOURCE_DIR}/scripts/xserver)
+  add_test(NAME window_display_start COMMAND ${xserver} start ${TOLVO_WINE} ${TOLVO_WINDOW_PREFIX})
+  add_test(NAME window_display_stop COMMAND ${xserver} stop ${TOLVO_WINE} ${TOLVO_WINDOW_PREFIX})
+  set_tests_properties(window_display_start PROPERTIES FIXTURES_SETUP window_display TIMEOUT 600)
+  set_tests_properties(window_display_stop PROPERTIES FIXTURES_CLEANUP window_display)
+endfunction()
+
+# tolvo_add_window_test(NAME <name> COMMAND <target> [args...])
+# Runs the target's program with the arguments in the window prefix.
+function(tolvo_add_window_test)
+  cmake_parse_arguments(W "" "NAME" "COMMAND" ${ARGN})
+  list(POP_FRONT W_COMMAND target)
+  add_test(NAME ${W_NAME}
+           COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run ${TOLVO_WINE} ${TOLVO_WINDOW_PREFIX}
+                   $<TARGET_FILE:${target}> ${W_COMMAND})
+  set_tests_properties(${W_NAME} PROPERTIES FIXTURES_REQUIRED window_display RESOURCE_LOCK window_display
+                                            TIMEOUT 300)
+endfunction()

@@ -1,10 +1,14 @@
 #include "PIX_Blit.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
 #include "PIX_Blend.h"
+#include "detail/PIX_BlitWithKernels.h"
 #include "detail/PIX_Clip.h"
+
+using namespace pix_detail;
 
 namespace {
 
@@ -22,33 +26,53 @@ inline bool CopyShortcut(PIX_Pixel& p, PIX_Pixel color, int32_t w)
 
 inline bool IsCopyShortcut(int32_t w) { return w == 256 || w == 128 || w == 64 || w == 192; }
 
-// Copy with source alpha at full weight, the editor's commonest blit, in a
-// form that vectorises: each pixel's factor 255 - a is first spread over its
-// four bytes, then every byte mixes alike; a = 0 (factor 255) keeps the
-// destination and a = 255 (factor 0) gives the source, as the combiner does.
-void CopySourceAlphaRows(PIX_Rows s, PIX_Rows d, int32_t width, int32_t height)
+// The fill's kernel cases: the whole-word shortcuts of copy, and copy and
+// add at the weights the kernels take, each a blend with a row of the colour
+// in which the weight stands for the colour's alpha channel. False where no
+// kernel covers the mode and weight.
+bool FillRows(const RowKernels& k, PIX_IBitmap* bitmap, const PIX_ClippedRect& r, PIX_Pixel color, int32_t w,
+              int32_t mode)
 {
-  const int32_t kChunk = 256;
-  uint32_t factors[kChunk];
-  for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
-    for (int32_t x0 = 0; x0 < width; x0 += kChunk) {
-      const int32_t n = width - x0 < kChunk ? width - x0 : kChunk;
-      const PIX_Pixel* from = s.row + x0;
-      for (int32_t i = 0; i < n; ++i) factors[i] = (255 - ((from[i] >> PIX_SHIFT_A) & 0xFF)) * 0x01010101u;
-      const uint8_t* f = reinterpret_cast<const uint8_t*>(factors);
-      const uint8_t* sb = reinterpret_cast<const uint8_t*>(from);
-      uint8_t* db = reinterpret_cast<uint8_t*>(d.row + x0);
-      for (int32_t k = 0; k < n * 4; ++k) {
-        const int32_t sv = sb[k], dv = db[k], fv = f[k];
-        db[k] = fv == 255 ? (uint8_t)dv : (uint8_t)(sv + ((dv - sv) * fv) / 256);
+  auto withAlpha = [color](int32_t a) { return (color & ~(0xFFu << PIX_SHIFT_A)) | ((PIX_Pixel)a << PIX_SHIFT_A); };
+  BlendRowsFn blend;
+  PIX_Pixel c = color;
+  switch (mode & PIX_MODE_MASK) {
+    case PIX_MODE_COPY:
+      switch (w) {
+        case 256: {
+          const PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
+          k.fill(rows.row + r.x, rows.step, r.width, r.height, color);
+          return true;
+        }
+        case 128: blend = k.mixHalf; break;
+        case 64: blend = k.mixQuarter; break;
+        case 192: blend = k.mixThreeQuarters; break;
+        default:
+          if (w < 1 || w > 255) return false;
+          blend = k.copyAlpha, c = withAlpha(w);
+          break;
       }
-    }
+      break;
+    case PIX_MODE_ADD:
+      // At weight 256 the alpha channel gains 256 and saturates; 255 does the same.
+      if (w < 1 || w > 256) return false;
+      blend = k.add, c = withAlpha(std::min(w, 255));
+      break;
+    default: return false;
+  }
+  const int32_t kChunk = 256;
+  PIX_Pixel colors[kChunk];
+  std::fill(colors, colors + kChunk, c);
+  const PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
+  for (int32_t x0 = 0; x0 < r.width; x0 += kChunk)
+    blend(rows.row + r.x + x0, rows.step, colors, 0, std::min(kChunk, r.width - x0), r.height, w);
+  return true;
 }
 
 }  // namespace
 
-void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect, float alpha,
-                  int32_t mode)
+void pix_detail::BlitRect(const RowKernels* kernels, PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y,
+                          const PIX_Rect* srcRect, float alpha, int32_t mode)
 {
   if (!dest || !src || alpha == 0.0f) return;
   const int64_t sw = src->GetWidth(), sh = src->GetHeight();
@@ -86,20 +110,22 @@ void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, con
     return;
   }
   const int32_t w = PIX_AlphaToWeight(alpha);
-  if ((mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_COPY) {
-    if (alpha == 1.0f || w == 256) {
-      // memmove: a bitmap may be blitted onto itself.
-      for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
-        std::memmove(d.row, s.row, (size_t)width * 4);
-      return;
-    }
-    if (alpha == 0.5f) {
-      eachPixel([](PIX_Pixel& dp, PIX_Pixel sp) { dp = PIX_MixHalf(dp, sp); });
+  const bool copy = (mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_COPY;
+  if (copy && (alpha == 1.0f || w == 256)) {
+    // memmove: a bitmap may be blitted onto itself.
+    for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
+      std::memmove(d.row, s.row, (size_t)width * 4);
+    return;
+  }
+  const bool half = copy && alpha == 0.5f;
+  if (kernels && !SharePixels(dest, src)) {
+    if (BlendRowsFn blend = half ? kernels->mixHalf : ChooseBlendRows(*kernels, mode, w)) {
+      blend(d.row, d.step, s.row, s.step, width, height, w);
       return;
     }
   }
-  if ((mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_SOURCE_ALPHA && w == 256) {
-    CopySourceAlphaRows(s, d, width, height);
+  if (half) {
+    eachPixel([](PIX_Pixel& dp, PIX_Pixel sp) { dp = PIX_MixHalf(dp, sp); });
     return;
   }
   PIX_WithBlendCombiner(mode, w, [&](auto combine) {
@@ -127,6 +153,12 @@ void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, con
   });
 }
 
+void PIX_BlitRect(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, const PIX_Rect* srcRect, float alpha,
+                  int32_t mode)
+{
+  pix_detail::BlitRect(BestRowKernels(), dest, src, x, y, srcRect, alpha, mode);
+}
+
 void PIX_Blit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t srcWidth,
               int32_t srcHeight, float alpha, int32_t mode)
 {
@@ -146,12 +178,19 @@ void PIX_Copy(PIX_IBitmap* dest, PIX_IBitmap* src)
 void PIX_FillRect(PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width, int32_t height, PIX_Pixel color,
                   float alpha, int32_t mode)
 {
+  pix_detail::FillRect(BestRowKernels(), bitmap, x, y, width, height, color, alpha, mode);
+}
+
+void pix_detail::FillRect(const RowKernels* kernels, PIX_IBitmap* bitmap, int32_t x, int32_t y, int32_t width,
+                          int32_t height, PIX_Pixel color, float alpha, int32_t mode)
+{
   if (!bitmap) return;
   const PIX_ClippedRect r = PIX_ClipToBitmap(bitmap, x, y, width, height);
   if (r.Empty()) return;
   if (mode & PIX_MODE_SOURCE_ALPHA) alpha *= PIX_PixelA(color) * 0.003921569f;
   if (alpha == 0.0f) return;
   const int32_t w = PIX_AlphaToWeight(alpha);
+  if (kernels && FillRows(*kernels, bitmap, r, color, w, mode)) return;
   if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && IsCopyShortcut(w)) {
     // One loop per shortcut, with the colour's share computed once.
     switch (w) {

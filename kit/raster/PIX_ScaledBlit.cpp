@@ -3,21 +3,14 @@
 #include <cmath>
 
 #include "PIX_Blend.h"
-#include "PIX_Blit.h"
+#include "detail/PIX_BlitWithKernels.h"
 #include "detail/PIX_Clip.h"
 #include "detail/PIX_Sampling.h"
+#include "detail/PIX_ScaledRows.h"
 
 using namespace pix_detail;
 
 namespace {
-
-struct ScaleJob {
-  PIX_Rows dest;  // at the first drawn pixel
-  int32_t width, height;
-  int64_t cx, cy;    // 16.16 position of the first sample
-  int64_t idx, idy;  // 16.16 steps
-  Bounds bounds;
-};
 
 // Runs draw(destPixel, sourceX, sourceY, fx, fy) over the destination.
 template <class Draw>
@@ -93,6 +86,14 @@ void PIX_ScaledBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t 
                     int32_t destHeight, float srcX, float srcY, float srcWidth, float srcHeight, float alpha,
                     int32_t mode)
 {
+  pix_detail::ScaledBlit(BestRowKernels(), dest, src, destX, destY, destWidth, destHeight, srcX, srcY, srcWidth,
+                         srcHeight, alpha, mode);
+}
+
+void pix_detail::ScaledBlit(const RowKernels* kernels, PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX,
+                            int32_t destY, int32_t destWidth, int32_t destHeight, float srcX, float srcY,
+                            float srcWidth, float srcHeight, float alpha, int32_t mode)
+{
   if (!dest || !src || destWidth == 0 || destHeight == 0 || alpha == 0.0f) return;
   if (!SaneCoordinate(srcX) || !SaneCoordinate(srcY) || !SaneCoordinate(srcWidth) || !SaneCoordinate(srcHeight)) return;
   const bool filtered = PIX_ModeFilter(mode) == 1;
@@ -103,7 +104,7 @@ void PIX_ScaledBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t 
       const int32_t sx = (int32_t)(srcX + 0.5f), sy = (int32_t)(srcY + 0.5f);
       const PIX_Rect r = {sx, sy, PIX_SaturateInt32((int64_t)sx + destWidth),
                           PIX_SaturateInt32((int64_t)sy + destHeight)};
-      PIX_BlitRect(dest, src, destX, destY, &r, alpha, mode);
+      BlitRect(kernels, dest, src, destX, destY, &r, alpha, mode);
       return;
     }
   }
@@ -148,9 +149,12 @@ void PIX_ScaledBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t 
   job.dest = PIX_RowsAt(dest, y0);
   job.dest.row += x0;
 
+  const int32_t w = PIX_AlphaToWeight(alpha);
+  const bool box = filtered && xstep >= 1.7f && ystep >= 1.7f;
+  if (kernels && !box && ScaleRows(*kernels, job, dest, src, mode, w)) return;
+
   const SourceRows rows(src);
   const Bounds& b = job.bounds;
-  const int32_t w = PIX_AlphaToWeight(alpha);
 
   if ((mode & 0x1FFFF) == 0 && (w == 128 || w == 256)) {
     if (w == 256)
@@ -164,7 +168,6 @@ void PIX_ScaledBlit(PIX_IBitmap* dest, PIX_IBitmap* src, int32_t destX, int32_t 
     return;
   }
 
-  const bool box = filtered && xstep >= 1.7f && ystep >= 1.7f;
   const int64_t k = (job.idx > job.idy ? job.idx : job.idy) > 0x30000 ? 5 : 3;
   PIX_WithBlendCombiner(mode, w, [&](auto combine) {
     if (box)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "EditorPlug.h"
+#include "IGraphicsHeadless.h"
 #include "IGraphicsTranslation.h"
 #include "TestSkin.h"
 
@@ -59,9 +60,11 @@ class EditorTest : public ::testing::Test {
 protected:
   void SetUp() override
   {
-    plug.reset(new EditorPlug(RecordingHost, SkinFolder()));
+    plug.reset(new EditorPlug(RecordingHost));
+    gui = new IGraphicsHeadless(plug.get(), kEditorWidth, kEditorHeight);
+    gui->SetResourceFolder(SkinFolder());
+    plug->BuildEditor(gui);
     plug->GetAEffect()->user = &host;
-    gui = plug->Editor();
     gui->OpenWindow(this);
     gui->Tick();
     host.clear();

@@ -18,12 +18,11 @@ IBitmapStrip Load(IGraphics* pGraphics, ETestImage image)
 }
 }  // namespace
 
-EditorPlug::EditorPlug(audioMasterCallback hostCallback, const char* resourceFolder)
+EditorPlug::EditorPlug(audioMasterCallback hostCallback)
   : IFxVST(hostCallback, kNumHostParams, kNumEditorParams, "0-2", 0, "Tolvo Editor Test", "Tolvo", "Tolvo Makers",
            0x00010000, 0x74456474 /* tEdt */, 0x71376D32 /* q7m2 */, 0, false, false, false)
 {
   DeclareParams();
-  BuildEditor(resourceFolder);
 }
 
 void EditorPlug::DeclareParams()
@@ -48,18 +47,14 @@ void EditorPlug::DeclareParams()
   GetParam(kHidden)->InitDouble("Hidden", 0.5, 0.0, 1.0, 0.01);
 }
 
-void EditorPlug::BuildEditor(const char* resourceFolder)
+void EditorPlug::BuildEditor(IGraphicsPix* g)
 {
-  mEditor = new IGraphicsHeadless(this, kEditorWidth, kEditorHeight);
-  IGraphicsHeadless* g = mEditor;
-  g->SetResourceFolder(resourceFolder);
-
   const TestImage& back = kTestImages[kImageBackground];
   g->AttachBackground(back.mID, back.mName);
   g->AttachControl(new IPanelControl(this, IRECT(8, 200, 120, 232), IColor(255, 30, 30, 36)));
   g->AttachControl(new IKnobMultiControl(this, 16, 16, kGain, Load(g, kImageKnob)));
   g->AttachControl(new IKnobLineControl(this, IRECT(64, 16, 96, 48), kPan, COLOR_ORANGE, 4.0));
-  g->AttachControl(new ICaptionControl(this, IRECT(112, 16, 176, 36), kSteps, IText(12, COLOR_WHITE)));
+  g->AttachControl(new ICaptionControl(this, kCaptionRect, kSteps, IText(12, COLOR_WHITE)));
   g->AttachControl(new IRadioButtonsControl(this, IRECT(16, 64, 112, 80), kMode, 3, Load(g, kImageRadio),
                                             IKnobControl::kHorizontal));
   g->AttachControl(new ISwitchControl(this, 128, 60, kHold, Load(g, kImageSwitch)));
@@ -75,7 +70,7 @@ void EditorPlug::BuildEditor(const char* resourceFolder)
   g->AttachControl(new IFileSelectorControl(this, IRECT(168, 100, 188, 120), kFile, Load(g, kImageFile),
                                             IGraphics::kFileOpen, "presets", "fxp fxb"));
   g->AttachControl(new IKnobMultiControl(this, 200, 100, kHidden, Load(g, kImageKnob)));
-  g->AttachControl(new ITextControl(this, IRECT(16, 150, 200, 166), IText(12, COLOR_YELLOW), "Ready"));
+  g->AttachControl(new ITextControl(this, kStatusRect, IText(12, COLOR_YELLOW), "Ready"));
   g->AttachControl(
       new IURLControl(this, IRECT(240, 150, 300, 170), "https://example.org/tolvo", "https://example.org/", "Tolvo"));
   g->AttachControl(new IBitmapText(this, IRECT(240, 180, 270, 188), Load(g, kImageFont)));

@@ -2,14 +2,15 @@
 #define TESTS_EDITOR_EDITORPLUG_H
 
 // The framework's editor test plug-in: a VST 2 plug-in on IFxVST whose
-// editor, on the window-less back end, holds every stock control bound to
-// parameters of each kind, drawn from the images of TestSkin. Observers
-// of the controls are recorded.
+// editor holds every stock control bound to parameters of each kind, drawn
+// from the images of TestSkin. Its back end is the caller's: the
+// window-less one in the native tests, the Windows one in its library.
+// Observers of the controls are recorded.
 
 #include <vector>
 
 #include "IFxVST.h"
-#include "IGraphicsHeadless.h"
+#include "IGraphicsPix.h"
 #include "ISubject.h"
 
 enum EEditorParam {
@@ -59,6 +60,9 @@ enum EEditorControl {
 const int kEditorWidth = 320, kEditorHeight = 240;
 // The overlay's area while it is off.
 const IRECT kOverlayTarget(56, 100, 66, 110);
+// Where the editor draws text (DrawIText): the caption and the status line.
+const IRECT kCaptionRect(112, 16, 176, 36);
+const IRECT kStatusRect(16, 150, 200, 166);
 
 class EditorPlug : public IFxVST, public IObserverInterface {
 public:
@@ -67,10 +71,12 @@ public:
     int mEvent;
   };
 
-  // The editor finds its images in resourceFolder.
-  EditorPlug(audioMasterCallback hostCallback, const char* resourceFolder);
+  explicit EditorPlug(audioMasterCallback hostCallback);
 
-  IGraphicsHeadless* Editor() const { return mEditor; }
+  // Attaches every control to the back end, which the plug-in owns from
+  // then on; it finds the images by TestSkin's ids and names.
+  void BuildEditor(IGraphicsPix* pGraphics);
+
   const std::vector<Event>& Events() const { return mEvents; }
   void ClearEvents() { mEvents.clear(); }
 
@@ -79,9 +85,7 @@ public:
 
 private:
   void DeclareParams();
-  void BuildEditor(const char* resourceFolder);
 
-  IGraphicsHeadless* mEditor = nullptr;  // owned by the base once attached
   std::vector<Event> mEvents;
 };
 

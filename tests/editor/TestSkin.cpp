@@ -13,13 +13,6 @@
 #include "PIX_PNGWrite.h"
 #include "PIX_Polygon.h"
 
-const TestImage kTestImages[kNumTestImages] = {
-    {101, "background.png", 1}, {102, "knob.png", 16},   {103, "switch.png", 2},   {104, "radio.png", 2},
-    {105, "fader.png", 1},      {106, "rotater.png", 1}, {107, "maskbase.png", 1}, {108, "mask.png", 1},
-    {109, "masktop.png", 1},    {110, "overlay.png", 2}, {111, "font.png", 95},    {112, "meter.png", 8},
-    {113, "file.png", 1},
-};
-
 namespace {
 const double kPi = 3.14159265358979323846;
 const int kOpaque = 255;

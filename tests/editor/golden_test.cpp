@@ -1,10 +1,13 @@
 // The test plug-in's editor rendered by the window-less back end, pixel for
-// pixel against committed goldens: as it opens, and after a click, a drag
-// and a wheel turn, each of which changes its own control's rectangle only.
-// TOLVO_UPDATE_GOLDENS=1 writes the goldens instead.
+// pixel against committed goldens: as it opens, after a click, a drag and a
+// wheel turn, each of which changes its own control's rectangle only, and
+// with values automated by a host. The Windows back end's tests compare
+// their screenshots with the same goldens, and its library carries the
+// committed skin. TOLVO_UPDATE_GOLDENS=1 writes goldens and skin instead.
 
 #include <stdlib.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -22,6 +25,14 @@ bool Updating()
 }
 
 std::string GoldenPath(const char* name) { return std::string(EDITOR_GOLDEN_DIR) + "/" + name; }
+
+bool CopyFile(const std::string& from, const std::string& to)
+{
+  std::ifstream in(from, std::ios::binary);
+  std::ofstream out(to, std::ios::binary);
+  out << in.rdbuf();
+  return in && out;
+}
 
 // A copy of the screen as it is now.
 std::unique_ptr<PIX_MemBitmap> Snapshot(IGraphicsHeadless* gui)
@@ -95,4 +106,35 @@ TEST_F(GoldenTest, OpenedThenClickedDraggedAndWheeled)
   gui->Tick();
   gui->Tick();
   ExpectGolden("gestures.png");
+}
+
+// The values the Windows back end's test host automates from its audio
+// thread while the editor is open, and the switch it clicks meanwhile:
+// exact in single precision, as a host sends them.
+TEST_F(GoldenTest, AutomatedValues)
+{
+  const struct {
+    int mParam;
+    double mValue;
+  } kFinal[] = {{kGain, 0.25},  {kPan, 0.75},    {kShift, 0.125}, {kRate, 0.875},
+                {kTone, 0.625}, {kLevel, 0.375}, {kHold, 1.0}};
+  for (const auto& f : kFinal) gui->SetParameterFromPlug(f.mParam, f.mValue, true);
+  gui->Tick();
+  ExpectGolden("automated.png");
+}
+
+TEST(TestSkin, CommittedImagesAreTheGeneratedOnes)
+{
+  for (const TestImage& image : kTestImages) {
+    const std::string committed = std::string(EDITOR_RESOURCE_DIR) + "/" + image.mName;
+    const std::string generated = std::string(SkinFolder()) + "/" + image.mName;
+    if (Updating()) {
+      EXPECT_TRUE(CopyFile(generated, committed)) << committed;
+      continue;
+    }
+    std::unique_ptr<PIX_IBitmap> a(PIX_LoadPNG(committed.c_str(), nullptr)), b(PIX_LoadPNG(generated.c_str(), nullptr));
+    ASSERT_NE(a, nullptr) << committed;
+    ASSERT_NE(b, nullptr) << generated;
+    EXPECT_EQ(PIX_CompareBitmaps(a.get(), b.get(), nullptr), 0) << image.mName;
+  }
 }

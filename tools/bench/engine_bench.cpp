@@ -71,10 +71,10 @@ int main(int argc, char** argv)
 
   std::printf("\n%-8s %14s %22s\n", "frames", "ns per block", "share of real time");
   for (int frames : kBlockSizes) {
-    const auto t = reporter.times.find("BlockProcessor/" + std::to_string(frames));
-    if (t == reporter.times.end()) continue;
-    const double blockNs = frames / kSampleRate * 1e9;
-    std::printf("%-8d %14.1f %22.6f\n", frames, t->second, t->second / blockNs);
+    const std::string name = "BlockProcessor/" + std::to_string(frames);
+    if (!reporter.Has(name)) continue;
+    const double blockNs = frames / kSampleRate * 1e9, t = reporter.Time(name);
+    std::printf("%-8d %14.1f %22.6f\n", frames, t, t / blockNs);
   }
   benchmark::Shutdown();
   return 0;

@@ -209,9 +209,8 @@ int main(int argc, char** argv)
   std::printf("\n%-28s %14s\n", "shape", "pix / pixman");
   for (const Operation& op : kOperations) {
     const std::string base = std::string(op.name) + "/581x400";
-    auto& t = reporter.times;
-    if (!t.count(base + "/pix") || !t.count(base + "/pixman")) continue;
-    std::printf("%-28s %14.2f\n", base.c_str(), t[base + "/pix"] / t[base + "/pixman"]);
+    if (!reporter.Has(base + "/pix") || !reporter.Has(base + "/pixman")) continue;
+    std::printf("%-28s %14.2f\n", base.c_str(), reporter.Time(base + "/pix") / reporter.Time(base + "/pixman"));
   }
   benchmark::Shutdown();
   return 0;

@@ -49,6 +49,9 @@ const size_t kProcessDoubleReplacing = Offset(84, 128);
 const size_t kFuture = Offset(88, 136);
 const size_t kFutureSize = 56;
 
+// The editor rectangle: four 16-bit values.
+const size_t kRectTop = 0, kRectLeft = 2, kRectBottom = 4, kRectRight = 6;
+
 // Event list: numEvents, a pointer-sized reserved word, the pointers.
 const size_t kEventsArray = Offset(8, 16);
 // SysEx event: dumpBytes, then resvd1, the dump pointer and resvd2,
@@ -73,9 +76,17 @@ void Write(void* base, size_t off, T v)
 
 // Instances by effect record, so the one host callback finds its plug-in;
 // a call made while the entry point runs belongs to the instance being
-// created, whatever record pointer it carries.
+// created, whatever record pointer it carries. An audio thread looks
+// instances up while the script's thread makes and closes others.
+std::mutex s_registryLock;
 std::vector<Plugin*> s_plugins;
 Plugin* s_creating = nullptr;
+
+void SetCreating(Plugin* plug)
+{
+  std::lock_guard<std::mutex> lock(s_registryLock);
+  s_creating = plug;
+}
 
 Event ReadEvent(const uint8_t* e)
 {
@@ -192,11 +203,12 @@ Plugin::~Plugin()
 bool Plugin::Create()
 {
   if (mEffect) return false;
-  s_creating = this;
+  SetCreating(this);
   HostCallbackFn cb = &Plugin::HostCallback;
   void* effect = mLibrary.CallEntryPoint(reinterpret_cast<void*>(cb));
-  s_creating = nullptr;
+  SetCreating(nullptr);
   if (!effect) return false;
+  std::lock_guard<std::mutex> lock(s_registryLock);
   mEffect = effect;
   s_plugins.push_back(this);
   return true;
@@ -249,12 +261,26 @@ intptr_t Plugin::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* p
   return fn ? fn(mEffect, opcode, index, value, ptr, opt) : 0;
 }
 
+bool Plugin::GetEditorRect(EditorRect* rect)
+{
+  void* r = nullptr;
+  if (!Dispatch(kEditGetRect, 0, 0, &r) || !r) return false;
+  if (rect) {
+    rect->top = Read<int16_t>(r, kRectTop);
+    rect->left = Read<int16_t>(r, kRectLeft);
+    rect->bottom = Read<int16_t>(r, kRectBottom);
+    rect->right = Read<int16_t>(r, kRectRight);
+  }
+  return true;
+}
+
 intptr_t Plugin::Close()
 {
   if (!mEffect) return 0;
   void* effect = mEffect;
   DispatcherFn fn = Read<DispatcherFn>(effect, kDispatcher);
   intptr_t r = fn ? fn(effect, kClose, 0, 0, nullptr, 0.0f) : 0;
+  std::lock_guard<std::mutex> lock(s_registryLock);
   mEffect = nullptr;
   s_plugins.erase(std::remove(s_plugins.begin(), s_plugins.end(), this), s_plugins.end());
   return r;
@@ -358,12 +384,24 @@ void Plugin::Process(ProcessKind kind, int32_t frames)
   if (fn) fn(mEffect, in.data(), out.data(), frames);
 }
 
+std::vector<Callback> Plugin::TakeOtherThreadCallbacks()
+{
+  std::lock_guard<std::mutex> lock(mOtherThreadLock);
+  std::vector<Callback> taken;
+  taken.swap(mOtherThreadCallbacks);
+  return taken;
+}
+
 intptr_t VSTHOST_CDECL Plugin::HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
                                             float opt)
 {
-  Plugin* plug = s_creating;
-  for (Plugin* p : s_plugins)
-    if (effect && p->mEffect == effect) plug = p;
+  Plugin* plug;
+  {
+    std::lock_guard<std::mutex> lock(s_registryLock);
+    plug = s_creating;
+    for (Plugin* p : s_plugins)
+      if (effect && p->mEffect == effect) plug = p;
+  }
   if (!plug) return opcode == kHostVersion ? 2400 : 0;
   return plug->Answer(opcode, index, value, ptr, opt);
 }
@@ -382,7 +420,12 @@ intptr_t Plugin::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr
       if (e) cb.events.push_back(ReadEvent(e));
     }
   }
-  mCallbacks.push_back(std::move(cb));
+  if (std::this_thread::get_id() == mOwnThread) {
+    mCallbacks.push_back(std::move(cb));
+  } else {
+    std::lock_guard<std::mutex> lock(mOtherThreadLock);
+    mOtherThreadCallbacks.push_back(std::move(cb));
+  }
 
   switch (opcode) {
     case kHostVersion: return 2400;

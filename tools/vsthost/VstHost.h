@@ -24,7 +24,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #if defined(_WIN32)
@@ -45,6 +47,9 @@ enum : int32_t {
   kGetParamDisplay = 7,
   kGetParamName = 8,
   kMainsChanged = 12,
+  kEditGetRect = 13,
+  kEditOpen = 14,
+  kEditClose = 15,
   kGetChunk = 23,
   kSetChunk = 24,
   kProcessEvents = 25,
@@ -121,6 +126,11 @@ struct Event {
   const uint8_t* midiData() const { return body + 8; }
 };
 
+// The editor's rectangle as opcode 13 gives it, in pixels.
+struct EditorRect {
+  int16_t top = 0, left = 0, bottom = 0, right = 0;
+};
+
 // One call of the plug-in into the host.
 struct Callback {
   int32_t opcode = 0, index = 0;
@@ -142,6 +152,8 @@ public:
   bool Open(const std::string& path, std::string* error);
   void* Symbol(const char* name) const;
   bool HasEntryPoint() const { return mEntry != nullptr; }
+  // The loaded module (an HMODULE on Windows), or null.
+  void* Handle() const { return mHandle; }
   void* CallEntryPoint(void* hostCallback) const;
 
 private:
@@ -161,6 +173,7 @@ public:
 
   bool Create();  // false when the entry point gives no record
   bool IsOpen() const { return mEffect != nullptr; }
+  const Library& GetLibrary() const { return mLibrary; }
   void* Effect() const { return mEffect; }
 
   EffectRecord Record() const;
@@ -187,6 +200,9 @@ public:
   // Resizes the buffers for the record's channel counts and fills them.
   void FillBuffers(int32_t frames, float inValue, float outValue);
 
+  // Opcode 13: false when the plug-in gives no rectangle.
+  bool GetEditorRect(EditorRect* rect);
+
   // Dispatcher opcode 1; the record is forgotten, never touched again.
   intptr_t Close();
 
@@ -197,8 +213,12 @@ public:
   int32_t vendorVersion = 1000;
   intptr_t eventsAnswer = 1;  // answer to the process-events callback
 
+  // The calls made on the thread that made this host object, in order.
   const std::vector<Callback>& Callbacks() const { return mCallbacks; }
   void ClearCallbacks() { mCallbacks.clear(); }
+  // The calls made on any other thread (a host's audio thread), taken out
+  // of their own log.
+  std::vector<Callback> TakeOtherThreadCallbacks();
 
   // The host callback every instance is created with.
   static intptr_t VSTHOST_CDECL HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
@@ -209,7 +229,10 @@ private:
 
   const Library& mLibrary;
   void* mEffect = nullptr;
+  const std::thread::id mOwnThread = std::this_thread::get_id();
   std::vector<Callback> mCallbacks;
+  std::mutex mOtherThreadLock;
+  std::vector<Callback> mOtherThreadCallbacks;
   alignas(8) uint8_t mTimeInfo[88] = {};
 };
 
