@@ -71,7 +71,8 @@ public:
   // --- Editor services ---
   // The views' edits: the n-th control filed under key on the pattern page
   // (the scene page with scenePage) takes the value as if the user had set
-  // it. User-interface thread, in an editor event.
+  // it, between a begin and an end edit for the host. User-interface
+  // thread, in an editor event.
   void SetControlFromView(int key, int n, double normalized, bool scenePage);
   // Hands the value of that control's parameter to the pattern view. Under
   // the plug lock, like the rest of the services the router calls.

@@ -21,7 +21,15 @@ int Tolvo::StepViewPage(bool scenePage) const
 
 void Tolvo::SetControlFromView(int key, int n, double normalized, bool scenePage)
 {
-  MoveControl(mRegistry->FindNth(StepViewPage(scenePage), key, n), normalized);
+  IControl* pControl = mRegistry->FindNth(StepViewPage(scenePage), key, n);
+  if (!pControl || pControl->GetValue() == normalized) return;
+  // The view's own parameter is not the one it sets: each bar it moves is
+  // a gesture of its own for the host.
+  const IParam* p = GetParam(pControl->ParamIdx());
+  const bool told = p && !p->IsHostHidden();
+  if (told) BeginInformHostOfParamChange(pControl->ParamIdx());
+  MoveControl(pControl, normalized);
+  if (told) EndInformHostOfParamChange(pControl->ParamIdx());
 }
 
 void Tolvo::UpdateStepView(int key, int n, bool scenePage)

@@ -143,8 +143,11 @@ TEST_F(EditorTest, BarsSetTheShownLaneFromTopToBottom)
   EXPECT_EQ(Value(kStepLength), 8.0);
   Drag(BarX(1), kViewTop + 137, BarX(1), kViewTop + 137);
   EXPECT_EQ(Value(kStepLength + 1), 1.0);
+  edits.clear();
   Drag(BarX(2), kBarsTop + 111 - 48, BarX(2), kBarsTop + 111 - 48);  // 48 / 111 of 7 over 1
   EXPECT_EQ(Value(kStepLength + 2), 4.0);
+  EXPECT_EQ(edits, (std::vector<HostCall>{Begin(kStepLength + 2), Automate(kStepLength + 2, 48.0 / 111.0),
+                                          End(kStepLength + 2)}));
   // Gate: -100..100 about a zero line; a double click goes back to it.
   ChooseLane(1);
   EXPECT_EQ(View()->GetShownLane(), kStepGate);
