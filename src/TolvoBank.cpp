@@ -5,11 +5,9 @@
 #include "Tolvo.h"
 
 #if defined(_WIN32)
-#include <windows.h>
-
 #include <string>
 
-extern HINSTANCE gHInstance;
+#include "TolvoModule.h"
 
 namespace {
 // The library's folder as wide characters, so that any path opens.
