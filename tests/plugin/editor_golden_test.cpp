@@ -63,3 +63,20 @@ TEST_F(EditorGolden, StatusLineAfterAKnobTurn)
   EXPECT_STREQ(plug->GetStatusText(), "Transpose: 3");
   ExpectGoldenScreen(gui, Golden("status.png"));
 }
+
+// The main job's phrase: C4, E4 and G4 held for two bars at 120 BPM in
+// 512-frame blocks, "Step rate" "1/16"; the editor drawn before the last
+// block lets them go. scripts/tolvo play pictures the Windows editor so.
+TEST_F(EditorGolden, AfterTheMainJobsPhrase)
+{
+  Set(kStepRate, 4);
+  Midi(0x90, 60, 100);
+  Midi(0x90, 64, 100);
+  Midi(0x90, 67, 100);
+  const int64_t length = 2 * 4 * 22050;
+  for (int64_t pos = 0; pos + 512 <= length; pos += 512) Block();
+  // The window is painted as it opens, then on its timer's first tick.
+  gui->Tick();
+  gui->Tick();
+  ExpectGoldenScreen(gui, Golden("phrase.png"));
+}
