@@ -1,6 +1,5 @@
 #include "PatternView.h"
 
-#include <math.h>
 #include <stdio.h>
 
 #include "IGraphics.h"
