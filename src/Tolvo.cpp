@@ -112,33 +112,16 @@ void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx
 void Tolvo::ProcessMidiMsg(IMidiMessage* pMsg)
 {
   KIT_MutexLock lock(&m_mutex);
+  const int kind = pMsg->StatusMsg();
+  if (kind == IMidiMessage::kNoteOn || kind == IMidiMessage::kNoteOff) {
+    RouteKey(pMsg, kind == IMidiMessage::kNoteOn && pMsg->mData2 != 0);
+    return;
+  }
   if (pMsg->Channel() + 1 != mMidiInChannel) {
     SendMidiMsg(pMsg);
     return;
   }
-  int kind = pMsg->StatusMsg();
-  if (kind == IMidiMessage::kNoteOn && pMsg->mData2 == 0) kind = IMidiMessage::kNoteOff;
-
-  const SceneList* scenes = mEngine.GetSceneList();
-  const int note = pMsg->mData1;
-  const bool arpeggiated = scenes->GetSplitSide() == 0 ||
-                           (scenes->GetSplitSide() == 1 && note < scenes->GetSplitNote()) ||
-                           (scenes->GetSplitSide() == 2 && note >= scenes->GetSplitNote());
   switch (kind) {
-    case IMidiMessage::kNoteOff:
-      if (arpeggiated)
-        mEngine.GetNoteEngine()->NoteOff(note, pMsg->mOffset);
-      else
-        SendMidiMsg(pMsg);
-      break;
-    case IMidiMessage::kNoteOn:
-      if (arpeggiated) {
-        mEngine.GetNoteEngine()->NoteOn(note, pMsg->mData2, pMsg->mOffset);
-        mPatternView->NoteIn();
-      } else {
-        SendMidiMsg(pMsg);
-      }
-      break;
     case IMidiMessage::kControlChange: {
       const int c = pMsg->mData1;
       if (c == 123)
@@ -151,6 +134,32 @@ void Tolvo::ProcessMidiMsg(IMidiMessage* pMsg)
       if (!HandleCC(119, pMsg->mData2)) SendMidiMsg(pMsg);
       break;
     default: SendMidiMsg(pMsg);
+  }
+}
+
+void Tolvo::RouteKey(IMidiMessage* pMsg, bool on)
+{
+  const int channel = pMsg->Channel();
+  const int note = pMsg->mData1;
+  KeyRoutes::Route route = mKeyRoutes.Held(channel, note);
+  if (route == KeyRoutes::kNone) {
+    const SceneList* scenes = mEngine.GetSceneList();
+    const bool split = (scenes->GetSplitSide() == 1 && note >= scenes->GetSplitNote()) ||
+                       (scenes->GetSplitSide() == 2 && note < scenes->GetSplitNote());
+    route = channel + 1 == mMidiInChannel && !split ? KeyRoutes::kArpeggiator : KeyRoutes::kThrough;
+  }
+  if (on)
+    mKeyRoutes.Press(channel, note, route);
+  else
+    mKeyRoutes.Release(channel, note);
+
+  if (route == KeyRoutes::kThrough) {
+    SendMidiMsg(pMsg);
+  } else if (on) {
+    mEngine.GetNoteEngine()->NoteOn(note, pMsg->mData2, pMsg->mOffset);
+    mPatternView->NoteIn();
+  } else {
+    mEngine.GetNoteEngine()->NoteOff(note, pMsg->mOffset);
   }
 }
 
@@ -228,20 +237,28 @@ void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length)
     const bool playable = note >= 0 && note <= 127;
     if (e->on) {
       if (playable) {
-        IMidiMessage msg(offset, uint8_t(0x90 | channel), uint8_t(note), uint8_t(e->velocity));
+        // Velocity 0 would make the note-on a note-off: the quietest note
+        // sounds at 1.
+        IMidiMessage msg(offset, uint8_t(0x90 | channel), uint8_t(note), uint8_t(std::max(e->velocity, 1)));
         SendMidiMsg(&msg);
+        mSentNotes.NoteOn(note, channel);
         SendCC(e->cc1, true, offset);
         SendCC(e->cc2, false, offset);
       }
       e->noteOnSent = true;
     } else {
-      if (playable) {
-        IMidiMessage msg(offset, uint8_t(0x80 | channel), uint8_t(note), 127);
-        SendMidiMsg(&msg);
-      }
+      // A note the all-notes-off has already ended is not ended again.
+      if (playable) SendNoteOff(note, mSentNotes.NoteOff(note), offset);
       e->noteOffSent = true;
     }
   }
+}
+
+void Tolvo::SendNoteOff(int note, int channel, int offset)
+{
+  if (channel < 0) return;
+  IMidiMessage msg(offset, uint8_t(0x80 | channel), uint8_t(note), 127);
+  SendMidiMsg(&msg);
 }
 
 void Tolvo::SendCC(int value, bool isCC1, int offset)
@@ -255,10 +272,13 @@ void Tolvo::SendCC(int value, bool isCC1, int offset)
 
 void Tolvo::AllNotesOff()
 {
+  const int channel = mMidiOutChannel - 1;
   for (int note = 0; note < 128; ++note) {
-    IMidiMessage msg(0, uint8_t(0x80 | (mMidiOutChannel - 1)), uint8_t(note), 127);
-    SendMidiMsg(&msg);
+    SendNoteOff(note, channel, 0);
+    if (mSentNotes.ChannelOf(note) == channel) mSentNotes.NoteOff(note);
   }
+  // Notes still sounding went out before the output channel changed.
+  for (int note = 0; note < 128; ++note) SendNoteOff(note, mSentNotes.NoteOff(note), 0);
   mEngine.GetNoteEngine()->Clear(0.0);
 }
 
@@ -294,14 +314,22 @@ bool Tolvo::SerializeState(IChunk* pChunk)
 
 int Tolvo::UnserializeState(IChunk* pChunk, int startPos)
 {
+  // A state cut short is refused before it can touch the parameters or
+  // stop what is playing.
+  if (StateEnd(pChunk, startPos) < 0) return -1;
   // The doubles only set what the carrier's control shows; the parameter
-  // block that follows restores the parameter itself. A state too short for
-  // its own block is refused before it can touch either, or stop what is
-  // playing.
-  double shown[kStateDoubles];
+  // block that follows restores the parameter itself.
   int pos = startPos;
-  for (int i = 0; i < kStateDoubles && pos >= 0; ++i) pos = pChunk->GetDouble(&shown[i], pos);
-  if (pos < 0) return -1;
-  for (double value : shown) GetGUI()->SetControlFromPlug(StateCarrierControl(), value);
+  for (int i = 0; i < kStateDoubles; ++i) {
+    double shown;
+    pos = pChunk->GetDouble(&shown, pos);
+    GetGUI()->SetControlFromPlug(StateCarrierControl(), shown);
+  }
   return UnserializeParams(pChunk, pos);
+}
+
+int Tolvo::StateEnd(const IChunk* pChunk, int startPos) const
+{
+  if (startPos < 0 || startPos > pChunk->Size() - kStateDoubles * 8) return -1;
+  return ParamsEnd(pChunk, startPos + kStateDoubles * 8);
 }

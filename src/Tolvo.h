@@ -13,8 +13,10 @@
 #include "EngineHolder.h"
 #include "IGraphicRecords.h"
 #include "KIT_TypedBuf.h"
+#include "KeyRoutes.h"
 #include "ParamTable.h"
 #include "Processor.h"
+#include "SentNotes.h"
 #include "TolvoBinding.h"
 
 class ControlRegistry;
@@ -48,6 +50,7 @@ public:
   void ProcessMidiMsg(IMidiMessage* pMsg) override;
   bool SerializeState(IChunk* pChunk) override;
   int UnserializeState(IChunk* pChunk, int startPos) override;
+  int StateEnd(const IChunk* pChunk, int startPos) const override;
 
   // ProcessorListener: sends the engine's notes of one piece as MIDI.
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override;
@@ -113,6 +116,9 @@ private:
   void DeclareMidiOutput();
   // One step controller value (1..128) as data 0..127; nothing below 1.
   void SendCC(int value, bool isCC1, int offset);
+  // A note-on or note-off from the input, to the arpeggiator or through.
+  void RouteKey(IMidiMessage* pMsg, bool on);
+  void SendNoteOff(int note, int channel, int offset);
   // A control moved as the user would move it, from any thread under the
   // plug lock; nothing moves without a control or its parameter.
   void MoveControl(IControl* pControl, double normalized);
@@ -171,6 +177,8 @@ private:
   // Set from the editor's double click as well as by MIDI.
   std::atomic<bool> mPendingAllNotesOff{false};
   int mMidiOutChannel = 1, mMidiInChannel = 1;
+  KeyRoutes mKeyRoutes;
+  SentNotes mSentNotes;
   int mCC1Number = 0, mCC2Number = 0;
 };
 

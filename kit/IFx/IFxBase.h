@@ -90,6 +90,11 @@ public:
   virtual bool SerializePresets(IChunk* pChunk);
   virtual int UnserializePresets(IChunk* pChunk, int startPos);
   virtual void PresetsChanged() {}
+  // The position after a whole plug-in state at startPos, or -1 when the
+  // chunk does not hold one; reads nothing into the plug-in. The default is
+  // the parameter block; a plug-in with a state of its own says its size.
+  // Called by the state readers, on their caller's thread under the lock.
+  virtual int StateEnd(const IChunk* pChunk, int startPos) const;
 
   // --- Parameters ---
   IParam* GetParam(int idx) const { return mParams.Get(idx); }
@@ -170,7 +175,14 @@ public:
   // the header is cut short.
   int ReadChunkHeader(IChunk* pChunk, int* pPos);
   bool SerializeParams(IChunk* pChunk);
+  // Reads a whole parameter block, or refuses one cut short (-1) without
+  // changing anything.
   int UnserializeParams(IChunk* pChunk, int startPos);
+  // The position after a whole parameter block or preset bank at
+  // startPos, or -1 when the chunk is cut short; nothing is read into the
+  // plug-in. Any thread; they change nothing.
+  int ParamsEnd(const IChunk* pChunk, int startPos) const;
+  int PresetsEnd(const IChunk* pChunk, int startPos) const;
 
   KIT_Mutex m_mutex;  // the plug lock, recursive
 

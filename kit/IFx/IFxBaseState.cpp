@@ -21,11 +21,20 @@ bool IFxBase::SerializeParams(IChunk* pChunk)
   return true;
 }
 
+int IFxBase::ParamsEnd(const IChunk* pChunk, int startPos) const
+{
+  const int64_t end = (int64_t)startPos + 8 * (int64_t)NParams();
+  return startPos >= 0 && end <= pChunk->Size() ? (int)end : -1;
+}
+
 int IFxBase::UnserializeParams(IChunk* pChunk, int startPos)
 {
   KIT_MutexLock lock(&m_mutex);
+  // A block cut short can only fail: nothing is gained by applying the part
+  // before the cut, so it changes nothing.
+  if (ParamsEnd(pChunk, startPos) < 0) return -1;
   int pos = startPos;
-  for (int i = 0; i < NParams() && pos >= 0; ++i) {
+  for (int i = 0; i < NParams(); ++i) {
     double v = 0.0;
     pos = pChunk->GetDouble(&v, pos);
     GetParam(i)->Set(v);
@@ -46,31 +55,41 @@ bool IFxBase::SerializePresets(IChunk* pChunk)
   return true;
 }
 
+int IFxBase::PresetsEnd(const IChunk* pChunk, int startPos) const
+{
+  int pos = startPos;
+  for (int i = 0; i < mPresets.GetSize() && pos >= 0; ++i) {
+    pos = pChunk->GetStr(nullptr, pos);
+    bool initialized = false;
+    pos = pChunk->GetBool(&initialized, pos);
+    if (pos >= 0 && initialized) pos = ParamsEnd(pChunk, pos);
+  }
+  return pos;
+}
+
 int IFxBase::UnserializePresets(IChunk* pChunk, int startPos)
 {
   KIT_MutexLock lock(&m_mutex);
+  // Only a whole bank is read, so a bank cut short leaves every preset.
+  if (PresetsEnd(pChunk, startPos) < 0) return -1;
   int pos = startPos;
-  for (int i = 0; i < mPresets.GetSize() && pos >= 0; ++i) {
+  for (int i = 0; i < mPresets.GetSize(); ++i) {
     IPreset* p = mPresets.Get(i);
     // A fresh string per record: an empty name stays empty.
     KIT_String name;
     pos = pChunk->GetStr(&name, pos);
-    if (pos < 0) break;
     p->SetName(name.Get());
-    bool initialized = p->mInitialized;
+    bool initialized = false;
     pos = pChunk->GetBool(&initialized, pos);
-    if (pos < 0) break;
     p->mInitialized = initialized;
-    if (!initialized) {
-      p->mChunk.Clear();
-      continue;
-    }
-    pos = UnserializeParams(pChunk, pos);
-    if (pos > 0) {
-      p->mChunk.Clear();
+    p->mChunk.Clear();
+    if (initialized) {
+      pos = UnserializeParams(pChunk, pos);
       SerializeParams(&p->mChunk);
     }
   }
   RestorePreset(mCurrentPresetIdx);
   return pos;
 }
+
+int IFxBase::StateEnd(const IChunk* pChunk, int startPos) const { return ParamsEnd(pChunk, startPos); }

@@ -32,12 +32,18 @@ public:
   // Written by whoever drives the block, before ProcessBlock.
   TransportFigures& GetTransport() { return mTransport; }
 
+  // How often one of the engine's record pools was found dry: each time a
+  // note was not started, or a key not queued, for want of a record.
+  int GetDryCount() const { return mDryCount; }
+  int* DryCounter() { return &mDryCount; }
+
   RandomSource* GetRandomSource() const { return mRandom; }
   // Not owned; null goes back to the C library's generator.
   void SetRandomSource(RandomSource* random);
 
 private:
   TransportFigures mTransport;
+  int mDryCount = 0;
   CLibraryRandom mLibraryRandom;
   RandomSource* mRandom = &mLibraryRandom;
   PatternViewLink* mLink = nullptr;

@@ -9,7 +9,9 @@ struct HeldNote {
   double start = -1.0;
   double end = -1.0;
   double next = -1.0;
-  int soundingCount = 0;
+  // Numbers a sounding copy, so that the step which started it ends that
+  // copy and no other; a step template holds its copy's number, 0 for none.
+  int serial = 0;
   double time = 0.0;       // block offset at which the key came in or the copy started
   bool generated = false;  // an octave copy, not a played key
   int orderIndex = 0;      // position in the walk order

@@ -8,52 +8,73 @@
 
 #include <cmath>
 
-NoteEngine::NoteEngine(EngineHolder* engine) : mOutput(4096), mEngine(engine)
+NoteEngine::NoteEngine(EngineHolder* engine)
+  : mEvents(kOutputEvents, engine->DryCounter()), mRecords(kQueuedNotes, engine->DryCounter()), mOutput(4096),
+    mEngine(engine)
 {
+  ReserveList(mOutput, kOutputEvents);
+  ReserveList(mPending, kQueuedNotes);
+  ReserveList(mIncoming, kQueuedNotes);
+  for (NoteRecord*& r : mNewest) r = nullptr;
   for (int& k : mKeys) k = kUp;
 }
 
-NoteEngine::~NoteEngine()
+void NoteEngine::Queue(int pitch, int offset, bool on, int velocity)
 {
-  mPending.Empty(true);
-  mIncoming.Empty(true);
-  mOutput.Empty(true);
-}
-
-void NoteEngine::Queue(NoteRecord* record)
-{
-  if (!mIncoming.Add(record)) delete record;
+  NoteRecord* r = mRecords.Make(pitch, offset, on, velocity);
+  if (!r) return;
+  mNewest[pitch] = r;
+  mIncoming.Add(r);
 }
 
 void NoteEngine::NoteOn(int pitch, int velocity, int offset)
 {
   if (pitch < 0 || pitch > 127) return;
-  Queue(new NoteRecord(pitch, offset, true, velocity));
+  if (mRecords.Available() <= kReleaseRoom) {
+    ++*mEngine->DryCounter();
+    return;
+  }
+  Queue(pitch, offset, true, velocity);
 }
 
 void NoteEngine::NoteOff(int pitch, int offset)
 {
-  // Queued whatever the key's state and in arrival order, so that a key
-  // pressed and released inside one block ends up released.
+  // Queued in arrival order whatever the key's state, so that a key
+  // pressed and released inside one block ends up released; but a release
+  // after a release, or of a key that is up with nothing queued, would
+  // change nothing.
   if (pitch < 0 || pitch > 127) return;
-  Queue(new NoteRecord(pitch, offset, false, 127));
+  const NoteRecord* newest = mNewest[pitch];
+  if (newest ? !newest->on : mKeys[pitch] == kUp) return;
+  Queue(pitch, offset, false, 127);
 }
 
-void NoteEngine::BeginBlock(double position)
+void NoteEngine::BeginBlock(double position, int length)
 {
+  // A key's records keep the order they came in, whatever their offsets:
+  // none falls due before the key's previous one.
+  double keyDue[128];
+  for (double& d : keyDue) d = -1.0;
+  for (int i = 0; i < mPending.GetSize(); ++i) {
+    const NoteRecord* r = mPending.Get(i);
+    keyDue[r->pitch] = std::fmax(keyDue[r->pitch], r->due);
+  }
   const TransportFigures& tf = mEngine->GetTransport();
   const bool cycle = tf.cycleActive && tf.loopEnd > tf.loopStart;
   for (int i = 0; i < mIncoming.GetSize(); ++i) {
     NoteRecord* r = mIncoming.Get(i);
+    // A host's offset outside the block is taken at its nearer end.
+    r->offset = r->due = std::fmin(std::fmax(r->offset, 0.0), std::fmax(length - 1.0, 0.0));
     const double at = position + r->offset;
     // A chord played just ahead of the loop end belongs to the next pass.
     if (cycle && at >= tf.loopEnd - 100.0 && at < tf.loopEnd) {
       r->due += std::trunc(tf.loopEnd - at);
       r->offset = 0.0;
     }
-    if (!mPending.Add(r)) delete r;
+    r->due = keyDue[r->pitch] = std::fmax(r->due, keyDue[r->pitch]);
+    mPending.Add(r);
   }
-  mIncoming.Empty(false);
+  mIncoming.Empty();
   if (mDownKeys >= 1) mStopped = false;
   mElapsed = 0.0;
 }
@@ -99,6 +120,7 @@ bool NoteEngine::DeliverNotes(double position)
     }
     mPending.Delete(i);
     removed = true;
+    if (mNewest[r->pitch] == r) mNewest[r->pitch] = nullptr;
     if (mListener) {
       const int p = r->pitch;
       if (r->on && mKeys[p] == kUp) {
@@ -118,29 +140,43 @@ bool NoteEngine::DeliverNotes(double position)
         KeyReleased(time);
       }
     }
-    delete r;
+    mRecords.Free(r);
   }
   return removed;
 }
 
-void NoteEngine::Append(NoteEvent* event, bool on)
+void NoteEngine::Append(NoteEvent* event)
 {
-  event->on = on;
-  if (!mOutput.Add(event)) delete event;
+  if (!event) return;
+  mOutput.Add(event);
   mEngine->GetViewLink()->Notify(PatternViewLink::kNotesChanged);
 }
 
-void NoteEngine::AddNoteOn(NoteEvent* event) { Append(event, true); }
+bool NoteEngine::AddNoteOn(const HeldNote& note, double time)
+{
+  if (mEvents.Available() < mNoteOffsDue + 2) {
+    ++*mEngine->DryCounter();
+    return false;
+  }
+  ++mNoteOffsDue;
+  Append(mEvents.Make(note, time, true));
+  return true;
+}
 
-void NoteEngine::AddNoteOff(NoteEvent* event) { Append(event, false); }
+void NoteEngine::AddNoteOff(const HeldNote& note, double time)
+{
+  if (mNoteOffsDue > 0) --mNoteOffsDue;
+  Append(mEvents.Make(note, time, false));
+}
 
 void NoteEngine::RemoveSentNotes()
 {
   for (int i = 0; i < mOutput.GetSize();) {
     NoteEvent* e = mOutput.Get(i);
-    if (e->on ? e->noteOnSent : e->noteOffSent)
-      mOutput.Delete(i, true);
-    else
+    if (e->on ? e->noteOnSent : e->noteOffSent) {
+      mOutput.Delete(i);
+      mEvents.Free(e);
+    } else
       ++i;
   }
   if (PatternEngine* p = mEngine->GetPatternList()->Get(0)) p->ClearAccents();
@@ -175,7 +211,7 @@ void NoteEngine::OnTransportStop(double offset)
 
 void NoteEngine::Clear(double offset)
 {
-  mOutput.Empty(true);
+  mEvents.FreeAll(mOutput);
   mDownKeys = 0;
   if (PatternEngine* p = mEngine->GetPatternList()->Get(0)) p->Clear(offset);
   AllKeysUp();

@@ -7,6 +7,7 @@
 
 #include "HeldNote.h"
 #include "KIT_PtrList.h"
+#include "RecordPool.h"
 
 class EngineHolder;
 
@@ -58,25 +59,42 @@ public:
 
 class NoteEngine {
 public:
+  enum {
+    // Output events of one piece at most: the note-off and the note-on of
+    // every note of 16 chord ratchets over all 128 held notes.
+    kOutputEvents = 2 * 16 * 128,
+    // Queued input records. Note-ons stop being queued while only
+    // kReleaseRoom are left, so that a release always finds one: a key has
+    // at most one release queued past its newest note-on.
+    kQueuedNotes = 1024,
+    kReleaseRoom = 128
+  };
+
   explicit NoteEngine(EngineHolder* engine);
-  ~NoteEngine();
 
   NoteEngine(const NoteEngine&) = delete;
   NoteEngine& operator=(const NoteEngine&) = delete;
 
-  // MIDI input, with the sample offset inside the current block.
+  // MIDI input, with the sample offset inside the current block. The
+  // records of one key are delivered in the order they came in; a release
+  // that would change nothing is not queued.
   void NoteOn(int pitch, int velocity, int offset);
   void NoteOff(int pitch, int offset);
 
-  void BeginBlock(double position);
+  // At a block start: what came in since the last block joins the notes
+  // due, each at its offset inside the block of `length` frames.
+  void BeginBlock(double position, int length);
   // The length of the next piece of the block, delivering what falls due at
   // its start; 0 ends the block.
   int NextEventOffset(double position, int rest, double loopEnd);
   bool DeliverNotes(double position);
 
-  // Takes ownership of the event.
-  void AddNoteOn(NoteEvent* event);
-  void AddNoteOff(NoteEvent* event);
+  // Queues the note-on of a note starting at time (a block offset) and
+  // keeps room for its note-off; false, counted as dry, when there is no
+  // room for both: the note must not start.
+  bool AddNoteOn(const HeldNote& note, double time);
+  // The note-off of a note whose note-on was queued; it always finds room.
+  void AddNoteOff(const HeldNote& note, double time);
   void RemoveSentNotes();
 
   // time / offset: the block offset at which the notes end.
@@ -93,11 +111,15 @@ public:
 private:
   enum { kUp = -1, kDown = 0 };
 
-  void Queue(NoteRecord* record);
-  void Append(NoteEvent* event, bool on);
+  void Queue(int pitch, int offset, bool on, int velocity);
+  void Append(NoteEvent* event);
   void AllKeysUp();
   void KeyReleased(double time);
 
+  RecordPool<NoteEvent> mEvents;
+  int mNoteOffsDue = 0;  // of notes whose note-on was queued
+  RecordPool<NoteRecord> mRecords;
+  NoteRecord* mNewest[128];  // each key's newest queued record, or null
   KIT_PtrList<NoteEvent> mOutput;
   NoteEngineListener* mListener = nullptr;
   EngineHolder* mEngine;

@@ -5,18 +5,23 @@
 #include "PatternViewLink.h"
 #include "StepTiming.h"
 
+#include <climits>
 #include <cmath>
 
-PatternEngine::PatternEngine(EngineHolder* engine)
-  : mSounding(4096), mStepper(mTable, this, mSteps, &engine->GetTransport(), engine->GetRandomSource()), mEngine(engine)
-{
-  for (HeldNote*& n : mTable) n = nullptr;
-}
+namespace {
 
-PatternEngine::~PatternEngine()
+// The note a copy is heard as.
+int SentNote(const HeldNote& n) { return n.pitch + n.transposition; }
+
+}  // namespace
+
+PatternEngine::PatternEngine(EngineHolder* engine)
+  : mSoundingPool(kSoundingNotes, engine->DryCounter()), mSounding(4096),
+    mStepper(mTable, this, mSteps, &engine->GetTransport(), engine->GetRandomSource(), engine->DryCounter()),
+    mEngine(engine)
 {
-  mSounding.Empty(true);
-  ClearTable();
+  ReserveList(mSounding, kSoundingNotes);
+  for (HeldNote*& n : mTable) n = nullptr;
 }
 
 // --- settings --------------------------------------------------------------
@@ -212,104 +217,102 @@ void PatternEngine::OnScheduleNextStep(double blockStart, int step, double stepT
 
 void PatternEngine::OnStepEvent(StepEvent* event)
 {
-  HeldNote* t = event->templ;
-  if (t->chord) {
-    StartChord(*t, event->firedOffset);
+  HeldNote& t = event->templ;
+  if (t.chord) {
+    StartChord(t, event->firedOffset);
     return;
   }
-  if (!(t->ratchet && t->ratchetIndex > 0)) mStepper.Walk();
+  if (!(t.ratchet && t.ratchetIndex > 0)) mStepper.Walk();
   const HeldNote* note = mStepper.Pick();
   if (!note) return;
-  t->pitch = note->pitch;
-  t->velocity = mVelocity.Pick(*note, mSteps);
-  t->transposition = mScale.Quantize(note->pitch + mTranspose + t->stepTranspose) - note->pitch;
-  HeldNote* copy = new HeldNote(*t);
-  StartNote(copy, event->firedOffset);
-  ++t->soundingCount;
+  t.pitch = note->pitch;
+  t.velocity = mVelocity.Pick(*note, mSteps);
+  t.transposition = mScale.Quantize(note->pitch + mTranspose + t.stepTranspose) - note->pitch;
+  t.serial = StartNote(t, event->firedOffset);
 }
 
 void PatternEngine::OnNoteEnd(StepEvent* event)
 {
-  HeldNote* t = event->templ;
-  if (t->pitch >= 0) mEngine->GetNoteEngine()->AddNoteOff(new NoteEvent(*t, event->firedOffset, false));
-  if (t->soundingCount-- == 1) RemoveSoundingNote(t->pitch);
+  if (event->templ.serial) EndSounding(FindSerial(event->templ.serial), event->firedOffset);
 }
 
-void PatternEngine::StartNote(HeldNote* copy, double time)
+int PatternEngine::StartNote(const HeldNote& note, double time)
 {
-  if (!copy->silent)
-    if (const HeldNote* s = FindSounding(copy->pitch)) EndNote(s->pitch, time);
+  HeldNote* copy = mSoundingPool.Make(note);
+  if (!copy) return 0;
+  if (!copy->silent) EndSounding(FindHeard(SentNote(*copy)), time);
+  mLastSerial = mLastSerial == INT_MAX ? 1 : mLastSerial + 1;
+  copy->serial = mLastSerial;
   copy->time = time;
-  if (!mSounding.Add(copy)) {
-    delete copy;
-    return;
-  }
-  ++copy->soundingCount;
+  mSounding.Add(copy);
   ++mSoundingCount;
-  if (!copy->silent) mEngine->GetNoteEngine()->AddNoteOn(new NoteEvent(*copy, time, true));
+  if (!copy->silent && !mEngine->GetNoteEngine()->AddNoteOn(*copy, time)) {
+    RemoveSounding(copy);
+    return 0;
+  }
+  return copy->serial;
 }
 
-void PatternEngine::StartChord(const HeldNote& t, double time)
+void PatternEngine::StartChord(HeldNote& t, double time)
 {
   // A silent chord starts nothing: chord notes are not ended by their step,
   // so silent copies would only pile up.
   if (t.silent) return;
   for (int s = 0; s < 128; ++s) {
     if (!mTable[s]) continue;
-    HeldNote* n = new HeldNote(NoteOfTemplate(t));
-    n->pitch = mTable[s]->pitch;
-    StartNote(n, time);
+    HeldNote n = NoteOfTemplate(t);
+    n.pitch = mTable[s]->pitch;
+    const int serial = StartNote(n, time);
+    // A chord ratchet ends the one note it names.
+    if (n.pitch == t.pitch) t.serial = serial;
   }
 }
 
-HeldNote* PatternEngine::FindSounding(int pitch) const
+HeldNote* PatternEngine::FindHeard(int note) const
 {
-  for (int i = 0; i < mSounding.GetSize(); ++i)
-    if (mSounding.Get(i)->pitch == pitch) return mSounding.Get(i);
+  for (int i = 0; i < mSounding.GetSize(); ++i) {
+    HeldNote* s = mSounding.Get(i);
+    if (!s->silent && SentNote(*s) == note) return s;
+  }
   return nullptr;
 }
 
-void PatternEngine::EndNote(int pitch, double offset)
+HeldNote* PatternEngine::FindSerial(int serial) const
 {
-  const HeldNote* s = FindSounding(pitch);
-  if (!s) return;
-  mEngine->GetNoteEngine()->AddNoteOff(new NoteEvent(*s, offset, false));
-  RemoveSoundingNote(pitch);
+  for (int i = 0; i < mSounding.GetSize(); ++i)
+    if (mSounding.Get(i)->serial == serial) return mSounding.Get(i);
+  return nullptr;
 }
 
-void PatternEngine::RemoveSoundingNote(int pitch)
+void PatternEngine::EndSounding(HeldNote* copy, double offset)
 {
-  for (int i = 0; i < mSounding.GetSize();) {
-    if (mSounding.Get(i)->pitch == pitch) {
-      mSounding.Delete(i, true);
+  if (!copy) return;
+  if (!copy->silent) mEngine->GetNoteEngine()->AddNoteOff(*copy, offset);
+  RemoveSounding(copy);
+}
+
+void PatternEngine::RemoveSounding(HeldNote* copy)
+{
+  for (int i = mSounding.GetSize() - 1; i >= 0; --i)
+    if (mSounding.Get(i) == copy) {
+      mSounding.Delete(i);
+      mSoundingPool.Free(copy);
       --mSoundingCount;
-    } else
-      ++i;
-  }
+      return;
+    }
+}
+
+void PatternEngine::EndKeyNotes(int pitch, double offset)
+{
+  for (int i = mSounding.GetSize() - 1; i >= 0; --i)
+    if (mSounding.Get(i)->pitch == pitch) EndSounding(mSounding.Get(i), offset);
 }
 
 void PatternEngine::EndAllNotesAt(double offset)
 {
-  while (mSounding.GetSize() > 0) EndNote(mSounding.Get(0)->pitch, offset);
+  while (mSounding.GetSize() > 0) EndSounding(mSounding.Get(0), offset);
   mSoundingCount = 0;
   mEngine->GetViewLink()->Notify(PatternViewLink::kNotesCleared);
-}
-
-void PatternEngine::Stop(double time)
-{
-  NoteEngine* hub = mEngine->GetNoteEngine();
-  for (int i = 0; i < mSounding.GetSize(); ++i) {
-    HeldNote* s = mSounding.Get(i);
-    hub->AddNoteOff(new NoteEvent(*s, time, false));
-    --s->soundingCount;
-  }
-  for (int i = 0; i < mSounding.GetSize();) {
-    if (mSounding.Get(i)->soundingCount <= 0)
-      RemoveSoundingNote(mSounding.Get(i)->pitch);
-    else
-      ++i;
-  }
-  Clear(time);
 }
 
 void PatternEngine::Clear(double offset)
@@ -317,7 +320,6 @@ void PatternEngine::Clear(double offset)
   mStepper.Reset();
   EndAllNotesAt(offset);
   mHeldCount = 0;
-  mSounding.Empty(true);
   ClearTable();
 }
 

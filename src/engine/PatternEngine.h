@@ -10,6 +10,7 @@
 #include "KIT_PtrList.h"
 #include "PatternStep.h"
 #include "PatternStepper.h"
+#include "RecordPool.h"
 #include "ScaleQuantizer.h"
 #include "VelocityTracker.h"
 
@@ -19,9 +20,12 @@ class PatternEngine : public ActionListener {
 public:
   enum RateType { kNormal, kTriplet, kDotted };
   enum SortOrder { kLoHi, kHiLo, kAsPlayed, kReversed, kCustom };
+  // Sounding copies at most: one per output note, since a note that starts
+  // ends whatever sounds on its note first, and one silent copy per
+  // scheduled event.
+  enum { kSoundingNotes = 128 + PatternStepper::kStepEvents };
 
   explicit PatternEngine(EngineHolder* engine);
-  ~PatternEngine() override;
 
   PatternEngine(const PatternEngine&) = delete;
   PatternEngine& operator=(const PatternEngine&) = delete;
@@ -65,8 +69,10 @@ public:
   void EndAllNotesAt(double offset);
   void EndAllNotes() { EndAllNotesAt(0.0); }
   void OnTransportStop(double offset) { EndAllNotesAt(offset); }
-  void Stop(double time);
+  // Every sounding note ends, each with its own note-off; the stepper and
+  // the held notes start afresh.
   void Clear(double offset);
+  void Stop(double time) { Clear(time); }
   void ClearAccents();
 
   // ActionListener
@@ -93,18 +99,29 @@ private:
   bool RemoveKeyCopy(int octave, int pitch, int offset);
   void RebuildOctaveCopies(int oldCount);
   void ClearTable();
-  void StartNote(HeldNote* copy, double time);
-  void StartChord(const HeldNote& t, double time);
-  void EndNote(int pitch, double offset);
-  void RemoveSoundingNote(int pitch);
-  HeldNote* FindSounding(int pitch) const;
+  // Starts a sounding copy of the note: the number of the copy, or 0 when
+  // it could not start. A copy that is heard first ends whatever sounds on
+  // its note.
+  int StartNote(const HeldNote& note, double time);
+  void StartChord(HeldNote& t, double time);
+  // Ends one sounding copy; a copy that is heard sends its note-off.
+  void EndSounding(HeldNote* copy, double offset);
+  // Forgets a copy without a message.
+  void RemoveSounding(HeldNote* copy);
+  // Ends every copy made from the key at pitch.
+  void EndKeyNotes(int pitch, double offset);
+  HeldNote* FindHeard(int note) const;
+  HeldNote* FindSerial(int serial) const;
   static bool ValidStep(int step) { return step >= 0 && step < 16; }
 
   PatternStep mSteps[16];
   VelocityTracker mVelocity;
   ScaleQuantizer mScale;
   HeldNote* mTable[128];
+  HeldNote mTableNotes[128];  // the record of each slot
+  RecordPool<HeldNote> mSoundingPool;
   KIT_PtrList<HeldNote> mSounding;
+  int mLastSerial = 0;
   bool mFirstStep = false;
   double mSamplesPerBeat = 0.0;
   bool mPatternOn = true;

@@ -34,7 +34,8 @@ void PatternEngine::AddKeyCopy(int octave, int pitch, int velocity, int offset)
   int arrival = -1;
   for (int s = slot - slot % 12, e = s + 12; s < e && s < 128; ++s)
     if (mTable[s] && mTable[s]->arrivalIndex > arrival) arrival = mTable[s]->arrivalIndex;
-  HeldNote* n = new HeldNote;
+  HeldNote* n = &mTableNotes[slot];
+  *n = HeldNote();
   n->pitch = slot;
   n->generated = octave >= 1;
   n->velocity = velocity;
@@ -66,8 +67,7 @@ bool PatternEngine::RemoveKeyCopy(int octave, int pitch, int offset)
     if (mTable[s] && mTable[s]->arrivalIndex > n->arrivalIndex) --mTable[s]->arrivalIndex;
   --mHeldCount;
   mVelocity.Remove(n->velocity);
-  EndNote(slot, offset);
-  delete n;
+  EndKeyNotes(slot, offset);
   mTable[slot] = nullptr;
   if (mHeldCount == 0) {
     mSoundingCount = 0;
@@ -119,10 +119,7 @@ void PatternEngine::RenumberNotes()
 
 void PatternEngine::ClearTable()
 {
-  for (HeldNote*& n : mTable) {
-    delete n;
-    n = nullptr;
-  }
+  for (HeldNote*& n : mTable) n = nullptr;
   // The running figures belong to the notes just dropped.
   mVelocity.ClearFigures();
 }

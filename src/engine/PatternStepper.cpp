@@ -8,15 +8,14 @@
 #include <cmath>
 
 PatternStepper::PatternStepper(HeldNote* const* table, ActionListener* listener, PatternStep* steps,
-                               const TransportFigures* transport, RandomSource* random)
-  : Stepper(0.25, transport), mScheduled(4096), mListener(listener), mSchedLength(0.25), mSteps(steps), mTable(table),
-    mRandom(random)
+                               const TransportFigures* transport, RandomSource* random, int* dryCount)
+  : Stepper(0.25, transport), mEvents(kStepEvents, dryCount), mScheduled(4096), mListener(listener), mSchedLength(0.25),
+    mSteps(steps), mTable(table), mRandom(random)
 {
+  ReserveList(mScheduled, kStepEvents);
   for (int& c : mCustom) c = -1;
   Reset();
 }
-
-PatternStepper::~PatternStepper() { mScheduled.Empty(true); }
 
 void PatternStepper::Reset()
 {
@@ -24,7 +23,7 @@ void PatternStepper::Reset()
   mCustomPos = -1;
   mWalk = -1;
   mHeading = 0;
-  mScheduled.Empty(true);
+  ClearScheduled();
 }
 
 double PatternStepper::GetStepLength() const { return mSteps[mCurrentStep].length; }
@@ -192,40 +191,51 @@ HeldNote* PatternStepper::Pick()
 
 // --- scheduling ------------------------------------------------------------
 
-HeldNote* PatternStepper::MakeTemplate(int k) const
+HeldNote PatternStepper::MakeTemplate(int k) const
 {
-  HeldNote* t = new HeldNote;
-  t->stepIndex = k;
+  HeldNote t;
+  t.stepIndex = k;
   if (mPatternOn) {
     const PatternStep& s = mSteps[k];
-    t->accent = s.accent;
-    t->gate = s.gate;
-    t->length = s.length;
-    t->div = s.div;
-    t->shift = s.shift;
-    t->stepTranspose = s.transpose;
-    t->cc1 = s.cc1;
-    t->cc2 = s.cc2;
-    t->silent = !s.on || s.data == PatternStep::kOff;
-    t->chord = s.data == PatternStep::kChord;
+    t.accent = s.accent;
+    t.gate = s.gate;
+    t.length = s.length;
+    t.div = s.div;
+    t.shift = s.shift;
+    t.stepTranspose = s.transpose;
+    t.cc1 = s.cc1;
+    t.cc2 = s.cc2;
+    t.silent = !s.on || s.data == PatternStep::kOff;
+    t.chord = s.data == PatternStep::kChord;
   }
   return t;
 }
 
-void PatternStepper::AddEvent(StepEvent* e)
+void PatternStepper::AddEvent(const HeldNote& tmpl, double start, double next, double end, int k, bool wrapped)
 {
+  StepEvent* e = mEvents.Make(tmpl, start, next, end, k, wrapped);
+  if (!e) return;
+  e->templ.start = start;
+  e->templ.end = end;
   // A note that still sounds holds the next one back until it has ended.
+  // The held-back note keeps its end while that leaves it the shortest
+  // note; past that its end moves with its start, so that it never ends
+  // where it starts nor overlaps the one after it.
   const StepEvent* last = mScheduled.Get(mScheduled.GetSize() - 1);
-  if (last && last->templ->end > e->templ->start && !last->wrapped) e->templ->start = e->start = last->templ->end + 1.0;
-  if (!mScheduled.Add(e)) delete e;
+  if (last && last->templ.end > start && !last->wrapped) {
+    const double held = last->templ.end + 1.0;
+    if (end - held < kShortestNote) e->templ.end = e->end = end + (held - start);
+    e->templ.start = e->start = held;
+  }
+  mScheduled.Add(e);
 }
 
 double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, double fixedStart, double samplesPerBeat)
 {
-  HeldNote* t = MakeTemplate(k);
-  const double unit = t->length > 0.0 ? t->length : 1.0;
-  const int div = t->div > 1.0 ? (int)std::fmin(t->div, 8.0) : 1;
-  const double gate = std::fmin(std::fmax(t->gate + mGate, 0.1), 8.0);
+  HeldNote t = MakeTemplate(k);
+  const double unit = t.length > 0.0 ? t.length : 1.0;
+  const int div = t.div > 1.0 ? (int)std::fmin(t.div, 8.0) : 1;
+  const double gate = std::fmin(std::fmax(t.gate + mGate, 0.1), 8.0);
   double steps = unit, length = mSchedLength;
   if (mResetOnBeat) {
     steps = mRestartCount;
@@ -242,13 +252,11 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
     for (int r = 0; r < div; ++r) {
       const double rn = RoundSamples((std::floor((s + 0.5) / sub) + unit) * sub);
       const double re = rn + (sub / div) * (gate - 1.0);
-      HeldNote* rt = new HeldNote(NoteOfTemplate(*t));
-      rt->ratchetIndex = r;
-      rt->ratchet = true;
-      rt->start = s;
-      rt->end = re;
-      rt->next = rn;
-      if (t->chord) {
+      HeldNote rt = NoteOfTemplate(t);
+      rt.ratchetIndex = r;
+      rt.ratchet = true;
+      rt.next = rn;
+      if (t.chord) {
         // Each ratchet of a chord step ends one note of the chord.
         const HeldNote* n = NoteByOrder(j);
         if (n)
@@ -257,17 +265,16 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
           n = NoteByOrder(0);
           j = 1;
         }
-        rt->pitch = n ? n->pitch : -1;
+        rt.pitch = n ? n->pitch : -1;
       }
-      AddEvent(new StepEvent(rt, s, rn, re, k, st.wrapped));
+      AddEvent(rt, s, rn, re, k, st.wrapped);
       s = rn;
     }
-    delete t;
     return s;
   }
 
   double start = st.start, end = st.end;
-  if (t->shift == 0.0) {
+  if (t.shift == 0.0) {
     const long long n = (long long)RoundSamples(start / dur);
     if (n % 4 == 1 || n % 4 == 3 || n % 4 == -1 || n % 4 == -3) {
       const double d = RoundSamples(dur * mSwing * 0.5);
@@ -275,16 +282,14 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
       end += d;
     }
   } else {
-    const double d = dur * t->shift / 100.0;
+    const double d = dur * t.shift / 100.0;
     start += d;
     end += d;
   }
   if (start < 0.0) start = 0.0;
   if (end <= start && !(mTransport->running && mTransport->cycleActive)) end = start + 1.0;
-  t->start = start;
-  t->end = end;
-  t->next = st.next;
-  AddEvent(new StepEvent(t, start, st.next, end, k, st.wrapped));
+  t.next = st.next;
+  AddEvent(t, start, st.next, end, k, st.wrapped);
   return st.next;
 }
 
@@ -325,7 +330,7 @@ bool PatternStepper::NeedsResync(double P, bool restart, double samplesPerBeat) 
 
 void PatternStepper::Resync(double P, double samplesPerBeat)
 {
-  mScheduled.Empty(true);
+  ClearScheduled();
   // A step that ended where the timeline jumped (a loop end) is over.
   if (mTimes[mCurrentStep].next <= mPlayedTo) NextStep();
   // Grid points are whole samples; one that lies inside the sample where
@@ -361,7 +366,7 @@ void PatternStepper::PlayBlock(double P, double N, double samplesPerBeat, bool r
     if (bestIsEnd) {
       mScheduled.Delete(best);
       mListener->OnNoteEnd(e);
-      delete e;
+      mEvents.Free(e);
     } else {
       e->fired = true;
       if (e->stepIndex >= 0 && e->stepIndex < kTimeSlots) mTimes[e->stepIndex].fired = true;

@@ -10,21 +10,18 @@
 
 #include "HeldNote.h"
 #include "KIT_PtrList.h"
+#include "RecordPool.h"
 #include "Stepper.h"
 
 class ActionListener;
 class RandomSource;
 struct PatternStep;
 
-// One scheduled note (or ratchet) of a step.
+// One scheduled note (or ratchet) of a step, with the template it plays.
 struct StepEvent {
-  StepEvent(HeldNote* tmpl, double start_, double next_, double end_, int stepIndex_, bool wrapped_)
+  StepEvent(const HeldNote& tmpl, double start_, double next_, double end_, int stepIndex_, bool wrapped_)
     : next(next_), end(end_), start(start_), wrapped(wrapped_), templ(tmpl), stepIndex(stepIndex_)
   {}
-  ~StepEvent() { delete templ; }
-
-  StepEvent(const StepEvent&) = delete;
-  StepEvent& operator=(const StepEvent&) = delete;
 
   bool fired = false;
   double next;
@@ -32,7 +29,7 @@ struct StepEvent {
   double start;
   double firedOffset = 0.0;  // block offset at which it started or ended
   bool wrapped;
-  HeldNote* templ;  // owned
+  HeldNote templ;
   int stepIndex;
 };
 
@@ -40,11 +37,15 @@ class PatternStepper : public Stepper {
 public:
   enum Direction { kUp, kDown, kUpAlt, kDownAlt };
   enum { kCustomSlots = 8, kCustomRandom = 8, kCustomStop = 9 };
+  // Scheduled events at most: 16 steps of 16 ratchets. Steps are scheduled
+  // one ahead and a note outlasts its step by at most two more, so far
+  // fewer are ever in flight.
+  enum { kStepEvents = 16 * 16 };
 
-  // table: the pattern's 128 held-note slots; steps: its 16 step records.
+  // table: the pattern's 128 held-note slots; steps: its 16 step records;
+  // dryCount: the engine's counter of pools found dry.
   PatternStepper(HeldNote* const* table, ActionListener* listener, PatternStep* steps,
-                 const TransportFigures* transport, RandomSource* random);
-  ~PatternStepper() override;
+                 const TransportFigures* transport, RandomSource* random, int* dryCount);
 
   void ScheduleStep(double P, double N, double samplesPerBeat) override;
   void AdvanceStep(double samplesPerBeat) override;
@@ -81,8 +82,10 @@ public:
   void SetRandomSource(RandomSource* random) { mRandom = random; }
 
 private:
-  HeldNote* MakeTemplate(int k) const;
-  void AddEvent(StepEvent* e);
+  HeldNote MakeTemplate(int k) const;
+  // Schedules one event of step k; nothing when the pool is dry.
+  void AddEvent(const HeldNote& tmpl, double start, double next, double end, int k, bool wrapped);
+  void ClearScheduled() { mEvents.FreeAll(mScheduled); }
   void NextStep();
   bool IsDownward() const { return mDirection == kDown || mDirection == kDownAlt; }
   // The walk position before the first move of a fresh walk.
@@ -91,6 +94,7 @@ private:
   HeldNote* NoteByOrder(int index) const;
   int RandomPick() const;
 
+  RecordPool<StepEvent> mEvents;
   KIT_PtrList<StepEvent> mScheduled;
   ActionListener* mListener;
   double mSwing = 0.0;

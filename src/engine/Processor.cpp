@@ -20,7 +20,7 @@ void Processor::ProcessBlock(double position, double samplesPerBeat, bool playin
   const bool wraps = cycle && playing && loopEnd > loopStart;
 
   double pos = playing ? position : mBlockPosition;
-  hub->BeginBlock(pos);
+  hub->BeginBlock(pos, length);
   int rest = length;
   double done = 0.0;
   while (rest > 0) {

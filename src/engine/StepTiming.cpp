@@ -38,10 +38,10 @@ StepTimes ComputeStepTimes(const StepTimingInput& in, const TransportFigures& tr
         t.next = transport.loopEnd;
       }
     }
-    // A note shorter than 100 samples starts a sample later, again and
+    // A note shorter than the shortest starts a sample later, again and
     // again; once the start has passed the step's grid point the note is
     // taken as it is, so that a very short step still gets one.
-    if (t.end - t.start >= 100.0 || (limit >= 0.0 && t.start >= limit)) return t;
+    if (t.end - t.start >= kShortestNote || (limit >= 0.0 && t.start >= limit)) return t;
     if (limit < 0.0) limit = t.next;
     candidate = fixed = t.start + 1.0;
   }

@@ -25,6 +25,9 @@ struct StepTimes {
   bool wrapped;  // cut at the loop end
 };
 
+// The shortest note a step gets, in samples, where its step is long enough.
+const double kShortestNote = 100.0;
+
 // Round to the nearest whole sample, halves away from zero.
 inline double RoundSamples(double v) { return std::round(v); }
 

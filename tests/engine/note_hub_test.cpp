@@ -39,7 +39,7 @@ struct Hub : ::testing::Test {
   std::vector<int> Cut(double position, int length, double loopEnd = -1.0)
   {
     std::vector<int> pieces;
-    hub.BeginBlock(position);
+    hub.BeginBlock(position, length);
     for (int rest = length; rest > 0;) {
       const int n = hub.NextEventOffset(position, rest, loopEnd);
       if (n <= 0) break;
@@ -114,6 +114,29 @@ TEST_F(Hub, CarriesDueNotesIntoLaterBlocks)
   EXPECT_TRUE(rec.calls.empty());
   Cut(964, 64);
   EXPECT_EQ((std::vector<std::string>{"on 60 @36"}), rec.calls);
+}
+
+TEST_F(Hub, AKeysRecordsKeepTheirOrderInsideTheBlock)
+{
+  // Offsets outside the block are taken at its ends, and a key's release
+  // never overtakes its note-on, whatever the offsets say.
+  hub.NoteOn(60, 100, 1 << 30);
+  hub.NoteOff(60, 5);
+  hub.NoteOn(62, 100, -300);
+  Cut(0, 64);
+  EXPECT_EQ((std::vector<std::string>{"on 62 @0", "on 60 @63", "off 60 @63"}), rec.calls);
+  EXPECT_FALSE(hub.IsKeyDown(60));
+}
+
+TEST_F(Hub, AFloodOfNoteOnsLeavesRoomForEveryRelease)
+{
+  for (int i = 0; i < 3 * NoteEngine::kQueuedNotes; ++i) hub.NoteOn(i % 128, 100, i % 64);
+  for (int k = 0; k < 128; ++k) hub.NoteOff(k, 63);
+  hub.NoteOff(5, 63);  // once is enough: a second release is not queued
+  Cut(0, 64);
+  for (int k = 0; k < 128; ++k) EXPECT_FALSE(hub.IsKeyDown(k)) << k;
+  EXPECT_EQ(0, hub.GetDownKeyCount());
+  EXPECT_GT(holder.GetDryCount(), 0);
 }
 
 TEST(HubOutput, UnsentEventsAreOfferedAgain)

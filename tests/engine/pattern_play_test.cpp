@@ -134,6 +134,33 @@ TEST(PatternPlay, LongGateHoldsTheNextStepBack)
   EXPECT_EQ(0, h.outOfOrder);
 }
 
+TEST(PatternPlay, RatchetsHeldBackByALongNoteKeepTheirLength)
+{
+  // Step 1 outlasts step 2, whose two ratchets then follow it one after
+  // the other, each as long as it was meant to be.
+  EngineHarness h;
+  h.ApplyDefaults();
+  h.Param(kStepRate, 4);
+  h.Param(kPatternSteps, 2);
+  h.Param(kStepGate, 100);
+  h.Param(kStepGate + 1, 100);
+  h.Param(kStepDiv + 1, 1);        // step 2: two ratchets
+  h.Param(kStepTranspose + 1, 7);  // heard as G4
+  h.Key(0, 60, 100);
+  h.Run(8 * 5513, {128});
+  ASSERT_GE(h.sent.size(), 8u);
+  for (size_t i = 0; i + 1 < h.sent.size(); i += 2) {
+    const Sent& on = h.sent[i];
+    const Sent& off = h.sent[i + 1];
+    ASSERT_TRUE(on.on && !off.on && on.note == off.note) << i;
+    EXPECT_GE(off.at - on.at, 100) << "note " << i / 2;
+    if (on.note == 67) {
+      EXPECT_EQ(off.at - on.at, 4134) << "ratchet " << i / 2;
+    }
+  }
+  EXPECT_FALSE(h.outOfOrder);
+}
+
 TEST(PatternPlay, ResetOnBeatRestartsThePattern)
 {
   // Rate "1" with a reset every beat: each step lasts a beat, and every

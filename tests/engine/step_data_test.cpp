@@ -121,21 +121,18 @@ TEST(StepData, StepDataPicksTheNote)
   });
 }
 
-TEST(StepData, OffStepsStillEndTheirNote)
+TEST(StepData, OffStepsNeitherStartNorEndANote)
 {
-  // The "Off" step's own note-off lands at the end of that step.
+  // Step 2 is "Off": only step 1's note ends as it begins, and step 3
+  // plays the next note.
   EngineHarness h;
   h.ApplyDefaults();
   h.Param(kStepRate, 4);
   h.Param(kStepData + 1, 1);
   h.Key(0, 60, 100);
   h.Run(3 * 5513, {512});
-  int offsetsAt11025 = 0;
-  for (const Sent& s : h.sent) {
-    EXPECT_FALSE(s.on && s.at == 5513);
-    offsetsAt11025 += !s.on && s.at == 11025;
-  }
-  EXPECT_EQ(1, offsetsAt11025);
+  const std::vector<Sent> want = {{0, 60, 100, true}, {5513, 60, 127, false}, {11025, 60, 100, true}};
+  EXPECT_EQ(want, std::vector<Sent>(h.sent.begin(), h.sent.begin() + 3));
 }
 
 TEST(StepData, ChordOnAStepThatIsOffStartsNothing)

@@ -633,14 +633,29 @@ TEST_F(PluginTest, AStateTooShortForItsOwnBlockChangesNothing)
   EXPECT_EQ(Value(kStepRate), 5.0);
 }
 
-TEST_F(PluginTest, AShortParameterBlockLoadsWhatItHolds)
+TEST_F(PluginTest, AChunkCutShortChangesNothing)
 {
-  std::vector<uint8_t> chunk = GetChunk(false);
-  const double rate = 6.0;
-  std::memcpy(&chunk[1488 + 8 * kStepRate], &rate, 8);
-  chunk.resize(1488 + 8 * 100);  // parameters 0 to 99
-  EXPECT_EQ(SetChunk(chunk, false), 0);
-  EXPECT_EQ(Value(kStepRate), 6.0);
+  // Cut within the parameter block: before "Pattern steps", and before the
+  // mapping of controller 7. Refused, the chunk leaves every parameter, the
+  // held chord and the controller as they were.
+  const std::vector<uint8_t> whole = GetChunk(false);
+  for (size_t cut : {size_t(1728), size_t(3648), whole.size() - 1}) {
+    Create();
+    Midi(0x90, 60, 100);
+    Midi(0x90, 64, 100);
+    Block();
+    std::vector<double> before;
+    for (int i = 0; i < 391; ++i) before.push_back(Value(i));
+    EXPECT_EQ(SetChunk(std::vector<uint8_t>(whole.begin(), whole.begin() + cut), false), 0) << cut;
+    for (int i = 0; i < 391; ++i) ASSERT_EQ(Value(i), before[i]) << cut << ": parameter " << i;
+    for (int b = 0; b < 100; ++b) Block();
+    int noteOns = 0;
+    for (const SentMidi& m : sent) noteOns += (m.status & 0xF0) == 0x90;
+    EXPECT_GE(noteOns, 4) << cut << ": the chord goes on playing";
+    sent.clear();
+    Midi(0xB0, 7, 64);
+    EXPECT_EQ(sent.size(), 1u) << cut << ": controller 7 is passed through";
+  }
 }
 
 }  // namespace

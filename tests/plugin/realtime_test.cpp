@@ -1,15 +1,19 @@
 // The plug-in's own part of the audio thread allocates nothing: the block
 // with its teach controller and all-notes-off, MIDI input that is passed
-// through, dropped or mapped, host automation through the router, and the
-// output of the engine's notes.
+// through, dropped or mapped, host automation through the router, the
+// output of the engine's notes, and the engine arpeggiating chords at every
+// rate, even when its record pools run dry.
 // Every allocation of this program is counted.
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <vector>
 
+#include "EngineHolder.h"
 #include "HeldNote.h"
 #include "NoteEngine.h"
+#include "NoteLedger.h"
 #include "ParamTable.h"
 #include "PluginFixture.h"
 
@@ -47,10 +51,35 @@ protected:
     sent.reserve(1 << 16);
     automated.reserve(1 << 10);
     edits.reserve(1 << 10);
+    for (std::vector<float>& o : out) o.reserve(8192);
     Set(kCC1Control, 74);
     Set(kCC1Teach, 1);
     Set(kCCMapping + 7, 175);  // controller 7 moves a knob
     Block();                   // statuses are shown from here on
+  }
+
+  // Plays a chord through blocks of the given sizes for `frames` frames,
+  // then releases it and stops the transport; the note stream goes to the
+  // ledger block by block, so the host's recording room never grows.
+  void PlayChord(const std::vector<int>& keys, int frames, const std::vector<int>& sizes, NoteLedger* ledger)
+  {
+    for (int key : keys) Midi(0x90, key, 100);
+    for (size_t b = 0, done = 0; done < size_t(frames); ++b) {
+      const int n = sizes[b % sizes.size()];
+      Record(n, ledger);
+      done += n;
+    }
+    for (int key : keys) Midi(0x80, key, 0);
+    time.flags &= ~0x2;
+    for (int b = 0; b < 4; ++b) Record(512, ledger);
+    time.flags |= 0x2;
+  }
+
+  void Record(int frames, NoteLedger* ledger)
+  {
+    Block(frames);
+    for (const SentMidi& m : sent) ledger->Take(uint8_t(m.status), uint8_t(m.data1), uint8_t(m.data2));
+    sent.clear();
   }
 
   // The host's recording room is reserved above, so what counts is the
@@ -90,6 +119,56 @@ TEST_F(RealtimeTest, BlocksMidiInputAndAutomationAllocateNothing)
   // The work was done: teach, the deferred note-offs and the passed messages.
   EXPECT_GE(SentIn(8).size(), 1u + 128u + 3u);
   EXPECT_STREQ(plug->GetStatusText(), "CC1: 111");
+}
+
+TEST_F(RealtimeTest, ArpeggiatedChordsAtEveryRateAllocateNothing)
+{
+  // Chords, ratchets of every count, octave copies and long gates, over
+  // every rate and rate type, in blocks of changing size.
+  Set(kOctaves, 5);
+  Set(kGate, 50);
+  for (int s = 0; s < kNumSteps; ++s) {
+    Set(kStepDiv + s, s % 8);
+    Set(kStepData + s, s % 3 == 0 ? 7 : 0);  // "Chord", "Play"
+    Set(kStepTranspose + s, s - 8);
+  }
+  const std::vector<int> chord = {48, 55, 60, 64, 67, 71}, sizes = {512, 64, 4096, 1, 700};
+  NoteLedger ledger;
+  long made = 0;
+  for (int rate = 0; rate < 8; ++rate)
+    for (int type = 0; type < 3; ++type) {
+      Set(kStepRate, rate);
+      Set(kStepRateType, type);
+      const int frames = rate < 3 ? 60000 : 30000;
+      made += AllocationsOf([&] { PlayChord(chord, frames, sizes, &ledger); });
+    }
+  EXPECT_EQ(made, 0);
+  EXPECT_GT(ledger.NoteOns(), 5000);
+  EXPECT_EQ(plug->Engine().GetDryCount(), 0) << "the pools are too small for an ordinary chord";
+  EXPECT_EQ(ledger.Sounding(), 0) << ledger.SoundingList();
+  EXPECT_EQ(ledger.Repeats(), 0);
+}
+
+TEST_F(RealtimeTest, PoolsThatRunDryStartNothingAndLeaveNothingSounding)
+{
+  // Every key with all its octaves, in chords of eight ratchets at the
+  // fastest rate and a fast tempo, in long blocks: more notes than the
+  // pools hold.
+  time.tempo = 300.0;
+  Set(kOctaves, 5);
+  Set(kStepRate, 7);
+  for (int s = 0; s < kNumSteps; ++s) {
+    Set(kStepDiv + s, 7);
+    Set(kStepData + s, 7);
+  }
+  std::vector<int> keys;
+  for (int k = 0; k < 128; ++k) keys.push_back(k);
+  const std::vector<int> sizes = {8192};
+  NoteLedger ledger;
+  EXPECT_EQ(AllocationsOf([&] { PlayChord(keys, 40000, sizes, &ledger); }), 0);
+  EXPECT_GT(plug->Engine().GetDryCount(), 0);
+  EXPECT_EQ(ledger.Sounding(), 0) << ledger.SoundingList();
+  EXPECT_EQ(ledger.Repeats(), 0);
 }
 
 TEST_F(RealtimeTest, SendingTheEnginesNotesAllocatesNothing)

@@ -200,16 +200,25 @@ TEST(Base, ParameterBlock)
   EXPECT_EQ(other.Values(), plug.Values());
   EXPECT_EQ(other.changed, (std::vector<int>{0, 1, 2, 3}));
 
-  // One double short: the last one is set from 0 within its range, all are
-  // announced, and the read fails.
+  // One double short: refused, and nothing is set or announced.
   IChunk shortChunk;
   for (double v : {0.1, 7.0, -3.0}) shortChunk.PutDouble(v);
   other.changed.clear();
   other.GetParam(3)->Set(0.9);
+  const std::vector<double> before = other.Values();
   EXPECT_EQ(other.UnserializeParams(&shortChunk, 0), -1);
-  EXPECT_EQ(other.Values(), (std::vector<double>{0.1, 1.0, 0.0, 0.0}));  // stored values clamped
-  EXPECT_EQ(other.changed.size(), 4u);
+  EXPECT_EQ(other.Values(), before);
+  EXPECT_TRUE(other.changed.empty());
   EXPECT_EQ(other.UnserializeParams(&chunk, -1), -1);
+  EXPECT_EQ(other.UnserializeParams(&chunk, 1), -1);  // the block runs past the end
+  EXPECT_TRUE(other.changed.empty());
+
+  // Out of range values read back clamped.
+  IChunk wild;
+  for (double v : {-5.0, 99.0, 0.5, 0.5}) wild.PutDouble(v);
+  EXPECT_EQ(other.UnserializeParams(&wild, 0), 32);
+  EXPECT_EQ(other.Values()[0], 0.0);
+  EXPECT_EQ(other.Values()[1], 1.0);
 }
 
 TEST(Base, ChunkHeader)

@@ -467,22 +467,24 @@ TEST_F(Binding, SetChunkFailuresAnswerZero)
   EXPECT_EQ(SetChunk(1, six), 0);
   EXPECT_NEAR(plug->GetParameter(0), 0.5, 1e-6);
 
-  // A short parameter block loads what it can: three values, the fourth
-  // set from 0 within its range, the fifth untouched.
-  EXPECT_EQ(SetChunk(1, Doubles({0.5, 16, 2}, true)), 0);
+  // A short parameter block changes nothing, nor does a bank whose state
+  // is cut short after whole presets.
+  const int changes = Count("paramChanges");
+  EXPECT_EQ(SetChunk(1, Doubles({0.25, 16, 2}, true)), 0);
   EXPECT_NEAR(plug->GetParameter(0), 0.5, 1e-6);
-  EXPECT_NEAR(plug->GetParameter(1), 1.0, 1e-6);
-  EXPECT_NEAR(plug->GetParameter(2), 1.0, 1e-6);
-  EXPECT_EQ(plug->GetParameter(3), 0.0f);
   EXPECT_NEAR(plug->GetParameter(4), 1.0, 1e-6);
+  std::vector<uint8_t> bank = GetChunk(0);
+  bank.resize(bank.size() - 1);
+  EXPECT_EQ(SetChunk(0, bank), 0);
+  EXPECT_EQ(Count("paramChanges"), changes);
 
   // A failed load leaves the preset it was meant for as it was.
   plug->Dispatch(2, 0, 1);
   plug->Dispatch(2, 0, 0);
-  EXPECT_NEAR(plug->GetParameter(0), 0.25, 1e-6);
+  EXPECT_NEAR(plug->GetParameter(0), 0.5, 1e-6);
 
   // Bad arguments change nothing at all.
-  const int changes = Count("paramChanges");
+  const int before = Count("paramChanges");
   std::vector<uint8_t> good = Doubles({0.5, 16, 2, 1, -6}, true);
   EXPECT_EQ(plug->Dispatch(vsthost::kSetChunk, 1, 40, nullptr), 0);
   EXPECT_EQ(plug->Dispatch(vsthost::kSetChunk, 1, 0, good.data()), 0);
@@ -490,7 +492,7 @@ TEST_F(Binding, SetChunkFailuresAnswerZero)
   if (sizeof(intptr_t) == 8) {
     EXPECT_EQ(plug->Dispatch(vsthost::kSetChunk, 1, static_cast<intptr_t>(int64_t(1) << 32), good.data()), 0);
   }
-  EXPECT_EQ(Count("paramChanges"), changes);
+  EXPECT_EQ(Count("paramChanges"), before);
 }
 
 TEST_F(Binding, BankChunkRestoresPresetsThenState)

@@ -155,20 +155,30 @@ TEST(Presets, BankRecordsReplaceWhatThePresetsHeld)
   EXPECT_EQ(again.Size(), (4 + 5 + 1 + 32) + (4 + 13 + 1 + 32) + (4 + 1 + 32));
 }
 
-TEST(Presets, TruncatedBankFailsAndKeepsUnreadNames)
+TEST(Presets, TruncatedBankChangesNoPreset)
 {
   TestBase plug;
   plug.MakePresetFromNamedParams("a", 1, 0, 0.1);
   plug.MakePresetFromNamedParams("b", 1, 0, 0.2);
   plug.MakePresetFromNamedParams("c", 1, 0, 0.3);
-  IChunk bank;
-  PutRecord(&bank, "x", true, 0.7);
-  bank.PutInt(1000);  // a name that runs past the end
-  bank.PutStr("yy");
-  EXPECT_EQ(plug.UnserializePresets(&bank, 0), -1);
-  EXPECT_STREQ(plug.GetPresetName(0), "x");
-  EXPECT_STREQ(plug.GetPresetName(1), "b");
-  EXPECT_STREQ(plug.GetPresetName(2), "c");
+  IChunk nameRunsPast, blockCutShort;
+  PutRecord(&nameRunsPast, "x", true, 0.7);
+  nameRunsPast.PutInt(1000);
+  nameRunsPast.PutStr("yy");
+  PutRecord(&blockCutShort, "x", true, 0.7);
+  PutRecord(&blockCutShort, "y", true, 0.8);
+  blockCutShort.PutStr("z");
+  blockCutShort.PutBool(true);
+  blockCutShort.PutDouble(0.9);
+  for (IChunk* bank : {&nameRunsPast, &blockCutShort}) {
+    plug.changed.clear();
+    EXPECT_EQ(plug.UnserializePresets(bank, 0), -1);
+    EXPECT_TRUE(plug.changed.empty());
+    EXPECT_STREQ(plug.GetPresetName(0), "a");
+    EXPECT_STREQ(plug.GetPresetName(1), "b");
+    EXPECT_STREQ(plug.GetPresetName(2), "c");
+    EXPECT_DOUBLE_EQ(PresetValues(plug, 0)[0], 0.1);
+  }
 }
 
 TEST(Presets, RestoreByNameAndPrune)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -75,18 +76,13 @@ void Write(void* base, size_t off, T v)
 }
 
 // Instances by effect record, so the one host callback finds its plug-in;
-// a call made while the entry point runs belongs to the instance being
-// created, whatever record pointer it carries. An audio thread looks
-// instances up while the script's thread makes and closes others.
+// a call made while the entry point runs belongs to the instance that
+// thread is creating, whatever record pointer it carries. Instances live on
+// several threads at once, and an audio thread looks instances up while
+// the script's thread makes and closes others.
 std::mutex s_registryLock;
 std::vector<Plugin*> s_plugins;
-Plugin* s_creating = nullptr;
-
-void SetCreating(Plugin* plug)
-{
-  std::lock_guard<std::mutex> lock(s_registryLock);
-  s_creating = plug;
-}
+thread_local Plugin* s_creating = nullptr;
 
 Event ReadEvent(const uint8_t* e)
 {
@@ -203,10 +199,10 @@ Plugin::~Plugin()
 bool Plugin::Create()
 {
   if (mEffect) return false;
-  SetCreating(this);
+  s_creating = this;
   HostCallbackFn cb = &Plugin::HostCallback;
   void* effect = mLibrary.CallEntryPoint(reinterpret_cast<void*>(cb));
-  SetCreating(nullptr);
+  s_creating = nullptr;
   if (!effect) return false;
   std::lock_guard<std::mutex> lock(s_registryLock);
   mEffect = effect;

@@ -50,12 +50,16 @@ enum : int32_t {
   kEditGetRect = 13,
   kEditOpen = 14,
   kEditClose = 15,
+  kEditIdle = 19,
   kGetChunk = 23,
   kSetChunk = 24,
   kProcessEvents = 25,
   kString2Parameter = 27,
+  kSetSpeakerArrangement = 42,
   kGetEffectName = 45,
   kCanDo = 51,
+  kIdle = 53,
+  kGetVstVersion = 58,
 };
 
 // Host callback opcodes the host answers.
@@ -163,7 +167,8 @@ private:
 
 enum class ProcessKind { Accumulating, Replacing, Double };
 
-// One plug-in instance and the host's side of it.
+// One plug-in instance and the host's side of it. Each instance is used by
+// one thread at a time; several instances may run on several threads.
 class Plugin {
 public:
   explicit Plugin(const Library& library);

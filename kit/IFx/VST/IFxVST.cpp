@@ -483,7 +483,11 @@ VstIntPtr IFxVST::SetChunk(bool isBank, VstIntPtr size, const void* data)
 
   int pos = 0;
   const int version = ReadChunkHeader(pChunk, &pos);
-  if (isBank && version >= kIFxChunkVersion) {
+  const bool bank = isBank && version >= kIFxChunkVersion;
+  // The whole chunk is checked before anything is read into the plug-in: a
+  // refused chunk leaves the parameters, the presets and the held keys.
+  if (StateEnd(pChunk, bank ? PresetsEnd(pChunk, pos) : pos) < 0) return 0;
+  if (bank) {
     pos = UnserializePresets(pChunk, pos);
     pos = UnserializeState(pChunk, pos);
   } else {

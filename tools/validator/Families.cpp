@@ -1,0 +1,15 @@
+#include "Families.h"
+
+#include <iterator>
+
+const Family kFamilies[] = {
+    {"state", "chunk round trips; random, cut, mutated chunks, absurd sizes, null pointers", RunStateFamily},
+    {"dispatcher", "every opcode with edge values, small and null buffers", RunDispatcherFamily},
+    {"parameters", "NaN, infinities, out-of-range indices and values, text entry", RunParameterFamily},
+    {"processing", "block sizes 1 to 8192, sample rates, tempi, positions, loops, transport", RunProcessingFamily},
+    {"midi", "bad status and data bytes, offsets outside the block and unsorted, floods", RunMidiFamily},
+    {"sessions", "long random sessions with chords; every note ends on its channel and note", RunSessionFamily},
+    {"threads", "instances made, played and closed on several threads at once", RunThreadFamily},
+};
+
+const int kFamilyCount = int(std::size(kFamilies));
