@@ -29,6 +29,14 @@ public:
     return (T*)m_hb.Resize((int)bytes, shrink);
   }
 
+  // Grows by one element and returns it, or null when memory cannot be had.
+  T* Append()
+  {
+    const int n = GetSize();
+    Resize(n + 1, false);
+    return GetSize() == n + 1 ? Get() + n : nullptr;
+  }
+
   KIT_HeapBuf m_hb;
 };
 

@@ -51,6 +51,7 @@ enum Index {
   kSplitNoteName = 253,
   kSplitNoteNumber = 254,
   kSplitSide = 255,
+  kPatternViewParam = 256,  // the step editor's own; never declared
   kStepMode = 257,
   kMidiLearnMenu = 260,
   kResetStepsMenu = 261,
@@ -65,6 +66,10 @@ enum Index {
   kNumPatternSwitches = 32,
   kNumControllers = 128
 };
+
+// The lanes' first parameters, in "Step mode" order.
+inline constexpr int kLaneBases[kNumLanes] = {kStepLength, kStepGate, kStepAccent, kStepTranspose, kStepDiv,
+                                              kStepShift,  kStepData, kStepCC1,    kStepCC2};
 
 // "Step rate" value v: a step of 1 / 2^v bar.
 struct StepRate {

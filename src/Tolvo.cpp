@@ -6,10 +6,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ControlRegistry.h"
+#include "IGraphics.h"
+#include "MakeGraphics.h"
 #include "NoteEngine.h"
 #include "ParamTable.h"
+#include "PatternView.h"
 #include "Scene.h"
 #include "TolvoApp.h"
+#include "TolvoResources.h"
 #include "UIEventHandler.h"
 
 using namespace TolvoParams;
@@ -18,8 +23,6 @@ namespace {
 
 constexpr int kUniqueID = ('q' << 24) | ('7' << 16) | ('m' << 8) | '2';
 constexpr int kVendorVersion = 0x10200;  // 1.2.0
-// Only version 2.0 and later play scenes.
-constexpr double kVersion = 1.2;
 
 double RoundHalfAway(double v) { return std::trunc(v < 0.0 ? v - 0.5 : v + 0.5); }
 
@@ -47,17 +50,25 @@ Tolvo::Tolvo(TolvoHost host)
   SeedRandom();
   mApp = new TolvoApp(this, &mEngine);
   mProcessor = mApp;
+  mRegistry = new ControlRegistry;
   if (kVersion < 2.0) mEngine.GetSceneList()->SetPaused(true);
-
   DeclareParams(this);
-  mEventHandler = new UIEventHandler(this, mApp, &mEngine);
+
+  IGraphics* pGraphics = MakeGraphics(this, kTolvoEditorWidth, kTolvoEditorHeight, 0);
+  pGraphics->AttachBackground(kBackground.id, kBackground.name);
+  LoadSkin(pGraphics);
+  BuildEditor(pGraphics);
   DeclareMidiOutput();
-  // Bring the engine up to every parameter, as attaching the editor does.
+  AttachGraphics(pGraphics);
+  // The controls show every parameter now; the engine takes them all too.
   OnParamReset();
 }
 
 Tolvo::~Tolvo()
 {
+  // The engine no longer reports to the view, which goes with the editor.
+  mEngine.GetViewLink()->SetView(nullptr);
+  delete mRegistry;
   delete mApp;
   delete mEventHandler;
 }
@@ -73,15 +84,25 @@ void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx
 {
   KIT_MutexLock lock(&m_mutex);
   IParam* param = GetParam(paramIdx);
-  if (!param || paramIdx != kMidiLearnMenu) return;
-  // The pattern view's menu acts on the step under the mouse and comes
-  // with the editor.
+  if (!param || (paramIdx != kMidiLearnMenu && paramIdx != kResetStepsMenu)) return;
   const int choice = param->Int();
+  int target = ctrlIdx;
+  if (paramIdx == kResetStepsMenu) {
+    // The pattern view's menu: its steps, or the step under the mouse.
+    if (choice == 2) {
+      mPatternView->ResetSteps();
+      return;
+    }
+    const int step = mPatternView->StepAt(x, y);
+    IControl* pStep = step < 0 ? nullptr : mRegistry->FindNth(StepViewPage(false), mPatternView->GetShownLane(), step);
+    if (!pStep) return;
+    target = pStep->GetControlIdx();
+  }
   if (choice == 0) {
-    mLearnTarget = ctrlIdx;
+    mLearnTarget = target;
   } else if (choice == 1) {
     for (int c = 0; c < kNumControllers; ++c)
-      if (GetParam(kCCMapping + c)->Int() == ctrlIdx) SetCCMapping(c, -1);
+      if (GetParam(kCCMapping + c)->Int() == target) SetCCMapping(c, -1);
     mLearnTarget = -1;
   }
 }
@@ -132,26 +153,39 @@ void Tolvo::RouteKey(IMidiMessage* pMsg, bool on)
   else
     mKeyRoutes.Release(channel, note);
 
-  if (route == KeyRoutes::kThrough)
+  if (route == KeyRoutes::kThrough) {
     SendMidiMsg(pMsg);
-  else if (on)
+  } else if (on) {
     mEngine.GetNoteEngine()->NoteOn(note, pMsg->mData2, pMsg->mOffset);
-  else
+    mPatternView->NoteIn();
+  } else {
     mEngine.GetNoteEngine()->NoteOff(note, pMsg->mOffset);
+  }
 }
 
 bool Tolvo::HandleCC(int controller, int value)
 {
   const int target = mLearnTarget.exchange(-1);
   if (target != -1) SetCCMapping(controller, target);
-  // Moving the mapped control to value / 127 comes with the editor.
-  return GetParam(kCCMapping + controller)->Int() != -1;
+  const int mapped = GetParam(kCCMapping + controller)->Int();
+  if (mapped == -1) return false;
+  // A mapping to a control that does not exist moves nothing.
+  MoveControl(GetGUI()->GetControl(mapped), value / 127.0);
+  return true;
 }
 
 void Tolvo::SetCCMapping(int controller, int controlIndex)
 {
   const int idx = kCCMapping + controller;
-  SetParameterFromGUI(idx, GetParam(idx)->ToNormalized(controlIndex));
+  MoveControl(mRegistry->Find(ControlRegistry::kPatternPage, idx), GetParam(idx)->ToNormalized(controlIndex));
+}
+
+void Tolvo::MoveControl(IControl* pControl, double normalized)
+{
+  if (!pControl || pControl->ParamIdx() < 0) return;
+  // The audio thread's MIDI moves controls the user-interface thread draws.
+  KIT_MutexLock lock(GetGUI()->EditorLock());
+  pControl->SetValueFromUserInput(normalized);
 }
 
 // --- The block and MIDI out ---
@@ -181,10 +215,7 @@ void Tolvo::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrame
     msg.MakeControlChangeMsg(mCC1Teach ? mCC1Number : mCC2Number, mCCTeachValue / 128.0, mMidiOutChannel - 1);
     SendMidiMsg(&msg);
   }
-  if (mPendingAllNotesOff) {
-    mPendingAllNotesOff = false;
-    AllNotesOff();
-  }
+  if (mPendingAllNotesOff.exchange(false)) AllNotesOff();
   mSamplesPerBeat = GetSamplesPerBeat();
   const int64_t position = GetSamplePos();
   Reset();
@@ -259,6 +290,7 @@ void Tolvo::SetCCTeach(bool isCC1, bool on)
   if (on && other) {
     other = false;
     GetParam(isCC1 ? kCC2Teach : kCC1Teach)->Set(0.0);
+    GetGUI()->SetControlFromPlug(isCC1 ? mCC2TeachButton : mCC1TeachButton, 0.0);
   }
 }
 
@@ -270,7 +302,12 @@ void Tolvo::SetMidiChannel(bool isInput, int channel) { (isInput ? mMidiInChanne
 
 bool Tolvo::SerializeState(IChunk* pChunk)
 {
-  const double carried = GetParam(kStateCarrierParam)->GetNormalized();
+  const IControl* pCarrier = GetGUI()->GetControl(StateCarrierControl());
+  double carried = GetParam(kStateCarrierParam)->GetNormalized();
+  if (pCarrier) {
+    KIT_MutexLock lock(GetGUI()->EditorLock());
+    carried = pCarrier->GetValue();
+  }
   for (int i = 0; i < kStateDoubles; ++i) pChunk->PutDouble(carried);
   return SerializeParams(pChunk);
 }
@@ -282,7 +319,13 @@ int Tolvo::UnserializeState(IChunk* pChunk, int startPos)
   if (StateEnd(pChunk, startPos) < 0) return -1;
   // The doubles only set what the carrier's control shows; the parameter
   // block that follows restores the parameter itself.
-  return UnserializeParams(pChunk, startPos + kStateDoubles * 8);
+  int pos = startPos;
+  for (int i = 0; i < kStateDoubles; ++i) {
+    double shown;
+    pos = pChunk->GetDouble(&shown, pos);
+    GetGUI()->SetControlFromPlug(StateCarrierControl(), shown);
+  }
+  return UnserializeParams(pChunk, pos);
 }
 
 int Tolvo::StateEnd(const IChunk* pChunk, int startPos) const
@@ -290,29 +333,3 @@ int Tolvo::StateEnd(const IChunk* pChunk, int startPos) const
   if (startPos < 0 || startPos > pChunk->Size() - kStateDoubles * 8) return -1;
   return ParamsEnd(pChunk, startPos + kStateDoubles * 8);
 }
-
-// --- Services ---
-
-void Tolvo::SetStatusText(const char* text)
-{
-  if (!mAudioStarted) return;
-  // The last byte stays the terminator, so a reader never runs off the end.
-  std::strncpy(mStatusText, text, kStatusTextLen - 1);
-}
-
-const char* Tolvo::GetParamDisplayText(int index, double value) const
-{
-  const IParam* param = GetParam(index);
-  return param ? param->GetDisplayText(int(value)) : "";
-}
-
-double Tolvo::GetParamValue(int index) const
-{
-  const IParam* param = GetParam(index);
-  return param ? param->Value() : 0.0;
-}
-
-void Tolvo::ShowResetSwitch(int which, bool on) {}
-void Tolvo::UpdateStepView(int key, int step, bool scenePage) {}
-void Tolvo::OnPatternChanged(int pattern) {}
-void Tolvo::OnSceneChanged(int scene) {}

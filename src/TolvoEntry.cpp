@@ -7,10 +7,7 @@
 #include "Tolvo.h"
 
 #if defined(_WIN32)
-#include <windows.h>
-
-// The editor finds its images and skin among this module's resources.
-HINSTANCE gHInstance = nullptr;
+#include "TolvoModule.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hDllInst, DWORD reason, LPVOID reserved)
 {

@@ -1,25 +1,20 @@
 #include "UIEventHandler.h"
 
 #include "EngineHolder.h"
+#include "IControl.h"
 #include "ParamStatus.h"
 #include "ParamTable.h"
 #include "PatternEngine.h"
 #include "PatternList.h"
+#include "PatternView.h"
 #include "Scene.h"
 #include "Tolvo.h"
 #include "TolvoApp.h"
 
 using namespace TolvoParams;
 
-namespace {
-
-const int kLaneBases[] = {kStepLength, kStepGate, kStepAccent, kStepTranspose, kStepDiv,
-                          kStepShift,  kStepData, kStepCC1,    kStepCC2};
-
-}  // namespace
-
-UIEventHandler::UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine)
-  : mPlug(plug), mApp(app), mEngine(engine)
+UIEventHandler::UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine, PatternView* view)
+  : mPlug(plug), mApp(app), mEngine(engine), mView(view)
 {}
 
 PatternEngine* UIEventHandler::Pattern() const { return mEngine->GetPatternList()->Get(0); }
@@ -35,6 +30,26 @@ void UIEventHandler::ShowParamStatus(int index, double value)
   char text[Tolvo::kStatusTextLen];
   if (FormatParamStatus(index, value, mPlug->GetParamDisplayText(index, value), text, sizeof text))
     mPlug->SetStatusText(text);
+}
+
+// Every observed subject is one of the editor's controls.
+void UIEventHandler::Notify(ISubject* pSubject, int x, int y, int event, const IMouseModifiers& mod)
+{
+  switch (pSubject->GetKind()) {
+    case kKindNoteLight:
+      if (event == ISubject::kEventDoubleClick) mPlug->RequestAllNotesOff();
+      break;
+    case kKindAbout:
+      if (event == ISubject::kEventMouseUp) mPlug->ToggleAboutBox();
+      break;
+    case kKindKnob:
+      if (mod.R) {
+        const int index = static_cast<IControl*>(pSubject)->ParamIdx();
+        ShowParamStatus(index, mPlug->GetParamValue(index));
+      }
+      break;
+    default: break;
+  }
 }
 
 void UIEventHandler::SetSplitNote() { mEngine->GetSceneList()->SetSplitNote(mSplitNoteName + 12 * (mSplitOctave + 1)); }
@@ -141,8 +156,10 @@ void UIEventHandler::RouteToEngine(int index, double value)
     case kSplitSide: mEngine->GetSceneList()->SetSplitSide(v); break;
     case kMidiOutput: mPlug->SetMidiOutputFromParam(v); break;
     case kStepMode:
-      if (v >= 0 && v < kNumLanes)
+      if (v >= 0 && v < kNumLanes) {
+        mView->SetShownLane(kLaneBases[v]);
         for (int s = 0; s < kNumSteps; ++s) mPlug->UpdateStepView(kLaneBases[v], s, false);
+      }
       break;
     default: break;
   }

@@ -3,20 +3,39 @@
 
 // The parameter router: hands every parameter change, from the host or
 // the editor, to the engine operation it drives, then writes the change's
-// status text.
+// status text. As an observer of some editor controls it acts on their
+// clicks by the kind the plug-in gave each.
+
+#include "ISubject.h"
 
 class EngineHolder;
 class PatternEngine;
+class PatternView;
 class Tolvo;
 class TolvoApp;
 
-class UIEventHandler {
-public:
-  UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine);
+// What an observed control is, as ISubject's kind.
+enum EControlKind {
+  kKindStepButton = 0,
+  kKindStepCarrier = 1,
+  kKindSortSlot = 2,
+  kKindStepMode = 3,
+  kKindNoteLight = 4,  // a double click stops every note
+  kKindKnob = 5,       // with the right button, shows its parameter's status
+  kKindAbout = 6       // a mouse-up shows or hides the about box
+};
 
-  // value is the parameter's plain value.
+class UIEventHandler : public IObserverInterface {
+public:
+  UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine, PatternView* view);
+
+  // Under the plug lock; value is the parameter's plain value.
   void OnParamChange(int index, double value);
   void ShowParamStatus(int index, double value);
+
+  // User-interface thread, in an editor event.
+  void Update(ISubject* pSubject) override {}
+  void Notify(ISubject* pSubject, int x, int y, int event, const IMouseModifiers& mod) override;
 
 private:
   void RouteToEngine(int index, double value);
@@ -26,6 +45,7 @@ private:
   Tolvo* mPlug;
   TolvoApp* mApp;
   EngineHolder* mEngine;
+  PatternView* mView;
   int mSplitNoteName = 0;
   int mSplitOctave = 0;
 };

@@ -22,9 +22,7 @@ PIX_IBitmap* BitmapCache::Find(int id)
 void BitmapCache::Add(PIX_IBitmap* pBitmap, int id)
 {
   KIT_MutexLock lock(&m_mutex);
-  const int n = mEntries.GetSize();
-  mEntries.Resize(n + 1, false);
-  if (mEntries.GetSize() == n + 1) mEntries.Get()[n] = Entry{id, pBitmap};
+  if (Entry* e = mEntries.Append()) *e = Entry{id, pBitmap};
 }
 
 void BitmapCache::Remove(PIX_IBitmap* pBitmap)

@@ -15,6 +15,7 @@ public:
                  int blendMethod = IChannelBlend::kBlendAlpha);
 
   bool Draw(IGraphics* pGraphics) override;
+  const IBitmapStrip& GetBitmap() const { return mBitmap; }
 
 protected:
   IBitmapStrip mBitmap;

@@ -35,6 +35,7 @@ public:
   {}
 
   bool Draw(IGraphics* pGraphics) override;
+  const IBitmapStrip& GetBitmap() const { return mBitmap; }
 
 protected:
   IBitmapStrip mBitmap;

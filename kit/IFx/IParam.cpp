@@ -73,11 +73,10 @@ void IParam::SetShape(double shape)
 
 void IParam::SetDisplayText(int value, const char* text)
 {
-  const int n = mDisplayTexts.GetSize();
-  DisplayText* dt = mDisplayTexts.Resize(n + 1, false);
-  if (mDisplayTexts.GetSize() != n + 1) return;
-  dt[n].mValue = value;
-  CopyTextCut(dt[n].mText, text, kDisplayTextLen);
+  DisplayText* dt = mDisplayTexts.Append();
+  if (!dt) return;
+  dt->mValue = value;
+  CopyTextCut(dt->mText, text, kDisplayTextLen);
 }
 
 void IParam::Set(double value)
@@ -87,7 +86,9 @@ void IParam::Set(double value)
   mValue = value;
 }
 
-void IParam::SetNormalized(double normalizedValue)
+void IParam::SetNormalized(double normalizedValue) { mValue = FromNormalized(normalizedValue); }
+
+double IParam::FromNormalized(double normalizedValue) const
 {
   double n = normalizedValue;
   if (!(n >= 0.0)) n = 0.0;  // NaN too
@@ -96,7 +97,7 @@ void IParam::SetNormalized(double normalizedValue)
   double v = pow(n, mShape) * (mMax - mMin) + mMin;
   if (mType != kTypeDouble && mStep != 0.0) v = floor(v / mStep + 0.5) * mStep;
   if (v >= mMax) v = mMax;
-  mValue = v;
+  return v;
 }
 
 double IParam::GetNormalized() const { return ToNormalized(mValue); }

@@ -48,6 +48,8 @@ public:
   void SetNormalized(double normalizedValue);  // input clamped to [0, 1]; NaN gives 0
   double GetNormalized() const;
   double ToNormalized(double value) const;  // 0 when min == max
+  // The plain value SetNormalized would set.
+  double FromNormalized(double normalizedValue) const;
   double Value() const { return mValue; }
   bool Bool() const { return mValue >= 0.5; }
   int Int() const { return (int)mValue; }

@@ -21,6 +21,7 @@ public:
   int NButtons() const { return mRECTs.GetSize(); }
   // Null out of range.
   const IRECT* GetButtonRECT(int i) const { return i >= 0 && i < NButtons() ? mRECTs.Get() + i : nullptr; }
+  const IBitmapStrip& GetBitmap() const { return mBitmap; }
 
 protected:
   KIT_TypedBuf<IRECT> mRECTs{4096};

@@ -295,8 +295,9 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
 
 void PatternStepper::ScheduleStep(double P, double N, double samplesPerBeat)
 {
-  const StepTime& e = mTimes[mCurrentStep];
-  const int step = mCurrentStep >= mStepCount - 1 ? -1 : mCurrentStep;
+  const int current = mCurrentStep;
+  const StepTime& e = mTimes[current];
+  const int step = current >= mStepCount - 1 ? -1 : current;
   mListener->OnScheduleNextStep(P, step, e.start, e.next, samplesPerBeat);
 }
 

@@ -6,6 +6,8 @@
 // as timed events (rate, length, gate, swing, shift, ratchets) and hands
 // them to its pattern when they start and end.
 
+#include <atomic>
+
 #include "HeldNote.h"
 #include "KIT_PtrList.h"
 #include "RecordPool.h"
@@ -104,8 +106,8 @@ private:
   int mCustom[kCustomSlots];
   int mCustomPos = -1;
   int mWalk = -1;
-  int mHeading = 0;  // 0 up, 1 down
-  int mStepCount = 16;
+  int mHeading = 0;                 // 0 up, 1 down
+  std::atomic<int> mStepCount{16};  // read by the step editor's drawing
   int mDirection = kUp;
   double mRestartGrid = 0.25;
   double mRestartCount = 1.0;

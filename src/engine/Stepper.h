@@ -4,6 +4,8 @@
 // A grid of steps in time: the current step, when it starts and when the
 // next one does, driven piece by piece over the host's timeline.
 
+#include <atomic>
+
 #include "TransportFigures.h"
 
 struct StepTime {
@@ -57,9 +59,11 @@ protected:
   void ComputeTimes(double candidate, bool exact, double fixedStart, double samplesPerBeat);
 
   double mStepLength;  // beats
-  int mCurrentStep = 0;
+  // The step editors read these two while they draw, on the user-interface
+  // thread.
+  std::atomic<int> mCurrentStep{0};
+  std::atomic<bool> mStarted{false};
   StepTime mTimes[kTimeSlots];
-  bool mStarted = false;
   double mNextStepTime = -1.0;
   bool mActive = false;
   bool mPaused = false;

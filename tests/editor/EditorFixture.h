@@ -12,31 +12,10 @@
 #include <vector>
 
 #include "EditorPlug.h"
+#include "HostCall.h"
 #include "IGraphicsHeadless.h"
 #include "IGraphicsTranslation.h"
 #include "TestSkin.h"
-
-struct HostCall {
-  int mOpcode;
-  int mIdx;
-  float mValue;  // automate only
-  bool operator==(const HostCall& o) const
-  {
-    return mOpcode == o.mOpcode && mIdx == o.mIdx && (mOpcode != audioMasterAutomate || mValue == o.mValue);
-  }
-};
-
-inline std::ostream& operator<<(std::ostream& os, const HostCall& c)
-{
-  const char* name = c.mOpcode == audioMasterBeginEdit ? "begin" : c.mOpcode == audioMasterEndEdit ? "end" : "automate";
-  os << name << "(" << c.mIdx;
-  if (c.mOpcode == audioMasterAutomate) os << ", " << c.mValue;
-  return os << ")";
-}
-
-inline HostCall Begin(int idx) { return HostCall{audioMasterBeginEdit, idx, 0.0f}; }
-inline HostCall Automate(int idx, double value) { return HostCall{audioMasterAutomate, idx, (float)value}; }
-inline HostCall End(int idx) { return HostCall{audioMasterEndEdit, idx, 0.0f}; }
 
 // The host's calls arrive through the effect's user pointer, set once the
 // plug-in stands.

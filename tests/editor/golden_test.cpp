@@ -5,25 +5,18 @@
 // their screenshots with the same goldens, and its library carries the
 // committed skin. TOLVO_UPDATE_GOLDENS=1 writes goldens and skin instead.
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <memory>
 #include <string>
 
 #include "EditorFixture.h"
+#include "GoldenImages.h"
 #include "PIX_Blit.h"
 #include "PIX_MemBitmap.h"
 #include "PIX_PNG.h"
 #include "PIX_RectOps.h"
 
 namespace {
-bool Updating()
-{
-  const char* update = getenv("TOLVO_UPDATE_GOLDENS");
-  return update && update[0] == '1';
-}
-
 std::string GoldenPath(const char* name) { return std::string(EDITOR_GOLDEN_DIR) + "/" + name; }
 
 bool CopyFile(const std::string& from, const std::string& to)
@@ -45,18 +38,7 @@ std::unique_ptr<PIX_MemBitmap> Snapshot(IGraphicsHeadless* gui)
 
 class GoldenTest : public EditorTest {
 protected:
-  void ExpectGolden(const char* name)
-  {
-    if (Updating()) {
-      ASSERT_TRUE(gui->SaveScreen(GoldenPath(name).c_str()));
-      return;
-    }
-    std::unique_ptr<PIX_IBitmap> golden(PIX_LoadPNG(GoldenPath(name).c_str(), nullptr));
-    ASSERT_NE(golden, nullptr) << name;
-    PIX_DiffRect diff;
-    EXPECT_EQ(PIX_CompareBitmaps(golden.get(), gui->Screen(), &diff), 0)
-        << name << " differs in " << diff.x << "," << diff.y << " " << diff.width << "x" << diff.height;
-  }
+  void ExpectGolden(const char* name) { ExpectGoldenScreen(gui, GoldenPath(name)); }
 
   // The screen changed, and only inside the control's rectangle.
   void ExpectChangeWithin(const PIX_MemBitmap& before, int ctrlIdx)
@@ -128,7 +110,7 @@ TEST(TestSkin, CommittedImagesAreTheGeneratedOnes)
   for (const TestImage& image : kTestImages) {
     const std::string committed = std::string(EDITOR_RESOURCE_DIR) + "/" + image.mName;
     const std::string generated = std::string(SkinFolder()) + "/" + image.mName;
-    if (Updating()) {
+    if (UpdatingGoldens()) {
       EXPECT_TRUE(CopyFile(generated, committed)) << committed;
       continue;
     }

@@ -10,7 +10,9 @@
 #include <memory>
 #include <vector>
 
+#include "HostCall.h"
 #include "IChunk.h"
+#include "IGraphics.h"
 #include "Tolvo.h"
 #include "VSTInterface.h"
 
@@ -44,6 +46,8 @@ public:
     time.flags = 0x2 | 0x200 | 0x400 | 0x800 | 0x2000;  // playing, positions valid
     blocks = 0;
     sent.clear();
+    automated.clear();
+    edits.clear();
     Dispatch(effOpen);
     Dispatch(effSetSampleRate, 0, 0, nullptr, 44100.0f);
     Dispatch(effSetBlockSize, 0, 512);
@@ -84,10 +88,12 @@ public:
     time.ppqPos = time.samplePos / (time.sampleRate * 60.0 / time.tempo);
   }
 
-  // Sets a parameter's plain value as the state or the host would.
+  // Sets a parameter's plain value as the state or the host would: the
+  // editor's controls show it, then the plug-in hears of it.
   void Set(int index, double plain)
   {
     plug->GetParam(index)->Set(plain);
+    plug->GetGUI()->SetParameterFromPlug(index, plain, false);
     plug->OnParamChange(index);
   }
   double Value(int index) { return plug->GetParam(index)->Value(); }
@@ -128,7 +134,12 @@ public:
         }
         return 1;
       }
-      case audioMasterAutomate: self->automated.push_back(index); return 1;
+      case audioMasterAutomate:
+        self->automated.push_back(index);
+        self->edits.push_back(HostCall{op, index, opt});
+        return 1;
+      case audioMasterBeginEdit:
+      case audioMasterEndEdit: self->edits.push_back(HostCall{op, index, 0.0f}); return 1;
       default: return 0;
     }
   }
@@ -138,6 +149,7 @@ public:
   int blocks = 0;
   std::vector<SentMidi> sent;
   std::vector<int> automated;
+  std::vector<HostCall> edits;  // begin edit, automate and end edit, in order
   std::vector<float> out[2];
 };
 

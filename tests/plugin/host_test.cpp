@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "ParamTable.h"
 #include "ParamTableGolden.h"
@@ -76,7 +77,7 @@ TEST_F(HostTest, EffectRecord)
   EXPECT_EQ(r.numParams, 206);
   EXPECT_EQ(r.numInputs, 0);
   EXPECT_EQ(r.numOutputs, 2);
-  EXPECT_EQ(r.flags, 0x1000 | 0x10 | 0x20 | 0x100);  // no editor yet
+  EXPECT_EQ(r.flags, 0x1000 | 0x10 | 0x20 | 0x100 | 0x1);  // with its editor
   EXPECT_EQ(r.uniqueID, 0x71376d32);
   EXPECT_EQ(r.version, 10200);
   EXPECT_EQ(r.initialDelay, 0);
@@ -84,6 +85,18 @@ TEST_F(HostTest, EffectRecord)
   EXPECT_TRUE(r.futureZero);
   EXPECT_EQ(Text(*plug, kGetEffectName, 0), "Tolvo");
   EXPECT_TRUE(library.Symbol("main")) << "the entry point's second name";
+}
+
+// Building the editor turns every step on as the user would, so the host
+// hears of it before the entry point has even returned.
+TEST_F(HostTest, TheHostHearsOfTheStepsBeforeTheEntryPointReturns)
+{
+  std::vector<int> automated;
+  for (const vsthost::Callback& cb : plug->Callbacks())
+    if (cb.opcode == vsthost::kHostAutomate && cb.opt == 1.0f) automated.push_back(cb.index);
+  std::vector<int> steps;
+  for (int i = 0; i < 16; ++i) steps.insert(steps.end(), 2, kStepOn + i);  // pushed twice each
+  EXPECT_EQ(automated, steps);
 }
 
 TEST_F(HostTest, NamesLabelsAndDisplaysOfAllParameters)

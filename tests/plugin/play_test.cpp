@@ -159,16 +159,18 @@ TEST(PlayOptions, DefaultsAreTheDefaultPhrase)
   EXPECT_EQ(o.blockSize, 512);
   EXPECT_EQ(o.sampleRate, 44100.0);
   EXPECT_TRUE(o.params.empty());
+  EXPECT_TRUE(o.editorPicture.empty());
 }
 
 TEST(PlayOptions, EveryOptionInBothSpellings)
 {
   play::Options o;
   std::string error;
-  ASSERT_TRUE(play::ParseOptions(
-      {"p.so", "--chord", "D4,F#4,60", "--tempo=90.5", "--bars", "3", "--block=64", "--param", "Step rate=1/8",
-       "--param=4=Down", "--load-state", "a.bin", "--save-state=b.bin", "--out", "x.mid", "--midi-in", "in.mid"},
-      &o, &error))
+  ASSERT_TRUE(
+      play::ParseOptions({"p.so", "--chord", "D4,F#4,60", "--tempo=90.5", "--bars", "3", "--block=64", "--param",
+                          "Step rate=1/8", "--param=4=Down", "--load-state", "a.bin", "--save-state=b.bin", "--out",
+                          "x.mid", "--midi-in", "in.mid", "--editor-picture=e.png"},
+                         &o, &error))
       << error;
   EXPECT_EQ(o.chord, (std::vector<int>{62, 66, 60}));
   EXPECT_EQ(o.tempo, 90.5);
@@ -181,6 +183,7 @@ TEST(PlayOptions, EveryOptionInBothSpellings)
   EXPECT_EQ(o.saveState, "b.bin");
   EXPECT_EQ(o.out, "x.mid");
   EXPECT_EQ(o.midiIn, "in.mid");
+  EXPECT_EQ(o.editorPicture, "e.png");
 }
 
 TEST(PlayOptions, WrongOptionsAreNamedInTheError)

@@ -50,6 +50,7 @@ protected:
     PluginFixture::SetUp();
     sent.reserve(1 << 16);
     automated.reserve(1 << 10);
+    edits.reserve(1 << 10);
     for (std::vector<float>& o : out) o.reserve(8192);
     Set(kCC1Control, 74);
     Set(kCC1Teach, 1);

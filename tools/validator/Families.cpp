@@ -10,6 +10,7 @@ const Family kFamilies[] = {
     {"midi", "bad status and data bytes, offsets outside the block and unsorted, floods", RunMidiFamily},
     {"sessions", "long random sessions with chords; every note ends on its channel and note", RunSessionFamily},
     {"threads", "instances made, played and closed on several threads at once", RunThreadFamily},
+    {"editor", "editors opened and closed, and kept open while an audio thread plays and automates", RunEditorFamily},
 };
 
 const int kFamilyCount = int(std::size(kFamilies));

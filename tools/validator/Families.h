@@ -24,5 +24,6 @@ void RunProcessingFamily(Case& c);
 void RunMidiFamily(Case& c);
 void RunSessionFamily(Case& c);
 void RunThreadFamily(Case& c);
+void RunEditorFamily(Case& c);
 
 #endif

@@ -44,6 +44,8 @@ const char* Usage()
          "  --load-state FILE    load the plug-in's state (chunk bytes) before playing\n"
          "  --save-state FILE    save the plug-in's state after playing\n"
          "  --out FILE           the standard MIDI file to write (default tolvo-play.mid)\n"
+         "  --editor-picture FILE  after the phrase, open the plug-in's editor and write\n"
+         "                       its picture as a PNG (the Windows host only)\n"
          "  --help               this text\n";
 }
 
@@ -70,7 +72,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
       value = a.substr(eq + 1);
     } else {
       static const char* const kWithValue[] = {"--chord", "--midi-in",    "--tempo",      "--bars", "--block",
-                                               "--param", "--load-state", "--save-state", "--out"};
+                                               "--param", "--load-state", "--save-state", "--out",  "--editor-picture"};
       bool known = false;
       for (const char* f : kWithValue) known = known || name == f;
       if (!known) {
@@ -121,6 +123,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
       o->saveState = value;
     } else if (name == "--out") {
       o->out = value;
+    } else if (name == "--editor-picture") {
+      o->editorPicture = value;
     } else {
       *error = "unknown option '" + name + "'";
       return false;

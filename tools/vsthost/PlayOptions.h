@@ -23,6 +23,9 @@ struct Options {
   std::vector<std::pair<std::string, std::string>> params;
   std::string loadState, saveState;
   std::string out = "tolvo-play.mid";
+  // Where the editor's picture goes, taken after the phrase (before its
+  // last block lets the notes go); Windows builds of the host only.
+  std::string editorPicture;
   bool help = false;
 };
 

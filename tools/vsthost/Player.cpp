@@ -211,7 +211,8 @@ bool SetUp(vsthost::Plugin& plug, const Options& o, std::vector<std::string>* re
   return true;
 }
 
-std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vector<Timed>& input, int64_t length)
+std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vector<Timed>& input, int64_t length,
+                       const std::function<void()>& beforeLastBlock)
 {
   const double spb = SamplesPerBeat(o);
   std::vector<Timed> sent;
@@ -219,6 +220,7 @@ std::vector<Timed> Run(vsthost::Plugin& plug, const Options& o, const std::vecto
   plug.FillBuffers(o.blockSize, 0.0f, 0.0f);
   plug.ClearCallbacks();
   for (int64_t pos = 0; pos <= length; pos += o.blockSize) {
+    if (beforeLastBlock && pos + o.blockSize > length) beforeLastBlock();
     std::vector<vsthost::Event> events;
     for (; next < input.size() && input[next].sample < pos + o.blockSize; ++next) {
       const Timed& m = input[next];

@@ -6,6 +6,7 @@
 // block by block with a running transport, and collect what it sends.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,10 @@ bool BuildInput(const Options& options, std::vector<Timed>* input, int64_t* leng
 bool SetUp(vsthost::Plugin& plug, const Options& options, std::vector<std::string>* report, std::string* error);
 
 // Plays the input until `length` (the block holding it included) and
-// returns every MIDI message the plug-in sent, in order.
-std::vector<Timed> Run(vsthost::Plugin& plug, const Options& options, const std::vector<Timed>& input, int64_t length);
+// returns every MIDI message the plug-in sent, in order. beforeLastBlock,
+// when given, runs just before that block, which lets the chord go.
+std::vector<Timed> Run(vsthost::Plugin& plug, const Options& options, const std::vector<Timed>& input, int64_t length,
+                       const std::function<void()>& beforeLastBlock = nullptr);
 
 // Writes the plug-in's state (bank chunk) to the file.
 bool SaveState(vsthost::Plugin& plug, const std::string& path, std::string* error);

@@ -1,7 +1,9 @@
 // tolvo-play: plays a phrase through a VST 2 MIDI-effect plug-in, prints
-// every message it sends and writes them as a standard MIDI file.
+// every message it sends and writes them as a standard MIDI file; on
+// Windows it can also picture the plug-in's editor after the phrase.
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,10 @@
 #include "Player.h"
 #include "Smf.h"
 #include "VstHost.h"
+#if defined(_WIN32)
+#include "EditorFrame.h"
+#include "MessagePump.h"
+#endif
 
 namespace {
 
@@ -33,6 +39,30 @@ std::string DescribeInput(const play::Options& o, int64_t length)
   return text;
 }
 
+#if defined(_WIN32)
+// Opens the instance's editor in a window of the host's, lets its timer
+// draw it and writes its picture; the editor stays open with the frame.
+bool PictureEditor(vsthost::Plugin& plug, const std::string& path, std::unique_ptr<vsthost::EditorFrame>* frame,
+                   std::string* error)
+{
+  const int kTickTimeoutMs = 10000;
+  frame->reset(new vsthost::EditorFrame(plug, 0));
+  intptr_t answer = 0;
+  unsigned timer = 0;
+  vsthost::Picture picture;
+  if (!(*frame)->Open(&answer, error)) return false;
+  if (!vsthost::PumpTicks((*frame)->EditorWindow(), 1, kTickTimeoutMs, &timer)) {
+    *error = "the editor's timer never ticked";
+    return false;
+  }
+  if (!(*frame)->Screenshot(&picture)) {
+    *error = "no picture of the editor's window";
+    return false;
+  }
+  return vsthost::WritePng(path, picture, error);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -47,6 +77,13 @@ int main(int argc, char** argv)
     std::fputs(play::Usage(), stdout);
     return 0;
   }
+
+#if !defined(_WIN32)
+  if (!options.editorPicture.empty()) {
+    std::fprintf(stderr, "tolvo-play: --editor-picture: only the Windows host opens editors\n");
+    return 2;
+  }
+#endif
 
   std::vector<play::Timed> input;
   int64_t length = 0;
@@ -63,7 +100,14 @@ int main(int argc, char** argv)
               DescribeInput(options, length).c_str(), options.tempo, options.sampleRate, options.blockSize);
   for (const std::string& line : report) std::printf("  %s\n", line.c_str());
 
-  const std::vector<play::Timed> sent = play::Run(plug, options, input, length);
+  std::function<void()> picture;
+  std::string pictureError;
+#if defined(_WIN32)
+  std::unique_ptr<vsthost::EditorFrame> frame;
+  if (!options.editorPicture.empty())
+    picture = [&] { PictureEditor(plug, options.editorPicture, &frame, &pictureError); };
+#endif
+  const std::vector<play::Timed> sent = play::Run(plug, options, input, length, picture);
   const double spb = play::SamplesPerBeat(options);
   std::printf("\n bar    beat     sample  message\n");
   std::vector<smf::Message> out;
@@ -72,10 +116,18 @@ int main(int argc, char** argv)
     out.push_back({double(m.sample) / spb, m.status, m.data1, m.data2});
   }
 
+  if (!options.editorPicture.empty()) {
+    if (!pictureError.empty()) return Fail("the editor's picture: " + pictureError);
+    std::printf("\nthe editor after the phrase pictured in %s\n", options.editorPicture.c_str());
+  }
+
   if (!options.saveState.empty()) {
     if (!play::SaveState(plug, options.saveState, &error)) return Fail(error);
     std::printf("\nsaved the plug-in's state in %s\n", options.saveState.c_str());
   }
+#if defined(_WIN32)
+  frame.reset();
+#endif
   plug.Close();
 
   if (!play::WriteFile(options.out, smf::Write(out, options.tempo, 480), &error)) return Fail(error);

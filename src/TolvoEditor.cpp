@@ -1,0 +1,276 @@
+// The editor, built with the plug-in: the skin's rectangles, then every
+// control on its rectangle, bound to its parameter and filed in the
+// registry. The order in which controls are attached gives them their
+// indices, which the controller mappings and the state block store: it
+// never changes.
+#include <stdio.h>
+
+#include "ControlRegistry.h"
+#include "ICustomKnobMultiControl.h"
+#include "ICustomRadioButtonsControl.h"
+#include "ICustomSwitchControl.h"
+#include "ICustomTextControl.h"
+#include "IFxCheck.h"
+#include "IGraphics.h"
+#include "PatternView.h"
+#include "SkinLayout.h"
+#include "Tolvo.h"
+#include "TolvoResources.h"
+#include "UIEventHandler.h"
+
+using namespace TolvoParams;
+
+namespace {
+
+// The skin's rectangles by what they hold.
+enum ESkinRect {
+  kRectGate = 0,
+  kRectStepRate = 1,
+  kRectStepRateType = 2,
+  kRectDirection = 3,
+  kRectSortOrder = 4,
+  kRectSwing = 5,
+  kRectOctaves = 6,
+  kRectTranspose = 7,
+  kRectPatternSteps = 8,
+  kRectAboutBox = 9,
+  kRectAboutTrigger = 10,
+  kRectVersion = 11,
+  kRectStatus = 13,
+  kRectMidiIn = 14,
+  kRectMidiOut = 15,
+  kRectCC1Control = 16,
+  kRectCC2Control = 17,
+  kRectCC1Teach = 18,
+  kRectCC2Teach = 19,
+  kRectNoteLight = 20,
+  kRectSortSlots = 21,  // 8 side by side
+  kRectHold = 29,
+  kRectVelocityMode = 30,
+  kRectSplitNoteName = 31,
+  kRectSplitNoteNumber = 32,
+  kRectSplitSide = 33,
+  kRectScale = 34,
+  kRectScaleKey = 35,
+  kRectScaleMode = 36,
+  kRectPatternOn = 37,
+  kRectResetOnNewNote = 38,
+  kRectResetNoteList = 40,
+  kRectResetOnBeat = 41,
+  kRectResetOnBeatValue = 42,
+  kRectPatternView = 43,
+  kRectStepButtons = 44,  // 16 side by side
+  kRectStepMode = 60,
+  kRectPatternSelection = 63,
+  kRectSceneSelection = 64
+};
+
+// Never hit and never drawn: a carrier of a parameter only.
+const IRECT kNowhere(-1, -1, -1, -1);
+const IRECT kHiddenRect(0, 0, 0, 0);
+
+const int kStatusLineHeight = 6;
+const int kVersionLineHeight = 11;
+const char* const kWelcome = "-- WELCOME --";
+const char* const kStepModeTexts[] = {"Length", "Gate", "Accent", "Transp", "Div", "Shift", "Data", "CC1", "CC2"};
+// The lanes up to shift have observed step controls.
+const int kObservedLanes = 6;
+const int kStepCarrierIds = 5;
+
+}  // namespace
+
+void Tolvo::LoadSkin(IGraphics* pGraphics)
+{
+  KIT_String text;
+  if (pGraphics->LoadText(kSkinTextId, kSkinTextName, &text)) ParseSkin(text.Get(), &mSkin);
+}
+
+// The skin text is built in: a rectangle it lacks is a fault of the build.
+const IRECT& Tolvo::SkinRect(int i) const
+{
+  const int n = mSkin.GetSize();
+  IFX_CHECK(i >= 0 && i < n);
+  return mSkin.Get()[i];
+}
+
+void Tolvo::CreateKnob(IGraphics* pGraphics, const TolvoImage& image, int paramIdx, int page, int rectIdx, int kind)
+{
+  const IBitmapStrip strip = pGraphics->LoadBitmap(image.id, image.name, image.frames);
+  const IRECT& r = SkinRect(rectIdx);
+  ICustomKnobMultiControl* pKnob = new ICustomKnobMultiControl(this, r.L, r.T, paramIdx, strip, true, true);
+  mRegistry->Add(page, pKnob, paramIdx);
+  pKnob->SetKind(kind);
+  pKnob->SetTextEntryParamIdx(kMidiLearnMenu);
+  pKnob->AttachObserver(mEventHandler);
+  pGraphics->AttachControl(pKnob);
+}
+
+void Tolvo::CreateStepEditor(IGraphics* pGraphics)
+{
+  for (int lane = 0; lane < kNumLanes; ++lane) {
+    for (int step = 0; step < kNumSteps; ++step) {
+      const int paramIdx = kLaneBases[lane] + step;
+      ICustomSwitchControl* pStep = new ICustomSwitchControl(this, kHiddenRect, paramIdx, mEmptyStrip, true);
+      const int ctrlIdx = pGraphics->AttachControl(pStep);
+      if (paramIdx == kStepLength) mFirstStepControl = ctrlIdx;
+      if (lane < kObservedLanes) {
+        pStep->SetID(step % kStepCarrierIds);
+        pStep->SetKind(kKindStepCarrier);
+        pStep->SetValueFromUserInput(0.0);
+        pStep->AttachObserver(mEventHandler);
+      }
+      mRegistry->Add(ControlRegistry::kPatternPage, pStep, kLaneBases[lane]);
+    }
+  }
+}
+
+// Patterns beyond the first are not offered; their switches keep the
+// parameters' places.
+void Tolvo::CreatePatternSwitches(IGraphics* pGraphics)
+{
+  for (int i = 0; i < kNumPatternSwitches; ++i) {
+    IControl* pSwitch = new ICustomSwitchControl(this, kHiddenRect, kPatternSwitch + i, mEmptyStrip, true);
+    mRegistry->Add(ControlRegistry::kScenePage, pSwitch, kPatternSwitch);
+    pGraphics->AttachControl(pSwitch);
+  }
+}
+
+void Tolvo::CreateAboutBox(IGraphics* pGraphics)
+{
+  IControl* pTrigger = new ICustomInvisibleSwitchControl(this, SkinRect(kRectAboutTrigger), -1);
+  pTrigger->SetKind(kKindAbout);
+  pTrigger->AttachObserver(mEventHandler);
+  pGraphics->AttachControl(pTrigger);
+
+  const IRECT& box = SkinRect(kRectAboutBox);
+  mAboutBox = new IBitmapControl(this, box.L, box.T, pGraphics->LoadBitmap(kAboutBox.id, kAboutBox.name));
+  mAboutBox->SetKind(kKindAbout);
+  mAboutBox->AttachObserver(mEventHandler);
+  pGraphics->AttachControl(mAboutBox);
+
+  const IBitmapStrip darkFont = pGraphics->LoadBitmap(kDarkFont.id, kDarkFont.name, kDarkFont.frames);
+  mVersionText = new ICustomTextControl(this, SkinRect(kRectVersion), darkFont, kVersionLineHeight);
+  char version[16];
+  snprintf(version, sizeof version, "v. %.1f", kVersion);
+  mVersionText->SetTextFromPlug(version);
+  pGraphics->AttachControl(mVersionText);
+
+  mAboutBox->Hide(true);
+  mVersionText->Hide(true);
+  if (mAboutExtra) {
+    pGraphics->AttachControl(mAboutExtra);
+    mAboutExtra->Hide(true);
+  }
+}
+
+void Tolvo::BuildEditor(IGraphics* pGraphics)
+{
+  const IBitmapStrip font = pGraphics->LoadBitmap(kLightFont.id, kLightFont.name, kLightFont.frames);
+  const auto textSwitch = [&](int rectIdx, int paramIdx) {
+    return new ICustomSwitchControl(this, SkinRect(rectIdx), paramIdx, font, true);
+  };
+  const auto bitmapSwitch = [&](const TolvoImage& image, int rectIdx, int paramIdx) {
+    return new ICustomSwitchControl(this, SkinRect(rectIdx), paramIdx,
+                                    pGraphics->LoadBitmap(image.id, image.name, image.frames), false);
+  };
+  const auto registered = [&](IControl* pControl, int key) {
+    mRegistry->Add(ControlRegistry::kPatternPage, pControl, key);
+    return pGraphics->AttachControl(pControl);
+  };
+
+  // The step editor and the light it drives.
+  const IRECT& light = SkinRect(kRectNoteLight);
+  ICustomKnobMultiControl* pLight = new ICustomKnobMultiControl(
+      this, light.L, light.T, -1,
+      pGraphics->LoadBitmap(kIncomingNoteLight.id, kIncomingNoteLight.name, kIncomingNoteLight.frames), false, false);
+  mPatternView = new PatternView(this, SkinRect(kRectPatternView), kPatternViewParam,
+                                 pGraphics->LoadBitmap(kNoteMarker.id, kNoteMarker.name, kNoteMarker.frames),
+                                 pGraphics->LoadBitmap(kStepLengthBar.id, kStepLengthBar.name, kStepLengthBar.frames),
+                                 pLight, mEngine.GetPatternList());
+  mEngine.GetViewLink()->SetView(mPatternView);
+  mPatternView->SetTextEntryParamIdx(kResetStepsMenu);
+  mPatternView->SetPromptAtMouse(true);
+  pGraphics->AttachControl(mPatternView);
+  mEventHandler = new UIEventHandler(this, mApp, &mEngine, mPatternView);
+  pLight->SetKind(kKindNoteLight);
+  pLight->AttachObserver(mEventHandler);
+  pGraphics->AttachControl(pLight);
+
+  for (int c = 0; c < kNumControllers; ++c)
+    registered(new ICustomInvisibleSwitchControl(this, kNowhere, kCCMapping + c), kCCMapping + c);
+
+  pGraphics->AttachControl(textSwitch(kRectSplitNoteName, kSplitNoteName));
+  pGraphics->AttachControl(textSwitch(kRectMidiIn, kMidiInChannel));
+  pGraphics->AttachControl(textSwitch(kRectPatternSelection, kPatternSelection));
+  pGraphics->AttachControl(textSwitch(kRectSceneSelection, kSceneSelection));
+  pGraphics->AttachControl(textSwitch(kRectMidiOut, kMidiOutChannel));
+  pGraphics->AttachControl(textSwitch(kRectCC1Control, kCC1Control));
+  pGraphics->AttachControl(textSwitch(kRectCC2Control, kCC2Control));
+  pGraphics->AttachControl(textSwitch(kRectSplitNoteNumber, kSplitNoteNumber));
+  pGraphics->AttachControl(textSwitch(kRectScale, kScale));
+  pGraphics->AttachControl(textSwitch(kRectScaleKey, kScaleKey));
+  pGraphics->AttachControl(textSwitch(kRectScaleMode, kScaleMode));
+  pGraphics->AttachControl(textSwitch(kRectSplitSide, kSplitSide));
+  mCC1TeachButton = pGraphics->AttachControl(bitmapSwitch(kTeachButton, kRectCC1Teach, kCC1Teach));
+  mCC2TeachButton = pGraphics->AttachControl(bitmapSwitch(kTeachButton, kRectCC2Teach, kCC2Teach));
+  pGraphics->AttachControl(bitmapSwitch(kOnOff, kRectHold, kHold));
+
+  mStatus = new ICustomTextControl(this, SkinRect(kRectStatus), font, kStatusLineHeight);
+  mStatus->SetTextFromPlug(kWelcome);
+  pGraphics->AttachControl(mStatus);
+
+  const IBitmapStrip modeButton =
+      pGraphics->LoadBitmap(kStepModeButton.id, kStepModeButton.name, kStepModeButton.frames);
+  ICustomRadioButtonsControl* pStepMode = new ICustomRadioButtonsControl(
+      this, SkinRect(kRectStepMode), kStepMode, kNumLanes, modeButton, font, IKnobControl::kHorizontal);
+  pGraphics->AttachControl(pStepMode);
+  for (const char* text : kStepModeTexts) pStepMode->AddButtonText(text);
+  pStepMode->SetID(0);
+  pStepMode->SetKind(kKindStepMode);
+  pStepMode->AttachObserver(mEventHandler);
+
+  // Every step starts on, and the host hears of it.
+  for (int step = 0; step < kNumSteps; ++step) {
+    ICustomSwitchControl* pButton = bitmapSwitch(kStepButton, kRectStepButtons + step, kStepOn + step);
+    pButton->SetID(step);
+    pButton->SetKind(kKindStepButton);
+    pButton->AttachObserver(mEventHandler);
+    registered(pButton, kStepOn);
+    pButton->SetValueFromUserInput(1.0);
+    pButton->SetDirty(true);
+  }
+
+  ICustomSwitchControl* pRate = textSwitch(kRectStepRate, kStepRate);
+  pRate->SetTextEntryParamIdx(kMidiLearnMenu);
+  registered(pRate, kStepRate);
+  ICustomSwitchControl* pRateType = textSwitch(kRectStepRateType, kStepRateType);
+  pRateType->SetTextEntryParamIdx(kMidiLearnMenu);
+  registered(pRateType, kStepRateType);
+  registered(textSwitch(kRectDirection, kDirection), kDirection);
+  registered(textSwitch(kRectSortOrder, kSortOrder), kSortOrder);
+  registered(textSwitch(kRectVelocityMode, kVelocityMode), kVelocityMode);
+  registered(bitmapSwitch(kOnOff, kRectResetOnNewNote, kResetOnNewNote), kResetOnNewNote);
+  registered(bitmapSwitch(kOnOff, kRectResetNoteList, kResetNoteList), kResetNoteList);
+  registered(bitmapSwitch(kOnOff, kRectResetOnBeat, kResetOnBeat), kResetOnBeat);
+
+  const int page = ControlRegistry::kPatternPage;
+  CreateKnob(pGraphics, kKnobTranspose, kTranspose, page, kRectTranspose, kKindKnob);
+  CreateKnob(pGraphics, kKnobSteps, kPatternSteps, page, kRectPatternSteps, kKindKnob);
+  CreateKnob(pGraphics, kKnobOctaves, kOctaves, page, kRectOctaves, kKindKnob);
+  CreateKnob(pGraphics, kKnobBipolar, kGate, page, kRectGate, kKindKnob);
+  CreateKnob(pGraphics, kKnobUnipolar, kSwing, page, kRectSwing, kKindKnob);
+  CreateKnob(pGraphics, kKnobBeat, kResetOnBeatValue, page, kRectResetOnBeatValue, kKindKnob);
+  registered(bitmapSwitch(kOnOff, kRectPatternOn, kPatternOn), kPatternOn);
+
+  for (int slot = 0; slot < kNumCustomSlots; ++slot) {
+    ICustomSwitchControl* pSlot = textSwitch(kRectSortSlots + slot, kCustomSortOrder + slot);
+    pSlot->SetID(slot);
+    pSlot->SetKind(kKindSortSlot);
+    pSlot->AttachObserver(mEventHandler);
+    registered(pSlot, kCustomSortOrder);
+  }
+
+  CreateStepEditor(pGraphics);
+  CreatePatternSwitches(pGraphics);
+  CreateAboutBox(pGraphics);
+}
