@@ -58,7 +58,6 @@ Tolvo::Tolvo(TolvoHost host)
   pGraphics->AttachBackground(kBackground.id, kBackground.name);
   LoadSkin(pGraphics);
   BuildEditor(pGraphics);
-  DeclareMidiOutput();
   AttachGraphics(pGraphics);
   // The controls show every parameter now; the engine takes them all too.
   OnParamReset();

@@ -112,8 +112,9 @@ public:
 
 private:
   // The binding's own way out for MIDI: the Audio Unit opens its virtual
-  // source and declares "MIDI output" to choose it.
-  void DeclareMidiOutput();
+  // source, declares "MIDI output" to choose it and makes the about box's
+  // switch of it on the rectangle, in the font.
+  void DeclareMidiOutput(const IRECT& rect, const IBitmapStrip& font);
   // One step controller value (1..128) as data 0..127; nothing below 1.
   void SendCC(int value, bool isCC1, int offset);
   // A note-on or note-off from the input, to the arpeggiator or through.

@@ -11,14 +11,13 @@
 
 namespace {
 
-const char* const kBundleID = "com.Ulvas Orvanne.audiounit.Tolvo";
 const char* const kCocoaViewClass = "Tolvo_View";
 
 IFxAU* MakePlug()
 {
   KIT_MutexLock lock(&CreationLock());
   AUInstanceInfo info;
-  info.mBundleID.Set(kBundleID);
+  info.mBundleID.Set(kTolvoBundleID);
   info.mCocoaViewClass.Set(kCocoaViewClass);
   return new (std::nothrow) Tolvo(&info);
 }

@@ -12,6 +12,8 @@ using TolvoBinding = IFxAU;
 using TolvoHost = const AUInstanceInfo*;
 // One pixel narrower than in the Windows builds.
 constexpr int kTolvoEditorWidth = 580;
+// The bundle's identifier, by which the editor finds its images and skin.
+constexpr const char* kTolvoBundleID = "com.Ulvas Orvanne.audiounit.Tolvo";
 #else
 #include "IFxVST.h"
 using TolvoBinding = IFxVST;

@@ -62,7 +62,8 @@ enum ESkinRect {
   kRectStepButtons = 44,  // 16 side by side
   kRectStepMode = 60,
   kRectPatternSelection = 63,
-  kRectSceneSelection = 64
+  kRectSceneSelection = 64,
+  kRectMidiOutput = 65
 };
 
 // Never hit and never drawn: a carrier of a parameter only.
@@ -272,5 +273,6 @@ void Tolvo::BuildEditor(IGraphics* pGraphics)
 
   CreateStepEditor(pGraphics);
   CreatePatternSwitches(pGraphics);
+  DeclareMidiOutput(SkinRect(kRectMidiOutput), font);
   CreateAboutBox(pGraphics);
 }

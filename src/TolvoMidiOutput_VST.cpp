@@ -3,6 +3,6 @@
 
 #include "Tolvo.h"
 
-void Tolvo::DeclareMidiOutput() {}
+void Tolvo::DeclareMidiOutput(const IRECT& rect, const IBitmapStrip& font) {}
 
 void Tolvo::SetMidiOutputFromParam(int choice) {}

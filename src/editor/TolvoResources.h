@@ -50,7 +50,12 @@ const TolvoImage kKnobOctaves = {kKnobOctavesId, "images/knob_uni_5frames(octave
 const TolvoImage kKnobSteps = {kKnobStepsId, "images/knob_uni_16frames(steps).png", 16};
 const TolvoImage kTeachButton = {kTeachButtonId, "images/cc_teach_button.png", 2};
 const TolvoImage kKnobBeat = {kKnobBeatId, "images/knob_beat_15frames.png", 15};
+#if defined(TOLVO_AU)
+// The macOS build's about box has room for its "MIDI output" switch.
+const TolvoImage kAboutBox = {kAboutBoxId, "images/aboutbox_midiout.png", 1};
+#else
 const TolvoImage kAboutBox = {kAboutBoxId, "images/aboutbox.png", 1};
+#endif
 
 #endif
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <thread>
 
+#include "IGraphics.h"
 #include "JackServer.h"
 #include "Tolvo.h"
 #include "TolvoAU.h"
@@ -78,6 +79,11 @@ TEST_F(VirtualMidiTest, AnOpenSourceIsOfferedAndChosen)
   EXPECT_EQ(output->Value(), 1.0);
   EXPECT_EQ(output->GetNormalized(), 1.0);
   EXPECT_EQ(plug->GetMidiOutPort(), IFxAU::kMidiOutVirtual);
+  // The about box's "MIDI output" switch shows the choice.
+  IGraphics* gui = plug->GetGUI();
+  ASSERT_EQ(gui->NControls(), 367);
+  EXPECT_EQ(gui->GetControl(366)->ParamIdx(), kMidiOutput);
+  EXPECT_EQ(gui->GetControl(366)->GetValue(), 1.0);
 
   SourceReader reader;
   ASSERT_TRUE(reader.Connect());
