@@ -9,6 +9,7 @@
 
 #include "AUHost.h"
 #include "ParamTable.h"
+#include "Tolvo.h"
 
 extern "C" ComponentResult Tolvo_Entry(ComponentParameters* params, Handle storage);
 extern "C" ComponentResult Tolvo_ViewEntry(ComponentParameters* params, Handle storage);
@@ -58,6 +59,22 @@ inline void PlayPhrase(AUHost& host)
   EXPECT_EQ(MusicDeviceMIDIEvent(host.unit, 0x90, 67, 80, 0), noErr);
   while (host.clock.sample < kPhraseLength) ASSERT_EQ(host.Render(kPhraseBlock), noErr);
 }
+
+// Tolvo opened and initialised, with no JACK server to open its virtual
+// source on.
+class OpenedTolvo : public ::testing::Test, public AUHost {
+protected:
+  void SetUp() override
+  {
+    KeepJackToItself("tolvo-no-server");
+    Open(TolvoComponent());
+    ASSERT_EQ(AudioUnitInitialize(unit), noErr);
+    plug = (Tolvo*)GetComponentInstanceStorage(unit);
+  }
+  void TearDown() override { Close(); }
+
+  Tolvo* plug = nullptr;
+};
 
 // The host callback's messages as the phrase's positions.
 inline std::vector<Played> HostPlayed(const AUHost& host)

@@ -16,19 +16,16 @@ static_assert(PIX_BYTE_A == 0 && PIX_BYTE_R == 1 && PIX_BYTE_G == 2 && PIX_BYTE_
 
 namespace {
 
-class TolvoAUMacPixelsTest : public ::testing::Test, public AUHost {
+class TolvoAUMacPixelsTest : public OpenedTolvo {
 protected:
   void SetUp() override
   {
-    KeepJackToItself("tolvo-no-server");
-    Open(TolvoComponent());
-    ASSERT_EQ(AudioUnitInitialize(unit), noErr);
-    gui = static_cast<IGraphicsHeadless*>(((Tolvo*)GetComponentInstanceStorage(unit))->GetGUI());
+    OpenedTolvo::SetUp();
+    gui = static_cast<IGraphicsHeadless*>(plug->GetGUI());
     ASSERT_NE(gui, nullptr);
     gui->OpenWindow(nullptr);
     gui->Tick();
   }
-  void TearDown() override { Close(); }
 
   bool InText(int x, int y)
   {

@@ -21,20 +21,16 @@ const int kAboutBox = 364;
 const int kVersionText = 365;
 const int kMidiOutputSwitch = 366;
 
-class TolvoAUEditorTest : public ::testing::Test, public AUHost {
+class TolvoAUEditorTest : public OpenedTolvo {
 protected:
   void SetUp() override
   {
-    KeepJackToItself("tolvo-no-server");
-    Open(TolvoComponent());
-    ASSERT_EQ(AudioUnitInitialize(unit), noErr);
-    plug = (Tolvo*)GetComponentInstanceStorage(unit);
+    OpenedTolvo::SetUp();
     gui = static_cast<IGraphicsHeadless*>(plug->GetGUI());
     ASSERT_NE(gui, nullptr);
     gui->OpenWindow(nullptr);
     gui->Tick();
   }
-  void TearDown() override { Close(); }
 
   void Click(int ctrlIdx)
   {
@@ -45,7 +41,6 @@ protected:
   }
   bool Shown(int ctrlIdx) { return !gui->GetControl(ctrlIdx)->IsHidden(); }
 
-  Tolvo* plug = nullptr;
   IGraphicsHeadless* gui = nullptr;
 };
 

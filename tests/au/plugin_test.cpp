@@ -16,19 +16,7 @@ using namespace TolvoParams;
 namespace {
 std::string gVstPluginPath;
 
-class TolvoAUTest : public ::testing::Test, public AUHost {
-protected:
-  void SetUp() override
-  {
-    KeepJackToItself("tolvo-no-server");
-    Open(TolvoComponent());
-    ASSERT_EQ(AudioUnitInitialize(unit), noErr);
-    plug = (Tolvo*)GetComponentInstanceStorage(unit);
-  }
-  void TearDown() override { Close(); }
-
-  Tolvo* plug = nullptr;
-};
+using TolvoAUTest = OpenedTolvo;
 
 TEST_F(TolvoAUTest, WhatTheHostSees)
 {
