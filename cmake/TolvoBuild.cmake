@@ -81,11 +81,20 @@ function(tolvo_add_window_test)
                                             TIMEOUT 300)
 endfunction()
 
-# tolvo_gnustep_tests(<tests...>): tests that run GNUstep's objects. What
-# the Objective-C runtime and GNUstep allocate for the life of the process,
-# and the order they take their own locks in, are known to the sanitizers.
+# tolvo_gnustep_tests(<tests...> [LSAN_ALSO <file>]): tests that run
+# GNUstep's objects. What the Objective-C runtime and GNUstep allocate for
+# the life of the process, and the order they take their own locks in, are
+# known to the sanitizers; LSAN_ALSO adds the leaks another file knows.
 function(tolvo_gnustep_tests)
+  cmake_parse_arguments(G "" "LSAN_ALSO" "" ${ARGN})
   set(supp ${PROJECT_SOURCE_DIR}/tests/gnustep)
-  set_tests_properties(${ARGN} PROPERTIES ENVIRONMENT
-                       "LSAN_OPTIONS=suppressions=${supp}-lsan.supp;TSAN_OPTIONS=suppressions=${supp}-tsan.supp")
+  set(lsan ${supp}-lsan.supp)
+  if(G_LSAN_ALSO)
+    file(READ ${lsan} gnustep)
+    file(READ ${G_LSAN_ALSO} also)
+    set(lsan ${CMAKE_CURRENT_BINARY_DIR}/gnustep-and-more-lsan.supp)
+    file(WRITE ${lsan} "${gnustep}${also}")
+  endif()
+  set_tests_properties(${G_UNPARSED_ARGUMENTS} PROPERTIES ENVIRONMENT
+                       "LSAN_OPTIONS=suppressions=${lsan};TSAN_OPTIONS=suppressions=${supp}-tsan.supp")
 endfunction()
