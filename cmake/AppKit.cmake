@@ -6,6 +6,11 @@
 # Windows builds nor the 32-bit Audio Unit build (Debian has no i386
 # GNUstep to link).
 
+# GNUstep here is built for GCC's Objective-C runtime: compile with the C++
+# compiler, never another one CMake might find first (clang has no objc/objc.h).
+if(NOT APPLE AND NOT CMAKE_OBJCXX_COMPILER)
+  set(CMAKE_OBJCXX_COMPILER ${CMAKE_CXX_COMPILER})
+endif()
 enable_language(OBJCXX)
 add_library(appkit INTERFACE)
 
