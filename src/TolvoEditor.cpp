@@ -14,6 +14,7 @@
 #include "IGraphics.h"
 #include "PatternView.h"
 #include "SkinLayout.h"
+#include "SkinRects.h"
 #include "Tolvo.h"
 #include "TolvoResources.h"
 #include "UIEventHandler.h"
@@ -21,50 +22,6 @@
 using namespace TolvoParams;
 
 namespace {
-
-// The skin's rectangles by what they hold.
-enum ESkinRect {
-  kRectGate = 0,
-  kRectStepRate = 1,
-  kRectStepRateType = 2,
-  kRectDirection = 3,
-  kRectSortOrder = 4,
-  kRectSwing = 5,
-  kRectOctaves = 6,
-  kRectTranspose = 7,
-  kRectPatternSteps = 8,
-  kRectAboutBox = 9,
-  kRectAboutTrigger = 10,
-  kRectVersion = 11,
-  kRectStatus = 13,
-  kRectMidiIn = 14,
-  kRectMidiOut = 15,
-  kRectCC1Control = 16,
-  kRectCC2Control = 17,
-  kRectCC1Teach = 18,
-  kRectCC2Teach = 19,
-  kRectNoteLight = 20,
-  kRectSortSlots = 21,  // 8 side by side
-  kRectHold = 29,
-  kRectVelocityMode = 30,
-  kRectSplitNoteName = 31,
-  kRectSplitNoteNumber = 32,
-  kRectSplitSide = 33,
-  kRectScale = 34,
-  kRectScaleKey = 35,
-  kRectScaleMode = 36,
-  kRectPatternOn = 37,
-  kRectResetOnNewNote = 38,
-  kRectResetNoteList = 40,
-  kRectResetOnBeat = 41,
-  kRectResetOnBeatValue = 42,
-  kRectPatternView = 43,
-  kRectStepButtons = 44,  // 16 side by side
-  kRectStepMode = 60,
-  kRectPatternSelection = 63,
-  kRectSceneSelection = 64,
-  kRectMidiOutput = 65
-};
 
 // Never hit and never drawn: a carrier of a parameter only.
 const IRECT kNowhere(-1, -1, -1, -1);

@@ -1,4 +1,5 @@
-// The shipped skin layout text and the reader the image generator shares.
+// The shipped skin layout text: the rectangles the editor and the image
+// generator read from it, and the forms its lines are written in.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Skin.h"
+#include "SkinLayout.h"
+#include "SkinRects.h"
 
 namespace {
 std::string ShippedText()
@@ -18,20 +20,17 @@ std::string ShippedText()
   return text.str();
 }
 
-bool operator==(const SkinRect& a, const SkinRect& b) { return a.L == b.L && a.T == b.T && a.R == b.R && a.B == b.B; }
-
-std::vector<SkinRect> Parse(const std::string& text)
+std::vector<IRECT> Parse(const std::string& text)
 {
-  std::vector<SkinRect> rects;
-  std::string bad;
-  EXPECT_TRUE(ParseSkin(text, &rects, &bad)) << bad;
-  return rects;
+  KIT_TypedBuf<IRECT> rects;
+  ParseSkin(text.c_str(), &rects);
+  return std::vector<IRECT>(rects.Get(), rects.Get() + rects.GetSize());
 }
 }  // namespace
 
 TEST(ShippedSkin, YieldsTheEditorsRectanglesInOrder)
 {
-  const SkinRect expected[] = {
+  const IRECT expected[] = {
       {46, 112, 0, 0},      {27, 73, 59, 82},     {65, 72, 110, 83},    {127, 73, 209, 82},   {127, 113, 209, 122},
       {228, 112, 0, 0},     {417, 112, 0, 0},     {497, 112, 0, 0},     {80, 308, 0, 0},      {155, 116, 385, 284},
       {435, 0, 572, 41},    {310, 129, 357, 139}, {283, 146, 394, 176}, {226, 9, 355, 22},    {169, 28, 187, 35},
@@ -47,7 +46,8 @@ TEST(ShippedSkin, YieldsTheEditorsRectanglesInOrder)
       {152, 205, 550, 220}, {148, 400, 552, 653}, {500, 400, 916, 653}, {570, 173, 670, 182}, {570, 200, 670, 209},
       {286, 128, 370, 139},
   };
-  const std::vector<SkinRect> rects = Parse(ShippedText());
+  const std::vector<IRECT> rects = Parse(ShippedText());
+  ASSERT_EQ(rects.size(), size_t{kSkinRectCount});
   ASSERT_EQ(rects.size(), sizeof expected / sizeof expected[0]);
   for (size_t i = 0; i < rects.size(); ++i)
     EXPECT_TRUE(rects[i] == expected[i]) << "rectangle " << i << ": " << rects[i].L << " " << rects[i].T << " "
@@ -91,37 +91,4 @@ TEST(ShippedSkin, HasPlainLinesOnly)
   std::string line;
   while (std::getline(lines, line))
     EXPECT_TRUE(line.empty() || line.find_first_not_of(' ') != std::string::npos) << "a line of blanks only";
-}
-
-TEST(SkinReader, ReadsEachLineForm)
-{
-  struct Case {
-    const char* text;
-    std::vector<SkinRect> rects;
-  };
-  const Case cases[] = {
-      {"46 112\n", {{46, 112, 0, 0}}},
-      {"46 112 9\n", {{46, 112, 0, 0}}},
-      {"1 2 3 4\n", {{1, 2, 3, 4}}},
-      {"1 2 3 4 5 6\n", {{1, 2, 3, 4}}},
-      {"128 154 137 163 3\n", {{128, 154, 137, 163}, {138, 154, 147, 163}, {148, 154, 157, 163}}},
-      {"1 2 3 4 0\n5 6\n", {{5, 6, 0, 0}}},
-      {"1 2 3 4 -2\n", {}},
-      {"// 15 Swing\n5 6\n", {{5, 6, 0, 0}}},
-      {"5 6\r\n\r\n7 8 9 10\r\n", {{5, 6, 0, 0}, {7, 8, 9, 10}}},
-      {"\n\n5  6\n", {{5, 6, 0, 0}}},
-  };
-  for (const Case& c : cases) {
-    const std::vector<SkinRect> rects = Parse(c.text);
-    ASSERT_EQ(rects.size(), c.rects.size()) << c.text;
-    for (size_t i = 0; i < rects.size(); ++i) EXPECT_TRUE(rects[i] == c.rects[i]) << c.text << " rectangle " << i;
-  }
-}
-
-TEST(SkinReader, RefusesALineOfOneNumber)
-{
-  std::vector<SkinRect> rects;
-  std::string bad;
-  EXPECT_FALSE(ParseSkin("1 2\n17\n", &rects, &bad));
-  EXPECT_EQ(bad, "17");
 }

@@ -7,7 +7,7 @@
 
 using namespace palette;
 
-Canvas AboutBox(const std::vector<SkinRect>& s, int width, int height, bool midiOutputField)
+Canvas AboutBox(const std::vector<IRECT>& s, int width, int height, bool midiOutputField)
 {
   Canvas c(width, height);
   const float w = (float)width, h = (float)height;
@@ -16,10 +16,10 @@ Canvas AboutBox(const std::vector<SkinRect>& s, int width, int height, bool midi
   c.Fill(RoundRect(1.0f, 1.0f, w - 4, h - 4, 5.0f), [&](float, float y) { return Mix(Hex(0xF3EEE3), kPaper, y / h); });
 
   // The editor writes the version beside the word mark, at skin rectangle 11.
-  const int ox = s[kAboutBox].L, oy = s[kAboutBox].T;
+  const int ox = s[kRectAboutBox].L, oy = s[kRectAboutBox].T;
   DrawLogo(c, 14.0f, 31.0f, 16.0f, kInk, kAmber);
   if (midiOutputField) {
-    const SkinRect& field = s[kMidiOutput];
+    const IRECT& field = s[kRectMidiOutput];
     DrawWell(c, field.L - ox - 2, field.T - oy - 1, field.R - ox + 2, field.B - oy + 1);
     LabelCentred(c, (field.L + field.R) / 2 - ox, field.B - oy + 4, "MIDI OUTPUT", kInkSoft);
   }

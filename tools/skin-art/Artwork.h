@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "Canvas.h"
-#include "Skin.h"
+#include "IGraphicRecords.h"
+#include "SkinRects.h"
 
 struct Artwork {
   std::string file;  // "images/background.png" and so on
@@ -18,7 +19,7 @@ struct Artwork {
 };
 
 // The skin gives the background and the about box their places.
-std::vector<Artwork> AllArtwork(const std::vector<SkinRect>& skin);
+std::vector<Artwork> AllArtwork(const std::vector<IRECT>& skin);
 
 // Frames of one size stacked top to bottom, frame k (0-based) drawn by draw.
 Canvas Strip(int width, int height, int frames, const std::function<void(Canvas&, int)>& draw);
@@ -39,9 +40,9 @@ Canvas LengthBarStrip(int stepWidth, int stepPitch, int steps, int height);
 Canvas NoteLightStrip(int size, int frames);
 
 // The step mode buttons' recess fits their width.
-Canvas Background(const std::vector<SkinRect>& skin, int width, int height, int modeButtonWidth);
+Canvas Background(const std::vector<IRECT>& skin, int width, int height, int modeButtonWidth);
 // The about box has its top-left corner at skin rectangle 9; with the
 // MIDI output field, the variant of the macOS build.
-Canvas AboutBox(const std::vector<SkinRect>& skin, int width, int height, bool midiOutputField);
+Canvas AboutBox(const std::vector<IRECT>& skin, int width, int height, bool midiOutputField);
 
 #endif

@@ -15,10 +15,10 @@ constexpr int kUpperTop = 54, kUpperBottom = 182, kLowerTop = 190, kLowerBottom 
 // Cap rows of the labels over each row of fields, and under the knobs.
 constexpr int kFieldLabelY = 62, kSecondFieldLabelY = 102, kKnobLabelY = 151;
 
-int CentreX(const SkinRect& r) { return (r.L + r.R) / 2; }
+int CentreX(const IRECT& r) { return (r.L + r.R) / 2; }
 
 // A small field in its well with its name printed above.
-void DrawNamedField(Canvas& c, const SkinRect& r, const char* name)
+void DrawNamedField(Canvas& c, const IRECT& r, const char* name)
 {
   DrawWellAround(c, r, 2, 2);
   LabelCentred(c, CentreX(r), r.T - 9, name, kLabel);
@@ -26,26 +26,26 @@ void DrawNamedField(Canvas& c, const SkinRect& r, const char* name)
 
 // The header: the incoming-note light, the MIDI channels, the status line,
 // the controller numbers with their teach buttons, and the word mark.
-void DrawHeader(Canvas& c, const std::vector<SkinRect>& s, int width)
+void DrawHeader(Canvas& c, const std::vector<IRECT>& s, int width)
 {
   c.FillRect(0, 0, width, kHeaderHeight, kHeaderTop, kHeaderBottom);
   c.FillRect(0, kHeaderHeight, width, 1, Hex(0x0A0B0C));
   c.FillRect(0, kHeaderHeight + 1, width, 1, Hex(0xFFFFFF, 0.06f));
 
-  LabelLeft(c, s[kNoteLight].L + 18, s[kNoteLight].T + 4, "NOTES", kLabel);
+  LabelLeft(c, s[kRectNoteLight].L + 18, s[kRectNoteLight].T + 4, "NOTES", kLabel);
 
-  DrawNamedField(c, s[kMidiInChannel], "IN");
-  DrawNamedField(c, s[kMidiOutChannel], "OUT");
-  LabelRight(c, s[kMidiInChannel].L - 6, s[kMidiInChannel].T + 1, "MIDI CH", kAmber);
+  DrawNamedField(c, s[kRectMidiIn], "IN");
+  DrawNamedField(c, s[kRectMidiOut], "OUT");
+  LabelRight(c, s[kRectMidiIn].L - 6, s[kRectMidiIn].T + 1, "MIDI CH", kAmber);
 
-  DrawWellAround(c, s[kStatusLine], 4, 4);
+  DrawWellAround(c, s[kRectStatus], 4, 4);
 
-  DrawNamedField(c, s[kCc1Number], "CC1");
-  DrawNamedField(c, s[kCc2Number], "CC2");
-  LabelRight(c, s[kCc1Teach].L - 5, s[kCc1Teach].T + 2, "TEACH", kAmber);
+  DrawNamedField(c, s[kRectCC1Control], "CC1");
+  DrawNamedField(c, s[kRectCC2Control], "CC2");
+  LabelRight(c, s[kRectCC1Teach].L - 5, s[kRectCC1Teach].T + 2, "TEACH", kAmber);
 
   // The word mark over the tag line, both centred in the about box's click area.
-  const SkinRect& about = s[kAboutArea];
+  const IRECT& about = s[kRectAboutTrigger];
   const float baseline = about.T + 26.0f, xHeight = 16.0f;
   Canvas measure(1, 1);
   const float logoWidth = DrawLogo(measure, 0.0f, baseline, xHeight, kAmber, kAmber);
@@ -55,45 +55,45 @@ void DrawHeader(Canvas& c, const std::vector<SkinRect>& s, int width)
 
 // Rate, direction, gate, sort order; hold and swing; velocity and key
 // split; scale, octaves and transpose.
-void DrawUpperPlates(Canvas& c, const std::vector<SkinRect>& s)
+void DrawUpperPlates(Canvas& c, const std::vector<IRECT>& s)
 {
   DrawPlate(c, 8, kUpperTop, 216, kUpperBottom);
   DrawPlate(c, 222, kUpperTop, 282, kUpperBottom);
   DrawPlate(c, 288, kUpperTop, 388, kUpperBottom);
   DrawPlate(c, 394, kUpperTop, 573, kUpperBottom);
 
-  const SkinRect& rate = s[kStepRate];
-  const SkinRect& type = s[kStepRateType];
+  const IRECT& rate = s[kRectStepRate];
+  const IRECT& type = s[kRectStepRateType];
   DrawWell(c, rate.L - 2, 70, rate.R + 2, 86);
   DrawWell(c, type.L - 2, 70, type.R + 2, 86);
   LabelCentred(c, (rate.L + type.R) / 2, kFieldLabelY, "STEP RATE", kLabel);
-  DrawWell(c, s[kDirection].L - 2, 70, s[kDirection].R + 2, 86);
-  LabelCentred(c, CentreX(s[kDirection]), kFieldLabelY, "DIRECTION", kLabel);
+  DrawWell(c, s[kRectDirection].L - 2, 70, s[kRectDirection].R + 2, 86);
+  LabelCentred(c, CentreX(s[kRectDirection]), kFieldLabelY, "DIRECTION", kLabel);
 
-  DrawWell(c, s[kSortOrder].L - 2, 110, s[kSortOrder].R + 2, 126);
-  LabelCentred(c, CentreX(s[kSortOrder]), kSecondFieldLabelY, "SORT ORDER", kLabel);
-  const SkinRect& first = s[kCustomSort];
-  const SkinRect& last = s[kCustomSort + 7];
+  DrawWell(c, s[kRectSortOrder].L - 2, 110, s[kRectSortOrder].R + 2, 126);
+  LabelCentred(c, CentreX(s[kRectSortOrder]), kSecondFieldLabelY, "SORT ORDER", kLabel);
+  const IRECT& first = s[kRectSortSlots];
+  const IRECT& last = s[kRectSortSlots + 7];
   DrawWell(c, first.L - 2, first.T - 2, last.R + 2, last.B + 2);
-  for (int k = 0; k < 7; ++k) c.FillRect(s[kCustomSort + k].R, first.T - 1, 1, first.B - first.T + 2, Hex(0x2A2E34));
+  for (int k = 0; k < 7; ++k) c.FillRect(s[kRectSortSlots + k].R, first.T - 1, 1, first.B - first.T + 2, Hex(0x2A2E34));
   LabelCentred(c, (first.L + last.R) / 2, first.T - 11, "CUSTOM ORDER", kLabel);
 
-  LabelCentred(c, CentreX(s[kHold]), kFieldLabelY, "HOLD", kLabel);
+  LabelCentred(c, CentreX(s[kRectHold]), kFieldLabelY, "HOLD", kLabel);
 
-  DrawWell(c, s[kVelocityMode].L - 2, 70, s[kVelocityMode].R + 2, 86);
-  LabelCentred(c, CentreX(s[kVelocityMode]), kFieldLabelY, "VELOCITY", kLabel);
-  const SkinRect& name = s[kSplitNoteName];
-  const SkinRect& number = s[kSplitNoteNumber];
-  const SkinRect& side = s[kSplitSide];
+  DrawWell(c, s[kRectVelocityMode].L - 2, 70, s[kRectVelocityMode].R + 2, 86);
+  LabelCentred(c, CentreX(s[kRectVelocityMode]), kFieldLabelY, "VELOCITY", kLabel);
+  const IRECT& name = s[kRectSplitNoteName];
+  const IRECT& number = s[kRectSplitNoteNumber];
+  const IRECT& side = s[kRectSplitSide];
   DrawWell(c, name.L - 2, 110, number.R + 2, 126);
   DrawWell(c, side.L - 2, 110, side.R + 2, 126);
   LabelCentred(c, (name.L + side.R) / 2, kSecondFieldLabelY, "KEY SPLIT", kLabel);
   LabelCentred(c, (name.L + number.R) / 2, 130, "NOTE", kLabelDim);
   LabelCentred(c, CentreX(side), 130, "SIDE", kLabelDim);
 
-  const SkinRect& scale = s[kScale];
-  const SkinRect& key = s[kScaleKey];
-  const SkinRect& mode = s[kScaleMode];
+  const IRECT& scale = s[kRectScale];
+  const IRECT& key = s[kRectScaleKey];
+  const IRECT& mode = s[kRectScaleMode];
   // The longest scale names spill a little past their rectangle.
   DrawWell(c, scale.L - 5, 70, scale.R + 3, 86);
   DrawWell(c, key.L - 1, 70, key.R + 2, 86);
@@ -103,34 +103,34 @@ void DrawUpperPlates(Canvas& c, const std::vector<SkinRect>& s)
   LabelCentred(c, CentreX(mode), 90, "MODE", kLabelDim);
 
   const int knob = 36;
-  LabelCentred(c, s[kGateKnob].L + knob / 2, kKnobLabelY, "GATE", kLabel);
-  LabelCentred(c, s[kSwingKnob].L + knob / 2, kKnobLabelY, "SWING", kLabel);
-  LabelCentred(c, s[kOctavesKnob].L + knob / 2, kKnobLabelY, "OCTAVES", kLabel);
-  LabelCentred(c, s[kTransposeKnob].L + knob / 2, kKnobLabelY, "TRANSPOSE", kLabel);
+  LabelCentred(c, s[kRectGate].L + knob / 2, kKnobLabelY, "GATE", kLabel);
+  LabelCentred(c, s[kRectSwing].L + knob / 2, kKnobLabelY, "SWING", kLabel);
+  LabelCentred(c, s[kRectOctaves].L + knob / 2, kKnobLabelY, "OCTAVES", kLabel);
+  LabelCentred(c, s[kRectTranspose].L + knob / 2, kKnobLabelY, "TRANSPOSE", kLabel);
 }
 
 // Pattern switch, the three resets and their beat, the pattern's length.
-void DrawLeftPlate(Canvas& c, const std::vector<SkinRect>& s)
+void DrawLeftPlate(Canvas& c, const std::vector<IRECT>& s)
 {
   DrawPlate(c, 8, kLowerTop, 141, kLowerBottom);
-  const SkinRect& pattern = s[kPatternOnOff];
+  const IRECT& pattern = s[kRectPatternOn];
   LabelLeft(c, pattern.R + 6, pattern.T + 7, "PATTERN", kLabel);
-  LabelLeft(c, s[kResetOnNewNote].L, s[kResetOnNewNote].T - 10, "RESET ON", kAmber);
+  LabelLeft(c, s[kRectResetOnNewNote].L, s[kRectResetOnNewNote].T - 10, "RESET ON", kAmber);
   const char* resets[] = {"NEW NOTE", "NOTE LIST", "BEAT"};
-  const int places[] = {kResetOnNewNote, kResetNoteList, kResetOnBeat};
+  const int places[] = {kRectResetOnNewNote, kRectResetNoteList, kRectResetOnBeat};
   for (int i = 0; i < 3; ++i) LabelLeft(c, s[places[i]].R + 5, s[places[i]].T + 7, resets[i], kLabel);
   const int knob = 36;
-  LabelCentred(c, s[kBeatKnob].L + knob / 2, s[kBeatKnob].T + knob + 3, "BEATS", kLabel);
-  LabelCentred(c, s[kPatternStepsKnob].L + knob / 2, s[kPatternStepsKnob].T + knob + 3, "STEPS", kLabel);
+  LabelCentred(c, s[kRectResetOnBeatValue].L + knob / 2, s[kRectResetOnBeatValue].T + knob + 3, "BEATS", kLabel);
+  LabelCentred(c, s[kRectPatternSteps].L + knob / 2, s[kRectPatternSteps].T + knob + 3, "STEPS", kLabel);
 }
 
 // The step editor: the lane selector's recess, sixteen lanes with a value
 // cell at their top, the length row and the step buttons' numbers.
-void DrawPatternPlate(Canvas& c, const std::vector<SkinRect>& s, int modeButtonWidth)
+void DrawPatternPlate(Canvas& c, const std::vector<IRECT>& s, int modeButtonWidth)
 {
   DrawPlate(c, 145, kLowerTop, 573, kLowerBottom);
-  const SkinRect& view = s[kPatternView];
-  const SkinRect& modes = s[kStepMode];
+  const IRECT& view = s[kRectPatternView];
+  const IRECT& modes = s[kRectStepMode];
   DrawWell(c, modes.L - 1, modes.T - 1, modes.L + 9 * modeButtonWidth + 1, modes.B + 1);
 
   // Each lane runs from its parameter's minimum at the bottom to its maximum
@@ -150,13 +150,13 @@ void DrawPatternPlate(Canvas& c, const std::vector<SkinRect>& s, int modeButtonW
   LabelLeft(c, view.R + 2, bottom - 6, "MIN", kLabelDim);
 
   for (int k = 0; k < 16; ++k) {
-    const SkinRect& b = s[kStepButtons + k];
+    const IRECT& b = s[kRectStepButtons + k];
     LabelCentred(c, (b.L + b.R) / 2, b.B + 5, std::to_string(k + 1), k % 4 == 0 ? kLabel : kLabelDim);
   }
 }
 }  // namespace
 
-Canvas Background(const std::vector<SkinRect>& s, int width, int height, int modeButtonWidth)
+Canvas Background(const std::vector<IRECT>& s, int width, int height, int modeButtonWidth)
 {
   Canvas c(width, height);
   c.FillRect(0, 0, width, height, kChassisTop, kChassisBottom);

@@ -24,7 +24,7 @@ void DrawWell(Canvas& c, int x0, int y0, int x1, int y1)
   c.Fill(RoundRect((float)x0, y0 + 1.0f, w, h - 1, 2.0f), kWell);
 }
 
-void DrawWellAround(Canvas& c, const SkinRect& r, int marginX, int marginY)
+void DrawWellAround(Canvas& c, const IRECT& r, int marginX, int marginY)
 {
   DrawWell(c, r.L - marginX, r.T - marginY, r.R + marginX, r.B + marginY);
 }

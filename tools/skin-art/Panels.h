@@ -7,13 +7,14 @@
 #include <string>
 
 #include "Canvas.h"
-#include "Skin.h"
+#include "IGraphicRecords.h"
+#include "SkinRects.h"
 
 void DrawPlate(Canvas& canvas, int x0, int y0, int x1, int y1);
 // A display well around x0..x1 - 1, y0..y1 - 1.
 void DrawWell(Canvas& canvas, int x0, int y0, int x1, int y1);
 // A well around a skin rectangle with the given margins.
-void DrawWellAround(Canvas& canvas, const SkinRect& r, int marginX, int marginY);
+void DrawWellAround(Canvas& canvas, const IRECT& r, int marginX, int marginY);
 // Small capitals: the ink centred on cx, or starting at x, or ending before x.
 void LabelCentred(Canvas& canvas, int cx, int y, const std::string& text, Rgba colour);
 void LabelLeft(Canvas& canvas, int x, int y, const std::string& text, Rgba colour);

@@ -22,26 +22,26 @@ struct Composer {
   }
 
   // A text switch: its display text centred in the light font.
-  void Field(const SkinRect& r, const std::string& text)
+  void Field(const IRECT& r, const std::string& text)
   {
     DrawText(editor, kSmallFont, r.L + (int)((r.R - r.L) * 0.5 - TextWidth(text) * 0.5), r.T + (r.B - r.T) / 2 - 2,
              text, palette::kLcdText);
   }
 
-  void Knob(const std::string& file, int n, double value, const SkinRect& r)
+  void Knob(const std::string& file, int n, double value, const IRECT& r)
   {
     Frame(file, n, (int)((n - 1) * value + 0.5) + 1, r.L, r.T);
   }
 };
 }  // namespace
 
-Canvas Preview(const std::vector<SkinRect>& s, const std::map<std::string, Canvas>& images, bool aboutOpen)
+Canvas Preview(const std::vector<IRECT>& s, const std::map<std::string, Canvas>& images, bool aboutOpen)
 {
   Canvas editor(581, 400);
   Composer c{editor, images};
   c.Frame("background.png", 1, 1, 0, 0);
 
-  const SkinRect& view = s[kPatternView];
+  const IRECT& view = s[kRectPatternView];
   const int lengths[16] = {40, 80, 20, 60, 100, 30, 70, 50, 90, 10, 45, 65, 85, 25, 55, 75};
   for (int i = 0; i < 16; ++i) {
     const int x = view.L + 4 + 25 * i, y0 = view.T + 21;
@@ -54,18 +54,18 @@ Canvas Preview(const std::vector<SkinRect>& s, const std::map<std::string, Canva
   const int notes[][3] = {{60, 4, 1}, {64, 5, 1}, {67, 6, 6}, {72, 7, 14}, {60, 8, 24}, {48, 3, 28}};
   for (const auto& n : notes)
     c.Frame("SE_note.png", 30, n[2], view.L + 4 + 25 * n[1], view.T + 149 - (int)(n[0] * 0.8425197 + 0.5));
-  c.Frame("incomingnoteled.png", 30, 24, s[kNoteLight].L, s[kNoteLight].T);
+  c.Frame("incomingnoteled.png", 30, 24, s[kRectNoteLight].L, s[kRectNoteLight].T);
 
-  for (const int place : {kCc1Teach, kCc2Teach})
-    c.Frame("cc_teach_button.png", 2, place == kCc1Teach ? 2 : 1, s[place].L, s[place].T);
+  for (const int place : {kRectCC1Teach, kRectCC2Teach})
+    c.Frame("cc_teach_button.png", 2, place == kRectCC1Teach ? 2 : 1, s[place].L, s[place].T);
   const int latches[][2] = {
-      {kHold, 1}, {kPatternOnOff, 2}, {kResetOnNewNote, 2}, {kResetNoteList, 1}, {kResetOnBeat, 2}};
+      {kRectHold, 1}, {kRectPatternOn, 2}, {kRectResetOnNewNote, 2}, {kRectResetNoteList, 1}, {kRectResetOnBeat, 2}};
   for (const auto& l : latches)
     c.Frame("onoff.png", 2, l[1], s[l[0]].L, s[l[0]].T, s[l[0]].R - s[l[0]].L, s[l[0]].B - s[l[0]].T);
   for (int k = 0; k < 16; ++k)
-    c.Frame("stepsonoff.png", 2, k % 5 == 3 ? 1 : 2, s[kStepButtons + k].L, s[kStepButtons + k].T);
+    c.Frame("stepsonoff.png", 2, k % 5 == 3 ? 1 : 2, s[kRectStepButtons + k].L, s[kRectStepButtons + k].T);
 
-  const SkinRect& modes = s[kStepMode];
+  const IRECT& modes = s[kRectStepMode];
   const char* modeNames[] = {"Length", "Gate", "Accent", "Transp", "Div", "Shift", "Data", "CC1", "CC2"};
   const Canvas& mode = images.at("images/SE_editmode.png");
   for (int i = 0; i < 9; ++i) {
@@ -75,39 +75,39 @@ Canvas Preview(const std::vector<SkinRect>& s, const std::map<std::string, Canva
              modeNames[i], palette::kLcdText);
   }
 
-  c.Knob("knob_bip.png", 127, 0.62, s[kGateKnob]);
-  c.Knob("knob_uni.png", 127, 0.3, s[kSwingKnob]);
-  c.Knob("knob_uni_5frames(octaves).png", 5, 0.25, s[kOctavesKnob]);
-  c.Knob("knob_bip_25frames(transpose).png", 25, 7 / 24.0, s[kTransposeKnob]);
-  c.Knob("knob_uni_16frames(steps).png", 16, 12 / 15.0, s[kPatternStepsKnob]);
-  c.Knob("knob_beat_15frames.png", 15, 3 / 15.0, s[kBeatKnob]);
+  c.Knob("knob_bip.png", 127, 0.62, s[kRectGate]);
+  c.Knob("knob_uni.png", 127, 0.3, s[kRectSwing]);
+  c.Knob("knob_uni_5frames(octaves).png", 5, 0.25, s[kRectOctaves]);
+  c.Knob("knob_bip_25frames(transpose).png", 25, 7 / 24.0, s[kRectTranspose]);
+  c.Knob("knob_uni_16frames(steps).png", 16, 12 / 15.0, s[kRectPatternSteps]);
+  c.Knob("knob_beat_15frames.png", 15, 3 / 15.0, s[kRectResetOnBeatValue]);
 
-  c.Field(s[kStepRate], "1/16");
-  c.Field(s[kStepRateType], "Triplet");
-  c.Field(s[kDirection], "Up Alt");
-  c.Field(s[kSortOrder], "As played");
-  c.Field(s[kVelocityMode], "Average");
-  c.Field(s[kSplitNoteName], "C#");
-  c.Field(s[kSplitNoteNumber], "10");
-  c.Field(s[kSplitSide], "Right");
-  c.Field(s[kScale], "Leading Whole Tone ");
-  c.Field(s[kScaleKey], "F#");
-  c.Field(s[kScaleMode], "11");
-  c.Field(s[kMidiInChannel], "16");
-  c.Field(s[kMidiOutChannel], "1");
-  c.Field(s[kCc1Number], "74");
-  c.Field(s[kCc2Number], "127");
+  c.Field(s[kRectStepRate], "1/16");
+  c.Field(s[kRectStepRateType], "Triplet");
+  c.Field(s[kRectDirection], "Up Alt");
+  c.Field(s[kRectSortOrder], "As played");
+  c.Field(s[kRectVelocityMode], "Average");
+  c.Field(s[kRectSplitNoteName], "C#");
+  c.Field(s[kRectSplitNoteNumber], "10");
+  c.Field(s[kRectSplitSide], "Right");
+  c.Field(s[kRectScale], "Leading Whole Tone ");
+  c.Field(s[kRectScaleKey], "F#");
+  c.Field(s[kRectScaleMode], "11");
+  c.Field(s[kRectMidiIn], "16");
+  c.Field(s[kRectMidiOut], "1");
+  c.Field(s[kRectCC1Control], "74");
+  c.Field(s[kRectCC2Control], "127");
   const char* slots = "*1R3S5W7";
-  for (int k = 0; k < 8; ++k) c.Field(s[kCustomSort + k], std::string(1, slots[k]));
-  const SkinRect& status = s[kStatusLine];
+  for (int k = 0; k < 8; ++k) c.Field(s[kRectSortSlots + k], std::string(1, slots[k]));
+  const IRECT& status = s[kRectStatus];
   const std::string line = "Swing: 30 % Gate: 24";
   DrawText(editor, kSmallFont, status.L + std::max(0, (int)((status.R - status.L) * 0.5 - TextWidth(line) * 0.5)),
            status.T + 1 + (status.B - status.T) / 2 - 3, line, palette::kLcdText);
 
   if (aboutOpen) {
-    const SkinRect& about = s[kAboutBox];
+    const IRECT& about = s[kRectAboutBox];
     c.Frame("aboutbox.png", 1, 1, about.L, about.T);
-    const SkinRect& v = s[kVersionText];
+    const IRECT& v = s[kRectVersion];
     DrawText(editor, kTallFont, v.L + (int)((v.R - v.L) * 0.5 - TextWidth("v. 1.2") * 0.5), v.T + 1, "v. 1.2",
              palette::kInk);
   }

@@ -11,6 +11,6 @@
 #include "Artwork.h"
 
 // Images by file name; with the about box open, or not.
-Canvas Preview(const std::vector<SkinRect>& skin, const std::map<std::string, Canvas>& images, bool aboutOpen);
+Canvas Preview(const std::vector<IRECT>& skin, const std::map<std::string, Canvas>& images, bool aboutOpen);
 
 #endif

@@ -14,6 +14,7 @@
 #include "Artwork.h"
 #include "PIX_PNGWrite.h"
 #include "Preview.h"
+#include "SkinLayout.h"
 
 namespace {
 bool Save(const Canvas& canvas, const std::string& path)
@@ -34,10 +35,11 @@ int main(int argc, char** argv)
   std::ifstream file(argv[1], std::ios::binary);
   std::stringstream text;
   text << file.rdbuf();
-  std::vector<SkinRect> skin;
-  std::string bad;
-  if (!file || !ParseSkin(text.str(), &skin, &bad) || skin.size() != kSkinRects) {
-    std::fprintf(stderr, "make_skin_art: %s is not the editor's skin layout %s\n", argv[1], bad.c_str());
+  KIT_TypedBuf<IRECT> rects;
+  ParseSkin(text.str().c_str(), &rects);
+  const std::vector<IRECT> skin(rects.Get(), rects.Get() + rects.GetSize());
+  if (!file || skin.size() != kSkinRectCount) {
+    std::fprintf(stderr, "make_skin_art: %s is not the editor's skin layout\n", argv[1]);
     return 1;
   }
 
