@@ -139,6 +139,8 @@ bool IGraphicsHeadless::DrawIText(const IText* pTxt, const char* str, const IREC
 
 void IGraphicsHeadless::Resize(int w, int h)
 {
+  // The entry's control goes with the others.
+  CloseEntry();
   IGraphicsPix::Resize(w, h);
   if (mDrawBitmap) mDrawBitmap->Resize(w, h);
   if (mScreen) mScreen->Resize(w, h);

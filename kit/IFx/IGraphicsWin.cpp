@@ -117,6 +117,8 @@ void IGraphicsWin::Resize(int w, int h)
 {
   RECT before = {};
   if (mPlugWnd) GetWindowRect((HWND)mPlugWnd, &before);
+  // The entry's control goes with the others.
+  CloseEntry();
   IGraphicsPix::Resize(w, h);
   if (mDrawBitmap) mDrawBitmap->Resize(w, h);
   if (!mPlugWnd) return;

@@ -30,6 +30,10 @@ void IGraphicsWin::CreateTextEntry(IControl* pControl, const IText* pText, const
                              pRect->W() + 1, pRect->H() + 1, (HWND)mPlugWnd, (HMENU)(INT_PTR)kEntryId,
                              (HINSTANCE)mHInstance, nullptr);
   if (!hEdit) return;
+  // The press that opened the entry is released while it is edited, which
+  // the editor lets pass without releasing the mouse: held, the capture
+  // would bring a click into the entry's text to the editor, and cancel it.
+  ReleaseCapture();
   HFONT font =
       CreateFontA(kEntryFontHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kEntryFont);

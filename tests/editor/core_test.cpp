@@ -192,6 +192,17 @@ TEST_F(EditorTest, TextEntriesAreCutCancelledAndNegated)
   EXPECT_EQ(Param(kGain), 0.75);
 }
 
+TEST_F(EditorTest, AResizeTakesAnOpenEntryAwayWithItsControl)
+{
+  RightClickControl(kCtrlKnob);
+  gui->TypeIntoTextEntry("0.25");
+  ASSERT_TRUE(gui->TextEntryOpen());
+  gui->Resize(kEditorWidth, kEditorHeight);
+  EXPECT_FALSE(gui->TextEntryOpen());
+  gui->Tick();
+  EXPECT_EQ(Param(kGain), 0.5);
+}
+
 TEST_F(EditorTest, CaptionPromptsOverItsMiddleAndShowsItsValue)
 {
   gui->Tick();

@@ -3,9 +3,10 @@
 // painting ends even with nothing to draw, fonts go with their editor and
 // their entry, resources are found by id and name, the native menu carries
 // the model's numbers and flags, an entry hands its text over without the
-// Enter, an entry closed by a click leaves nothing to the next one, a close
-// without an open leaves the window class to the rest, and a resize takes
-// the host's frames along, two deep.
+// Enter and lets go of the mouse, an entry closed by a click leaves nothing
+// to the next one, a close without an open leaves the window class to the
+// rest, and a resize takes the host's frames along, two deep, and any entry
+// goes with the controls.
 
 #include <gtest/gtest.h>
 
@@ -329,6 +330,22 @@ TEST_F(WinBackend, AnEntryWithoutParameterHandsItsTextToTheControlWithoutTheEnte
   EXPECT_TRUE(SendMessageA(edit, WM_GETDLGCODE, VK_RETURN, (LPARAM)&enter) & DLGC_WANTALLKEYS);
 }
 
+TEST_F(WinBackend, AnEntryLetsGoOfTheMouseThePressThatOpenedItHeld)
+{
+  RecorderControl* recorder;
+  std::unique_ptr<IGraphicsWin> gui = BareEditor(&recorder);
+  HWND hWnd = Open(gui.get());
+  ASSERT_NE(hWnd, nullptr);
+  SetCapture(hWnd);
+  ASSERT_EQ(GetCapture(), hWnd);
+  const IRECT rect(10, 10, 90, 30);
+  const IText style;
+  gui->CreateTextEntry(recorder, &style, &rect, "abc", -1);
+  ASSERT_NE(FindWindowExA(hWnd, nullptr, "Edit", nullptr), nullptr);
+  // A click into the entry's text reaches the entry, not the editor.
+  EXPECT_NE(GetCapture(), hWnd);
+}
+
 TEST_F(WinBackend, AnEntryClosedByAClickLeavesNothingToTheNext)
 {
   RecorderControl* recorder;
@@ -381,11 +398,22 @@ TEST_F(WinBackend, AResizeGrowsTheWindowItsParentAndGrandparentAlike)
   HWND inner = CreateWindowA("WinBackendTestFrame", "inner", WS_CHILD | WS_VISIBLE, 10, 10, 300, 200, outer, nullptr,
                              Module(), nullptr);
   ASSERT_NE(inner, nullptr);
-  std::unique_ptr<IGraphicsWin> gui = BareEditor();
+  RecorderControl* recorder;
+  std::unique_ptr<IGraphicsWin> gui = BareEditor(&recorder);
   HWND hWnd = (HWND)gui->OpenWindow(inner);
   ASSERT_NE(hWnd, nullptr);
+  // An entry committed but not yet applied goes with its control.
+  const IRECT rect(10, 10, 90, 30);
+  const IText style;
+  gui->CreateTextEntry(recorder, &style, &rect, "abc", -1);
+  HWND edit = FindWindowExA(hWnd, nullptr, "Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+  vsthost::DrainMessages();
   gui->Resize(250, 130);
   vsthost::DrainMessages();
+  EXPECT_EQ(FindWindowExA(hWnd, nullptr, "Edit", nullptr), nullptr);
+  ASSERT_TRUE(Tick(gui.get()));
 
   auto size = [](HWND w) {
     RECT r;
