@@ -344,6 +344,7 @@ TEST_F(PropertiesTest, ViewsOnlyWithAnEditor)
   ComponentDescription desc{};
   ASSERT_EQ(Get(kAudioUnitProperty_GetUIComponentList, &desc), noErr);
   EXPECT_EQ(desc.componentType, (OSType)kAudioUnitCarbonViewComponentType);
+  EXPECT_EQ(desc.componentType, 0x61757677u);  // 'auvw', where hosts look for the view
   EXPECT_EQ(desc.componentSubType, 0x74415570u);
   EXPECT_EQ(desc.componentManufacturer, 0x71376D32u);
   EXPECT_EQ(desc.componentFlags, 0u);
