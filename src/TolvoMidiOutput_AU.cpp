@@ -18,4 +18,12 @@ void Tolvo::DeclareMidiOutput(const IRECT& rect, const IBitmapStrip& font)
   if (open) pSwitch->SetValueFromUserInput(1.0);
 }
 
-void Tolvo::SetMidiOutputFromParam(int choice) { SetMidiOutPort(choice - 1); }
+void Tolvo::SetMidiOutputFromParam(int choice)
+{
+  const int mode = choice - 1;
+  if (mode == GetMidiOutPort()) return;
+  // Notes sounding end where they began: their note-offs would otherwise
+  // reach the other output.
+  for (int note = 0; note < 128; ++note) SendNoteOff(note, mSentNotes.NoteOff(note), 0);
+  SetMidiOutPort(mode);
+}
