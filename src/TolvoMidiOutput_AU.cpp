@@ -24,6 +24,13 @@ void Tolvo::SetMidiOutputFromParam(int choice)
   if (mode == GetMidiOutPort()) return;
   // Notes sounding end where they began: their note-offs would otherwise
   // reach the other output.
-  for (int note = 0; note < 128; ++note) SendNoteOff(note, mSentNotes.NoteOff(note), 0);
+  EndSentNotes();
   SetMidiOutPort(mode);
+}
+
+void Tolvo::EndMidiOutput()
+{
+  KIT_MutexLock lock(&m_mutex);
+  // The source closes with the plug-in; the host ends what it was sent.
+  if (HasVirtualMidiOutput() && GetMidiOutPort() == kMidiOutVirtual) EndSentNotes();
 }

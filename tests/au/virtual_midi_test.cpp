@@ -143,6 +143,21 @@ TEST_F(VirtualMidiTest, ANoteSoundingWhenTheOutputChangesEndsOnTheSource)
   EXPECT_EQ(HostPlayed(*this), expected);
 }
 
+TEST_F(VirtualMidiTest, ANoteSoundingWhenThePlugInClosesEndsOnTheSource)
+{
+  SourceReader reader;
+  ASSERT_TRUE(reader.Connect());
+  GiveHostCallbacks();
+  ASSERT_EQ(MusicDeviceMIDIEvent(unit, 0x90, 60, 100, 0), noErr);
+  ASSERT_EQ(Render(kPhraseBlock), noErr);
+  Close();
+
+  const auto messages = reader.Read(2);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], (std::vector<unsigned char>{0x90, 60, 100}));
+  EXPECT_EQ(messages[1], (std::vector<unsigned char>{0x80, 60, 127}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
