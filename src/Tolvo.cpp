@@ -65,6 +65,7 @@ Tolvo::Tolvo(TolvoHost host)
 
 Tolvo::~Tolvo()
 {
+  EndMidiOutput();
   // The engine no longer reports to the view, which goes with the editor.
   mEngine.GetViewLink()->SetView(nullptr);
   delete mRegistry;
@@ -277,8 +278,13 @@ void Tolvo::AllNotesOff()
     if (mSentNotes.ChannelOf(note) == channel) mSentNotes.NoteOff(note);
   }
   // Notes still sounding went out before the output channel changed.
-  for (int note = 0; note < 128; ++note) SendNoteOff(note, mSentNotes.NoteOff(note), 0);
+  EndSentNotes();
   mEngine.GetNoteEngine()->Clear(0.0);
+}
+
+void Tolvo::EndSentNotes()
+{
+  for (int note = 0; note < 128; ++note) SendNoteOff(note, mSentNotes.NoteOff(note), 0);
 }
 
 void Tolvo::SetCCTeach(bool isCC1, bool on)

@@ -70,6 +70,9 @@ public:
   // "MIDI output": the host's callback or the plug-in's own virtual source,
   // where the binding has both.
   void SetMidiOutputFromParam(int choice);
+  // As the plug-in goes: ends the notes still sounding where no host will
+  // (the Audio Unit's virtual source).
+  void EndMidiOutput();
 
   // --- Editor services ---
   // The views' edits: the n-th control filed under key on the pattern page
@@ -120,6 +123,8 @@ private:
   // A note-on or note-off from the input, to the arpeggiator or through.
   void RouteKey(IMidiMessage* pMsg, bool on);
   void SendNoteOff(int note, int channel, int offset);
+  // Every note still sounding ended, on the channel it went out on.
+  void EndSentNotes();
   // A control moved as the user would move it, from any thread under the
   // plug lock; nothing moves without a control or its parameter.
   void MoveControl(IControl* pControl, double normalized);

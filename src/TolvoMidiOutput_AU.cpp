@@ -18,4 +18,19 @@ void Tolvo::DeclareMidiOutput(const IRECT& rect, const IBitmapStrip& font)
   if (open) pSwitch->SetValueFromUserInput(1.0);
 }
 
-void Tolvo::SetMidiOutputFromParam(int choice) { SetMidiOutPort(choice - 1); }
+void Tolvo::SetMidiOutputFromParam(int choice)
+{
+  const int mode = choice - 1;
+  if (mode == GetMidiOutPort()) return;
+  // Notes sounding end where they began: their note-offs would otherwise
+  // reach the other output.
+  EndSentNotes();
+  SetMidiOutPort(mode);
+}
+
+void Tolvo::EndMidiOutput()
+{
+  KIT_MutexLock lock(&m_mutex);
+  // The source closes with the plug-in; the host ends what it was sent.
+  if (HasVirtualMidiOutput() && GetMidiOutPort() == kMidiOutVirtual) EndSentNotes();
+}

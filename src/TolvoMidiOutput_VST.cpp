@@ -6,3 +6,5 @@
 void Tolvo::DeclareMidiOutput(const IRECT& rect, const IBitmapStrip& font) {}
 
 void Tolvo::SetMidiOutputFromParam(int choice) {}
+
+void Tolvo::EndMidiOutput() {}

@@ -209,6 +209,7 @@ TEST_F(EntryTest, MidiEventsAndNotesReachThePlugIn)
     EXPECT_EQ(id, n.id) << n.pitch;
   }
   EXPECT_EQ(MusicDeviceStopNote(unit, 0, 60, 300), noErr);
+  EXPECT_EQ(MusicDeviceStopNote(unit, 0, 0xFFFFFFFF, 0), kAudioUnitErr_InvalidPropertyValue);
   EXPECT_EQ(MusicDeviceStartNote(unit, 0, 0, nullptr, 0, nullptr), kAudioUnitErr_InvalidPropertyValue);
 
   const std::vector<IMidiMessage>& r = plug->received;

@@ -233,21 +233,22 @@ TEST_F(PropertiesTest, BusesAndTheirFormats)
   // Refused formats change nothing: the bus keeps the count it had.
   const struct {
     UInt32 formatID, flags, channels;
-  } refused[] = {{kAudioFormatLinearPCM, 41, 0},
-                 {kAudioFormatLinearPCM, 41, 3},
-                 {0x61616320 /* 'aac ' */, 41, 2},
-                 {kAudioFormatLinearPCM, kAudioFormatFlagIsSignedInteger, 2},
-                 {kAudioFormatLinearPCM, 41, 0x80000000u}};
+    Float64 sampleRate = 48000.0;
+  } refused[] = {{kAudioFormatLinearPCM, 41, 0},           {kAudioFormatLinearPCM, 41, 3},
+                 {0x61616320 /* 'aac ' */, 41, 2},         {kAudioFormatLinearPCM, kAudioFormatFlagIsSignedInteger, 2},
+                 {kAudioFormatLinearPCM, 41, 0x80000000u}, {kAudioFormatLinearPCM, 41, 2, INFINITY}};
   for (const auto& r : refused) {
     AudioStreamBasicDescription bad = f;
     bad.mFormatID = r.formatID;
     bad.mFormatFlags = r.flags;
     bad.mChannelsPerFrame = r.channels;
+    bad.mSampleRate = r.sampleRate;
     EXPECT_EQ(Set(kAudioUnitProperty_StreamFormat, bad, O), kAudioUnitErr_InvalidProperty) << r.channels;
     AudioStreamBasicDescription now;
     ASSERT_EQ(Get(kAudioUnitProperty_StreamFormat, &now, O), noErr);
     EXPECT_EQ(now.mChannelsPerFrame, 1u);
   }
+  EXPECT_EQ(plug->GetSampleRate(), 48000.0);
   EXPECT_EQ(heard.size(), 1u);
 }
 
@@ -344,6 +345,7 @@ TEST_F(PropertiesTest, ViewsOnlyWithAnEditor)
   ComponentDescription desc{};
   ASSERT_EQ(Get(kAudioUnitProperty_GetUIComponentList, &desc), noErr);
   EXPECT_EQ(desc.componentType, (OSType)kAudioUnitCarbonViewComponentType);
+  EXPECT_EQ(desc.componentType, 0x61757677u);  // 'auvw', where hosts look for the view
   EXPECT_EQ(desc.componentSubType, 0x74415570u);
   EXPECT_EQ(desc.componentManufacturer, 0x71376D32u);
   EXPECT_EQ(desc.componentFlags, 0u);

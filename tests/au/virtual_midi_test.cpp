@@ -123,6 +123,41 @@ TEST_F(VirtualMidiTest, ChoosingTheHostSendsThroughItsCallback)
   EXPECT_TRUE(reader.Read(1, 300).empty());
 }
 
+TEST_F(VirtualMidiTest, ANoteSoundingWhenTheOutputChangesEndsOnTheSource)
+{
+  SourceReader reader;
+  ASSERT_TRUE(reader.Connect());
+  GiveHostCallbacks();
+  ASSERT_EQ(AudioUnitSetParameter(unit, kStepRate, kAudioUnitScope_Global, 0, 4.0f, 0), noErr);
+  ASSERT_EQ(MusicDeviceMIDIEvent(unit, 0x90, 60, 100, 0), noErr);
+  ASSERT_EQ(Render(kPhraseBlock), noErr);  // the first step's note starts on the source
+  ASSERT_EQ(AudioUnitSetParameter(unit, kMidiOutput, kAudioUnitScope_Global, 0, 0.0f, 0), noErr);
+  while (clock.sample < 6000) ASSERT_EQ(Render(kPhraseBlock), noErr);
+
+  const auto messages = reader.Read(2);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], (std::vector<unsigned char>{0x90, 60, 100}));
+  EXPECT_EQ(messages[1], (std::vector<unsigned char>{0x80, 60, 127}));
+  // The host hears only the note it was sent, not the end of the other.
+  const std::vector<Played> expected = {{5513, 0x90, 60, 100}};
+  EXPECT_EQ(HostPlayed(*this), expected);
+}
+
+TEST_F(VirtualMidiTest, ANoteSoundingWhenThePlugInClosesEndsOnTheSource)
+{
+  SourceReader reader;
+  ASSERT_TRUE(reader.Connect());
+  GiveHostCallbacks();
+  ASSERT_EQ(MusicDeviceMIDIEvent(unit, 0x90, 60, 100, 0), noErr);
+  ASSERT_EQ(Render(kPhraseBlock), noErr);
+  Close();
+
+  const auto messages = reader.Read(2);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], (std::vector<unsigned char>{0x90, 60, 100}));
+  EXPECT_EQ(messages[1], (std::vector<unsigned char>{0x80, 60, 127}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)

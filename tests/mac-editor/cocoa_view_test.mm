@@ -23,6 +23,23 @@ std::vector<NSRect> sMarked;
 @end
 
 namespace {
+// Views freed, and those of them freed while still holding their timer.
+int sFreed = 0, sFreedWithTimer = 0;
+}  // namespace
+
+@interface IGraphicsCocoa_vTesmoran (Freeing)
+@end
+
+@implementation IGraphicsCocoa_vTesmoran (Freeing)
+- (void)dealloc
+{
+  ++sFreed;
+  if ([self valueForKey:@"mTimer"]) ++sFreedWithTimer;
+  [super dealloc];
+}
+@end
+
+namespace {
 
 class CocoaViewTest : public BackEndTest {
 protected:
@@ -137,6 +154,21 @@ TEST_F(CocoaViewTest, RemovedByTheHostItLeavesTheHostsViewAndClosesTheEditor)
   [view mouseDown:Mouse(NSLeftMouseDown, 10, 10)];
   EXPECT_TRUE(whole->events.empty());
   [view release];
+}
+
+// A host that asks for a view and lets it go without adding it anywhere:
+// only the view's timer holds it until the editor closes it.
+TEST_F(CocoaViewTest, AViewOnlyItsTimerHoldsIsFreedOnceTheEditorIsDoneWithIt)
+{
+  gui->CloseWindow();
+  NSAutoreleasePool* inner = [[NSAutoreleasePool alloc] init];
+  ASSERT_NE(gui->OpenCocoaWindow(nullptr), nullptr);
+  [inner release];
+  sFreed = sFreedWithTimer = 0;
+  gui->CloseWindow();
+  EXPECT_EQ(sFreed, 1);
+  EXPECT_EQ(sFreedWithTimer, 0);
+  EXPECT_FALSE(gui->WindowIsOpen());
 }
 
 TEST_F(CocoaViewTest, ClosedByTheEditorItLeavesTheHostsView)

@@ -1,5 +1,6 @@
 // The buses, their stream formats and the input connections.
 
+#include <cmath>
 #include <cstring>
 
 #include "IFxAU.h"
@@ -107,9 +108,11 @@ ComponentResult IFxAU::SetStreamFormat(AudioUnitScope scope, AudioUnitElement el
   // others.
   bus->mNHostChannels = 0;
   const int nChannels = pFormat->mChannelsPerFrame <= 0x7FFF ? (int)pFormat->mChannelsPerFrame : -1;
+  // A rate past every number would leave the plug-in with no time to play in.
+  const bool rateUsable = !(pFormat->mSampleRate > 0.0) || std::isfinite(pFormat->mSampleRate);
   const bool accepted = pFormat->mFormatID == kAudioFormatLinearPCM &&
                         (pFormat->mFormatFlags & (kAudioFormatFlagIsFloat | kAudioFormatFlagIsPacked)) &&
-                        nChannels >= 1 && CheckLegalIOWithBus(scope, element, nChannels);
+                        nChannels >= 1 && rateUsable && CheckLegalIOWithBus(scope, element, nChannels);
   bus->mNHostChannels = accepted ? nChannels : oldNHostChannels;
   if (accepted && pFormat->mSampleRate > 0.0) SetSampleRate(pFormat->mSampleRate);
   AssessInputConnections();

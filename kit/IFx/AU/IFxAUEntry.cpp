@@ -259,8 +259,11 @@ ComponentResult IFxAU::IFxAUEntry(ComponentParameters* params, void* pPlug, AUMa
     }
 
     case kMusicDeviceStopNoteSelect: {
+      // The ids handed out are notes: another would end a note not asked.
+      const NoteInstanceID noteID = args.Get<NoteInstanceID>(1);
+      if (noteID > 127) return kAudioUnitErr_InvalidPropertyValue;
       IMidiMessage msg;
-      msg.MakeNoteOffMsg(ToDataByte(args.Get<NoteInstanceID>(1)), (int)args.Get<UInt32>(2), 0);
+      msg.MakeNoteOffMsg((uint8_t)noteID, (int)args.Get<UInt32>(2), 0);
       _this->ProcessMidiMsg(&msg);
       return noErr;
     }

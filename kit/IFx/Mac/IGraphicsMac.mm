@@ -220,13 +220,16 @@ void IGraphicsMac::CloseWindow()
     delete mGraphicsCarbon;
     mGraphicsCarbon = nullptr;
   } else if (mGraphicsCocoa) {
-    IGraphicsCocoa_vTesmoran* view = mGraphicsCocoa;
+    // Its timer may be all that holds the view: stopping it would free the
+    // view before it is done with.
+    IGraphicsCocoa_vTesmoran* view = [mGraphicsCocoa retain];
     mGraphicsCocoa = nil;
     [view killTimer];
     if ([view graphics] == this) {
       [view detachGraphics];
       [view removeFromSuperview];
     }
+    [view release];
   }
 }
 

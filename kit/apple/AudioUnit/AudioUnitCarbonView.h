@@ -10,7 +10,7 @@
 typedef ComponentInstance AudioUnitCarbonView;
 
 enum {
-  kAudioUnitCarbonViewComponentType = 0x6175767A  // 'auvw'
+  kAudioUnitCarbonViewComponentType = 0x61757677  // 'auvw'
 };
 
 enum { kAudioUnitCarbonViewCreateSelect = 0x0301 };
