@@ -252,6 +252,13 @@ TEST_F(CarbonHostTest, AClickOnTheEntryIsItsOwnAndAClickElsewhereCommitsIt)
   EXPECT_DOUBLE_EQ(plug.GetParam(0)->Value(), 0.3);
 }
 
+TEST_F(CarbonHostTest, AResizeTakesAnOpenEntryAwayWithItsControl)
+{
+  ASSERT_NE(OpenEntry(), nullptr);
+  gui->Resize(kWidth, kHeight + 20);
+  EXPECT_TRUE(TestControlChildren(pane).empty());
+}
+
 TEST_F(CarbonHostTest, PopupMenusAreNumberedAsOnWindowsAndPlacedUnderTheRectangle)
 {
   IPopupMenu menu;

@@ -103,6 +103,11 @@ bool IGraphicsMac::DrawIText(const IText* pTxt, const char* str, const IRECT* pR
 
 void IGraphicsMac::Resize(int w, int h)
 {
+  // The entry's control goes with the others.
+  if (mGraphicsCarbon)
+    mGraphicsCarbon->EndUserInput(false);
+  else if (mGraphicsCocoa)
+    [mGraphicsCocoa endUserInput];
   IGraphicsPix::Resize(w, h);
   if (mDrawBitmap) mDrawBitmap->Resize(w, h);
   if (mGraphicsCarbon)
