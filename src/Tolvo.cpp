@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "ControlRegistry.h"
 #include "IGraphics.h"
