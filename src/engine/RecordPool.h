@@ -60,7 +60,6 @@ public:
     list.Empty();
   }
 
-  int Capacity() const { return mCapacity; }
   int Available() const { return mCapacity - mInUse; }
 
 private:
