@@ -35,6 +35,12 @@ const char* const kStepModeTexts[] = {"Length", "Gate", "Accent", "Transp", "Div
 const int kObservedLanes = 6;
 const int kStepCarrierIds = 5;
 
+// One of the editor's images, with all its frames.
+IBitmapStrip LoadStrip(IGraphics* pGraphics, const TolvoImage& image)
+{
+  return pGraphics->LoadBitmap(image.id, image.name, image.frames);
+}
+
 }  // namespace
 
 void Tolvo::LoadSkin(IGraphics* pGraphics)
@@ -53,9 +59,9 @@ const IRECT& Tolvo::SkinRect(int i) const
 
 void Tolvo::CreateKnob(IGraphics* pGraphics, const TolvoImage& image, int paramIdx, int page, int rectIdx, int kind)
 {
-  const IBitmapStrip strip = pGraphics->LoadBitmap(image.id, image.name, image.frames);
   const IRECT& r = SkinRect(rectIdx);
-  ICustomKnobMultiControl* pKnob = new ICustomKnobMultiControl(this, r.L, r.T, paramIdx, strip, true, true);
+  ICustomKnobMultiControl* pKnob =
+      new ICustomKnobMultiControl(this, r.L, r.T, paramIdx, LoadStrip(pGraphics, image), true, true);
   mRegistry->Add(page, pKnob, paramIdx);
   pKnob->SetKind(kind);
   pKnob->SetTextEntryParamIdx(kMidiLearnMenu);
@@ -101,12 +107,12 @@ void Tolvo::CreateAboutBox(IGraphics* pGraphics)
   pGraphics->AttachControl(pTrigger);
 
   const IRECT& box = SkinRect(kRectAboutBox);
-  mAboutBox = new IBitmapControl(this, box.L, box.T, pGraphics->LoadBitmap(kAboutBox.id, kAboutBox.name));
+  mAboutBox = new IBitmapControl(this, box.L, box.T, LoadStrip(pGraphics, kAboutBox));
   mAboutBox->SetKind(kKindAbout);
   mAboutBox->AttachObserver(mEventHandler);
   pGraphics->AttachControl(mAboutBox);
 
-  const IBitmapStrip darkFont = pGraphics->LoadBitmap(kDarkFont.id, kDarkFont.name, kDarkFont.frames);
+  const IBitmapStrip darkFont = LoadStrip(pGraphics, kDarkFont);
   mVersionText = new ICustomTextControl(this, SkinRect(kRectVersion), darkFont, kVersionLineHeight);
   char version[16];
   snprintf(version, sizeof version, "v. %.1f", kVersion);
@@ -123,13 +129,12 @@ void Tolvo::CreateAboutBox(IGraphics* pGraphics)
 
 void Tolvo::BuildEditor(IGraphics* pGraphics)
 {
-  const IBitmapStrip font = pGraphics->LoadBitmap(kLightFont.id, kLightFont.name, kLightFont.frames);
+  const IBitmapStrip font = LoadStrip(pGraphics, kLightFont);
   const auto textSwitch = [&](int rectIdx, int paramIdx) {
     return new ICustomSwitchControl(this, SkinRect(rectIdx), paramIdx, font, true);
   };
   const auto bitmapSwitch = [&](const TolvoImage& image, int rectIdx, int paramIdx) {
-    return new ICustomSwitchControl(this, SkinRect(rectIdx), paramIdx,
-                                    pGraphics->LoadBitmap(image.id, image.name, image.frames), false);
+    return new ICustomSwitchControl(this, SkinRect(rectIdx), paramIdx, LoadStrip(pGraphics, image), false);
   };
   const auto registered = [&](IControl* pControl, int key) {
     mRegistry->Add(ControlRegistry::kPatternPage, pControl, key);
@@ -138,13 +143,10 @@ void Tolvo::BuildEditor(IGraphics* pGraphics)
 
   // The step editor and the light it drives.
   const IRECT& light = SkinRect(kRectNoteLight);
-  ICustomKnobMultiControl* pLight = new ICustomKnobMultiControl(
-      this, light.L, light.T, -1,
-      pGraphics->LoadBitmap(kIncomingNoteLight.id, kIncomingNoteLight.name, kIncomingNoteLight.frames), false, false);
-  mPatternView = new PatternView(this, SkinRect(kRectPatternView), kPatternViewParam,
-                                 pGraphics->LoadBitmap(kNoteMarker.id, kNoteMarker.name, kNoteMarker.frames),
-                                 pGraphics->LoadBitmap(kStepLengthBar.id, kStepLengthBar.name, kStepLengthBar.frames),
-                                 pLight, mEngine.GetPatternList());
+  ICustomKnobMultiControl* pLight =
+      new ICustomKnobMultiControl(this, light.L, light.T, -1, LoadStrip(pGraphics, kIncomingNoteLight), false, false);
+  mPatternView = new PatternView(this, SkinRect(kRectPatternView), kPatternViewParam, LoadStrip(pGraphics, kNoteMarker),
+                                 LoadStrip(pGraphics, kStepLengthBar), pLight, mEngine.GetPatternList());
   mEngine.GetViewLink()->SetView(mPatternView);
   mPatternView->SetTextEntryParamIdx(kResetStepsMenu);
   mPatternView->SetPromptAtMouse(true);
@@ -177,8 +179,7 @@ void Tolvo::BuildEditor(IGraphics* pGraphics)
   mStatus->SetTextFromPlug(kWelcome);
   pGraphics->AttachControl(mStatus);
 
-  const IBitmapStrip modeButton =
-      pGraphics->LoadBitmap(kStepModeButton.id, kStepModeButton.name, kStepModeButton.frames);
+  const IBitmapStrip modeButton = LoadStrip(pGraphics, kStepModeButton);
   ICustomRadioButtonsControl* pStepMode = new ICustomRadioButtonsControl(
       this, SkinRect(kRectStepMode), kStepMode, kNumLanes, modeButton, font, IKnobControl::kHorizontal);
   pGraphics->AttachControl(pStepMode);
