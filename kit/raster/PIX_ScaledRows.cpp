@@ -5,7 +5,6 @@
 #include "detail/PIX_ScaledRows.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 
 #include "PIX_Blend.h"

@@ -7,9 +7,6 @@
 
 #include <stdio.h>
 
-#include <memory>
-#include <vector>
-
 #include "IBitmapControl.h"
 #include "IGraphicsHeadless.h"
 #include "IKnobControl.h"
