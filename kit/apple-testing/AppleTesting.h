@@ -141,7 +141,6 @@ void TestSetSystemVersion(SInt32 version);
 // --- The Component Manager ---
 
 Component TestRegisterComponent(const ComponentDescription& desc, ComponentRoutineProcPtr entry);
-void TestSetComponentDescription(Component component, const ComponentDescription& desc);
 
 extern "C" {
 // Null when the component's open call fails.
