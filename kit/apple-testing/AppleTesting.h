@@ -57,8 +57,7 @@ long TestCGLiveObjects();
 // The next n bitmap contexts cannot be made.
 void TestCGFailContexts(int n);
 // What the context was given, in order: "translate 0 50", "scale 1 -1",
-// "save", "restore", "clip x y w h", "image x y w h", "antialias on",
-// "flush".
+// "save", "restore", "clip x y w h", "image x y w h", "flush".
 const std::vector<std::string>& TestCGContextLog(CGContextRef context);
 // An image's pixels, rows packed.
 const std::vector<uint8_t>& TestCGImagePixels(CGImageRef image);
@@ -141,7 +140,6 @@ void TestSetSystemVersion(SInt32 version);
 // --- The Component Manager ---
 
 Component TestRegisterComponent(const ComponentDescription& desc, ComponentRoutineProcPtr entry);
-void TestSetComponentDescription(Component component, const ComponentDescription& desc);
 
 extern "C" {
 // Null when the component's open call fails.

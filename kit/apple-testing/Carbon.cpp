@@ -208,7 +208,6 @@ OSStatus SetWindowBounds(WindowRef window, WindowRegionCode, const Rect* globalB
   return noErr;
 }
 
-CGrafPtr GetWindowPort(WindowRef window) { return (CGrafPtr)window; }
 OSStatus SetUserFocusWindow(WindowRef) { return noErr; }
 
 OSStatus CreateUserPaneControl(WindowRef window, const Rect* boundsRect, UInt32 features, ControlRef* outControl)
@@ -244,12 +243,6 @@ OSStatus HIViewAddSubview(HIViewRef inParent, HIViewRef inNewChild)
   inParent->mChildren.push_back(inNewChild);
   inNewChild->mParent = inParent;
   if (!inNewChild->mWindow) inNewChild->mWindow = inParent->mWindow;
-  return noErr;
-}
-
-OSStatus HIViewRemoveFromSuperview(HIViewRef inView)
-{
-  Detach(inView);
   return noErr;
 }
 
@@ -310,7 +303,6 @@ OSErr EmbedControl(ControlRef inControl, ControlRef inContainer)
 void SizeControl(ControlRef theControl, SInt16 w, SInt16 h) { theControl->mFrame.size = CGSizeMake(w, h); }
 void ShowControl(ControlRef inControl) { inControl->mVisible = true; }
 void HideControl(ControlRef inControl) { inControl->mVisible = false; }
-void Draw1Control(ControlRef) {}
 void UpdateControls(WindowRef inWindow, RgnHandle) { ++inWindow->mUpdates; }
 
 void DisposeControl(ControlRef theControl)

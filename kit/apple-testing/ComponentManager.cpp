@@ -44,8 +44,6 @@ Component TestRegisterComponent(const ComponentDescription& desc, ComponentRouti
   return Components().back();
 }
 
-void TestSetComponentDescription(Component component, const ComponentDescription& desc) { component->mDesc = desc; }
-
 ComponentResult TestCallWords(ComponentInstance ci, SInt16 selector, const long* args, int nArgs)
 {
   // The header, the arguments last to first, then the instance.

@@ -227,14 +227,6 @@ void CFDictionaryRemoveValue(CFMutableDictionaryRef theDict, const void* key)
   }
 }
 
-CFArrayRef CFArrayCreate(CFAllocatorRef allocator, const void** values, CFIndex numValues,
-                         const CFArrayCallBacks* callBacks)
-{
-  CFMutableArrayRef array = CFArrayCreateMutable(allocator, numValues, callBacks);
-  for (CFIndex i = 0; i < numValues; ++i) CFArrayAppendValue(array, values[i]);
-  return array;
-}
-
 CFMutableArrayRef CFArrayCreateMutable(CFAllocatorRef, CFIndex, const CFArrayCallBacks* callBacks)
 {
   return new OpaqueCFArray(callBacks);

@@ -97,12 +97,6 @@ CGImageRef CGBitmapContextCreateImage(CGContextRef context)
   return image;
 }
 
-CGContextRef CGContextRetain(CGContextRef context)
-{
-  if (context) ++context->mRetainCount;
-  return context;
-}
-
 void CGContextRelease(CGContextRef context) { Release(context); }
 void CGContextFlush(CGContextRef context) { context->mLog.push_back("flush"); }
 
@@ -146,13 +140,6 @@ void CGContextClipToRect(CGContextRef context, CGRect r)
   context->mLog.push_back(Format("clip %g %g %g %g", r.origin.x, r.origin.y, r.size.width, r.size.height));
 }
 
-void CGContextSetShouldAntialias(CGContextRef context, bool shouldAntialias)
-{
-  context->mLog.push_back(shouldAntialias ? "antialias on" : "antialias off");
-}
-
-size_t CGImageGetWidth(CGImageRef image) { return image->mWidth; }
-size_t CGImageGetHeight(CGImageRef image) { return image->mHeight; }
 void CGImageRelease(CGImageRef image) { Release(image); }
 
 void CGContextDrawImage(CGContextRef context, CGRect r, CGImageRef image)

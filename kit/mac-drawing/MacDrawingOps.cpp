@@ -6,7 +6,6 @@
 #include "MacDrawingRecords.h"
 
 namespace {
-bool Live(const ContextRecord* context) { return context && !context->mFree && context->mContext; }
 bool Usable(const GdiObject* object, int kind)
 {
   return object && !object->mFree && object->mKind == kind && object->mWidth >= 0 && object->mColor;
@@ -28,7 +27,7 @@ CGColorRef CreateDrawingColor(uint32_t rgb, float alpha)
 
 GdiObject* SelectGdiObject(ContextRecord* context, GdiObject* object)
 {
-  if (!Live(context) || !object || object->mFree) return nullptr;
+  if (!IsLiveContext(context) || !object || object->mFree) return nullptr;
   GdiObject** slot = object->mKind == kGdiPen     ? &context->mPen
                      : object->mKind == kGdiBrush ? &context->mBrush
                      : object->mKind == kGdiFont  ? &context->mFont
@@ -41,7 +40,7 @@ GdiObject* SelectGdiObject(ContextRecord* context, GdiObject* object)
 
 void MoveToPoint(ContextRecord* context, float x, float y, CGPoint* old)
 {
-  if (!Live(context)) return;
+  if (!IsLiveContext(context)) return;
   if (old) *old = CGPointMake(context->mPenX, context->mPenY);
   context->mPenX = x;
   context->mPenY = y;
@@ -49,7 +48,7 @@ void MoveToPoint(ContextRecord* context, float x, float y, CGPoint* old)
 
 void SetPixelColour(ContextRecord* context, int x, int y, uint32_t rgb)
 {
-  if (!Live(context)) return;
+  if (!IsLiveContext(context)) return;
   CGColorRef color = CreateDrawingColor(rgb, 1.0f);
   if (!color) return;
   CGContextRef cg = context->mContext;
@@ -66,17 +65,17 @@ void SetPixelColour(ContextRecord* context, int x, int y, uint32_t rgb)
 
 void SetBackgroundMode(ContextRecord* context, int mode)
 {
-  if (Live(context)) context->mBackgroundMode = mode;
+  if (IsLiveContext(context)) context->mBackgroundMode = mode;
 }
 
 void SaveContextState(ContextRecord* context)
 {
-  if (Live(context)) CGContextSaveGState(context->mContext);
+  if (IsLiveContext(context)) CGContextSaveGState(context->mContext);
 }
 
 void DrawPolygon(ContextRecord* context, const CGPoint* points, int count)
 {
-  if (!Live(context) || !points || count < 2 || !Usable(context->mPen, kGdiPen)) return;
+  if (!IsLiveContext(context) || !points || count < 2 || !Usable(context->mPen, kGdiPen)) return;
   CGContextRef cg = context->mContext;
   const bool fill = Usable(context->mBrush, kGdiBrush);
   CGContextSaveGState(cg);
@@ -94,7 +93,7 @@ void DrawPolygon(ContextRecord* context, const CGPoint* points, int count)
 // The line lies as a Windows pen of that width would lay it.
 void LineToPoint(ContextRecord* context, float x, float y)
 {
-  if (!Live(context)) return;
+  if (!IsLiveContext(context)) return;
   if (Usable(context->mPen, kGdiPen)) {
     CGContextRef cg = context->mContext;
     const CGFloat width = PenWidth(context->mPen), half = width / 2;
@@ -113,7 +112,7 @@ void LineToPoint(ContextRecord* context, float x, float y)
 
 void FillRectWithBrush(ContextRecord* context, const DrawingRect* rect, GdiObject* brush)
 {
-  if (!Live(context) || !rect || !Usable(brush, kGdiBrush)) return;
+  if (!IsLiveContext(context) || !rect || !Usable(brush, kGdiBrush)) return;
   CGContextSaveGState(context->mContext);
   CGContextSetFillColorWithColor(context->mContext, brush->mColor);
   CGContextFillRect(context->mContext, ToCGRect(*rect));
@@ -122,7 +121,7 @@ void FillRectWithBrush(ContextRecord* context, const DrawingRect* rect, GdiObjec
 
 void DrawRectangle(ContextRecord* context, int left, int top, int right, int bottom)
 {
-  if (!Live(context)) return;
+  if (!IsLiveContext(context)) return;
   const DrawingRect rect{left, top, right, bottom};
   FillRectWithBrush(context, &rect, context->mBrush);
   if (!Usable(context->mPen, kGdiPen)) return;
@@ -138,12 +137,12 @@ void DrawRectangle(ContextRecord* context, int left, int top, int right, int bot
 
 void ClipToRect(ContextRecord* context, const DrawingRect* rect)
 {
-  if (Live(context) && rect) CGContextClipToRect(context->mContext, ToCGRect(*rect));
+  if (IsLiveContext(context) && rect) CGContextClipToRect(context->mContext, ToCGRect(*rect));
 }
 
 void FillThemeBackground(ContextRecord* context, const DrawingRect* rect)
 {
-  if (!Live(context) || !rect) return;
+  if (!IsLiveContext(context) || !rect) return;
   CGContextSaveGState(context->mContext);
   HIThemeSetFill(kThemeBrushDialogBackgroundActive, nullptr, context->mContext, kHIThemeOrientationNormal);
   CGContextFillRect(context->mContext, ToCGRect(*rect));

@@ -10,6 +10,8 @@
 bool ReturnContextRecord(ContextRecord* record);
 bool ReturnGdiObject(GdiObject* object);
 bool IsNullObject(const GdiObject* object);
+// A context record in use, with a Quartz context to draw in.
+inline bool IsLiveContext(const ContextRecord* context) { return context && !context->mFree && context->mContext; }
 // Releases the record's text colour (an Objective-C object).
 void ReleaseContextTextColor(ContextRecord* context);
 

@@ -3,7 +3,6 @@
 // Cocoa images.
 #import <Cocoa/Cocoa.h>
 
-#include <math.h>
 #include <stdlib.h>
 #include <string.h>
 

@@ -9,6 +9,12 @@ namespace {
 const size_t kAlignment = 64;
 const int kBitsPerComponent = 8;
 const int kBytesPerPixel = 4;
+
+// The first aligned byte of a buffer allocated kAlignment - 1 bytes over.
+void* AlignedPixels(void* buffer)
+{
+  return (void*)(((uintptr_t)buffer + kAlignment - 1) & ~(uintptr_t)(kAlignment - 1));
+}
 }  // namespace
 
 ContextRecord* CreateMemContext(ContextRecord* reference, int width, int height)
@@ -18,7 +24,7 @@ ContextRecord* CreateMemContext(ContextRecord* reference, int width, int height)
   const size_t rowBytes = (size_t)width * kBytesPerPixel;
   void* buffer = calloc(rowBytes * (size_t)height + kAlignment - 1, 1);
   if (!buffer) return nullptr;
-  void* pixels = (void*)(((uintptr_t)buffer + kAlignment - 1) & ~(uintptr_t)(kAlignment - 1));
+  void* pixels = AlignedPixels(buffer);
 
   CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
   CGContextRef context = space ? CGBitmapContextCreate(pixels, (size_t)width, (size_t)height, kBitsPerComponent,
@@ -42,7 +48,7 @@ ContextRecord* CreateMemContext(ContextRecord* reference, int width, int height)
 void* GetContextBits(ContextRecord* context)
 {
   if (!context || !context->mBuffer) return nullptr;
-  return (void*)(((uintptr_t)context->mBuffer + kAlignment - 1) & ~(uintptr_t)(kAlignment - 1));
+  return AlignedPixels(context->mBuffer);
 }
 
 void DeleteContext(ContextRecord* context)

@@ -7,8 +7,6 @@
 namespace {
 const SInt32 kBitmapRepSystem = 0x1050;
 
-bool Live(const ContextRecord* context) { return context && !context->mFree && context->mContext; }
-
 void DrawThroughBitmapRep(CGContextRef dest, const StretchRects& r, unsigned char* pixels, size_t rowBytes,
                           bool useAlpha)
 {
@@ -61,7 +59,7 @@ void DrawThroughImage(CGContextRef dest, const StretchRects& r, unsigned char* p
 bool StretchBlit(ContextRecord* dest, int x, int y, int w, int h, ContextRecord* source, int sx, int sy, int sw, int sh,
                  uint32_t mode)
 {
-  if (!Live(dest) || !Live(source) || !source->mBuffer) return false;
+  if (!IsLiveContext(dest) || !IsLiveContext(source) || !source->mBuffer) return false;
   StretchRects r{x, y, w, h, sx, sy, sw, sh};
   if (!ClipStretchRects(&r, (int)CGBitmapContextGetWidth(source->mContext),
                         (int)CGBitmapContextGetHeight(source->mContext)))

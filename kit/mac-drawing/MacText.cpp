@@ -66,13 +66,11 @@ private:
   ATSUTextLayout mLayout = nullptr;
   UniCharCount mLength = 0;
 };
-
-bool Live(const ContextRecord* context) { return context && !context->mFree && context->mContext; }
 }  // namespace
 
 bool MeasureText(ContextRecord* context, DrawingTextMetrics* metrics)
 {
-  if (!Live(context) || !metrics) return false;
+  if (!IsLiveContext(context) || !metrics) return false;
   int averageWidth = 0, maxWidth = 0, ascent = 0, descent = 0;
   TextLayout average(context, ToUTF16("x", 1)), widest(context, ToUTF16("W", 1));
   if (!average.Bounds(&averageWidth, &ascent, &descent) || !widest.Bounds(&maxWidth, &ascent, &descent)) return false;
@@ -84,7 +82,7 @@ bool MeasureText(ContextRecord* context, DrawingTextMetrics* metrics)
 
 bool DrawTextInRect(ContextRecord* context, const char* text, int length, const DrawingRect* rect, unsigned format)
 {
-  if (!Live(context) || !text || !rect) return false;
+  if (!IsLiveContext(context) || !text || !rect) return false;
   if (length < 0) length = (int)strlen(text);
   TextLayout text16(context, ToUTF16(text, length));
   int width = 0, ascent = 0, descent = 0;

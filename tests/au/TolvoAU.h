@@ -1,13 +1,15 @@
 #ifndef TOLVOAU_H
 #define TOLVOAU_H
 
-// Tolvo over the Audio Unit binding, opened in the test host, and the plain
-// phrase it plays: a C major chord held from the start at 120 BPM, "Step
-// rate" "1/16", the transport playing, 512-frame blocks.
+// Tolvo over the Audio Unit binding, opened in the test host (its editor
+// open too, for the editor's tests), and the plain phrase it plays: a C
+// major chord held from the start at 120 BPM, "Step rate" "1/16", the
+// transport playing, 512-frame blocks.
 
 #include <vector>
 
 #include "AUHost.h"
+#include "IGraphicsHeadless.h"
 #include "ParamTable.h"
 #include "Tolvo.h"
 
@@ -74,6 +76,21 @@ protected:
   void TearDown() override { Close(); }
 
   Tolvo* plug = nullptr;
+};
+
+// The same, its editor open on the window-less back end.
+class OpenedTolvoEditor : public OpenedTolvo {
+protected:
+  void SetUp() override
+  {
+    OpenedTolvo::SetUp();
+    gui = static_cast<IGraphicsHeadless*>(plug->GetGUI());
+    ASSERT_NE(gui, nullptr);
+    gui->OpenWindow(nullptr);
+    gui->Tick();
+  }
+
+  IGraphicsHeadless* gui = nullptr;
 };
 
 // The host callback's messages as the phrase's positions.

@@ -16,25 +16,14 @@ static_assert(PIX_BYTE_A == 0 && PIX_BYTE_R == 1 && PIX_BYTE_G == 2 && PIX_BYTE_
 
 namespace {
 
-class TolvoAUMacPixelsTest : public OpenedTolvo {
+class TolvoAUMacPixelsTest : public OpenedTolvoEditor {
 protected:
-  void SetUp() override
-  {
-    OpenedTolvo::SetUp();
-    gui = static_cast<IGraphicsHeadless*>(plug->GetGUI());
-    ASSERT_NE(gui, nullptr);
-    gui->OpenWindow(nullptr);
-    gui->Tick();
-  }
-
   bool InText(int x, int y)
   {
     for (const IGraphicsHeadless::TextRecord& t : gui->DrawnTexts())
       if (t.mRect.Contains(x, y)) return true;
     return false;
   }
-
-  IGraphicsHeadless* gui = nullptr;
 };
 
 TEST_F(TolvoAUMacPixelsTest, TheOpenedEditorIsTheWindowsGoldenInTheMacOSOrder)

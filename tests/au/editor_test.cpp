@@ -21,17 +21,8 @@ const int kAboutBox = 364;
 const int kVersionText = 365;
 const int kMidiOutputSwitch = 366;
 
-class TolvoAUEditorTest : public OpenedTolvo {
+class TolvoAUEditorTest : public OpenedTolvoEditor {
 protected:
-  void SetUp() override
-  {
-    OpenedTolvo::SetUp();
-    gui = static_cast<IGraphicsHeadless*>(plug->GetGUI());
-    ASSERT_NE(gui, nullptr);
-    gui->OpenWindow(nullptr);
-    gui->Tick();
-  }
-
   void Click(int ctrlIdx)
   {
     const IRECT& r = gui->GetControl(ctrlIdx)->GetRECT();
@@ -40,8 +31,6 @@ protected:
     gui->Tick();
   }
   bool Shown(int ctrlIdx) { return !gui->GetControl(ctrlIdx)->IsHidden(); }
-
-  IGraphicsHeadless* gui = nullptr;
 };
 
 TEST_F(TolvoAUEditorTest, TheMidiOutputSwitchComesAndGoesWithTheAboutBox)

@@ -51,6 +51,15 @@ public:
     int mNHostChannels;  // -1 until the host sets a format
     int mNPlugChannels;  // 2, or 1 for a last odd channel
     int mPlugChannelStartIdx;
+
+    // The channels the host's buffers stand for: what the host set, or the
+    // bus's own count while the host has said nothing; never more than the
+    // bus has.
+    int NChannels() const
+    {
+      const int n = mNHostChannels >= 0 ? mNHostChannels : mNPlugChannels;
+      return n < mNPlugChannels ? n : mNPlugChannels;
+    }
   };
 
   enum EConnectionKind {

@@ -80,8 +80,7 @@ void IFxAU::AssessInputConnections()
     bus->mConnected = conn->mConnectionKind != kNotConnected;
     if (!bus->mConnected) continue;
     if (bus->mNHostChannels < 0) bus->mNHostChannels = bus->mNPlugChannels;
-    const int n = bus->mNHostChannels < bus->mNPlugChannels ? bus->mNHostChannels : bus->mNPlugChannels;
-    SetInputChannelConnections(bus->mPlugChannelStartIdx, n, true);
+    SetInputChannelConnections(bus->mPlugChannelStartIdx, bus->NChannels(), true);
   }
 }
 

@@ -1,8 +1,6 @@
 // The component entries: every Component Manager call to the Audio Unit and
 // to its Carbon view, dispatched by selector.
 
-#include <cstring>
-
 #include "AUCallArgs.h"
 #include "IFxAU.h"
 #include "IFxUtilities.h"

@@ -17,15 +17,6 @@ struct BusBufferList {
 
   AudioBufferList* Get() { return (AudioBufferList*)this; }
 };
-
-// The channels of a bus the host's buffers stand for: what the host set, or
-// the bus's own count while the host has said nothing; never more than the
-// bus has.
-int NBusChannels(const IFxAU::AUBus* pBus)
-{
-  const int n = pBus->mNHostChannels >= 0 ? pBus->mNHostChannels : pBus->mNPlugChannels;
-  return n < pBus->mNPlugChannels ? n : pBus->mNPlugChannels;
-}
 }  // namespace
 
 ComponentResult IFxAU::RenderProc(void* pPlug, AudioUnitRenderActionFlags* pFlags, const AudioTimeStamp* pTimestamp,
@@ -64,7 +55,7 @@ ComponentResult IFxAU::CheckRender(const AudioTimeStamp* pTimestamp, UInt32 outp
       mOutScratchBuf.GetSize() < NOutChannels() * (int)nFrames)
     return kAudioUnitErr_InvalidPropertyValue;
   // Every buffer the plug-in writes must hold the block.
-  const int n = NBusChannels(mOutBuses.Get((int)outputBusIdx));
+  const int n = mOutBuses.Get((int)outputBusIdx)->NChannels();
   for (UInt32 k = 0; k < pBufferList->mNumberBuffers && (int)k < n; ++k) {
     const AudioBuffer& buf = pBufferList->mBuffers[k];
     if (buf.mData && buf.mDataByteSize < nFrames * sizeof(float)) return kAudioUnitErr_InvalidPropertyValue;
@@ -96,7 +87,7 @@ ComponentResult IFxAU::PullInput(int busIdx, const AudioTimeStamp* pTimestamp, U
 {
   const AUBus* bus = mInBuses.Get(busIdx);
   const AUInputConnection* conn = mInputConnections.Get(busIdx);
-  const int n = NBusChannels(bus);
+  const int n = bus->NChannels();
   BusBufferList list;
   list.mNumberBuffers = (UInt32)n;
   for (int k = 0; k < n; ++k) {
@@ -135,7 +126,7 @@ void IFxAU::AttachOutputs(AUBus* pBus, UInt32 nFrames, AudioBufferList* pBufferL
   // Every render: a channel left connected from an earlier list would be
   // written into a buffer the host has taken back.
   const int nBuffers = (int)pBufferList->mNumberBuffers;
-  const int n = nBuffers < NBusChannels(pBus) ? nBuffers : NBusChannels(pBus);
+  const int n = nBuffers < pBus->NChannels() ? nBuffers : pBus->NChannels();
   SetOutputChannelConnections(pBus->mPlugChannelStartIdx, n, true);
   SetOutputChannelConnections(pBus->mPlugChannelStartIdx + n, pBus->mNPlugChannels - n, false);
   pBus->mConnected = true;

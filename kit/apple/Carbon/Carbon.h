@@ -210,7 +210,6 @@ OSStatus RemoveEventLoopTimer(EventLoopTimerRef inTimer);
 OSStatus GetWindowAttributes(WindowRef window, WindowAttributes* outAttributes);
 OSStatus GetWindowBounds(WindowRef window, WindowRegionCode regionCode, Rect* globalBounds);
 OSStatus SetWindowBounds(WindowRef window, WindowRegionCode regionCode, const Rect* globalBounds);
-CGrafPtr GetWindowPort(WindowRef window);
 OSStatus SetUserFocusWindow(WindowRef inWindow);
 
 // --- Controls and views ---
@@ -220,7 +219,6 @@ OSStatus CreateEditUnicodeTextControl(WindowRef window, const Rect* boundsRect, 
 HIViewRef HIViewGetRoot(WindowRef inWindow);
 OSStatus HIViewFindByID(HIViewRef inStartView, HIViewID inID, HIViewRef* outControl);
 OSStatus HIViewAddSubview(HIViewRef inParent, HIViewRef inNewChild);
-OSStatus HIViewRemoveFromSuperview(HIViewRef inView);
 OSStatus HIViewGetFrame(HIViewRef inView, HIRect* outRect);
 OSStatus HIViewSetFrame(HIViewRef inView, const HIRect* inRect);
 OSStatus HIViewSetNeedsDisplay(HIViewRef inView, Boolean inNeedsDisplay);
@@ -232,7 +230,6 @@ OSErr EmbedControl(ControlRef inControl, ControlRef inContainer);
 void SizeControl(ControlRef theControl, SInt16 w, SInt16 h);
 void ShowControl(ControlRef inControl);
 void HideControl(ControlRef inControl);
-void Draw1Control(ControlRef theControl);
 void UpdateControls(WindowRef inWindow, RgnHandle inUpdateRegion);
 void DisposeControl(ControlRef theControl);
 OSErr SetControlData(ControlRef inControl, ControlPartCode inPart, ResType inTagName, Size inSize, const void* inData);

@@ -111,8 +111,6 @@ void CFDictionarySetValue(CFMutableDictionaryRef theDict, const void* key, const
 // Null when the key is not there.
 const void* CFDictionaryGetValue(CFDictionaryRef theDict, const void* key);
 
-CFArrayRef CFArrayCreate(CFAllocatorRef allocator, const void** values, CFIndex numValues,
-                         const CFArrayCallBacks* callBacks);
 CFMutableArrayRef CFArrayCreateMutable(CFAllocatorRef allocator, CFIndex capacity, const CFArrayCallBacks* callBacks);
 void CFArrayAppendValue(CFMutableArrayRef theArray, const void* value);
 

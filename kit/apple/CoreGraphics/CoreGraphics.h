@@ -95,7 +95,6 @@ size_t CGBitmapContextGetHeight(CGContextRef context);
 size_t CGBitmapContextGetBytesPerRow(CGContextRef context);
 // A copy of the context's pixels.
 CGImageRef CGBitmapContextCreateImage(CGContextRef context);
-CGContextRef CGContextRetain(CGContextRef context);
 void CGContextRelease(CGContextRef context);
 void CGContextFlush(CGContextRef context);
 
@@ -105,7 +104,6 @@ void CGContextTranslateCTM(CGContextRef context, CGFloat tx, CGFloat ty);
 void CGContextScaleCTM(CGContextRef context, CGFloat sx, CGFloat sy);
 CGAffineTransform CGContextGetCTM(CGContextRef context);
 void CGContextClipToRect(CGContextRef context, CGRect rect);
-void CGContextSetShouldAntialias(CGContextRef context, bool shouldAntialias);
 
 void CGContextSetFillColorWithColor(CGContextRef context, CGColorRef color);
 void CGContextSetStrokeColorWithColor(CGContextRef context, CGColorRef color);
@@ -125,8 +123,6 @@ void CGDataProviderRelease(CGDataProviderRef provider);
 CGImageRef CGImageCreate(size_t width, size_t height, size_t bitsPerComponent, size_t bitsPerPixel, size_t bytesPerRow,
                          CGColorSpaceRef space, CGBitmapInfo bitmapInfo, CGDataProviderRef provider,
                          const CGFloat* decode, bool shouldInterpolate, CGColorRenderingIntent intent);
-size_t CGImageGetWidth(CGImageRef image);
-size_t CGImageGetHeight(CGImageRef image);
 void CGImageRelease(CGImageRef image);
 void CGContextDrawImage(CGContextRef context, CGRect rect, CGImageRef image);
 
