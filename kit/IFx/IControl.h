@@ -62,17 +62,14 @@ public:
   void SetClampRange(double lo, double hi);
   const IRECT& GetRECT() const { return mRECT; }
   const IRECT& GetTargetRECT() const { return mTargetRECT; }
-  void SetTargetRECT(const IRECT& rect) { mTargetRECT = rect; }
   const IText& GetText() const { return mText; }
   void SetText(const IText& text) { mText = text; }
   double GetValue() const { return mValue; }
   int ParamIdx() const { return mParamIdx; }
-  void SetParamIdx(int paramIdx) { mParamIdx = paramIdx; }
   int TextEntryParamIdx() const { return mTextEntryParamIdx; }
   void SetTextEntryParamIdx(int paramIdx) { mTextEntryParamIdx = paramIdx; }
   int GetControlIdx() const { return mControlIdx; }
   void SetPromptAtMouse(bool atMouse) { mPromptAtMouse = atMouse; }
-  void DisablePrompt(bool disable) { mDisablePrompt = disable; }
   void SetRedraw(bool redraw) { mRedraw = redraw; }
   bool IsHidden() const { return mHide; }
   bool IsGrayed() const { return mGrayed; }

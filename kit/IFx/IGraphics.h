@@ -120,7 +120,6 @@ public:
   int Width() const { return mWidth; }
   int Height() const { return mHeight; }
   int FPS() const { return mFPS; }
-  IFxBase* GetPlug() const { return mPlug; }
   KIT_Mutex* EditorLock() { return &m_mutex; }
   void SetStrictDrawing(bool strict);
   // Forgets the capture; a back end calls it before it shows a menu.

@@ -38,12 +38,10 @@ void AudioRun::Tally()
       if (e.type != kMidiEventType) continue;
       const uint8_t status = e.midiData()[0] & 0xF0, note = e.midiData()[1], velocity = e.midiData()[2];
       const int key = (e.midiData()[0] & 0x0F) * 128 + note;
-      if (status == kNoteOn && velocity > 0) {
+      if (status == kNoteOn && velocity > 0)
         ++mSounding[key];
-        ++mReport.notesOut;
-      } else if ((status == kNoteOff || status == kNoteOn) && mSounding[key] > 0) {
+      else if ((status == kNoteOff || status == kNoteOn) && mSounding[key] > 0)
         --mSounding[key];
-      }
     }
   }
   mReport.sounding = 0;

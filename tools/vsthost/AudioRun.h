@@ -28,8 +28,7 @@ public:
   };
   struct Report {
     int64_t blocks = 0;
-    int64_t notesOut = 0;  // note-ons the plug-in sent
-    int sounding = 0;      // notes it left sounding
+    int sounding = 0;  // notes it left sounding
   };
 
   // Starts the thread; the script's thread must leave this instance's
