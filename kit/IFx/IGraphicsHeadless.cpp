@@ -142,7 +142,6 @@ void IGraphicsHeadless::Resize(int w, int h)
   // The entry's control goes with the others.
   CloseEntry();
   IGraphicsPix::Resize(w, h);
-  if (mDrawBitmap) mDrawBitmap->Resize(w, h);
   if (mScreen) mScreen->Resize(w, h);
 }
 

@@ -58,6 +58,12 @@ void IGraphicsPix::PrepareDrawing()
   mTmpBitmap = new PIX_MemBitmap(0, 0, kRowAlignment);
 }
 
+void IGraphicsPix::Resize(int w, int h)
+{
+  IGraphics::Resize(w, h);
+  if (mDrawBitmap) mDrawBitmap->Resize(w, h);
+}
+
 bool IGraphicsPix::DrawBitmap(const IBitmapStrip* pBitmap, const IRECT* pDest, int srcX, int srcY,
                               const IChannelBlend* pBlend)
 {

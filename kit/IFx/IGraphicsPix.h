@@ -20,6 +20,8 @@ public:
   ~IGraphicsPix() override;
 
   void PrepareDrawing() override;
+  // The core's resize, and the draw bitmap to the new size: every back end's.
+  void Resize(int w, int h) override;
   bool DrawBitmap(const IBitmapStrip* pBitmap, const IRECT* pDest, int srcX, int srcY,
                   const IChannelBlend* pBlend = nullptr) override;
   bool DrawRotatedBitmap(const IBitmapStrip* pBitmap, int destCtrX, int destCtrY, double angle, int yOffsetZeroDeg = 0,

@@ -120,7 +120,6 @@ void IGraphicsWin::Resize(int w, int h)
   // The entry's control goes with the others.
   CloseEntry();
   IGraphicsPix::Resize(w, h);
-  if (mDrawBitmap) mDrawBitmap->Resize(w, h);
   if (!mPlugWnd) return;
 
   HWND hWnd = (HWND)mPlugWnd;

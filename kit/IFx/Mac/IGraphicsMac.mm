@@ -109,7 +109,6 @@ void IGraphicsMac::Resize(int w, int h)
   else if (mGraphicsCocoa)
     [mGraphicsCocoa endUserInput];
   IGraphicsPix::Resize(w, h);
-  if (mDrawBitmap) mDrawBitmap->Resize(w, h);
   if (mGraphicsCarbon)
     mGraphicsCarbon->Resize(w, h);
   else if (mGraphicsCocoa)
