@@ -102,9 +102,17 @@ void MenuAnswerer::Look()
   if (position == kCancel) {
     PostKey(search.menu, VK_ESCAPE);
   } else {
-    // The keyboard walks past separators only.
-    for (int i = 0; i <= position; ++i)
-      if (!menu.items[i].separator) PostKey(search.menu, VK_DOWN);
+    // From the first item, whatever the pointer has chosen meanwhile (a
+    // menu that opens under it takes the item there); the keyboard walks
+    // past separators only. Posted keys come before any input still on
+    // its way, so nothing moves the choice between them and the Enter.
+    PostKey(search.menu, VK_HOME);
+    bool first = true;
+    for (int i = 0; i <= position; ++i) {
+      if (menu.items[i].separator) continue;
+      if (!first) PostKey(search.menu, VK_DOWN);
+      first = false;
+    }
     PostKey(search.menu, VK_RETURN);
   }
   mAnswered = search.menu;

@@ -25,9 +25,12 @@ bool Wait(DWORD start, DWORD ms)
 
 void DrainMessages()
 {
+  // Posted messages without the timers, which PM_QS_POSTMESSAGE brings
+  // too: a tick of the editor's own between two steps of a script would
+  // apply its entry or redraw it before the script asks.
+  const UINT posted = QS_POSTMESSAGE << 16;
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE))
-    Dispatch(&msg);
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT | posted | PM_QS_SENDMESSAGE)) Dispatch(&msg);
 }
 
 void PumpFor(int ms)
