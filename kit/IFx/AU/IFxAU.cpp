@@ -115,35 +115,32 @@ void IFxAU::InformListeners(AudioUnitPropertyID propID, AudioUnitScope scope)
   }
 }
 
-namespace {
-void NotifyParamEvent(AudioUnit ci, AudioUnitEventType type, int idx)
+void IFxAU::NotifyParamEvent(AudioUnitEventType type, int idx)
 {
+  // Nothing is told of a unit the host has not opened yet.
+  if (!HostHasPlug()) return;
   AudioUnitEvent event;
   std::memset(&event, 0, sizeof event);
   event.mEventType = type;
-  event.mArgument.mParameter.mAudioUnit = ci;
+  event.mArgument.mParameter.mAudioUnit = mCI;
   event.mArgument.mParameter.mParameterID = (AudioUnitParameterID)idx;
   event.mArgument.mParameter.mScope = kAudioUnitScope_Global;
   event.mArgument.mParameter.mElement = 0;
   AUEventListenerNotify(nullptr, nullptr, &event);
 }
-}  // namespace
 
 void IFxAU::BeginInformHostOfParamChange(int idx)
 {
-  NotifyParamEvent(mCI, kAudioUnitEvent_BeginParameterChangeGesture, idx);
+  NotifyParamEvent(kAudioUnitEvent_BeginParameterChangeGesture, idx);
 }
 
 // The host reads the new value back through the parameter itself.
 void IFxAU::InformHostOfParamChange(int idx, double normalizedValue)
 {
-  NotifyParamEvent(mCI, kAudioUnitEvent_ParameterValueChange, idx);
+  NotifyParamEvent(kAudioUnitEvent_ParameterValueChange, idx);
 }
 
-void IFxAU::EndInformHostOfParamChange(int idx)
-{
-  NotifyParamEvent(mCI, kAudioUnitEvent_EndParameterChangeGesture, idx);
-}
+void IFxAU::EndInformHostOfParamChange(int idx) { NotifyParamEvent(kAudioUnitEvent_EndParameterChangeGesture, idx); }
 
 void IFxAU::UpdateHostDisplay() { InformListeners(kAudioUnitProperty_PresentPreset, kAudioUnitScope_Global); }
 

@@ -102,6 +102,7 @@ ComponentResult IFxAU::IFxAUEntry(ComponentParameters* params, void* pPlug, AUMa
     plug->PruneUninitializedPresets();
     plug->mCI = args.Get<AudioUnit>(0);
     SetComponentInstanceStorage(plug->mCI, (Handle)plug);
+    plug->HandedToHost();
     return noErr;
   }
   if (select == kComponentCloseSelect) {
