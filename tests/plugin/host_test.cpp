@@ -144,14 +144,7 @@ TEST_F(HostTest, StateChunksAndTheirRoundTrip)
   ASSERT_TRUE(fresh);
   EXPECT_NE(fresh->GetChunk(true), changed);
   ASSERT_EQ(fresh->SetChunk(true, changed), 1);
-  std::vector<uint8_t> restored = fresh->GetChunk(true);
-  ASSERT_EQ(restored.size(), changed.size());
-  // "MIDI learn" starts at -1, below its range; a read clamps it to 0.
-  const size_t learn = 1488 + 8 * kMidiLearnMenu;
-  EXPECT_EQ(DoubleAt(restored, learn), 0.0);
-  std::memset(&restored[learn], 0, 8);
-  std::memset(&changed[learn], 0, 8);
-  EXPECT_EQ(restored, changed);
+  EXPECT_EQ(fresh->GetChunk(true), changed);
   EXPECT_EQ(Text(*fresh, kGetParamDisplay, kStepRate), "1/32");
 
   std::vector<uint8_t> tooShort(bank.begin(), bank.begin() + 8 + 1479);
