@@ -146,9 +146,6 @@ TEST_F(EntryTest, ParametersThroughTheEntryAndTheFastProcedures)
 
   EXPECT_EQ(AudioUnitGetParameter(unit, TestAUPlug::kSteps, kAudioUnitScope_Input, 0, &value),
             kAudioUnitErr_InvalidProperty);
-  EXPECT_EQ(AudioUnitSetParameter(unit, TestAUPlug::kNumParams, kAudioUnitScope_Global, 0, 1.0f, 0),
-            kAudioUnitErr_InvalidProperty);
-  EXPECT_EQ(AudioUnitGetParameter(unit, 0xFFFFFFFF, kAudioUnitScope_Global, 0, &value), kAudioUnitErr_InvalidProperty);
   EXPECT_EQ(plug->paramChanges.size(), 1u);
 
   AudioUnitGetParameterProc get = nullptr;
@@ -162,6 +159,52 @@ TEST_F(EntryTest, ParametersThroughTheEntryAndTheFastProcedures)
   void* other = nullptr;
   EXPECT_EQ(Get(kAudioUnitProperty_FastDispatch, &other, kAudioUnitScope_Global, kAudioUnitResetSelect),
             kAudioUnitErr_InvalidElement);
+}
+
+// Wherever a host names a parameter by an id the plug-in does not have, it
+// is told the parameter is invalid: the selectors, the fast procedures, the
+// scheduled events and the properties of one parameter. Nothing is changed.
+TEST_F(EntryTest, AnUnknownParameterIdIsAnInvalidParameter)
+{
+  const AudioUnitScope G = kAudioUnitScope_Global;
+  AudioUnitGetParameterProc get = nullptr;
+  AudioUnitSetParameterProc set = nullptr;
+  ASSERT_EQ(Get(kAudioUnitProperty_FastDispatch, &get, G, kAudioUnitGetParameterSelect), noErr);
+  ASSERT_EQ(Get(kAudioUnitProperty_FastDispatch, &set, G, kAudioUnitSetParameterSelect), noErr);
+  void* storage = GetComponentInstanceStorage(unit);
+  plug->paramChanges.clear();
+  for (AudioUnitParameterID id : {(AudioUnitParameterID)TestAUPlug::kNumParams, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+    AudioUnitParameterValue value = 0.0f;
+    EXPECT_EQ(AudioUnitGetParameter(unit, id, G, 0, &value), kAudioUnitErr_InvalidParameter) << id;
+    EXPECT_EQ(AudioUnitSetParameter(unit, id, G, 0, 1.0f, 0), kAudioUnitErr_InvalidParameter) << id;
+    EXPECT_EQ(get(storage, id, G, 0, &value), kAudioUnitErr_InvalidParameter) << id;
+    EXPECT_EQ(set(storage, id, G, 0, 1.0f, 0), kAudioUnitErr_InvalidParameter) << id;
+    AudioUnitParameterEvent event{};
+    event.parameter = id;
+    event.eventType = kParameterEvent_Immediate;
+    EXPECT_EQ(AudioUnitScheduleParameters(unit, &event, 1), kAudioUnitErr_InvalidParameter) << id;
+
+    UInt32 size = 0;
+    Boolean writable = false;
+    AudioUnitParameterInfo info;
+    EXPECT_EQ(Info(kAudioUnitProperty_ParameterInfo, &size, &writable, G, id), kAudioUnitErr_InvalidParameter) << id;
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterInfo, &info, G, id), kAudioUnitErr_InvalidParameter) << id;
+    CFArrayRef strings = nullptr;
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterValueStrings, &strings, G, id), kAudioUnitErr_InvalidParameter) << id;
+    AudioUnitParameterStringFromValue sfv{id, nullptr, nullptr};
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterStringFromValue, &sfv), kAudioUnitErr_InvalidParameter) << id;
+    AudioUnitParameterNameInfo name{id, -1, nullptr};
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterIDName, &name), kAudioUnitErr_InvalidParameter) << id;
+    CFStringRef text = CFStringCreateWithCString(nullptr, "1", kCFStringEncodingUTF8);
+    AudioUnitParameterValueFromString vfs{id, text, 0.0f};
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterValueFromString, &vfs), kAudioUnitErr_InvalidParameter) << id;
+    CFRelease(text);
+  }
+  EXPECT_TRUE(plug->paramChanges.empty());
+  // A parameter that is there but has no texts keeps the property's answer.
+  CFArrayRef strings = nullptr;
+  EXPECT_EQ(Get(kAudioUnitProperty_ParameterValueStrings, &strings, G, TestAUPlug::kGain),
+            kAudioUnitErr_InvalidProperty);
 }
 
 AudioUnitParameterEvent Immediate(AudioUnitParameterID id, float value, AudioUnitScope scope = kAudioUnitScope_Global)

@@ -86,7 +86,8 @@ ComponentResult IFxAU::GetParamProc(void* pPlug, AudioUnitParameterID paramID, A
   if (scope != kAudioUnitScope_Global) return kAudioUnitErr_InvalidProperty;
   KIT_MutexLock lock(&_this->m_mutex);
   const IParam* p = _this->GetParam((int)paramID);
-  if (!p || !pValue) return kAudioUnitErr_InvalidProperty;
+  if (!p) return kAudioUnitErr_InvalidParameter;
+  if (!pValue) return kAudioUnitErr_InvalidProperty;
   *pValue = (AudioUnitParameterValue)p->Value();
   return noErr;
 }
@@ -98,7 +99,7 @@ ComponentResult IFxAU::SetParamProc(void* pPlug, AudioUnitParameterID paramID, A
   if (scope != kAudioUnitScope_Global) return kAudioUnitErr_InvalidProperty;
   KIT_MutexLock lock(&_this->m_mutex);
   IParam* p = _this->GetParam((int)paramID);
-  if (!p) return kAudioUnitErr_InvalidProperty;
+  if (!p) return kAudioUnitErr_InvalidParameter;
   p->Set(value);
   if (IGraphics* gui = _this->GetGUI()) gui->SetParameterFromPlug((int)paramID, p->Value(), false);
   _this->OnParamChange((int)paramID);
