@@ -96,6 +96,29 @@ TEST_F(TolvoAUTest, EveryParameterReadsWithinItsBounds)
   }
 }
 
+// Tolvo declares no presets; a host that restored a user preset of its
+// own sets it as the present preset, or preset 0 by name, and hears that
+// it went well, as do the property's listeners.
+TEST_F(TolvoAUTest, SettingThePresetAPlugInWithoutPresetsAnswersNoError)
+{
+  Listen(kAudioUnitProperty_CurrentPreset);
+  Listen(kAudioUnitProperty_PresentPreset);
+  ASSERT_EQ(AudioUnitSetParameter(unit, kSwing, kAudioUnitScope_Global, 0, 0.5f, 0), noErr);
+  CFStringRef user = CFStringCreateWithCString(nullptr, "User", kCFStringEncodingUTF8);
+  CFStringRef named = CFStringCreateWithCString(nullptr, "My preset", kCFStringEncodingUTF8);
+  EXPECT_EQ(Set(kAudioUnitProperty_PresentPreset, AUPreset{-1, user}), noErr);
+  EXPECT_EQ(Set(kAudioUnitProperty_CurrentPreset, AUPreset{-1, user}), noErr);
+  EXPECT_EQ(Set(kAudioUnitProperty_PresentPreset, AUPreset{0, named}), noErr);
+  CFRelease(user);
+  CFRelease(named);
+  EXPECT_EQ(heard.size(), 3u);
+  EXPECT_EQ(plug->GetParam(kSwing)->Value(), 0.5);
+  AUPreset present{};
+  ASSERT_EQ(Get(kAudioUnitProperty_PresentPreset, &present), noErr);
+  EXPECT_EQ(present.presetNumber, 0);
+  if (present.presetName) CFRelease(present.presetName);
+}
+
 TEST_F(TolvoAUTest, WithoutAVirtualSourceMidiOutputOffersTheHostOnly)
 {
   // No JACK server: the source could not be opened.

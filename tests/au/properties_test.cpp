@@ -299,8 +299,16 @@ TEST_F(PropertiesTest, PresetsCurrentAndFactory)
             "\xC3\x9C"
             "ber preset");
   CFRelease(current.presetName);
-  EXPECT_EQ(Set(kAudioUnitProperty_CurrentPreset, AUPreset{2, nullptr}), kAudioUnitErr_InvalidPropertyValue);
+  // A preset the plug-in does not have (a host's own, "User") restores
+  // nothing, and is no error.
+  EXPECT_EQ(Set(kAudioUnitProperty_CurrentPreset, AUPreset{2, nullptr}), noErr);
+  EXPECT_EQ(Set(kAudioUnitProperty_PresentPreset, AUPreset{-1, nullptr}), noErr);
   EXPECT_EQ(plug->GetCurrentPresetIdx(), 1);
+  EXPECT_EQ(plug->GetParam(TestAUPlug::kSteps)->Value(), 8.0);
+  // A record cut short is still refused.
+  const SInt32 number = 0;
+  EXPECT_EQ(AudioUnitSetProperty(unit, kAudioUnitProperty_CurrentPreset, G, 0, &number, sizeof number),
+            kAudioUnitErr_InvalidPropertyValue);
 }
 
 TEST_F(PropertiesTest, HostIdentityCallbacksAndMidiOutput)

@@ -300,7 +300,9 @@ ComponentResult IFxAU::ApplyProperty(AudioUnitPropertyID propID, AudioUnitScope 
     case kAudioUnitProperty_CurrentPreset:
     case kAudioUnitProperty_PresentPreset:
       if (!wants(sizeof(AUPreset))) return kAudioUnitErr_InvalidPropertyValue;
-      if (!RestorePreset(((const AUPreset*)pData)->presetNumber)) return kAudioUnitErr_InvalidPropertyValue;
+      // A preset of the host's own, restored by the host, has no number
+      // here: nothing to restore, and no error.
+      RestorePreset(((const AUPreset*)pData)->presetNumber);
       return noErr;
 
     case kAudioUnitProperty_AUHostIdentifier:
