@@ -22,6 +22,34 @@ TEST_F(EntryTest, CanDoAnswersForEverySelectorTheEntryHandles)
   for (const auto& c : cases) EXPECT_EQ(CallComponentCanDo(unit, (SInt16)c.selector), c.canDo) << c.selector;
 }
 
+// A Component Manager counts each argument at its own size, can-do's
+// 16-bit selector as 2 bytes, though each has a word of the record. A
+// record that says it holds less than its arguments need is refused before
+// any is read; a can-do refused so cannot do.
+TEST_F(EntryTest, CallRecordsAreReadAsFarAsTheySayTheyHold)
+{
+  const long render = TestCallWord((SInt16)kAudioUnitRenderSelect);
+  for (int size : {2, 4, (int)sizeof(long)})
+    EXPECT_EQ(TestCallWords(unit, kComponentCanDoSelect, &render, 1, size), 1) << size;
+  for (int size : {0, 1}) EXPECT_EQ(TestCallWords(unit, kComponentCanDoSelect, &render, 1, size), 0) << size;
+
+  // Get parameter: id, scope, element, then the value out, first in the
+  // record.
+  AudioUnitParameterValue value = -7.0f;
+  const long get[] = {TestAUPlug::kSteps, kAudioUnitScope_Global, 0, TestCallWord(&value)};
+  const int whole = 4 * (int)sizeof(long);
+  EXPECT_EQ(TestCallWords(unit, kAudioUnitGetParameterSelect, get, 4, whole - 1), kAudioUnitErr_InvalidPropertyValue);
+  EXPECT_EQ(value, -7.0f);
+  EXPECT_EQ(TestCallWords(unit, kAudioUnitGetParameterSelect, get, 4, whole), noErr);
+  EXPECT_EQ(value, 4.0f);
+
+  const long note[] = {0x90, 60, 100, 0};
+  EXPECT_EQ(TestCallWords(unit, kMusicDeviceMIDIEventSelect, note, 4, 0), kAudioUnitErr_InvalidPropertyValue);
+  EXPECT_TRUE(plug->received.empty());
+  EXPECT_EQ(TestCallWords(unit, kMusicDeviceMIDIEventSelect, note, 4, whole + 4), noErr);  // more is no harm
+  EXPECT_EQ(plug->received.size(), 1u);
+}
+
 TEST_F(EntryTest, SelectorsOutsideTheTableAnswerBadSelector)
 {
   for (int selector : {0, 8, 12, 13, 19, 0x102, 0x107, 0x301, -5})
