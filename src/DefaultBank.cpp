@@ -59,7 +59,7 @@ bool ReadBankProgram(FILE* file, long fileSize, int maxParams, BankProgram* prog
   return true;
 }
 
-bool ReadBank(FILE* file, int maxPrograms, int maxParams, std::vector<BankProgram>* programs)
+bool ReadBank(FILE* file, int maxParams, std::vector<BankProgram>* programs)
 {
   programs->clear();
   if (fseek(file, 0, SEEK_END) != 0) return false;
@@ -68,13 +68,13 @@ bool ReadBank(FILE* file, int maxPrograms, int maxParams, std::vector<BankProgra
   if (fileSize < 0 || fseek(file, kProgramCountAt, SEEK_SET) != 0 || !ReadInt(file, &count) ||
       !ReadInt(file, &current) || !Skip(file, kBankHeaderSize - kProgramCountAt - 8, fileSize) || count < 0)
     return false;
-  if (count > maxPrograms) count = maxPrograms;
-  programs->resize((size_t)count);
-  for (BankProgram& p : *programs) {
-    if (!ReadBankProgram(file, fileSize, maxParams, &p)) {
-      programs->clear();
-      return false;
-    }
+  // Each program is kept as it is read: the count is the file's word, and
+  // the file's end stops a count it cannot keep.
+  for (int32_t i = 0; i < count; ++i) {
+    BankProgram p;
+    if (!ReadBankProgram(file, fileSize, maxParams, &p)) return false;
+    programs->push_back(std::move(p));
   }
-  return true;
+  uint32_t further;
+  return ftell(file) >= fileSize || Read32(file, &further);
 }

@@ -20,8 +20,9 @@ struct BankProgram {
 // holds more than maxParams values or sizes itself past the file's end.
 bool ReadBankProgram(FILE* file, long fileSize, int maxParams, BankProgram* program);
 
-// The first maxPrograms programs of the bank; false, with *programs left
-// empty, when any of them cannot be read.
-bool ReadBank(FILE* file, int maxPrograms, int maxParams, std::vector<BankProgram>* programs);
+// Every program the bank's header promises, in order, then the one value
+// that may follow them; false when the file fails before that, with the
+// programs read until then kept in *programs.
+bool ReadBank(FILE* file, int maxParams, std::vector<BankProgram>* programs);
 
 #endif

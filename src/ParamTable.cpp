@@ -106,7 +106,9 @@ const ParamSpec kParamTable[] = {
     EnumNumbered(kSplitNoteNumber, "Split note number", 0, 11, "%d", 0),
     Enum<kSplitSides>(kSplitSide, 1, "Split side", 0),
     Enum(kStepMode, 1, "Step mode", 0, kNumLanes, nullptr),
-    Enum<kLearnMenu>(kMidiLearnMenu, 1, "MIDI learn", -1),
+    // Starts at its first entry, within its range: only its menu reads it,
+    // and a choice sets it before it is acted on.
+    Enum<kLearnMenu>(kMidiLearnMenu, 1, "MIDI learn", 0),
     Enum<kStepsMenu>(kResetStepsMenu, 1, "Reset steps", 0),
     Int(kCCMapping, kNumControllers, "", -1, -1, 1000),
 };

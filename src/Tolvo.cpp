@@ -306,12 +306,10 @@ void Tolvo::SetMidiChannel(bool isInput, int channel) { (isInput ? mMidiInChanne
 
 bool Tolvo::SerializeState(IChunk* pChunk)
 {
-  const IControl* pCarrier = GetGUI()->GetControl(StateCarrierControl());
-  double carried = GetParam(kStateCarrierParam)->GetNormalized();
-  if (pCarrier) {
-    KIT_MutexLock lock(GetGUI()->EditorLock());
-    carried = pCarrier->GetValue();
-  }
+  // What the carrier shows once a state is read: its parameter, pushed in
+  // after the doubles. Its control may hold a value between the
+  // parameter's steps, which no read gives back.
+  const double carried = GetParam(kStateCarrierParam)->GetNormalized();
   for (int i = 0; i < kStateDoubles; ++i) pChunk->PutDouble(carried);
   return SerializeParams(pChunk);
 }

@@ -97,9 +97,11 @@ public:
   const char* GetParamDisplayText(int index, double value) const;
   double GetParamValue(int index) const;
 
-  // Fills the presets from the bank file beside the plug-in library; a
-  // missing, short or damaged file changes nothing. Nothing calls it: the
-  // plug-in declares no presets.
+  // Fills the presets from the bank file beside the plug-in library, a
+  // program each; a missing, short or damaged file is reported on the
+  // standard error stream, and keeps the presets made from the programs
+  // read before the failure. Nothing calls it: the plug-in declares no
+  // presets. Host user-interface thread.
   void LoadDefaultBank();
 
   // --- Inspection, for the tests ---

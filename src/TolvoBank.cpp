@@ -47,11 +47,10 @@ void Tolvo::LoadDefaultBank()
 {
   FILE* file = OpenDefaultBank();
   std::vector<BankProgram> programs;
-  const bool read = file && ReadBank(file, NPresets(), NParams(), &programs);
+  const bool read = file && ReadBank(file, NParams(), &programs);
   if (file) fclose(file);
-  if (!read) {
-    fprintf(stderr, "Exception opening/reading file\n");
-    return;
-  }
+  // The programs read before a failure make their presets all the same;
+  // those past the last free preset make none.
   for (const BankProgram& p : programs) MakePresetFromNormalizedArray(p.name, p.values.data(), (int)p.values.size());
+  if (!read) fprintf(stderr, "Exception opening/reading file\n");
 }

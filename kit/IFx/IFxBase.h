@@ -109,6 +109,9 @@ public:
   void InformHostOfAllParams();
 
   // --- Identity and host ---
+  // False while the plug-in is being made: a host that has not got it yet
+  // is told nothing of it. The binding hands it over. Any thread.
+  bool HostHasPlug() const { return mHostHasPlug; }
   const char* GetEffectName() const { return mEffectName; }
   const char* GetProductName() const { return mProductName; }
   const char* GetMfrName() const { return mMfrName; }
@@ -187,6 +190,10 @@ public:
   KIT_Mutex m_mutex;  // the plug lock, recursive
 
 protected:
+  // The binding, as the host receives the plug-in (the host's
+  // user-interface thread): from here on what it does is told to the host.
+  void HandedToHost() { mHostHasPlug = true; }
+
   int mHost = -1;
   int mHostVersion = 0;
   int mCurrentPresetIdx = 0;
@@ -223,6 +230,7 @@ private:
   double mSampleRate = 44100.0;
   int mBlockSize = 0;
   int mLatency;
+  bool mHostHasPlug = false;
   KIT_PtrList<IParam> mParams;
   KIT_PtrList<IPreset> mPresets;
   KIT_TypedBuf<double*> mInData;

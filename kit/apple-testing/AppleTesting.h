@@ -148,8 +148,10 @@ OSErr CloseComponent(ComponentInstance aComponentInstance);
 }
 
 // Calls the instance's entry with a call record of the arguments, which
-// are given in the order of the public call.
-ComponentResult TestCallWords(ComponentInstance ci, SInt16 selector, const long* args, int nArgs);
+// are given in the order of the public call, a word each. The record says
+// it holds paramSize bytes of them; -1 for a word an argument, which is
+// what a Component Manager says of calls whose arguments are all words.
+ComponentResult TestCallWords(ComponentInstance ci, SInt16 selector, const long* args, int nArgs, int paramSize = -1);
 
 template <class T>
 long TestCallWord(T value)
@@ -170,6 +172,8 @@ ComponentResult TestCall(ComponentInstance ci, SInt16 selector, Args... args)
 // --- A host's side of the Audio Unit ---
 
 extern "C" {
+// Its record counts the 16-bit selector as 2 bytes, as a Component
+// Manager fills it.
 ComponentResult CallComponentCanDo(ComponentInstance ci, SInt16 ftnNumber);
 ComponentResult GetComponentVersion(ComponentInstance ci);
 OSStatus AudioUnitInitialize(AudioUnit inUnit);

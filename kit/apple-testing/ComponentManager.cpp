@@ -44,13 +44,13 @@ Component TestRegisterComponent(const ComponentDescription& desc, ComponentRouti
   return Components().back();
 }
 
-ComponentResult TestCallWords(ComponentInstance ci, SInt16 selector, const long* args, int nArgs)
+ComponentResult TestCallWords(ComponentInstance ci, SInt16 selector, const long* args, int nArgs, int paramSize)
 {
   // The header, the arguments last to first, then the instance.
   std::vector<long> record(offsetof(ComponentParameters, params) / sizeof(long) + (size_t)nArgs + 1);
   ComponentParameters* params = (ComponentParameters*)record.data();
   params->flags = 0;
-  params->paramSize = (UInt8)(nArgs * sizeof(long));
+  params->paramSize = (UInt8)(paramSize < 0 ? nArgs * (int)sizeof(long) : paramSize);
   params->what = selector;
   for (int i = 0; i < nArgs; ++i) params->params[nArgs - 1 - i] = args[i];
   params->params[nArgs] = (long)ci;
@@ -99,7 +99,8 @@ OSErr Gestalt(OSType selector, SInt32* response)
 
 ComponentResult CallComponentCanDo(ComponentInstance ci, SInt16 ftnNumber)
 {
-  return TestCall(ci, kComponentCanDoSelect, ftnNumber);
+  const long word = TestCallWord(ftnNumber);
+  return TestCallWords(ci, kComponentCanDoSelect, &word, 1, sizeof ftnNumber);
 }
 
 ComponentResult GetComponentVersion(ComponentInstance ci) { return TestCall(ci, kComponentVersionSelect); }

@@ -69,6 +69,7 @@ protected:
   void SetUp() override
   {
     KeepJackToItself("tolvo-no-server");
+    TestAUEvents().clear();
     Open(TolvoComponent());
     ASSERT_EQ(AudioUnitInitialize(unit), noErr);
     plug = (Tolvo*)GetComponentInstanceStorage(unit);

@@ -20,6 +20,7 @@ const int kAboutTrigger = 363;
 const int kAboutBox = 364;
 const int kVersionText = 365;
 const int kMidiOutputSwitch = 366;
+const int kFirstStepButton = 148;
 
 class TolvoAUEditorTest : public OpenedTolvoEditor {
 protected:
@@ -32,6 +33,30 @@ protected:
   }
   bool Shown(int ctrlIdx) { return !gui->GetControl(ctrlIdx)->IsHidden(); }
 };
+
+// Opening builds the editor, which turns every step on, without a word to
+// the host; what the user does afterwards is told as ever.
+TEST_F(TolvoAUEditorTest, TheHostHearsOfTheUsersStepsNotOfTheOpen)
+{
+  EXPECT_TRUE(TestAUEvents().empty());
+  for (int i = 0; i < 16; ++i) {
+    AudioUnitParameterValue on = 0.0f;
+    ASSERT_EQ(AudioUnitGetParameter(unit, kStepOn + i, kAudioUnitScope_Global, 0, &on), noErr);
+    EXPECT_EQ(on, 1.0f) << i;
+    EXPECT_EQ(gui->GetControl(kFirstStepButton + i)->GetValue(), 1.0) << i;
+  }
+
+  Click(kFirstStepButton + 3);
+  std::vector<AudioUnitEventType> told;
+  for (const AudioUnitEvent& e : TestAUEvents()) {
+    EXPECT_EQ(e.mArgument.mParameter.mAudioUnit, unit);
+    EXPECT_EQ(e.mArgument.mParameter.mParameterID, (AudioUnitParameterID)(kStepOn + 3));
+    told.push_back(e.mEventType);
+  }
+  EXPECT_EQ(told, (std::vector<AudioUnitEventType>{
+                      kAudioUnitEvent_BeginParameterChangeGesture, kAudioUnitEvent_ParameterValueChange,
+                      kAudioUnitEvent_ParameterValueChange, kAudioUnitEvent_EndParameterChangeGesture}));
+}
 
 TEST_F(TolvoAUEditorTest, TheMidiOutputSwitchComesAndGoesWithTheAboutBox)
 {

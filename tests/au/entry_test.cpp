@@ -22,6 +22,34 @@ TEST_F(EntryTest, CanDoAnswersForEverySelectorTheEntryHandles)
   for (const auto& c : cases) EXPECT_EQ(CallComponentCanDo(unit, (SInt16)c.selector), c.canDo) << c.selector;
 }
 
+// A Component Manager counts each argument at its own size, can-do's
+// 16-bit selector as 2 bytes, though each has a word of the record. A
+// record that says it holds less than its arguments need is refused before
+// any is read; a can-do refused so cannot do.
+TEST_F(EntryTest, CallRecordsAreReadAsFarAsTheySayTheyHold)
+{
+  const long render = TestCallWord((SInt16)kAudioUnitRenderSelect);
+  for (int size : {2, 4, (int)sizeof(long)})
+    EXPECT_EQ(TestCallWords(unit, kComponentCanDoSelect, &render, 1, size), 1) << size;
+  for (int size : {0, 1}) EXPECT_EQ(TestCallWords(unit, kComponentCanDoSelect, &render, 1, size), 0) << size;
+
+  // Get parameter: id, scope, element, then the value out, first in the
+  // record.
+  AudioUnitParameterValue value = -7.0f;
+  const long get[] = {TestAUPlug::kSteps, kAudioUnitScope_Global, 0, TestCallWord(&value)};
+  const int whole = 4 * (int)sizeof(long);
+  EXPECT_EQ(TestCallWords(unit, kAudioUnitGetParameterSelect, get, 4, whole - 1), kAudioUnitErr_InvalidPropertyValue);
+  EXPECT_EQ(value, -7.0f);
+  EXPECT_EQ(TestCallWords(unit, kAudioUnitGetParameterSelect, get, 4, whole), noErr);
+  EXPECT_EQ(value, 4.0f);
+
+  const long note[] = {0x90, 60, 100, 0};
+  EXPECT_EQ(TestCallWords(unit, kMusicDeviceMIDIEventSelect, note, 4, 0), kAudioUnitErr_InvalidPropertyValue);
+  EXPECT_TRUE(plug->received.empty());
+  EXPECT_EQ(TestCallWords(unit, kMusicDeviceMIDIEventSelect, note, 4, whole + 4), noErr);  // more is no harm
+  EXPECT_EQ(plug->received.size(), 1u);
+}
+
 TEST_F(EntryTest, SelectorsOutsideTheTableAnswerBadSelector)
 {
   for (int selector : {0, 8, 12, 13, 19, 0x102, 0x107, 0x301, -5})
@@ -146,9 +174,6 @@ TEST_F(EntryTest, ParametersThroughTheEntryAndTheFastProcedures)
 
   EXPECT_EQ(AudioUnitGetParameter(unit, TestAUPlug::kSteps, kAudioUnitScope_Input, 0, &value),
             kAudioUnitErr_InvalidProperty);
-  EXPECT_EQ(AudioUnitSetParameter(unit, TestAUPlug::kNumParams, kAudioUnitScope_Global, 0, 1.0f, 0),
-            kAudioUnitErr_InvalidProperty);
-  EXPECT_EQ(AudioUnitGetParameter(unit, 0xFFFFFFFF, kAudioUnitScope_Global, 0, &value), kAudioUnitErr_InvalidProperty);
   EXPECT_EQ(plug->paramChanges.size(), 1u);
 
   AudioUnitGetParameterProc get = nullptr;
@@ -162,6 +187,52 @@ TEST_F(EntryTest, ParametersThroughTheEntryAndTheFastProcedures)
   void* other = nullptr;
   EXPECT_EQ(Get(kAudioUnitProperty_FastDispatch, &other, kAudioUnitScope_Global, kAudioUnitResetSelect),
             kAudioUnitErr_InvalidElement);
+}
+
+// Wherever a host names a parameter by an id the plug-in does not have, it
+// is told the parameter is invalid: the selectors, the fast procedures, the
+// scheduled events and the properties of one parameter. Nothing is changed.
+TEST_F(EntryTest, AnUnknownParameterIdIsAnInvalidParameter)
+{
+  const AudioUnitScope G = kAudioUnitScope_Global;
+  AudioUnitGetParameterProc get = nullptr;
+  AudioUnitSetParameterProc set = nullptr;
+  ASSERT_EQ(Get(kAudioUnitProperty_FastDispatch, &get, G, kAudioUnitGetParameterSelect), noErr);
+  ASSERT_EQ(Get(kAudioUnitProperty_FastDispatch, &set, G, kAudioUnitSetParameterSelect), noErr);
+  void* storage = GetComponentInstanceStorage(unit);
+  plug->paramChanges.clear();
+  for (AudioUnitParameterID id : {(AudioUnitParameterID)TestAUPlug::kNumParams, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+    AudioUnitParameterValue value = 0.0f;
+    EXPECT_EQ(AudioUnitGetParameter(unit, id, G, 0, &value), kAudioUnitErr_InvalidParameter) << id;
+    EXPECT_EQ(AudioUnitSetParameter(unit, id, G, 0, 1.0f, 0), kAudioUnitErr_InvalidParameter) << id;
+    EXPECT_EQ(get(storage, id, G, 0, &value), kAudioUnitErr_InvalidParameter) << id;
+    EXPECT_EQ(set(storage, id, G, 0, 1.0f, 0), kAudioUnitErr_InvalidParameter) << id;
+    AudioUnitParameterEvent event{};
+    event.parameter = id;
+    event.eventType = kParameterEvent_Immediate;
+    EXPECT_EQ(AudioUnitScheduleParameters(unit, &event, 1), kAudioUnitErr_InvalidParameter) << id;
+
+    UInt32 size = 0;
+    Boolean writable = false;
+    AudioUnitParameterInfo info;
+    EXPECT_EQ(Info(kAudioUnitProperty_ParameterInfo, &size, &writable, G, id), kAudioUnitErr_InvalidParameter) << id;
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterInfo, &info, G, id), kAudioUnitErr_InvalidParameter) << id;
+    CFArrayRef strings = nullptr;
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterValueStrings, &strings, G, id), kAudioUnitErr_InvalidParameter) << id;
+    AudioUnitParameterStringFromValue sfv{id, nullptr, nullptr};
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterStringFromValue, &sfv), kAudioUnitErr_InvalidParameter) << id;
+    AudioUnitParameterNameInfo name{id, -1, nullptr};
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterIDName, &name), kAudioUnitErr_InvalidParameter) << id;
+    CFStringRef text = CFStringCreateWithCString(nullptr, "1", kCFStringEncodingUTF8);
+    AudioUnitParameterValueFromString vfs{id, text, 0.0f};
+    EXPECT_EQ(Get(kAudioUnitProperty_ParameterValueFromString, &vfs), kAudioUnitErr_InvalidParameter) << id;
+    CFRelease(text);
+  }
+  EXPECT_TRUE(plug->paramChanges.empty());
+  // A parameter that is there but has no texts keeps the property's answer.
+  CFArrayRef strings = nullptr;
+  EXPECT_EQ(Get(kAudioUnitProperty_ParameterValueStrings, &strings, G, TestAUPlug::kGain),
+            kAudioUnitErr_InvalidProperty);
 }
 
 AudioUnitParameterEvent Immediate(AudioUnitParameterID id, float value, AudioUnitScope scope = kAudioUnitScope_Global)

@@ -27,7 +27,7 @@ TEST_F(PropertiesTest, SizesScopesAndWhatTheHostMaySet)
       {kAudioUnitProperty_ParameterList, G, 0, noErr, TestAUPlug::kNumParams * 4, false},
       {kAudioUnitProperty_ParameterList, I, 0, noErr, 0, false},
       {kAudioUnitProperty_ParameterInfo, G, TestAUPlug::kGain, noErr, sizeof(AudioUnitParameterInfo), false},
-      {kAudioUnitProperty_ParameterInfo, G, TestAUPlug::kNumParams, kAudioUnitErr_InvalidProperty, 0, false},
+      {kAudioUnitProperty_ParameterInfo, G, TestAUPlug::kNumParams, kAudioUnitErr_InvalidParameter, 0, false},
       {kAudioUnitProperty_ParameterInfo, O, 0, kAudioUnitErr_InvalidProperty, 0, false},
       {kAudioUnitProperty_FastDispatch, O, kAudioUnitRenderSelect, noErr, sizeof(void*), false},
       {kAudioUnitProperty_StreamFormat, I, 0, noErr, sizeof(AudioStreamBasicDescription), true},
@@ -161,8 +161,6 @@ TEST_F(PropertiesTest, TextsOfParameterValues)
   ASSERT_EQ(Get(kAudioUnitProperty_ParameterStringFromValue, &sfv), noErr);
   EXPECT_EQ(TestCFText(sfv.outString), "");
   CFRelease(sfv.outString);
-  sfv = {TestAUPlug::kNumParams, nullptr, nullptr};
-  EXPECT_EQ(Get(kAudioUnitProperty_ParameterStringFromValue, &sfv), kAudioUnitErr_InvalidProperty);
 
   const struct {
     SInt32 desired;
@@ -301,8 +299,16 @@ TEST_F(PropertiesTest, PresetsCurrentAndFactory)
             "\xC3\x9C"
             "ber preset");
   CFRelease(current.presetName);
-  EXPECT_EQ(Set(kAudioUnitProperty_CurrentPreset, AUPreset{2, nullptr}), kAudioUnitErr_InvalidPropertyValue);
+  // A preset the plug-in does not have (a host's own, "User") restores
+  // nothing, and is no error.
+  EXPECT_EQ(Set(kAudioUnitProperty_CurrentPreset, AUPreset{2, nullptr}), noErr);
+  EXPECT_EQ(Set(kAudioUnitProperty_PresentPreset, AUPreset{-1, nullptr}), noErr);
   EXPECT_EQ(plug->GetCurrentPresetIdx(), 1);
+  EXPECT_EQ(plug->GetParam(TestAUPlug::kSteps)->Value(), 8.0);
+  // A record cut short is still refused.
+  const SInt32 number = 0;
+  EXPECT_EQ(AudioUnitSetProperty(unit, kAudioUnitProperty_CurrentPreset, G, 0, &number, sizeof number),
+            kAudioUnitErr_InvalidPropertyValue);
 }
 
 TEST_F(PropertiesTest, HostIdentityCallbacksAndMidiOutput)

@@ -265,7 +265,7 @@ const char kParamTableGolden[] = R"(
 257|Step mode||0|enum 0..8/1|
 258|||0|none 0..1/1|
 259|||0|none 0..1/1|
-260|MIDI learn||-1|enum 0..1/1|MIDI learn,MIDI unlearn
+260|MIDI learn||MIDI learn|enum 0..1/1|MIDI learn,MIDI unlearn
 261|Reset steps||MIDI learn|enum 0..2/1|MIDI learn,MIDI unlearn,Reset steps
 262|||0|none 0..1/1|
 263|||-1|int -1..1000/1|

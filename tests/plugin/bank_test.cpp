@@ -52,12 +52,12 @@ void PutProgram(std::vector<uint8_t>* b, const char* name, std::vector<float> va
   }
 }
 
-bool Read(const std::vector<uint8_t>& bytes, int maxPrograms, int maxParams, std::vector<BankProgram>* programs)
+bool Read(const std::vector<uint8_t>& bytes, int maxParams, std::vector<BankProgram>* programs)
 {
   FILE* file = tmpfile();
   if (!file) return false;
   if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), file);
-  const bool ok = ReadBank(file, maxPrograms, maxParams, programs);
+  const bool ok = ReadBank(file, maxParams, programs);
   fclose(file);
   return ok;
 }
@@ -70,25 +70,33 @@ TEST(DefaultBank, ReadsNamesAndValues)
   PutProgram(&bank, "Up and down", {0.25f, 1.0f, 0.0f});
   PutProgram(&bank, "A name of twenty-eight bytes!", {0.5f}, 8);
   std::vector<BankProgram> programs;
-  ASSERT_TRUE(Read(bank, 4, 391, &programs));
+  ASSERT_TRUE(Read(bank, 391, &programs));
   ASSERT_EQ(programs.size(), 2u);
   EXPECT_STREQ(programs[0].name, "Up and down");
   EXPECT_EQ(programs[0].values, (std::vector<float>{0.25f, 1.0f, 0.0f}));
   EXPECT_STREQ(programs[1].name, "A name of twenty-eight bytes");  // cut at 28, terminated
   EXPECT_EQ(programs[1].values, (std::vector<float>{0.5f}));
-  // No more programs than presets to fill.
-  ASSERT_TRUE(Read(bank, 1, 391, &programs));
-  EXPECT_EQ(programs.size(), 1u);
-  ASSERT_TRUE(Read(bank, 0, 391, &programs));
-  EXPECT_TRUE(programs.empty());
+  // One further value may follow the programs; it is read and ignored.
+  PutBE(&bank, 7);
+  ASSERT_TRUE(Read(bank, 391, &programs));
+  EXPECT_EQ(programs.size(), 2u);
 }
 
-TEST(DefaultBank, AShortOrDamagedFileGivesNothing)
+// A file that fails before its programs and the value after them are read
+// is a failure, but the programs read before it are kept; nothing is read
+// past the file's end, and no promised count is taken on trust.
+TEST(DefaultBank, AShortOrDamagedFileFailsAndKeepsWhatCameBefore)
 {
   std::vector<uint8_t> whole = BankHeader(2);
   PutProgram(&whole, "one", {0.1f, 0.2f});
   PutProgram(&whole, "two", {0.3f, 0.4f});
 
+  std::vector<uint8_t> promisedMore = whole;
+  promisedMore[27] = 3;
+  std::vector<uint8_t> promisedAll = whole;
+  std::fill(promisedAll.begin() + 24, promisedAll.begin() + 28, 0x7F);
+  std::vector<uint8_t> halfAValueAfter = whole;
+  halfAValueAfter.resize(whole.size() + 2, 0);
   std::vector<uint8_t> tooManyValues = BankHeader(1);
   PutProgram(&tooManyValues, "wide", std::vector<float>(392, 0.5f));
   std::vector<uint8_t> negativeCount = BankHeader(-1);
@@ -102,18 +110,24 @@ TEST(DefaultBank, AShortOrDamagedFileGivesNothing)
   const struct {
     const char* what;
     std::vector<uint8_t> bytes;
+    size_t kept;
   } cases[] = {
-      {"empty", {}},
-      {"header cut", std::vector<uint8_t>(whole.begin(), whole.begin() + 100)},
-      {"second program cut", std::vector<uint8_t>(whole.begin(), whole.end() - 3)},
-      {"more values than parameters", tooManyValues},
-      {"negative program count", negativeCount},
-      {"skip past the end", skipPastTheEnd},
-      {"negative value count", negativeValueCount},
+      {"empty", {}, 0},
+      {"header cut", std::vector<uint8_t>(whole.begin(), whole.begin() + 100), 0},
+      {"three promised, none there", BankHeader(3), 0},
+      {"three promised, two there", promisedMore, 2},
+      {"0x7F7F7F7F promised, two there", promisedAll, 2},
+      {"second program cut", std::vector<uint8_t>(whole.begin(), whole.end() - 3), 1},
+      {"half a value after the programs", halfAValueAfter, 2},
+      {"more values than parameters", tooManyValues, 0},
+      {"negative program count", negativeCount, 0},
+      {"skip past the end", skipPastTheEnd, 0},
+      {"negative value count", negativeValueCount, 0},
   };
   for (const auto& c : cases) {
-    std::vector<BankProgram> programs(1);
-    EXPECT_FALSE(Read(c.bytes, 4, 391, &programs)) << c.what;
-    EXPECT_TRUE(programs.empty()) << c.what;
+    std::vector<BankProgram> programs(5);
+    EXPECT_FALSE(Read(c.bytes, 391, &programs)) << c.what;
+    ASSERT_EQ(programs.size(), c.kept) << c.what;
+    if (c.kept) EXPECT_STREQ(programs[0].name, "one") << c.what;
   }
 }

@@ -87,16 +87,16 @@ TEST_F(HostTest, EffectRecord)
   EXPECT_TRUE(library.Symbol("main")) << "the entry point's second name";
 }
 
-// Building the editor turns every step on as the user would, so the host
-// hears of it before the entry point has even returned.
-TEST_F(HostTest, TheHostHearsOfTheStepsBeforeTheEntryPointReturns)
+// The entry point builds the editor, which turns every step on, without a
+// word to the host: the host has no effect record to know the plug-in by
+// until the entry point returns. The steps are on all the same.
+TEST_F(HostTest, NothingReachesTheHostBeforeTheEntryPointReturns)
 {
-  std::vector<int> automated;
-  for (const vsthost::Callback& cb : plug->Callbacks())
-    if (cb.opcode == vsthost::kHostAutomate && cb.opt == 1.0f) automated.push_back(cb.index);
-  std::vector<int> steps;
-  for (int i = 0; i < 16; ++i) steps.insert(steps.end(), 2, kStepOn + i);  // pushed twice each
-  EXPECT_EQ(automated, steps);
+  vsthost::Plugin fresh(library);
+  ASSERT_TRUE(fresh.Create());
+  for (const vsthost::Callback& cb : fresh.Callbacks())
+    ADD_FAILURE() << "host callback " << cb.opcode << " (index " << cb.index << ") while the plug-in is made";
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(fresh.GetParameter(kStepOn + i), 1.0f) << i;
 }
 
 TEST_F(HostTest, NamesLabelsAndDisplaysOfAllParameters)
@@ -144,14 +144,7 @@ TEST_F(HostTest, StateChunksAndTheirRoundTrip)
   ASSERT_TRUE(fresh);
   EXPECT_NE(fresh->GetChunk(true), changed);
   ASSERT_EQ(fresh->SetChunk(true, changed), 1);
-  std::vector<uint8_t> restored = fresh->GetChunk(true);
-  ASSERT_EQ(restored.size(), changed.size());
-  // "MIDI learn" starts at -1, below its range; a read clamps it to 0.
-  const size_t learn = 1488 + 8 * kMidiLearnMenu;
-  EXPECT_EQ(DoubleAt(restored, learn), 0.0);
-  std::memset(&restored[learn], 0, 8);
-  std::memset(&changed[learn], 0, 8);
-  EXPECT_EQ(restored, changed);
+  EXPECT_EQ(fresh->GetChunk(true), changed);
   EXPECT_EQ(Text(*fresh, kGetParamDisplay, kStepRate), "1/32");
 
   std::vector<uint8_t> tooShort(bank.begin(), bank.begin() + 8 + 1479);

@@ -1,19 +1,24 @@
 // The binding driven directly, without the test host: what depends on the
-// host's name, and on whether the plug-in hands the host chunks.
+// host's name, on whether the plug-in hands the host chunks, and on whether
+// the host has the plug-in yet.
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
+#include "IFxUtilities.h"
 #include "IFxVST.h"
 
 namespace {
 
 const char* sProduct = "";
 int sProductAsked = 0;
+std::vector<VstInt32> sCalls;
 
 VstIntPtr VSTCALLBACK Host(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float)
 {
+  sCalls.push_back(opcode);
   if (opcode == audioMasterGetProductString && ptr) {
     ++sProductAsked;
     std::strcpy((char*)ptr, sProduct);
@@ -61,6 +66,36 @@ TEST(Programs, SwitchingAwayStoresTheLiveValuesUnlessTheHostKeepsChunks)
     effect->dispatcher(effect, effSetProgram, 0, 0, nullptr, 0.0f);
     EXPECT_NEAR(effect->getParameter(effect, 0), chunks ? 0.5 : 0.9, 1e-6) << "chunks " << chunks;
   }
+}
+
+// What a plug-in does while it is being made reaches no host: the host has
+// no effect record yet. Once the record is handed over, the same calls go
+// through.
+TEST(HandOver, NothingReachesTheHostBeforeItHasTheRecord)
+{
+  IFxVST plug(Host, 1, "0-2", 0, "Effect", "Product", "Maker", 0x00010000, 1, 2, 0, true, true, false);
+  plug.GetParam(0)->InitDouble("p", 0.5, 0.0, 1.0, 0.01);
+  const auto everything = [&] {
+    plug.BeginInformHostOfParamChange(0);
+    plug.SetParameterFromGUI(0, 0.75);
+    plug.EndInformHostOfParamChange(0);
+    plug.UpdateHostDisplay();
+    IMidiMessage note(0, 0x90, 60, 100);
+    plug.SendMidiMsg(&note);
+    return plug.GetTempo();
+  };
+  sCalls.clear();
+  EXPECT_EQ(everything(), 0.0);
+  EXPECT_EQ(plug.GetHost(), kHostUninit);  // not asked, so not taken as unknown for good
+  EXPECT_TRUE(sCalls.empty());
+  EXPECT_EQ(plug.GetParam(0)->Value(), 0.75);
+
+  plug.GetAEffect();
+  everything();
+  EXPECT_EQ(sCalls, (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterAutomate, audioMasterEndEdit,
+                                           audioMasterUpdateDisplay, audioMasterProcessEvents, audioMasterGetTime}));
+  sProduct = "REAPER";
+  EXPECT_EQ(plug.GetHost(), kHostReaper);
 }
 
 }  // namespace

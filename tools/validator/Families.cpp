@@ -3,7 +3,7 @@
 #include <iterator>
 
 const Family kFamilies[] = {
-    {"state", "chunk round trips; random, cut, mutated chunks, absurd sizes, null pointers", RunStateFamily},
+    {"state", "byte-exact chunk round trips; random, cut, mutated chunks, absurd sizes, null pointers", RunStateFamily},
     {"dispatcher", "every opcode with edge values, small and null buffers", RunDispatcherFamily},
     {"parameters", "NaN, infinities, out-of-range indices and values, text entry", RunParameterFamily},
     {"processing", "block sizes 1 to 8192, sample rates, tempi, positions, loops, transport", RunProcessingFamily},

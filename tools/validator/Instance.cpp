@@ -50,6 +50,14 @@ Instance::Instance(Case& c) : plug(c.library), mCase(c)
     c.Fail("the entry point gave no effect record");
     return;
   }
+  // Until the entry point returns the host has no record to know the
+  // plug-in by: only what it must answer to make one may be asked.
+  for (const vsthost::Callback& cb : plug.Callbacks())
+    if (cb.opcode != vsthost::kHostVersion && cb.opcode != vsthost::kHostCurrentId) {
+      c.Fail("the plug-in calls the host (opcode " + std::to_string(cb.opcode) + ", index " + std::to_string(cb.index) +
+             ") before the entry point returns");
+      break;
+    }
   plug.Dispatch(vsthost::kOpen);
   plug.Dispatch(vsthost::kSetSampleRate, 0, 0, nullptr, 44100.0f);
   plug.Dispatch(vsthost::kSetBlockSize, 0, 512);

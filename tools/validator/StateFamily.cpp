@@ -1,8 +1,9 @@
-// State: chunks that round-trip, and chunks a host may hand over broken
-// (random bytes, cut short, mutated, absurd sizes, null pointers). A
-// refused chunk changes nothing: the instance that refused it plays on
-// exactly as a twin that never saw it. An accepted one leaves every
-// parameter in range, and the plug-in playing and stopping cleanly.
+// State: chunks that round-trip to the byte, from a fresh instance and after
+// random edits, and chunks a host may hand over broken (random bytes, cut
+// short, mutated, absurd sizes, null pointers). A refused chunk changes
+// nothing: the instance that refused it plays on exactly as a twin that
+// never saw it. An accepted one leaves every parameter in range, and the
+// plug-in playing and stopping cleanly.
 
 #include <cstring>
 #include <iterator>
@@ -69,19 +70,36 @@ void Offer(Case& c, Instance& a, Instance& twin, bool bank, const std::vector<ui
     c.Fail(what + ": set chunk answers " + std::to_string(r));
 }
 
-void RoundTrip(Case& c, Instance& a, bool bank, const std::vector<uint8_t>& mine)
+// Saved, read into a new instance and saved again, a state is the same
+// bytes, and every parameter reads as it did.
+void RoundTrip(Case& c, Instance& a, bool bank, const std::vector<uint8_t>& mine, const std::string& what)
 {
   Instance b(c);
   if (!b.IsOpen()) return;
   if (b.plug.SetChunk(bank, mine) != 1) {
-    c.Fail("a chunk of its own is refused by a new instance");
+    c.Fail(what + ": a chunk of its own is refused by a new instance");
     return;
   }
   for (int i = 0; i < kNumParams; ++i)
     if (a.plug.GetParameter(i) != b.plug.GetParameter(i)) {
-      c.Fail("parameter " + std::to_string(i) + " differs after a round trip");
+      c.Fail(what + ": parameter " + std::to_string(i) + " differs after a round trip");
       return;
     }
+  const std::vector<uint8_t> again = b.plug.GetChunk(bank);
+  if (again != mine) {
+    size_t at = 0;
+    while (at < again.size() && at < mine.size() && again[at] == mine[at]) ++at;
+    c.Fail(what + ": saved again after a round trip, the chunk differs from byte " + std::to_string(at) + " of " +
+           std::to_string(mine.size()));
+  }
+}
+
+// The same from a fresh instance, whose every parameter reads in range.
+void FreshRoundTrip(Case& c, bool bank)
+{
+  Instance fresh(c);
+  if (!fresh.IsOpen() || !fresh.ParamsInRange()) return;
+  RoundTrip(c, fresh, bank, fresh.plug.GetChunk(bank), "a fresh instance's state");
 }
 
 std::vector<uint8_t> RandomBytes(Case& c, const std::vector<uint8_t>& mine)
@@ -153,7 +171,10 @@ void RunStateFamily(Case& c)
     return;
   }
   switch (c.Int(0, 5)) {
-    case 0: RoundTrip(c, a, bank, mine); break;
+    case 0:
+      FreshRoundTrip(c, bank);
+      RoundTrip(c, a, bank, mine, "a state after random edits");
+      break;
     case 1: {
       const size_t cut = size_t(c.Int(0, int(mine.size()) - 1));
       Offer(c, a, twin, bank, std::vector<uint8_t>(mine.begin(), mine.begin() + long(cut)),

@@ -57,7 +57,9 @@ private:
 };
 
 // A plug-in instance made as a host makes one: opened, 44.1 kHz, blocks of
-// 512, switched on, its transport playing at 120 beats per minute.
+// 512, switched on, its transport playing at 120 beats per minute. Its
+// making fails the case when the plug-in calls the host before the entry
+// point has returned (for anything but the host's version or current id).
 class Instance {
 public:
   explicit Instance(Case& c);

@@ -66,6 +66,7 @@ enum : int32_t {
 enum : int32_t {
   kHostAutomate = 0,
   kHostVersion = 1,
+  kHostCurrentId = 2,
   kHostWantMidi = 6,
   kHostGetTime = 7,
   kHostProcessEvents = 8,

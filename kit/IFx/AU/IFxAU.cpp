@@ -86,7 +86,8 @@ ComponentResult IFxAU::GetParamProc(void* pPlug, AudioUnitParameterID paramID, A
   if (scope != kAudioUnitScope_Global) return kAudioUnitErr_InvalidProperty;
   KIT_MutexLock lock(&_this->m_mutex);
   const IParam* p = _this->GetParam((int)paramID);
-  if (!p || !pValue) return kAudioUnitErr_InvalidProperty;
+  if (!p) return kAudioUnitErr_InvalidParameter;
+  if (!pValue) return kAudioUnitErr_InvalidProperty;
   *pValue = (AudioUnitParameterValue)p->Value();
   return noErr;
 }
@@ -98,7 +99,7 @@ ComponentResult IFxAU::SetParamProc(void* pPlug, AudioUnitParameterID paramID, A
   if (scope != kAudioUnitScope_Global) return kAudioUnitErr_InvalidProperty;
   KIT_MutexLock lock(&_this->m_mutex);
   IParam* p = _this->GetParam((int)paramID);
-  if (!p) return kAudioUnitErr_InvalidProperty;
+  if (!p) return kAudioUnitErr_InvalidParameter;
   p->Set(value);
   if (IGraphics* gui = _this->GetGUI()) gui->SetParameterFromPlug((int)paramID, p->Value(), false);
   _this->OnParamChange((int)paramID);
@@ -115,35 +116,32 @@ void IFxAU::InformListeners(AudioUnitPropertyID propID, AudioUnitScope scope)
   }
 }
 
-namespace {
-void NotifyParamEvent(AudioUnit ci, AudioUnitEventType type, int idx)
+void IFxAU::NotifyParamEvent(AudioUnitEventType type, int idx)
 {
+  // Nothing is told of a unit the host has not opened yet.
+  if (!HostHasPlug()) return;
   AudioUnitEvent event;
   std::memset(&event, 0, sizeof event);
   event.mEventType = type;
-  event.mArgument.mParameter.mAudioUnit = ci;
+  event.mArgument.mParameter.mAudioUnit = mCI;
   event.mArgument.mParameter.mParameterID = (AudioUnitParameterID)idx;
   event.mArgument.mParameter.mScope = kAudioUnitScope_Global;
   event.mArgument.mParameter.mElement = 0;
   AUEventListenerNotify(nullptr, nullptr, &event);
 }
-}  // namespace
 
 void IFxAU::BeginInformHostOfParamChange(int idx)
 {
-  NotifyParamEvent(mCI, kAudioUnitEvent_BeginParameterChangeGesture, idx);
+  NotifyParamEvent(kAudioUnitEvent_BeginParameterChangeGesture, idx);
 }
 
 // The host reads the new value back through the parameter itself.
 void IFxAU::InformHostOfParamChange(int idx, double normalizedValue)
 {
-  NotifyParamEvent(mCI, kAudioUnitEvent_ParameterValueChange, idx);
+  NotifyParamEvent(kAudioUnitEvent_ParameterValueChange, idx);
 }
 
-void IFxAU::EndInformHostOfParamChange(int idx)
-{
-  NotifyParamEvent(mCI, kAudioUnitEvent_EndParameterChangeGesture, idx);
-}
+void IFxAU::EndInformHostOfParamChange(int idx) { NotifyParamEvent(kAudioUnitEvent_EndParameterChangeGesture, idx); }
 
 void IFxAU::UpdateHostDisplay() { InformListeners(kAudioUnitProperty_PresentPreset, kAudioUnitScope_Global); }
 

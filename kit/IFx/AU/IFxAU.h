@@ -241,6 +241,9 @@ private:
   void AddCarbonView(AUCarbonViewRecord* pView);
   void RemoveCarbonView(AUCarbonViewRecord* pView);
 
+  // A parameter's begin, change or end, told to the host's listeners.
+  void NotifyParamEvent(AudioUnitEventType type, int idx);
+
   // --- MIDI output ---
   void CloseVirtualMidiOutput();
   bool SendVirtualMidiMsg(const IMidiMessage* pMsg);

@@ -90,9 +90,12 @@ ComponentResult IFxAU::IFxAUEntry(ComponentParameters* params, void* pPlug, AUMa
 {
   const int select = params->what;
   Trace("IFxAUEntry", __LINE__, "%d", select);
-  const AUCallArgs args(params, NArgs(select));
+  // Can-do's one argument is the 16-bit selector asked about.
+  const bool canDo = select == kComponentCanDoSelect;
+  const AUCallArgs args(params, NArgs(select), canDo ? (int)sizeof(SInt16) : (int)sizeof(long));
   if (!HandlesSelector(select)) return badComponentSelector;
-  if (!args.Whole()) return kAudioUnitErr_InvalidPropertyValue;
+  // Any answer but 0 to a can-do reads as "can do".
+  if (!args.Whole()) return canDo ? 0 : kAudioUnitErr_InvalidPropertyValue;
   IFxAU* _this = (IFxAU*)pPlug;
 
   if (select == kComponentOpenSelect) {
@@ -102,6 +105,7 @@ ComponentResult IFxAU::IFxAUEntry(ComponentParameters* params, void* pPlug, AUMa
     plug->PruneUninitializedPresets();
     plug->mCI = args.Get<AudioUnit>(0);
     SetComponentInstanceStorage(plug->mCI, (Handle)plug);
+    plug->HandedToHost();
     return noErr;
   }
   if (select == kComponentCloseSelect) {

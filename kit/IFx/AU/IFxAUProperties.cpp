@@ -95,7 +95,7 @@ ComponentResult IFxAU::GetProperty(AudioUnitPropertyID propID, AudioUnitScope sc
 
     case kAudioUnitProperty_ParameterInfo:
       *pDataSize = sizeof(AudioUnitParameterInfo);
-      if (!GetParam((int)element)) return kAudioUnitErr_InvalidProperty;
+      if (!GetParam((int)element)) return kAudioUnitErr_InvalidParameter;
       return pData ? GetParamInfo(element, (AudioUnitParameterInfo*)pData) : noErr;
 
     case kAudioUnitProperty_FastDispatch: return GetProc(element, pDataSize, pData);
@@ -300,7 +300,9 @@ ComponentResult IFxAU::ApplyProperty(AudioUnitPropertyID propID, AudioUnitScope 
     case kAudioUnitProperty_CurrentPreset:
     case kAudioUnitProperty_PresentPreset:
       if (!wants(sizeof(AUPreset))) return kAudioUnitErr_InvalidPropertyValue;
-      if (!RestorePreset(((const AUPreset*)pData)->presetNumber)) return kAudioUnitErr_InvalidPropertyValue;
+      // A preset of the host's own, restored by the host, has no number
+      // here: nothing to restore, and no error.
+      RestorePreset(((const AUPreset*)pData)->presetNumber);
       return noErr;
 
     case kAudioUnitProperty_AUHostIdentifier:
@@ -338,7 +340,7 @@ ComponentResult IFxAU::GetProc(AudioUnitElement selector, UInt32* pDataSize, voi
 ComponentResult IFxAU::GetParamInfo(AudioUnitElement paramIdx, AudioUnitParameterInfo* pInfo) const
 {
   const IParam* p = GetParam((int)paramIdx);
-  if (!p) return kAudioUnitErr_InvalidProperty;
+  if (!p) return kAudioUnitErr_InvalidParameter;
   std::memset(pInfo, 0, sizeof *pInfo);
   pInfo->flags = kAudioUnitParameterFlag_IsWritable | kAudioUnitParameterFlag_IsReadable;
   CopyTextCut(pInfo->name, p->GetNameForHost(), sizeof pInfo->name);
@@ -367,6 +369,7 @@ ComponentResult IFxAU::GetParamValueStrings(AudioUnitElement paramIdx, UInt32* p
   const IParam* p = GetParam((int)paramIdx);
   const int n = p ? p->NDisplayTexts() : 0;
   *pDataSize = n ? sizeof(CFArrayRef) : 0;
+  if (!p) return kAudioUnitErr_InvalidParameter;
   if (!n) return kAudioUnitErr_InvalidProperty;
   if (pStrings) *pStrings = MakeStringArray(n, [p](int i) { return p->GetDisplayText(i); });
   return noErr;
@@ -375,7 +378,7 @@ ComponentResult IFxAU::GetParamValueStrings(AudioUnitElement paramIdx, UInt32* p
 ComponentResult IFxAU::GetParamStringFromValue(AudioUnitParameterStringFromValue* pSFV) const
 {
   const IParam* p = GetParam((int)pSFV->inParamID);
-  if (!p) return kAudioUnitErr_InvalidProperty;
+  if (!p) return kAudioUnitErr_InvalidParameter;
   const double value = pSFV->inValue ? *pSFV->inValue : p->Value();
   const int v = value > -2147483648.0 && value < 2147483647.0 ? (int)value : 0;
   pSFV->outString = CFStringFromCString(p->GetDisplayText(v));
@@ -385,7 +388,7 @@ ComponentResult IFxAU::GetParamStringFromValue(AudioUnitParameterStringFromValue
 ComponentResult IFxAU::GetParamName(AudioUnitParameterNameInfo* pNameInfo) const
 {
   const IParam* p = GetParam((int)pNameInfo->inID);
-  if (!p) return kAudioUnitErr_InvalidProperty;
+  if (!p) return kAudioUnitErr_InvalidParameter;
   char name[IParam::kNameLen];
   const int maxLen = 31;
   int len = pNameInfo->inDesiredLength;
@@ -401,7 +404,7 @@ ComponentResult IFxAU::GetParamName(AudioUnitParameterNameInfo* pNameInfo) const
 ComponentResult IFxAU::GetParamValueFromString(AudioUnitParameterValueFromString* pVFS) const
 {
   const IParam* p = GetParam((int)pVFS->inParamID);
-  if (!p) return kAudioUnitErr_InvalidProperty;
+  if (!p) return kAudioUnitErr_InvalidParameter;
   char* text = CStringFromCFString(pVFS->inString);
   if (!text) return kAudioUnitErr_InvalidPropertyValue;
   if (p->NDisplayTexts()) {

@@ -87,30 +87,27 @@ void IFxVST::SetSpeakerArrangement(VstSpeakerArrangement* pArr, int nChannels)
 
 // --- Calls into the host ---
 
-void IFxVST::BeginInformHostOfParamChange(int idx)
+VstIntPtr IFxVST::CallHost(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void* ptr, float opt)
 {
-  if (mHostCallback) mHostCallback(&mAEffect, audioMasterBeginEdit, idx, 0, nullptr, 0.0f);
+  // A host that has not got the effect record yet does not know it.
+  if (!mHostCallback || !HostHasPlug()) return 0;
+  return mHostCallback(&mAEffect, opCode, idx, value, ptr, opt);
 }
+
+void IFxVST::BeginInformHostOfParamChange(int idx) { CallHost(audioMasterBeginEdit, idx, 0, nullptr, 0.0f); }
 
 void IFxVST::InformHostOfParamChange(int idx, double normalizedValue)
 {
-  if (mHostCallback) mHostCallback(&mAEffect, audioMasterAutomate, idx, 0, nullptr, (float)normalizedValue);
+  CallHost(audioMasterAutomate, idx, 0, nullptr, (float)normalizedValue);
 }
 
-void IFxVST::EndInformHostOfParamChange(int idx)
-{
-  if (mHostCallback) mHostCallback(&mAEffect, audioMasterEndEdit, idx, 0, nullptr, 0.0f);
-}
+void IFxVST::EndInformHostOfParamChange(int idx) { CallHost(audioMasterEndEdit, idx, 0, nullptr, 0.0f); }
 
-void IFxVST::UpdateHostDisplay()
-{
-  if (mHostCallback) mHostCallback(&mAEffect, audioMasterUpdateDisplay, 0, 0, nullptr, 0.0f);
-}
+void IFxVST::UpdateHostDisplay() { CallHost(audioMasterUpdateDisplay, 0, 0, nullptr, 0.0f); }
 
 VstTimeInfo* IFxVST::GetTimeInfo(VstInt32 filter)
 {
-  if (!mHostCallback) return nullptr;
-  return (VstTimeInfo*)mHostCallback(&mAEffect, audioMasterGetTime, 0, filter, nullptr, 0.0f);
+  return (VstTimeInfo*)CallHost(audioMasterGetTime, 0, filter, nullptr, 0.0f);
 }
 
 int64_t IFxVST::GetSamplePos()
@@ -171,18 +168,17 @@ void IFxVST::GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, do
 
 int IFxVST::GetHost()
 {
-  if (mHost != kHostUninit) return mHost;
+  // Until the host has the plug-in it cannot be asked, so it stays unknown.
+  if (mHost != kHostUninit || !HostHasPlug()) return mHost;
   char productStr[256] = "";
   int version = 0;
-  if (mHostCallback) {
-    mHostCallback(&mAEffect, audioMasterGetProductString, 0, 0, productStr, 0.0f);
-    productStr[sizeof productStr - 1] = 0;
-    if (productStr[0]) {
-      const VstIntPtr decVer = mHostCallback(&mAEffect, audioMasterGetVendorVersion, 0, 0, nullptr, 0.0f);
-      // A negative version means nothing; unsigned so no value can overflow.
-      const uint32_t v = decVer > 0 ? (uint32_t)(VstInt32)decVer : 0;
-      version = (int)(((v / 10000) << 16) | (((v % 10000) / 100) << 8) | (v % 100));
-    }
+  CallHost(audioMasterGetProductString, 0, 0, productStr, 0.0f);
+  productStr[sizeof productStr - 1] = 0;
+  if (productStr[0]) {
+    const VstIntPtr decVer = CallHost(audioMasterGetVendorVersion, 0, 0, nullptr, 0.0f);
+    // A negative version means nothing; unsigned so no value can overflow.
+    const uint32_t v = decVer > 0 ? (uint32_t)(VstInt32)decVer : 0;
+    version = (int)(((v / 10000) << 16) | (((v % 10000) / 100) << 8) | (v % 100));
   }
   SetHost(productStr, version);
   return mHost;
@@ -241,12 +237,11 @@ bool IFxVST::SendMidiMsgs(KIT_TypedBuf<IMidiMessage>* pMsgs)
 
 bool IFxVST::SendVSTEvent(VstEvent* pEvent)
 {
-  if (!mHostCallback) return false;
   VstEvents events;
   std::memset(&events, 0, sizeof events);
   events.numEvents = 1;
   events.events[0] = pEvent;
-  return mHostCallback(&mAEffect, audioMasterProcessEvents, 0, 0, &events, 0.0f) == 1;
+  return CallHost(audioMasterProcessEvents, 0, 0, &events, 0.0f) == 1;
 }
 
 // --- Calls from the host ---
@@ -562,7 +557,7 @@ void IFxVST::ZeroUntakenOutputs(Sample** outputs, int nFrames)
 
 bool IFxVST::BeginProcess(const void* inputs, const void* outputs, int nFrames)
 {
-  if (mDoesMidi && mHostCallback) mHostCallback(&mAEffect, audioMasterWantMidi, 0, 0, nullptr, 0.0f);
+  if (mDoesMidi) CallHost(audioMasterWantMidi, 0, 0, nullptr, 0.0f);
   if ((NInChannels() && !inputs) || (NOutChannels() && !outputs)) return false;
   return nFrames > 0 && ScratchHolds(nFrames);
 }

@@ -55,8 +55,14 @@ public:
   // from the process-events opcode.
   bool SendVSTEvent(VstEvent* pEvent);
 
-  // Host user-interface thread: the entry point hands it to the host.
-  AEffect* GetAEffect() { return &mAEffect; }
+  // Host user-interface thread: the entry point hands the record to the
+  // host, who reaches the plug-in by it; from then on the plug-in calls the
+  // host, and not before.
+  AEffect* GetAEffect()
+  {
+    HandedToHost();
+    return &mAEffect;
+  }
 
   // The callbacks of the effect record, each under the plug lock. The
   // dispatcher runs on the host user-interface thread, but for the
@@ -75,6 +81,9 @@ public:
 
 private:
   void initialize();
+  // Every call into the host; 0 without a host, or before it has the
+  // plug-in.
+  VstIntPtr CallHost(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void* ptr, float opt);
   VstIntPtr Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void* ptr, float opt);
   VstIntPtr GetChunk(bool isBank, void** ppData);
   VstIntPtr SetChunk(bool isBank, VstIntPtr size, const void* data);

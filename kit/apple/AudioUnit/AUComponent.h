@@ -30,6 +30,7 @@ enum {
 
 enum {
   kAudioUnitErr_InvalidProperty = -10879,
+  kAudioUnitErr_InvalidParameter = -10878,
   kAudioUnitErr_InvalidElement = -10877,
   kAudioUnitErr_InvalidPropertyValue = -10851,
 };
