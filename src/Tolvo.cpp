@@ -79,16 +79,6 @@ void Tolvo::OnParamChange(int paramIdx)
   if (param && mEventHandler) mEventHandler->OnParamChange(paramIdx, param->Value());
 }
 
-void Tolvo::OnGUIOpen()
-{
-  if (mPatternView) mPatternView->SetShowing(true);
-}
-
-void Tolvo::OnGUIClose()
-{
-  if (mPatternView) mPatternView->SetShowing(false);
-}
-
 void Tolvo::OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y)
 {
   KIT_MutexLock lock(&m_mutex);

@@ -51,9 +51,6 @@ public:
   bool SerializeState(IChunk* pChunk) override;
   int UnserializeState(IChunk* pChunk, int startPos) override;
   int StateEnd(const IChunk* pChunk, int startPos) const override;
-  // The editor's window opened or closed: host user-interface thread.
-  void OnGUIOpen() override;
-  void OnGUIClose() override;
 
   // ProcessorListener: sends the engine's notes of one piece as MIDI.
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override;

@@ -105,34 +105,15 @@ int PatternView::PlayingStep() const
 
 void PatternView::NoteStarted(int copy, int note, int step)
 {
-  if (mShowing.load(std::memory_order_relaxed))
-    mFeed.Put(NoteFeed::kStarted, uint32_t(copy & (kCopies - 1)) | uint32_t(note & (kNotes - 1)) << 9 |
-                                      uint32_t(step & (kSteps - 1)) << 16);
+  mFeed.Put(NoteFeed::kStarted,
+            uint32_t(copy & (kCopies - 1)) | uint32_t(note & (kNotes - 1)) << 9 | uint32_t(step & (kSteps - 1)) << 16);
 }
 
-void PatternView::NoteStopped(int copy)
-{
-  if (mShowing.load(std::memory_order_relaxed)) mFeed.Put(NoteFeed::kStopped, uint32_t(copy & (kCopies - 1)));
-}
+void PatternView::NoteStopped(int copy) { mFeed.Put(NoteFeed::kStopped, uint32_t(copy & (kCopies - 1))); }
 
-void PatternView::NoteSent(int playingStep)
-{
-  if (mShowing.load(std::memory_order_relaxed)) mFeed.Put(NoteFeed::kSent, uint32_t(playingStep + 1) & 31);
-}
+void PatternView::NoteSent(int playingStep) { mFeed.Put(NoteFeed::kSent, uint32_t(playingStep + 1) & 31); }
 
-void PatternView::ClearNotes()
-{
-  if (mShowing.load(std::memory_order_relaxed)) mFeed.Put(NoteFeed::kCleared, 0);
-}
-
-void PatternView::SetShowing(bool showing)
-{
-  if (showing) {
-    mFeed.Take([](NoteFeed::Kind, uint32_t) {});
-    Forget();
-  }
-  mShowing.store(showing, std::memory_order_relaxed);
-}
+void PatternView::ClearNotes() { mFeed.Put(NoteFeed::kCleared, 0); }
 
 void PatternView::Forget()
 {
@@ -307,8 +288,6 @@ void PatternView::DrawMarkers(IGraphics* pGraphics)
 
 bool PatternView::Draw(IGraphics* pGraphics)
 {
-  // A window opened without telling the plug-in still shows the notes.
-  if (!mShowing.load(std::memory_order_relaxed)) SetShowing(true);
   if (mCurrentPattern < 0) return false;
   if (mIndicator) mIndicator->SetValueFromPlug(CountDown());
   DrawBars(pGraphics);

@@ -64,9 +64,6 @@ public:
   void NoteStopped(int copy) override;
   void NoteSent(int playingStep) override;
   void ClearNotes() override;
-  // The editor opened or closed (user-interface thread): the engine's
-  // reports are kept only while it is open, and it opens with no markers.
-  void SetShowing(bool showing);
 
   // --- The editor ---
   void OnMouseDown(int x, int y, const IMouseModifiers& mod) override;
@@ -121,8 +118,9 @@ private:
   int mCountdown = 1;
   std::atomic<bool> mNoteIn{false};
   Step mSteps[kSteps];
+  // Reports wait here while no editor draws; the markers age only as it
+  // takes them in.
   NoteFeed mFeed;
-  std::atomic<bool> mShowing{false};
   // The user-interface thread's: the copies sounding, in the order they
   // started, and the markers with each one's place by note and step.
   Copy mCopies[kCopies];
