@@ -17,7 +17,17 @@ IGraphics::~IGraphics() { DeleteControls(); }
 void IGraphics::DeleteControls()
 {
   KIT_MutexLock lock(&m_mutex);
+  mControlsOf.clear();
   mControls.Empty(true);
+}
+
+void IGraphics::FileUnderParam(IControl* pControl, bool first)
+{
+  const int paramIdx = pControl->ParamIdx();
+  if (paramIdx < 0) return;
+  if (paramIdx >= (int)mControlsOf.size()) mControlsOf.resize(paramIdx + 1);
+  std::vector<IControl*>& controls = mControlsOf[paramIdx];
+  controls.insert(first ? controls.begin() : controls.end(), pControl);
 }
 
 void IGraphics::Resize(int w, int h)
@@ -42,6 +52,7 @@ int IGraphics::AttachControl(IControl* pControl)
     return -1;
   }
   pControl->SetControlIdx(idx, this);
+  FileUnderParam(pControl, false);
   return idx;
 }
 
@@ -58,6 +69,7 @@ void IGraphics::InsertBackground(IControl* pControl)
   for (int i = n; i > 0; --i) mControls.Set(i, mControls.Get(i - 1));
   mControls.Set(0, pControl);
   pControl->SetControlIdx(0, this);
+  FileUnderParam(pControl, true);
 }
 
 void IGraphics::AttachBackground(int id, const char* name)
@@ -84,10 +96,8 @@ void IGraphics::ReleaseMouseCapture() { mMouseCapture = mMouseX = mMouseY = -1; 
 template <class Fn>
 void IGraphics::ForEachControlOf(int paramIdx, Fn fn)
 {
-  for (int i = 0; i < mControls.GetSize(); ++i) {
-    IControl* pControl = mControls.Get(i);
-    if (pControl->ParamIdx() == paramIdx) fn(pControl);
-  }
+  if (paramIdx < 0 || paramIdx >= (int)mControlsOf.size()) return;
+  for (IControl* pControl : mControlsOf[paramIdx]) fn(pControl);
 }
 
 // Null when the parameter does not exist.

@@ -22,6 +22,8 @@
 #include "KIT_PtrList.h"
 #include "KIT_String.h"
 
+#include <vector>
+
 class IFxBase;
 class IParam;
 
@@ -212,6 +214,8 @@ private:
   void ForEachControlOf(int paramIdx, Fn fn);
   const IParam* GetParam(int paramIdx) const;
   void InsertBackground(IControl* pControl);
+  // Files an attached control under its parameter, first or last.
+  void FileUnderParam(IControl* pControl, bool first);
   void DeleteControls();
   // From the last control to the first, the first visible, enabled one hit.
   int HitSearch(int x, int y, bool mouseOver);
@@ -226,6 +230,9 @@ private:
 
   KIT_Mutex m_mutex;
   KIT_PtrList<IControl> mControls{4096};
+  // The controls bound to each parameter, in list order, filed as they are
+  // attached: a parameter's change touches its own controls only.
+  std::vector<std::vector<IControl*>> mControlsOf;
   IFxBase* mPlug;
   int mWidth, mHeight, mFPS;
   int mMouseCapture = -1;

@@ -3,7 +3,13 @@
 void ControlRegistry::Add(int page, IControl* pControl, int key)
 {
   if (page < 0 || page >= kNumPages) return;
-  if (Entry* e = mPages[page].Append()) *e = Entry{key, pControl};
+  Entry* e = mPages[page].Append();
+  if (!e) return;
+  *e = Entry{key, pControl};
+  if (key < 0) return;
+  std::vector<std::vector<IControl*>>& byKey = mByKey[page];
+  if (key >= (int)byKey.size()) byKey.resize(key + 1);
+  byKey[key].push_back(pControl);
 }
 
 const ControlRegistry::Page* ControlRegistry::GetPage(int page) const
@@ -13,11 +19,8 @@ const ControlRegistry::Page* ControlRegistry::GetPage(int page) const
 
 IControl* ControlRegistry::FindNth(int page, int key, int n) const
 {
-  const Page* entries = GetPage(page);
-  if (!entries || n < 0) return nullptr;
-  for (int i = 0; i < entries->GetSize(); ++i) {
-    const Entry& e = entries->Get()[i];
-    if (e.mKey == key && n-- == 0) return e.mControl;
-  }
-  return nullptr;
+  if (page < 0 || page >= kNumPages || key < 0 || n < 0) return nullptr;
+  const std::vector<std::vector<IControl*>>& byKey = mByKey[page];
+  if (key >= (int)byKey.size() || n >= (int)byKey[key].size()) return nullptr;
+  return byKey[key][n];
 }

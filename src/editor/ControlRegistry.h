@@ -6,6 +6,8 @@
 // Built with the editor and never changed after, so any thread may look
 // controls up. The controls belong to the editor.
 
+#include <vector>
+
 #include "KIT_TypedBuf.h"
 
 class IControl;
@@ -26,11 +28,13 @@ public:
   const Page* GetPage(int page) const;
   // The first control filed under the key.
   IControl* Find(int page, int key) const { return FindNth(page, key, 0); }
-  // The n-th (from 0) control filed under the key.
+  // The n-th (from 0) control filed under the key; constant time.
   IControl* FindNth(int page, int key, int n) const;
 
 private:
   Page mPages[kNumPages];
+  // Each page's controls by key, in the order they were added.
+  std::vector<std::vector<IControl*>> mByKey[kNumPages];
 };
 
 #endif

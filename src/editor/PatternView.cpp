@@ -49,6 +49,8 @@ PatternView::PatternView(Tolvo* pPlug, const IRECT& rect, int paramIdx, const IB
     mMarkerStrip(markers), mLengthBar(lengthBar), mIndicator(pIndicator), mPatterns(pPatterns)
 {
   for (Step& s : mSteps) s = Step{20.0, -100.0, 100.0};
+  for (auto& row : mMarkerAt)
+    for (int16_t& m : row) m = -1;
 }
 
 // --- From the plug-in ---
@@ -72,11 +74,7 @@ void PatternView::SetStepValue(int lane, int step, double minimum, double maximu
   mSteps[step] = Step{value, minimum, maximum};
 }
 
-void PatternView::NoteIn()
-{
-  KIT_MutexLock lock(&mViewLock);
-  mCountdown = kCountdownFrames;
-}
+void PatternView::NoteIn() { mNoteIn.store(true, std::memory_order_relaxed); }
 
 void PatternView::ResetSteps()
 {
@@ -105,49 +103,107 @@ int PatternView::PlayingStep() const
   return pattern ? pattern->GetStepper().GetCurrentStep() : -1;
 }
 
-void PatternView::AgeMarkers(const KIT_PtrList<HeldNote>* sounding)
+void PatternView::NoteStarted(int copy, int note, int step)
 {
-  for (int i = 0; sounding && i < sounding->GetSize(); ++i) {
-    const HeldNote* n = sounding->Get(i);
-    const int note = n->pitch + n->transposition;  // as the MIDI output sends it
-    int m = 0;
-    while (m < mNMarkers && !(mMarkers[m].note == note && mMarkers[m].step == n->stepIndex)) ++m;
-    if (m < mNMarkers)
-      mMarkers[m].age = 0;
-    else if (mNMarkers < kMaxMarkers)
-      mMarkers[mNMarkers++] = NoteMarker{note, n->stepIndex, -1};
+  mFeed.Put(NoteFeed::kStarted,
+            uint32_t(copy & (kCopies - 1)) | uint32_t(note & (kNotes - 1)) << 9 | uint32_t(step & (kSteps - 1)) << 16);
+}
+
+void PatternView::NoteStopped(int copy) { mFeed.Put(NoteFeed::kStopped, uint32_t(copy & (kCopies - 1))); }
+
+void PatternView::NoteSent(int playingStep) { mFeed.Put(NoteFeed::kSent, uint32_t(playingStep + 1) & 31); }
+
+void PatternView::ClearNotes() { mFeed.Put(NoteFeed::kCleared, 0); }
+
+void PatternView::Forget()
+{
+  for (Copy& c : mCopies) c = Copy();
+  mFirstCopy = mLastCopy = -1;
+  for (int m = 0; m < mNMarkers; ++m) mMarkerAt[mMarkers[m].note][mMarkers[m].step] = -1;
+  mNMarkers = 0;
+}
+
+void PatternView::CatchUp()
+{
+  // After a stall so long that reports were lost the view starts afresh.
+  if (mFeed.Take([this](NoteFeed::Kind kind, uint32_t what) { Take(kind, what); })) Forget();
+}
+
+void PatternView::Take(NoteFeed::Kind kind, uint32_t what)
+{
+  switch (kind) {
+    case NoteFeed::kStarted: {
+      Copy& c = mCopies[what & (kCopies - 1)];
+      if (c.sounding) break;
+      const int i = int(what & (kCopies - 1));
+      c.note = int(what >> 9 & (kNotes - 1));
+      c.step = int(what >> 16 & (kSteps - 1));
+      c.sounding = true;
+      c.prev = mLastCopy;
+      c.next = -1;
+      if (mLastCopy >= 0)
+        mCopies[mLastCopy].next = i;
+      else
+        mFirstCopy = i;
+      mLastCopy = i;
+      break;
+    }
+    case NoteFeed::kStopped: {
+      Copy& c = mCopies[what & (kCopies - 1)];
+      if (!c.sounding) break;
+      if (c.prev >= 0)
+        mCopies[c.prev].next = c.next;
+      else
+        mFirstCopy = c.next;
+      if (c.next >= 0)
+        mCopies[c.next].prev = c.prev;
+      else
+        mLastCopy = c.prev;
+      c = Copy();
+      break;
+    }
+    case NoteFeed::kSent: AgeMarkers(true, mCurrentPattern >= 0 ? int(what) - 1 : -1); break;
+    case NoteFeed::kCleared:
+      for (int m = 0; m < mNMarkers; ++m) mMarkerAt[mMarkers[m].note][mMarkers[m].step] = -1;
+      mNMarkers = 0;
+      break;
   }
-  const int playing = PlayingStep();
+}
+
+void PatternView::AgeMarkers(bool renew, int playing)
+{
+  for (int i = renew ? mFirstCopy : -1; i >= 0; i = mCopies[i].next) {
+    const Copy& c = mCopies[i];
+    const int m = mMarkerAt[c.note][c.step];
+    if (m >= 0)
+      mMarkers[m].age = 0;
+    else if (mNMarkers < kMaxMarkers) {
+      mMarkerAt[c.note][c.step] = int16_t(mNMarkers);
+      mMarkers[mNMarkers++] = NoteMarker{c.note, c.step, -1};
+    }
+  }
   int kept = 0;
   for (int m = 0; m < mNMarkers; ++m) {
     NoteMarker marker = mMarkers[m];
     if (marker.step != playing) ++marker.age;
-    if (marker.age < kMaxAge) mMarkers[kept++] = marker;
+    if (marker.age < kMaxAge) {
+      mMarkerAt[marker.note][marker.step] = int16_t(kept);
+      mMarkers[kept++] = marker;
+    } else
+      mMarkerAt[marker.note][marker.step] = -1;
   }
   mNMarkers = kept;
 }
 
-void PatternView::UpdateNotes(const KIT_PtrList<HeldNote>* sounding)
-{
-  KIT_MutexLock lock(&mViewLock);
-  AgeMarkers(sounding);
-}
-
-void PatternView::ClearNotes()
-{
-  KIT_MutexLock lock(&mViewLock);
-  mNMarkers = 0;
-}
-
 int PatternView::NMarkers()
 {
-  KIT_MutexLock lock(&mViewLock);
+  CatchUp();
   return mNMarkers;
 }
 
 NoteMarker PatternView::GetMarker(int i)
 {
-  KIT_MutexLock lock(&mViewLock);
+  CatchUp();
   return i >= 0 && i < mNMarkers ? mMarkers[i] : NoteMarker{-1, -1, -1};
 }
 
@@ -181,7 +237,7 @@ void PatternView::OnMouseDblClick(int x, int y, const IMouseModifiers& mod)
 
 double PatternView::CountDown()
 {
-  KIT_MutexLock lock(&mViewLock);
+  if (mNoteIn.exchange(false, std::memory_order_relaxed)) mCountdown = kCountdownFrames;
   if (mCountdown > 1) --mCountdown;
   if (mCountdown < 1) mCountdown = 1;
   return (double)mCountdown / kCountdownFrames;
@@ -219,8 +275,8 @@ void PatternView::DrawBars(IGraphics* pGraphics)
 
 void PatternView::DrawMarkers(IGraphics* pGraphics)
 {
-  KIT_MutexLock lock(&mViewLock);
-  AgeMarkers(nullptr);
+  CatchUp();
+  AgeMarkers(false, PlayingStep());
   for (int i = 0; i < mNMarkers; ++i) {
     const NoteMarker& marker = mMarkers[i];
     const int x = mRECT.L + kBarLeft + kBarPitch * marker.step;

@@ -9,12 +9,16 @@
 // Threads: the plug-in sets what it shows (pattern, lane, step values)
 // under the plug lock, from either thread, and takes the editor lock to do
 // so; drawing and the mouse run on the user-interface thread. The engine
-// reports sounding notes from the audio thread under the plug lock; the
-// markers are touched only under the view's own lock, which comes after
-// the other two, and nothing else is taken while it is held.
+// reports sounding notes from the audio thread under the plug lock into a
+// feed that never waits, and the light's notes into an atomic; the view
+// takes them in as it draws. The markers belong to the user-interface
+// thread.
+
+#include <atomic>
+#include <cstdint>
 
 #include "IControl.h"
-#include "KIT_Mutex.h"
+#include "NoteFeed.h"
 #include "PatternViewLink.h"
 
 class PatternList;
@@ -47,7 +51,7 @@ public:
   int GetShownLane() const { return mShownLane; }
   // Kept only for the lane shown; values in the parameter's plain units.
   void SetStepValue(int lane, int step, double minimum, double maximum, double value);
-  // A note came in: the light shows it and fades.
+  // A note came in: the light shows it and fades. Audio thread; never waits.
   void NoteIn();
   // The steps of the lane shown back to 0.
   void ResetSteps();
@@ -55,8 +59,10 @@ public:
   // The bar (0..15) under the point, -1 for none.
   int StepAt(int x, int y) const;
 
-  // --- The engine's reports, audio thread ---
-  void UpdateNotes(const KIT_PtrList<HeldNote>* sounding) override;
+  // --- The engine's reports, audio thread; none waits ---
+  void NoteStarted(int copy, int note, int step) override;
+  void NoteStopped(int copy) override;
+  void NoteSent(int playingStep) override;
   void ClearNotes() override;
 
   // --- The editor ---
@@ -69,7 +75,7 @@ public:
 
   const IBitmapStrip& GetMarkerStrip() const { return mMarkerStrip; }
   const IBitmapStrip& GetLengthBar() const { return mLengthBar; }
-  // The markers as they are now.
+  // The markers as they are now (user-interface thread).
   int NMarkers();
   NoteMarker GetMarker(int i);
 
@@ -84,10 +90,23 @@ private:
   void SetFromMouse(int x, int y);
   // The current pattern's current step, -1 without one.
   int PlayingStep() const;
-  // Ages the markers off the playing step and drops the old ones; with a
-  // list, first renews or makes the markers of its notes. Under the view's
-  // lock.
-  void AgeMarkers(const KIT_PtrList<HeldNote>* sounding);
+  // A sounding copy as the view knows it from the engine's reports.
+  struct Copy {
+    int note = 0, step = 0;
+    int prev = -1, next = -1;
+    bool sounding = false;
+  };
+  static constexpr int kCopies = 512;
+  static constexpr int kNotes = 128;
+
+  // Takes in what the engine reported since the last time, in its order.
+  void CatchUp();
+  void Take(NoteFeed::Kind kind, uint32_t what);
+  void Forget();
+  // Ages the markers off the playing step and drops the old ones; with
+  // renew, first renews or makes the markers of the sounding copies, as
+  // each note sent does.
+  void AgeMarkers(bool renew, int playing);
   // The light's value for this frame.
   double CountDown();
   void DrawBars(IGraphics* pGraphics);
@@ -95,12 +114,20 @@ private:
 
   Tolvo* mTolvo;
   int mCurrentPattern = -1;
-  KIT_Mutex mViewLock;
   int mShownLane;
-  int mCountdown = 1;  // under the view's lock
+  int mCountdown = 1;
+  std::atomic<bool> mNoteIn{false};
   Step mSteps[kSteps];
-  NoteMarker mMarkers[kMaxMarkers];  // the first mNMarkers, under the view's lock
+  // Reports wait here while no editor draws; the markers age only as it
+  // takes them in.
+  NoteFeed mFeed;
+  // The user-interface thread's: the copies sounding, in the order they
+  // started, and the markers with each one's place by note and step.
+  Copy mCopies[kCopies];
+  int mFirstCopy = -1, mLastCopy = -1;
+  NoteMarker mMarkers[kMaxMarkers];  // the first mNMarkers
   int mNMarkers = 0;
+  int16_t mMarkerAt[kNotes][kSteps];
   IBitmapStrip mMarkerStrip, mLengthBar;
   IControl* mIndicator;
   PatternList* mPatterns;

@@ -4,6 +4,7 @@
 #include "PatternEngine.h"
 #include "PatternList.h"
 #include "PatternViewLink.h"
+#include "Processor.h"
 #include "Scene.h"
 
 #include <cmath>
@@ -110,16 +111,16 @@ void NoteEngine::KeyReleased(double time)
 
 bool NoteEngine::DeliverNotes(double position)
 {
-  bool removed = false;
+  // The records that stay close up in one pass as the due ones go.
+  const int count = mPending.GetSize();
+  int kept = 0;
   const double time = mElapsed;
-  for (int i = 0; i < mPending.GetSize();) {
+  for (int i = 0; i < count; ++i) {
     NoteRecord* r = mPending.Get(i);
     if (r->due > 0.0) {
-      ++i;
+      mPending.Set(kept++, r);
       continue;
     }
-    mPending.Delete(i);
-    removed = true;
     if (mNewest[r->pitch] == r) mNewest[r->pitch] = nullptr;
     if (mListener) {
       const int p = r->pitch;
@@ -142,18 +143,17 @@ bool NoteEngine::DeliverNotes(double position)
     }
     mRecords.Free(r);
   }
-  return removed;
-}
-
-void NoteEngine::Append(NoteEvent* event)
-{
-  if (!event) return;
-  mOutput.Add(event);
-  mEngine->GetViewLink()->Notify(PatternViewLink::kNotesChanged);
+  mPending.m_hb.Resize(kept * (int)sizeof(NoteRecord*), false);
+  return kept < count;
 }
 
 bool NoteEngine::AddNoteOn(const HeldNote& note, double time)
 {
+  if (mEvents.Available() < mNoteOffsDue + 2 && mSender) {
+    // The piece is cut here: what the output holds goes to the host first.
+    mSender->ProcessNotes(mOutput, 0);
+    FreeSent();
+  }
   if (mEvents.Available() < mNoteOffsDue + 2) {
     ++*mEngine->DryCounter();
     return false;
@@ -169,16 +169,30 @@ void NoteEngine::AddNoteOff(const HeldNote& note, double time)
   Append(mEvents.Make(note, time, false));
 }
 
+void NoteEngine::Append(NoteEvent* event)
+{
+  if (!event) return;
+  mOutput.Add(event);
+  mEngine->GetViewLink()->NoteSent();
+}
+
+void NoteEngine::FreeSent()
+{
+  const int count = mOutput.GetSize();
+  int kept = 0;
+  for (int i = 0; i < count; ++i) {
+    NoteEvent* e = mOutput.Get(i);
+    if (e->on ? e->noteOnSent : e->noteOffSent)
+      mEvents.Free(e);
+    else
+      mOutput.Set(kept++, e);
+  }
+  mOutput.m_hb.Resize(kept * (int)sizeof(NoteEvent*), false);
+}
+
 void NoteEngine::RemoveSentNotes()
 {
-  for (int i = 0; i < mOutput.GetSize();) {
-    NoteEvent* e = mOutput.Get(i);
-    if (e->on ? e->noteOnSent : e->noteOffSent) {
-      mOutput.Delete(i);
-      mEvents.Free(e);
-    } else
-      ++i;
-  }
+  FreeSent();
   if (PatternEngine* p = mEngine->GetPatternList()->Get(0)) p->ClearAccents();
 }
 

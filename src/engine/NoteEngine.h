@@ -10,6 +10,7 @@
 #include "RecordPool.h"
 
 class EngineHolder;
+class ProcessorListener;
 
 // A queued incoming note message.
 struct NoteRecord {
@@ -60,8 +61,9 @@ public:
 class NoteEngine {
 public:
   enum {
-    // Output events of one piece at most: the note-off and the note-on of
-    // every note of 16 chord ratchets over all 128 held notes.
+    // Output events held at once: the note-off and the note-on of every
+    // note of 16 chord ratchets over all 128 held notes. A piece that
+    // makes more hands what it holds to the sender first.
     kOutputEvents = 2 * 16 * 128,
     // Queued input records. Note-ons stop being queued while only
     // kReleaseRoom are left, so that a release always finds one: a key has
@@ -90,12 +92,18 @@ public:
   bool DeliverNotes(double position);
 
   // Queues the note-on of a note starting at time (a block offset) and
-  // keeps room for its note-off; false, counted as dry, when there is no
+  // keeps room for its note-off. When the output is full, what it holds
+  // goes to the sender first; false, counted as dry, when there is still no
   // room for both: the note must not start.
   bool AddNoteOn(const HeldNote& note, double time);
   // The note-off of a note whose note-on was queued; it always finds room.
   void AddNoteOff(const HeldNote& note, double time);
+  // After a piece: gives back what was sent.
   void RemoveSentNotes();
+
+  // Where the output goes when it fills up inside a piece (the processor's
+  // listener); not owned.
+  void SetSender(ProcessorListener* sender) { mSender = sender; }
 
   // time / offset: the block offset at which the notes end.
   void Reset(double time);
@@ -113,6 +121,8 @@ private:
 
   void Queue(int pitch, int offset, bool on, int velocity);
   void Append(NoteEvent* event);
+  // Gives the sent events back to the pool, keeping the others in order.
+  void FreeSent();
   void AllKeysUp();
   void KeyReleased(double time);
 
@@ -122,6 +132,7 @@ private:
   NoteRecord* mNewest[128];  // each key's newest queued record, or null
   KIT_PtrList<NoteEvent> mOutput;
   NoteEngineListener* mListener = nullptr;
+  ProcessorListener* mSender = nullptr;
   EngineHolder* mEngine;
   int mDownKeys = 0;
   bool mStopped = true;

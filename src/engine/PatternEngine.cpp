@@ -5,7 +5,6 @@
 #include "PatternViewLink.h"
 #include "StepTiming.h"
 
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -16,11 +15,10 @@ int SentNote(const HeldNote& n) { return n.pitch + n.transposition; }
 }  // namespace
 
 PatternEngine::PatternEngine(EngineHolder* engine)
-  : mSoundingPool(kSoundingNotes, engine->DryCounter()), mSounding(4096),
+  : mSounding(kSoundingNotes, engine->DryCounter()),
     mStepper(mTable, this, mSteps, &engine->GetTransport(), engine->GetRandomSource(), engine->DryCounter()),
     mEngine(engine)
 {
-  ReserveList(mSounding, kSoundingNotes);
   for (HeldNote*& n : mTable) n = nullptr;
 }
 
@@ -233,19 +231,17 @@ void PatternEngine::OnStepEvent(StepEvent* event)
 
 void PatternEngine::OnNoteEnd(StepEvent* event)
 {
-  if (event->templ.serial) EndSounding(FindSerial(event->templ.serial), event->firedOffset);
+  if (event->templ.serial) EndSounding(mSounding.FindSerial(event->templ.serial), event->firedOffset);
 }
 
 int PatternEngine::StartNote(const HeldNote& note, double time)
 {
-  HeldNote* copy = mSoundingPool.Make(note);
-  if (!copy) return 0;
-  if (!copy->silent) EndSounding(FindHeard(SentNote(*copy)), time);
-  mLastSerial = mLastSerial == INT_MAX ? 1 : mLastSerial + 1;
-  copy->serial = mLastSerial;
+  if (!mSounding.HasRoom()) return 0;
+  if (!note.silent) EndSounding(mSounding.FindHeard(SentNote(note)), time);
+  HeldNote* copy = mSounding.Add(note);
   copy->time = time;
-  mSounding.Add(copy);
   ++mSoundingCount;
+  mEngine->GetViewLink()->NoteStarted(this, *copy);
   if (!copy->silent && !mEngine->GetNoteEngine()->AddNoteOn(*copy, time)) {
     RemoveSounding(copy);
     return 0;
@@ -268,22 +264,6 @@ void PatternEngine::StartChord(HeldNote& t, double time)
   }
 }
 
-HeldNote* PatternEngine::FindHeard(int note) const
-{
-  for (int i = 0; i < mSounding.GetSize(); ++i) {
-    HeldNote* s = mSounding.Get(i);
-    if (!s->silent && SentNote(*s) == note) return s;
-  }
-  return nullptr;
-}
-
-HeldNote* PatternEngine::FindSerial(int serial) const
-{
-  for (int i = 0; i < mSounding.GetSize(); ++i)
-    if (mSounding.Get(i)->serial == serial) return mSounding.Get(i);
-  return nullptr;
-}
-
 void PatternEngine::EndSounding(HeldNote* copy, double offset)
 {
   if (!copy) return;
@@ -293,26 +273,25 @@ void PatternEngine::EndSounding(HeldNote* copy, double offset)
 
 void PatternEngine::RemoveSounding(HeldNote* copy)
 {
-  for (int i = mSounding.GetSize() - 1; i >= 0; --i)
-    if (mSounding.Get(i) == copy) {
-      mSounding.Delete(i);
-      mSoundingPool.Free(copy);
-      --mSoundingCount;
-      return;
-    }
+  mEngine->GetViewLink()->NoteStopped(this, *copy);
+  mSounding.Remove(copy);
+  --mSoundingCount;
 }
 
 void PatternEngine::EndKeyNotes(int pitch, double offset)
 {
-  for (int i = mSounding.GetSize() - 1; i >= 0; --i)
-    if (mSounding.Get(i)->pitch == pitch) EndSounding(mSounding.Get(i), offset);
+  for (HeldNote* c = mSounding.LastOfPitch(pitch); c;) {
+    HeldNote* earlier = mSounding.EarlierOfPitch(c);
+    EndSounding(c, offset);
+    c = earlier;
+  }
 }
 
 void PatternEngine::EndAllNotesAt(double offset)
 {
-  while (mSounding.GetSize() > 0) EndSounding(mSounding.Get(0), offset);
+  while (HeldNote* c = mSounding.First()) EndSounding(c, offset);
   mSoundingCount = 0;
-  mEngine->GetViewLink()->Notify(PatternViewLink::kNotesCleared);
+  mEngine->GetViewLink()->NotesCleared();
 }
 
 void PatternEngine::Clear(double offset)

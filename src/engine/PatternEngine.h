@@ -7,11 +7,10 @@
 
 #include "ActionListener.h"
 #include "HeldNote.h"
-#include "KIT_PtrList.h"
 #include "PatternStep.h"
 #include "PatternStepper.h"
-#include "RecordPool.h"
 #include "ScaleQuantizer.h"
+#include "SoundingNotes.h"
 #include "VelocityTracker.h"
 
 class EngineHolder;
@@ -81,8 +80,9 @@ public:
   void OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime,
                           double samplesPerBeat) override;
 
-  const KIT_PtrList<HeldNote>& GetNoteList() const { return mSounding; }
+  const SoundingNotes& GetSounding() const { return mSounding; }
   PatternStepper& GetStepper() { return mStepper; }
+  const PatternStepper& GetStepper() const { return mStepper; }
   ScaleQuantizer& GetScaleQuantizer() { return mScale; }
   VelocityTracker& GetVelocityTracker() { return mVelocity; }
   HeldNote* const* GetTable() const { return mTable; }
@@ -110,8 +110,6 @@ private:
   void RemoveSounding(HeldNote* copy);
   // Ends every copy made from the key at pitch.
   void EndKeyNotes(int pitch, double offset);
-  HeldNote* FindHeard(int note) const;
-  HeldNote* FindSerial(int serial) const;
   static bool ValidStep(int step) { return step >= 0 && step < 16; }
 
   PatternStep mSteps[16];
@@ -119,9 +117,7 @@ private:
   ScaleQuantizer mScale;
   HeldNote* mTable[128];
   HeldNote mTableNotes[128];  // the record of each slot
-  RecordPool<HeldNote> mSoundingPool;
-  KIT_PtrList<HeldNote> mSounding;
-  int mLastSerial = 0;
+  SoundingNotes mSounding;
   bool mFirstStep = false;
   double mSamplesPerBeat = 0.0;
   bool mPatternOn = true;

@@ -9,10 +9,9 @@
 
 PatternStepper::PatternStepper(HeldNote* const* table, ActionListener* listener, PatternStep* steps,
                                const TransportFigures* transport, RandomSource* random, int* dryCount)
-  : Stepper(0.25, transport), mEvents(kStepEvents, dryCount), mScheduled(4096), mListener(listener), mSchedLength(0.25),
-    mSteps(steps), mTable(table), mRandom(random)
+  : Stepper(0.25, transport), mScheduled(kStepEvents, dryCount), mListener(listener), mSchedLength(0.25), mSteps(steps),
+    mTable(table), mRandom(random)
 {
-  ReserveList(mScheduled, kStepEvents);
   for (int& c : mCustom) c = -1;
   Reset();
 }
@@ -213,7 +212,7 @@ HeldNote PatternStepper::MakeTemplate(int k) const
 
 void PatternStepper::AddEvent(const HeldNote& tmpl, double start, double next, double end, int k, bool wrapped)
 {
-  StepEvent* e = mEvents.Make(tmpl, start, next, end, k, wrapped);
+  StepEvent* e = mScheduled.Make(tmpl, start, next, end, k, wrapped);
   if (!e) return;
   e->templ.start = start;
   e->templ.end = end;
@@ -221,13 +220,13 @@ void PatternStepper::AddEvent(const HeldNote& tmpl, double start, double next, d
   // The held-back note keeps its end while that leaves it the shortest
   // note; past that its end moves with its start, so that it never ends
   // where it starts nor overlaps the one after it.
-  const StepEvent* last = mScheduled.Get(mScheduled.GetSize() - 1);
+  const StepEvent* last = mScheduled.Last();
   if (last && last->templ.end > start && !last->wrapped) {
     const double held = last->templ.end + 1.0;
     if (end - held < kShortestNote) e->templ.end = e->end = end + (held - start);
     e->templ.start = e->start = held;
   }
-  mScheduled.Add(e);
+  mScheduled.Schedule(e);
 }
 
 double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, double fixedStart, double samplesPerBeat)
@@ -344,31 +343,14 @@ void PatternStepper::PlayBlock(double P, double N, double samplesPerBeat, bool r
 {
   // Ends and starts in time order; at one time ends come first. Anything
   // already due is handled at once, never before what was handled last.
-  const double end = P + N;
   double now = P;
-  for (;;) {
-    int best = -1;
-    double bestTime = end;
-    bool bestIsEnd = false;
-    for (int i = 0; i < mScheduled.GetSize(); ++i) {
-      const StepEvent* e = mScheduled.Get(i);
-      const double tm = std::fmax(e->fired ? e->end : e->start, now);
-      if (tm < bestTime || (tm == bestTime && best >= 0 && e->fired && !bestIsEnd)) {
-        best = i;
-        bestTime = tm;
-        bestIsEnd = e->fired;
-      }
-    }
-    if (best < 0) return;
-    now = bestTime;
-    StepEvent* e = mScheduled.Get(best);
+  while (StepEvent* e = mScheduled.Next(&now, P + N)) {
     e->firedOffset = now - P + O;
-    if (bestIsEnd) {
-      mScheduled.Delete(best);
+    if (e->fired) {
       mListener->OnNoteEnd(e);
-      mEvents.Free(e);
+      mScheduled.Ended(e);
     } else {
-      e->fired = true;
+      mScheduled.Fired(e);
       if (e->stepIndex >= 0 && e->stepIndex < kTimeSlots) mTimes[e->stepIndex].fired = true;
       mListener->OnStepEvent(e);
     }

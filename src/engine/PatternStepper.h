@@ -9,29 +9,12 @@
 #include <atomic>
 
 #include "HeldNote.h"
-#include "KIT_PtrList.h"
-#include "RecordPool.h"
+#include "StepEventQueue.h"
 #include "Stepper.h"
 
 class ActionListener;
 class RandomSource;
 struct PatternStep;
-
-// One scheduled note (or ratchet) of a step, with the template it plays.
-struct StepEvent {
-  StepEvent(const HeldNote& tmpl, double start_, double next_, double end_, int stepIndex_, bool wrapped_)
-    : next(next_), end(end_), start(start_), wrapped(wrapped_), templ(tmpl), stepIndex(stepIndex_)
-  {}
-
-  bool fired = false;
-  double next;
-  double end;
-  double start;
-  double firedOffset = 0.0;  // block offset at which it started or ended
-  bool wrapped;
-  HeldNote templ;
-  int stepIndex;
-};
 
 class PatternStepper : public Stepper {
 public:
@@ -85,7 +68,7 @@ private:
   HeldNote MakeTemplate(int k) const;
   // Schedules one event of step k; nothing when the pool is dry.
   void AddEvent(const HeldNote& tmpl, double start, double next, double end, int k, bool wrapped);
-  void ClearScheduled() { mEvents.FreeAll(mScheduled); }
+  void ClearScheduled() { mScheduled.Clear(); }
   void NextStep();
   bool IsDownward() const { return mDirection == kDown || mDirection == kDownAlt; }
   // The walk position before the first move of a fresh walk.
@@ -94,8 +77,7 @@ private:
   HeldNote* NoteByOrder(int index) const;
   int RandomPick() const;
 
-  RecordPool<StepEvent> mEvents;
-  KIT_PtrList<StepEvent> mScheduled;
+  StepEventQueue mScheduled;
   ActionListener* mListener;
   double mSwing = 0.0;
   double mGate = 1.0;

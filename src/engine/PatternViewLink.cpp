@@ -4,11 +4,30 @@
 #include "PatternEngine.h"
 #include "PatternList.h"
 
-void PatternViewLink::Notify(int kind)
+bool PatternViewLink::Shows(const PatternEngine* pattern) const
+{
+  return mView && mEngine->GetPatternList() && mEngine->GetPatternList()->GetCurrent() == pattern;
+}
+
+void PatternViewLink::NoteStarted(const PatternEngine* pattern, const HeldNote& copy)
+{
+  if (Shows(pattern))
+    mView->NoteStarted(pattern->GetSounding().NumberOf(&copy), copy.pitch + copy.transposition, copy.stepIndex);
+}
+
+void PatternViewLink::NoteStopped(const PatternEngine* pattern, const HeldNote& copy)
+{
+  if (Shows(pattern)) mView->NoteStopped(pattern->GetSounding().NumberOf(&copy));
+}
+
+void PatternViewLink::NoteSent()
 {
   if (!mView) return;
-  if (kind == kNotesCleared)
-    mView->ClearNotes();
-  else if (const PatternEngine* p = mEngine->GetPatternList() ? mEngine->GetPatternList()->GetCurrent() : nullptr)
-    mView->UpdateNotes(&p->GetNoteList());
+  const PatternEngine* p = mEngine->GetPatternList() ? mEngine->GetPatternList()->GetCurrent() : nullptr;
+  if (p) mView->NoteSent(p->GetStepper().GetCurrentStep());
+}
+
+void PatternViewLink::NotesCleared()
+{
+  if (mView) mView->ClearNotes();
 }

@@ -1,33 +1,49 @@
 #ifndef PATTERNVIEWLINK_H
 #define PATTERNVIEWLINK_H
 
-// How the engine tells the step editor which notes sound. The editor's view
-// implements PatternViewTarget; without a view nothing is told.
+// How the engine tells the step editor which notes sound: one call for
+// each copy of a note that starts or stops, for each note sent and for
+// when every note stops, each of constant cost. The editor's view
+// implements PatternViewTarget; without a view nothing is told. Audio
+// thread, under the plug lock.
 
 #include "HeldNote.h"
-#include "KIT_PtrList.h"
 
 class EngineHolder;
+class PatternEngine;
 
 class PatternViewTarget {
 public:
   virtual ~PatternViewTarget() {}
-  // The current pattern's sounding notes; a note sounds as pitch +
-  // transposition, on the step of its step index.
-  virtual void UpdateNotes(const KIT_PtrList<HeldNote>* sounding) = 0;
+  // Called on the audio thread: none may wait.
+  // A copy of a note began or stopped sounding on a step. copy numbers it
+  // among those sounding (0 to 511); note is what the MIDI output sends
+  // (pitch + transposition).
+  virtual void NoteStarted(int copy, int note, int step) = 0;
+  virtual void NoteStopped(int copy) = 0;
+  // A note-on or note-off was queued for the output while the pattern
+  // stood on that step (-1 for none).
+  virtual void NoteSent(int playingStep) = 0;
+  // Every note stopped.
   virtual void ClearNotes() = 0;
 };
 
 class PatternViewLink {
 public:
-  enum Kind { kNotesChanged = 0, kNotesCleared = 1 };
-
   explicit PatternViewLink(EngineHolder* engine) : mEngine(engine) {}
 
+  // Set before the first block and cleared after the last.
   void SetView(PatternViewTarget* view) { mView = view; }
-  void Notify(int kind);
+
+  // The sounding copies of a pattern; only the current pattern's are shown.
+  void NoteStarted(const PatternEngine* pattern, const HeldNote& copy);
+  void NoteStopped(const PatternEngine* pattern, const HeldNote& copy);
+  void NoteSent();
+  void NotesCleared();
 
 private:
+  bool Shows(const PatternEngine* pattern) const;
+
   PatternViewTarget* mView = nullptr;
   EngineHolder* mEngine;
 };

@@ -5,7 +5,10 @@
 #include "NoteEngine.h"
 #include "PatternViewLink.h"
 
-Processor::Processor(ProcessorListener* listener, EngineHolder* engine) : mListener(listener), mEngine(engine) {}
+Processor::Processor(ProcessorListener* listener, EngineHolder* engine) : mListener(listener), mEngine(engine)
+{
+  engine->GetNoteEngine()->SetSender(listener);
+}
 
 void Processor::ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart,
                              double loopEnd, int length)
@@ -34,7 +37,7 @@ void Processor::ProcessBlock(double position, double samplesPerBeat, bool playin
       mLastPlaying = playing;
     } else if (!hub->IsStopped()) {
       hub->OnTransportStop(done);
-      mEngine->GetViewLink()->Notify(PatternViewLink::kNotesCleared);
+      mEngine->GetViewLink()->NotesCleared();
       send(rest);
       mBlockPosition = 0.0;
     }

@@ -96,6 +96,33 @@ TEST_F(EditorTest, FirstValueFromThePlugInIsTheSilentDefault)
   EXPECT_DOUBLE_EQ(Value(idx), 0.3);
 }
 
+TEST_F(EditorTest, ParameterChangesReachTheControlsBoundToThemHoweverTheyCame)
+{
+  IBitmapStrip knob = gui->LoadBitmap(kTestImages[kImageKnob].mID, kTestImages[kImageKnob].mName, 16);
+  // Attached late, and two of them; a hidden one still follows its parameter.
+  IControl* a = Control(gui->AttachControl(new IKnobMultiControl(plug.get(), 0, 200, kHidden, knob)));
+  IControl* b = Control(gui->AttachControl(new IKnobMultiControl(plug.get(), 40, 200, kHidden, knob)));
+  b->Hide(true);
+  gui->SetParameterFromPlug(kHidden, 0.25, true);
+  gui->SetParameterFromPlug(kGain, 0.75, true);
+  EXPECT_DOUBLE_EQ(a->GetValue(), 0.25);
+  EXPECT_DOUBLE_EQ(b->GetValue(), 0.25);
+  EXPECT_DOUBLE_EQ(Value(kCtrlKnob), 0.75);
+  // Controls moved up by a background put under everything keep theirs.
+  gui->AttachPanelBackground(&COLOR_BLACK);
+  gui->SetParameterFromPlug(kHidden, 0.5, true);
+  EXPECT_DOUBLE_EQ(a->GetValue(), 0.5);
+  EXPECT_DOUBLE_EQ(b->GetValue(), 0.5);
+  // A resized editor starts with no controls, and files the new ones.
+  gui->Resize(300, 200);
+  gui->SetParameterFromPlug(kHidden, 0.1, true);
+  const int c = gui->AttachControl(new IKnobMultiControl(plug.get(), 0, 0, kHidden, knob));
+  gui->SetParameterFromPlug(kHidden, 0.2, true);
+  gui->SetParameterFromPlug(kHidden, 0.4, true);
+  EXPECT_EQ(gui->NControls(), 1);
+  EXPECT_DOUBLE_EQ(Control(c)->GetValue(), 0.4);
+}
+
 TEST_F(EditorTest, EnumParametersPromptWithAMenuOfTheirTexts)
 {
   gui->AnswerPopup(2);

@@ -132,6 +132,54 @@ TEST(BlockProperties, ResultDoesNotDependOnTheBlockSize)
   }
 }
 
+// The heaviest setting a user can dial in: every key with 5 octaves, chords
+// of 8 ratchets on all 16 steps at "1/128" "Triplet", gates at 100. A block
+// of 8,192 frames makes far more notes than the output holds at once, at
+// 44.1 kHz as at 192 kHz.
+TEST(BlockProperties, TheWorstCaseDoesNotDependOnTheBlockSize)
+{
+  for (const double rate : {44100.0, 192000.0}) {
+    SCOPED_TRACE(rate);
+    const auto run = [rate](int size, int* dry) {
+      EngineHarness h;
+      h.samplesPerBeat = rate / 2.0;
+      h.ApplyDefaults();
+      h.Param(kOctaves, 5);
+      h.Param(kStepRate, 7);
+      h.Param(kStepRateType, 1);
+      h.Param(kGate, 100);
+      for (int s = 0; s < kNumSteps; ++s) {
+        h.Param(kStepDiv + s, 7);
+        h.Param(kStepGate + s, 100);
+        h.Param(kStepData + s, 7);
+      }
+      for (int k = 0; k < 128; ++k) h.Key(0, k, 100);
+      for (int k = 0; k < 128; ++k) h.Release(16384 + 3 * k, k);
+      h.Run(24576, {size});
+      *dry = h.holder.GetDryCount();
+      EXPECT_FALSE(h.outOfOrder);
+      EXPECT_EQ(h.Sounding(), 0);
+      return h.sent;
+    };
+    int dry = 0;
+    const std::vector<Sent> reference = run(1, &dry);
+    EXPECT_EQ(dry, 0);
+    EXPECT_GT(reference.size(), 10000u);
+    for (const int size : {64, 4096, 8192}) {
+      SCOPED_TRACE(size);
+      const std::vector<Sent> other = run(size, &dry);
+      EXPECT_EQ(dry, 0);
+      ASSERT_EQ(reference.size(), other.size());
+      for (size_t i = 0; i < reference.size(); ++i)
+        if (!(reference[i] == other[i])) {
+          ADD_FAILURE() << "event " << i << " at " << reference[i].at << " vs " << other[i].at << ", note "
+                        << reference[i].note << " vs " << other[i].note;
+          break;
+        }
+    }
+  }
+}
+
 TEST(BlockProperties, NoTempoOrPositionStartsNothingAndKeepsTheKeys)
 {
   for (double spb :

@@ -165,15 +165,16 @@ TEST(HubOutput, UnsentEventsAreOfferedAgain)
 namespace {
 
 struct FakeView : PatternViewTarget {
-  int updates = 0, clears = 0;
-  std::vector<int> notes;
-  void UpdateNotes(const KIT_PtrList<HeldNote>* sounding) override
+  int clears = 0, sent = 0;
+  std::vector<int> started, stopped;  // note * 16 + step; the copies
+  std::vector<int> copies;
+  void NoteStarted(int copy, int note, int step) override
   {
-    ++updates;
-    notes.clear();
-    for (int i = 0; i < sounding->GetSize(); ++i)
-      notes.push_back(sounding->Get(i)->pitch + sounding->Get(i)->transposition);
+    started.push_back(note * 16 + step);
+    copies.push_back(copy);
   }
+  void NoteStopped(int copy) override { stopped.push_back(copy); }
+  void NoteSent(int) override { ++sent; }
   void ClearNotes() override { ++clears; }
 };
 
@@ -191,10 +192,12 @@ TEST(ViewLink, MarksWhatSoundsAndToleratesNoView)
   h.holder.GetViewLink()->SetView(&view);
   h.Key(4000, 62, 100);
   h.Run(5000, {512});
-  EXPECT_GE(view.updates, 1);
-  EXPECT_EQ((std::vector<int>{65}), view.notes);
+  ASSERT_FALSE(view.started.empty());
+  EXPECT_EQ(65 * 16 + 0, view.started[0]);  // as sent, on its step
   h.Release(5000, 62);
   h.Run(6000, {512});
+  EXPECT_EQ(view.copies, view.stopped);
+  EXPECT_EQ(view.sent, 2);  // its note-on and note-off
   EXPECT_GE(view.clears, 1);
 }
 

@@ -147,7 +147,7 @@ TEST(StepData, ChordOnAStepThatIsOffStartsNothing)
   h.Key(0, 60, 100);
   h.Key(0, 64, 100);
   h.Run(5513 + 1000, {512});
-  EXPECT_EQ(0, h.Pattern().GetNoteList().GetSize());
+  EXPECT_EQ(0, h.Pattern().GetSounding().Size());
   EXPECT_EQ(0, h.Pattern().GetSoundingCount());
   EXPECT_EQ(0, h.Sounding());
 }

@@ -1,0 +1,137 @@
+#include "StepEventQueue.h"
+
+StepEventQueue::StepEventQueue(int capacity, int* dryCount) : mEntries(new Entry[capacity]), mDryCount(dryCount)
+{
+  for (int i = capacity - 1; i >= 0; --i) {
+    mEntries[i].next = mFree;
+    mFree = i;
+  }
+  mWaiting.items.reset(new int[capacity]);
+  mDue.items.reset(new int[capacity]);
+}
+
+StepEvent* StepEventQueue::Make(const HeldNote& tmpl, double start, double next, double end, int stepIndex,
+                                bool wrapped)
+{
+  if (mFree < 0) {
+    ++*mDryCount;
+    return nullptr;
+  }
+  Entry& e = mEntries[mFree];
+  mFree = e.next;
+  e.event = StepEvent(tmpl, start, next, end, stepIndex, wrapped);
+  e.prev = e.next = -1;
+  return &e.event;
+}
+
+void StepEventQueue::Schedule(StepEvent* event)
+{
+  const int i = IndexOf(event);
+  Entry& e = mEntries[i];
+  e.order = ++mOrder;
+  e.prev = mLast;
+  e.next = -1;
+  if (mLast >= 0)
+    mEntries[mLast].next = i;
+  else
+    mFirst = i;
+  mLast = i;
+  Push(mWaiting, i, true);
+}
+
+const StepEvent* StepEventQueue::Last() const { return mLast >= 0 ? &mEntries[mLast].event : nullptr; }
+
+void StepEventQueue::Clear()
+{
+  while (mFirst >= 0) {
+    Entry& e = mEntries[mFirst];
+    const int i = mFirst;
+    mFirst = e.next;
+    e.next = mFree;
+    mFree = i;
+  }
+  mLast = -1;
+  mWaiting.size = mDue.size = 0;
+}
+
+StepEvent* StepEventQueue::Next(double* now, double end)
+{
+  for (;;) {
+    while (mWaiting.size > 0 && DueTime(mWaiting.items[0]) <= *now) Push(mDue, Pop(mWaiting, true), false);
+    if (mDue.size > 0) return &mEntries[mDue.items[0]].event;
+    if (mWaiting.size == 0) return nullptr;
+    const double t = DueTime(mWaiting.items[0]);
+    if (t >= end) return nullptr;
+    *now = t;
+  }
+}
+
+void StepEventQueue::Fired(StepEvent* event)
+{
+  const int i = Pop(mDue, false);
+  mEntries[i].event.fired = true;
+  Push(mWaiting, i, true);
+}
+
+void StepEventQueue::Ended(StepEvent* event)
+{
+  const int i = Pop(mDue, false);
+  Entry& e = mEntries[i];
+  if (e.prev >= 0)
+    mEntries[e.prev].next = e.next;
+  else
+    mFirst = e.next;
+  if (e.next >= 0)
+    mEntries[e.next].prev = e.prev;
+  else
+    mLast = e.prev;
+  e.next = mFree;
+  mFree = i;
+}
+
+double StepEventQueue::DueTime(int i) const
+{
+  const StepEvent& e = mEntries[i].event;
+  return e.fired ? e.end : e.start;
+}
+
+bool StepEventQueue::Before(int a, int b, bool byTime) const
+{
+  if (byTime) {
+    const double ta = DueTime(a), tb = DueTime(b);
+    if (ta != tb) return ta < tb;
+  }
+  // At one time an end comes before a start.
+  const bool endA = mEntries[a].event.fired, endB = mEntries[b].event.fired;
+  if (endA != endB) return endA;
+  return mEntries[a].order < mEntries[b].order;
+}
+
+void StepEventQueue::Push(Heap& h, int i, bool byTime)
+{
+  int k = h.size++;
+  while (k > 0) {
+    const int parent = (k - 1) / 2;
+    if (!Before(i, h.items[parent], byTime)) break;
+    h.items[k] = h.items[parent];
+    k = parent;
+  }
+  h.items[k] = i;
+}
+
+int StepEventQueue::Pop(Heap& h, bool byTime)
+{
+  const int top = h.items[0];
+  const int last = h.items[--h.size];
+  int k = 0;
+  for (;;) {
+    int child = 2 * k + 1;
+    if (child >= h.size) break;
+    if (child + 1 < h.size && Before(h.items[child + 1], h.items[child], byTime)) ++child;
+    if (!Before(h.items[child], last, byTime)) break;
+    h.items[k] = h.items[child];
+    k = child;
+  }
+  if (h.size > 0) h.items[k] = last;
+  return top;
+}
