@@ -27,7 +27,7 @@ TOLVO_EXPORT AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback hostCallback
   Tolvo* plug = new (std::nothrow) Tolvo(hostCallback);
   if (!plug) return nullptr;
   plug->FillEmptyPresets();
-  AEffect* effect = plug->GetAEffect();
+  AEffect* effect = plug->HandToHost();
   if (effect->numPrograms < 1) effect->numPrograms = 1;
   return effect;
 }

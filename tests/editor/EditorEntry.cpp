@@ -30,7 +30,7 @@ extern "C" AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback hostCallback)
   IGraphicsWin* editor = new IGraphicsWin(plug, kEditorWidth, kEditorHeight);
   editor->SetModuleHandle(sModule);
   plug->BuildEditor(editor);
-  AEffect* effect = plug->GetAEffect();
+  AEffect* effect = plug->HandToHost();
   if (effect->numPrograms < 1) effect->numPrograms = 1;
   return effect;
 }

@@ -43,7 +43,7 @@ protected:
     gui = new IGraphicsHeadless(plug.get(), kEditorWidth, kEditorHeight);
     gui->SetResourceFolder(SkinFolder());
     plug->BuildEditor(gui);
-    plug->GetAEffect()->user = &host;
+    plug->HandToHost()->user = &host;
     gui->OpenWindow(this);
     gui->Tick();
     host.clear();

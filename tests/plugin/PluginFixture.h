@@ -54,7 +54,7 @@ public:
     Dispatch(effMainsChanged, 0, 1);
   }
 
-  AEffect* effect() { return plug->GetAEffect(); }
+  AEffect* effect() { return plug->HandToHost(); }
 
   VstIntPtr Dispatch(VstInt32 op, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f)
   {

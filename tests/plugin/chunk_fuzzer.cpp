@@ -25,7 +25,7 @@ AEffect* Make()
   gTime.sampleRate = 44100.0;
   gTime.tempo = 120.0;
   gTime.flags = 0x2 | 0x200 | 0x400;
-  AEffect* e = (new Tolvo(&Host))->GetAEffect();
+  AEffect* e = (new Tolvo(&Host))->HandToHost();
   e->dispatcher(e, effOpen, 0, 0, nullptr, 0.0f);
   e->dispatcher(e, effSetSampleRate, 0, 0, nullptr, 44100.0f);
   e->dispatcher(e, effSetBlockSize, 0, 64, nullptr, 0.0f);

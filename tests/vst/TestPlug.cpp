@@ -201,7 +201,7 @@ AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback hostCallback)
   TestPlug* plug = new (std::nothrow) TestPlug(hostCallback);
   if (!plug) return nullptr;
   plug->FillEmptyPresets();
-  AEffect* effect = plug->GetAEffect();
+  AEffect* effect = plug->HandToHost();
   if (effect->numPrograms < 1) effect->numPrograms = 1;
   return effect;
 }

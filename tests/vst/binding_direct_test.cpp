@@ -39,7 +39,7 @@ TEST(HostSpecificInit, StereoHostsGetTwoInputsAndEveryOutput)
     sProductAsked = 0;
     IFxVST plug(Host, 1, "4-4", 0, "Effect", "Product", "Maker", 0x00010000, 1, 2, 0, false, false, false);
     plug.SetOutputChannelConnections(2, 2, false);
-    AEffect* effect = plug.GetAEffect();
+    AEffect* effect = plug.HandToHost();
     effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);
     effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);  // once per instance
     EXPECT_EQ(sProductAsked, 1) << c.product;
@@ -60,7 +60,7 @@ TEST(Programs, SwitchingAwayStoresTheLiveValuesUnlessTheHostKeepsChunks)
     IFxVST plug(Host, 1, "0-2", 2, "Effect", "Product", "Maker", 0x00010000, 1, 2, 0, false, chunks, false);
     plug.GetParam(0)->InitDouble("p", 0.5, 0.0, 1.0, 0.01);
     plug.FillEmptyPresets();
-    AEffect* effect = plug.GetAEffect();
+    AEffect* effect = plug.HandToHost();
     effect->setParameter(effect, 0, 0.9f);
     effect->dispatcher(effect, effSetProgram, 0, 1, nullptr, 0.0f);
     effect->dispatcher(effect, effSetProgram, 0, 0, nullptr, 0.0f);
@@ -90,7 +90,7 @@ TEST(HandOver, NothingReachesTheHostBeforeItHasTheRecord)
   EXPECT_TRUE(sCalls.empty());
   EXPECT_EQ(plug.GetParam(0)->Value(), 0.75);
 
-  plug.GetAEffect();
+  plug.HandToHost();
   everything();
   EXPECT_EQ(sCalls, (std::vector<VstInt32>{audioMasterBeginEdit, audioMasterAutomate, audioMasterEndEdit,
                                            audioMasterUpdateDisplay, audioMasterProcessEvents, audioMasterGetTime}));

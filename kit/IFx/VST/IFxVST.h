@@ -58,7 +58,7 @@ public:
   // Host user-interface thread: the entry point hands the record to the
   // host, who reaches the plug-in by it; from then on the plug-in calls the
   // host, and not before.
-  AEffect* GetAEffect()
+  AEffect* HandToHost()
   {
     HandedToHost();
     return &mAEffect;
