@@ -96,6 +96,9 @@ public:
   virtual void* OpenWindow(void* pWindow, void* pParentControl) { return nullptr; }
   virtual void CloseWindow() = 0;
   virtual void* GetWindow() = 0;
+  // The host's idle call for its editors, on the user-interface thread and
+  // outside the plug lock: a back end without a timer of its own ticks here.
+  virtual void OnHostIdle() {}
 
   // Deletes every control, last to first.
   virtual ~IGraphics();

@@ -103,6 +103,8 @@ public:
                const char* errMsgOnFailure) override;
   void* OpenWindow(void* pParentWnd) override;
   void CloseWindow() override { mOpen = false; }
+  // Ticks: without a window system, the host's idle stands in for the timer.
+  void OnHostIdle() override { Tick(); }
   void* GetWindow() override { return mOpen ? this : nullptr; }
   PIX_IBitmap* LoadPlatformBitmap(int id, const char* name) override;
   bool LoadPlatformText(int id, const char* name, KIT_String* pText) override;

@@ -5,8 +5,8 @@
 // the editor opens in a window of the host's, the host's message loop runs
 // it and a user's hand reaches it (every popup menu cancelled); elsewhere
 // there is no window system, so the editor is opened and closed by its
-// opcodes alone and nothing draws. On the thread that makes it; the
-// instance's processing may run on another.
+// opcodes alone and the host's idle call draws it. On the thread that
+// makes it; the instance's processing may run on another.
 
 #include <memory>
 
@@ -27,7 +27,8 @@ public:
 
   // A click, drag, double click or wheel turn somewhere on the editor.
   void Touch(Dice& d);
-  // The host's message loop for ms milliseconds.
+  // The host's message loop for ms milliseconds (without windows: its idle
+  // call, then as long a wait).
   void Idle(int ms);
   // After the plug-in was closed with its editor open: the editor must
   // have gone with it.

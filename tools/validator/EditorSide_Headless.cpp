@@ -1,5 +1,5 @@
 // Without a window system the editor opens on no window: the host knows it
-// by its opcodes alone, and nothing draws it.
+// by its opcodes alone, and its idle call draws it.
 #include <chrono>
 #include <thread>
 
@@ -33,6 +33,10 @@ void EditorSide::Close()
 
 void EditorSide::Touch(Dice& d) {}
 
-void EditorSide::Idle(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void EditorSide::Idle(int ms)
+{
+  if (mOpen) mPlug.Dispatch(vsthost::kEditIdle);
+  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 void EditorSide::PluginClosed() { mOpen = false; }

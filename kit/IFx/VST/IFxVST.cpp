@@ -251,8 +251,14 @@ VstIntPtr VSTCALLBACK IFxVST::VSTDispatcher(AEffect* pEffect, VstInt32 opCode, V
 {
   IFxVST* _this = PlugOf(pEffect);
   if (!_this) return 0;
+  // The editor's idle draws, and drawing must never hold the plug lock,
+  // which the audio thread takes.
+  if (opCode == effEditIdle) {
+    if (_this->mGraphics) _this->mGraphics->OnHostIdle();
+    return 0;
+  }
   KIT_MutexLock lock(&_this->m_mutex);
-  if (opCode == effEditIdle || opCode == effIdle) return 0;
+  if (opCode == effIdle) return 0;
   Trace("IFxVST::VSTDispatcher", __LINE__, "%d(%s):%d:%d", opCode, VSTOpcodeStr(opCode), idx, (int)value);
   if (opCode == effClose) {
     // The object goes with its lock: leave it first, touch nothing after.
