@@ -15,20 +15,20 @@ const char* const kModes[] = {"Length", "Gate", "Accent", "Transpose", "Div", "S
 
 }  // namespace
 
-bool FormatParamStatus(int index, double value, const char* displayText, char* out, std::size_t size)
+bool DescribeParamStatus(int index, double value, const char* displayText, ParamStatus* status)
 {
   const int v = int(value);
   const char* onOff = value == 0 ? "Off" : "On";
   auto text = [&](const char* label, const char* s) {
-    std::snprintf(out, size, "%s%s", label, s);
+    *status = ParamStatus{label, ParamStatus::kText, s, 0, 0.0};
     return true;
   };
   auto whole = [&](const char* label, int n) {
-    std::snprintf(out, size, "%s%d", label, n);
+    *status = ParamStatus{label, ParamStatus::kWhole, nullptr, n, 0.0};
     return true;
   };
   auto decimal = [&](const char* label) {
-    std::snprintf(out, size, "%s%.1f", label, value);
+    *status = ParamStatus{label, ParamStatus::kDecimal, nullptr, 0, value};
     return true;
   };
 
@@ -87,4 +87,21 @@ bool FormatParamStatus(int index, double value, const char* displayText, char* o
     case kSplitSide: return text("Split note side: ", displayText);
     default: return false;
   }
+}
+
+void WriteParamStatus(const ParamStatus& status, char* out, std::size_t size)
+{
+  switch (status.form) {
+    case ParamStatus::kText: std::snprintf(out, size, "%s%s", status.label, status.text); break;
+    case ParamStatus::kWhole: std::snprintf(out, size, "%s%d", status.label, status.whole); break;
+    case ParamStatus::kDecimal: std::snprintf(out, size, "%s%.1f", status.label, status.decimal); break;
+  }
+}
+
+bool FormatParamStatus(int index, double value, const char* displayText, char* out, std::size_t size)
+{
+  ParamStatus status;
+  if (!DescribeParamStatus(index, value, displayText, &status)) return false;
+  WriteParamStatus(status, out, size);
+  return true;
 }

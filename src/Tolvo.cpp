@@ -58,8 +58,10 @@ Tolvo::Tolvo(TolvoHost host)
   LoadSkin(pGraphics);
   BuildEditor(pGraphics);
   AttachGraphics(pGraphics);
-  // The controls show every parameter now; the engine takes them all too.
+  // The controls show every parameter now; the engine takes them all too,
+  // and the editor what the router made of them.
   OnParamReset();
+  pGraphics->ShowPlugChanges();
 }
 
 Tolvo::~Tolvo()
@@ -182,9 +184,13 @@ void Tolvo::SetCCMapping(int controller, int controlIndex)
 void Tolvo::MoveControl(IControl* pControl, double normalized)
 {
   if (!pControl || pControl->ParamIdx() < 0) return;
-  // The audio thread's MIDI moves controls the user-interface thread draws.
-  KIT_MutexLock lock(GetGUI()->EditorLock());
-  pControl->SetValueFromUserInput(normalized);
+  // As the user's move: nothing when the control shows the value already,
+  // else the value within the control's range to the parameter and the
+  // host. The editor draws the control meanwhile: it only takes the value.
+  if (normalized == pControl->ValueForPlug()) return;
+  const double value = pControl->Clamped(normalized);
+  pControl->PostValueFromPlug(value);
+  SetParameterFromGUI(pControl->ParamIdx(), value);
 }
 
 // --- The block and MIDI out ---

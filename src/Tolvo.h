@@ -17,6 +17,7 @@
 #include "ParamTable.h"
 #include "Processor.h"
 #include "SentNotes.h"
+#include "StatusSlot.h"
 #include "TolvoBinding.h"
 
 class ControlRegistry;
@@ -51,6 +52,9 @@ public:
   bool SerializeState(IChunk* pChunk) override;
   int UnserializeState(IChunk* pChunk, int startPos) override;
   int StateEnd(const IChunk* pChunk, int startPos) const override;
+  // The editor's tick: the status line, the pattern page's visibility and
+  // the step editor's values as the router last asked for them.
+  void OnGUITick() override;
 
   // ProcessorListener: sends the engine's notes of one piece as MIDI.
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override;
@@ -80,8 +84,10 @@ public:
   // it, between a begin and an end edit for the host. User-interface
   // thread, in an editor event.
   void SetControlFromView(int key, int n, double normalized, bool scenePage);
-  // Hands the value of that control's parameter to the pattern view. Under
-  // the plug lock, like the rest of the services the router calls.
+  // The services the router calls, under the plug lock from either thread.
+  // None waits for the editor: each posts what the editor is to show, and
+  // the editor shows it on its next tick.
+  // The value of that control's parameter, for the pattern view.
   void UpdateStepView(int key, int n, bool scenePage);
   void HidePageControls(int page, bool hide);
   void OnPatternChanged(int pattern);
@@ -89,7 +95,11 @@ public:
   // which: 1 "Reset on new note", 2 "Reset note list on pattern reset",
   // 3 "Reset on beat (on/off)"; shows that switch on or off.
   void ShowResetSwitch(int which, bool on);
-  // Shown from the first processed block on.
+  // The status line describes the change of that parameter to that plain
+  // value, from the first processed block on.
+  void PostStatus(int index, double value);
+  // User-interface thread: the status line shows the text, from the first
+  // processed block on.
   void SetStatusText(const char* text);
   // User-interface thread: the about box and its version text appear or go.
   void ToggleAboutBox();
@@ -128,7 +138,9 @@ private:
   // Every note still sounding ended, on the channel it went out on.
   void EndSentNotes();
   // A control moved as the user would move it, from any thread under the
-  // plug lock; nothing moves without a control or its parameter.
+  // plug lock: its parameter is set and the host told at once, the control
+  // shows it from the editor's next tick. Nothing moves without a control
+  // or its parameter.
   void MoveControl(IControl* pControl, double normalized);
   // The page the pattern view shows, or the scene page.
   int StepViewPage(bool scenePage) const;
@@ -159,7 +171,7 @@ private:
   int mCCTeachValue = 0;
   // Written by the editor thread's menus, read by MIDI input.
   std::atomic<int> mLearnTarget{-1};
-  bool mAudioStarted = false;
+  std::atomic<bool> mAudioStarted{false};
 
   EngineHolder mEngine;
   TolvoApp* mApp = nullptr;
@@ -177,6 +189,12 @@ private:
   IControl* mAboutExtra = nullptr;
   int mCC1TeachButton = -1, mCC2TeachButton = -1;
   int mFirstStepControl = -1;  // of parameter kStepLength; the lanes follow
+  // What the editor is to show from its next tick: the status line, and
+  // the pattern page hidden or shown (kPageAsIs: no change asked).
+  StatusSlot mStatusSlot;
+  enum { kPageAsIs = -1 };
+  std::atomic<int> mPageHiding{kPageAsIs};
+  bool mPageHidden = false;  // the user-interface thread's
   // What the hidden step controls and the pattern switches draw with.
   IBitmapStrip mEmptyStrip;
   KIT_TypedBuf<IRECT> mSkin;

@@ -1,9 +1,11 @@
 // What the views, the router and MIDI learn ask of the editor: controls
 // found in the registry and set as the user would set them, the step
-// editor kept up to date, the status line and the about box.
+// editor kept up to date, the status line and the about box; and the
+// editor's tick, which shows what the router posted.
 #include "ControlRegistry.h"
 #include "ICustomTextControl.h"
 #include "IGraphics.h"
+#include "ParamStatus.h"
 #include "PatternView.h"
 #include "Tolvo.h"
 
@@ -28,7 +30,7 @@ void Tolvo::SetControlFromView(int key, int n, double normalized, bool scenePage
   const IParam* p = GetParam(pControl->ParamIdx());
   const bool told = p && !p->IsHostHidden();
   if (told) BeginInformHostOfParamChange(pControl->ParamIdx());
-  MoveControl(pControl, normalized);
+  pControl->SetValueFromUserInput(normalized);
   if (told) EndInformHostOfParamChange(pControl->ParamIdx());
 }
 
@@ -43,14 +45,12 @@ void Tolvo::UpdateStepView(int key, int n, bool scenePage)
   if (!p) return;
   double minimum, maximum;
   p->GetBounds(&minimum, &maximum);
-  mPatternView->SetStepValue(key, n, minimum, maximum, p->Value());
+  mPatternView->PostStepValue(key, n, minimum, maximum, p->Value());
 }
 
 void Tolvo::HidePageControls(int page, bool hide)
 {
-  if (page != ControlRegistry::kPatternPage) return;
-  const ControlRegistry::Page* entries = mRegistry->GetPage(page);
-  for (int i = 0; i < entries->GetSize(); ++i) entries->Get()[i].mControl->Hide(hide);
+  if (page == ControlRegistry::kPatternPage) mPageHiding = hide ? 1 : 0;
 }
 
 void Tolvo::OnPatternChanged(int pattern)
@@ -69,16 +69,43 @@ void Tolvo::ShowResetSwitch(int which, bool on)
 {
   if (which < 1 || which > 3) return;
   if (IControl* pSwitch = mRegistry->Find(StepViewPage(false), kResetSwitchKeys[which - 1]))
-    pSwitch->SetValueFromPlug(on ? 1.0 : 0.0);
+    pSwitch->PostValueFromPlug(on ? 1.0 : 0.0);
+}
+
+void Tolvo::PostStatus(int index, double value)
+{
+  if (mAudioStarted) mStatusSlot.Put(index, value);
 }
 
 void Tolvo::SetStatusText(const char* text)
 {
   if (!mAudioStarted || !mStatus) return;
-  KIT_MutexLock lock(GetGUI()->EditorLock());
   mStatus->SetTextFromPlug(text);
   mStatus->SetDirty(false);
   mStatus->SetRedraw(true);
+}
+
+void Tolvo::OnGUITick()
+{
+  int index;
+  double value;
+  ParamStatus status;
+  if (mStatusSlot.Take(&index, &value) &&
+      DescribeParamStatus(index, value, GetParamDisplayText(index, value), &status)) {
+    char text[kStatusTextLen];
+    WriteParamStatus(status, text, sizeof text);
+    SetStatusText(text);
+  }
+
+  // A page hidden and shown again in one frame stays as it was.
+  const int hiding = mPageHiding.exchange(kPageAsIs);
+  if (hiding != kPageAsIs && (hiding == 1) != mPageHidden) {
+    mPageHidden = hiding == 1;
+    const ControlRegistry::Page* entries = mRegistry->GetPage(ControlRegistry::kPatternPage);
+    for (int i = 0; i < entries->GetSize(); ++i) entries->Get()[i].mControl->Hide(mPageHidden);
+  }
+
+  if (mPatternView) mPatternView->ShowPostedSteps();
 }
 
 const char* Tolvo::GetStatusText() const { return mStatus->GetTextString(); }

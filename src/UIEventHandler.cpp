@@ -27,9 +27,11 @@ void UIEventHandler::OnParamChange(int index, double value)
 
 void UIEventHandler::ShowParamStatus(int index, double value)
 {
-  char text[Tolvo::kStatusTextLen];
-  if (FormatParamStatus(index, value, mPlug->GetParamDisplayText(index, value), text, sizeof text))
-    mPlug->SetStatusText(text);
+  // A change that says nothing leaves the line as it is; the text itself is
+  // written on the editor's tick.
+  ParamStatus status;
+  if (DescribeParamStatus(index, value, mPlug->GetParamDisplayText(index, value), &status))
+    mPlug->PostStatus(index, value);
 }
 
 // Every observed subject is one of the editor's controls.

@@ -76,18 +76,49 @@ void IControl::GrayOut(bool gray)
   SetDirty(false);
 }
 
+double IControl::Clamped(double value) const
+{
+  if (!(value >= mClampLo)) return mClampLo;  // NaN too
+  return value > mClampHi ? mClampHi : value;
+}
+
 void IControl::SetDirty(bool pushParamToPlug)
 {
   double value;
   {
     KIT_MutexLock lock(EditorLock());
-    if (!(mValue >= mClampLo)) mValue = mClampLo;  // NaN too
-    if (mValue > mClampHi) mValue = mClampHi;
+    // Written only when it changes: the plug-in may read it meanwhile.
+    if (Clamped(mValue) != mValue) mValue = Clamped(mValue);
     mDirty = true;
     mChanged = true;
     value = mValue;
   }
-  if (pushParamToPlug && mPlug && mParamIdx >= 0) mPlug->SetParameterFromGUI(mParamIdx, value);
+  if (!pushParamToPlug) return;
+  mShown.store(mPosted.load(std::memory_order_relaxed), std::memory_order_release);
+  if (mPlug && mParamIdx >= 0) mPlug->SetParameterFromGUI(mParamIdx, value);
+}
+
+void IControl::PostValueFromPlug(double value)
+{
+  mPostedValue.store(value, std::memory_order_relaxed);
+  mPosted.store(mPosted.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+}
+
+double IControl::ValueForPlug() const
+{
+  // Once the editor has shown every post, it writes the value no more
+  // until the next post, which only the plug-in makes.
+  if (mShown.load(std::memory_order_acquire) != mPosted.load(std::memory_order_relaxed))
+    return mPostedValue.load(std::memory_order_relaxed);
+  return mValue;
+}
+
+void IControl::ShowPostedValue()
+{
+  const uint32_t posted = mPosted.load(std::memory_order_acquire);
+  if (posted == mShown.load(std::memory_order_relaxed)) return;
+  SetValueFromPlug(mPostedValue.load(std::memory_order_relaxed));
+  mShown.store(posted, std::memory_order_release);
 }
 
 void IControl::SetClean()

@@ -4,9 +4,14 @@
 // The base of every element of the editor: its rectangles, its bound
 // parameter, its value normalised to 0..1, its dirty and visibility state
 // and the default reactions to mouse, wheel and keys. The editor core owns
-// the controls once attached and calls them on the user-interface thread;
-// the "FromPlug" setters may also come from the audio thread, under the
-// plug lock, and take the editor lock.
+// the controls once attached and calls them on the user-interface thread.
+// The plug-in, from any thread under the plug lock, only posts the value a
+// control is to show (PostValueFromPlug), which the editor takes in on its
+// next tick: it never waits for the editor, and never writes what drawing
+// reads.
+
+#include <atomic>
+#include <cstdint>
 
 #include "IGraphicRecords.h"
 #include "ISubject.h"
@@ -32,15 +37,16 @@ public:
   // Called under the editor lock; must not push to the plug-in.
   virtual bool Draw(IGraphics* pGraphics) = 0;
   // The first value is taken silently as the default; later ones that
-  // differ mark the control. Any thread.
+  // differ mark the control. User-interface thread.
   virtual void SetValueFromPlug(double value);
   // A finished text entry of a control without parameter.
   virtual void TextFromTextEntry(const char* text) {}
   virtual void Hide(bool hide);
   virtual void GrayOut(bool gray);
   virtual bool IsHit(int x, int y) { return mTargetRECT.Contains(x, y); }
-  // Clamps the value and marks the control; with push, hands the value to
-  // the plug-in (outside the editor lock). Any thread.
+  // Clamps the value and marks the control; with push (the user's change,
+  // which supersedes a value posted and not yet shown), hands the value to
+  // the plug-in outside the editor lock. User-interface thread.
   virtual void SetDirty(bool pushParamToPlug = true);
   // A change during drawing (redraw pending) keeps the control dirty for
   // one more frame.
@@ -49,6 +55,17 @@ public:
   virtual void OnBroadcast() {}
 
   void SetValueFromUserInput(double value);
+  // The value within the clamp range, as SetDirty leaves it.
+  double Clamped(double value) const;
+
+  // From the plug-in, any thread under the plug lock; never waits: the
+  // value to show from the editor's next tick on.
+  void PostValueFromPlug(double value);
+  // Under the plug lock: the value the control shows, or the one posted
+  // for it to show.
+  double ValueForPlug() const;
+  // The editor's tick: shows what was posted since the last time.
+  void ShowPostedValue();
   // Prompt for the text-entry parameter, and for the bound one.
   void PromptUserInput(int x, int y);
   void PromptUserInput();
@@ -111,6 +128,10 @@ protected:
 
 private:
   IGraphics* mGraphics = nullptr;  // the editor that owns the control
+  // Posted by the plug-in, counted; mShown is the count the editor has
+  // shown (or the user has overridden).
+  std::atomic<double> mPostedValue{0.0};
+  std::atomic<uint32_t> mPosted{0}, mShown{0};
 };
 
 #endif

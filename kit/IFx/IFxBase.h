@@ -59,6 +59,9 @@ public:
   virtual void ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames);
   virtual void OnGUIOpen() {}
   virtual void OnGUIClose() {}
+  // The editor's tick, on the user-interface thread under the editor lock
+  // alone: the plug-in shows in its controls what it deferred there.
+  virtual void OnGUITick() {}
   virtual void Reserved1() {}
   virtual void OnActivate(bool active);
   virtual void ProcessMidiMsg(IMidiMessage* pMsg);

@@ -48,6 +48,8 @@ void IFxBase::AttachGraphics(IGraphics* pGraphics)
   pGraphics->PrepareDrawing();
   if (mGraphics != pGraphics) delete mGraphics;
   mGraphics = pGraphics;
+  // The controls take their first values, their defaults, at once.
+  pGraphics->ShowPlugChanges();
 }
 
 void IFxBase::RedrawParamControls()

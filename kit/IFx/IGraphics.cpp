@@ -32,6 +32,8 @@ void IGraphics::FileUnderParam(IControl* pControl, bool first)
 
 void IGraphics::Resize(int w, int h)
 {
+  // The plug-in posts to the controls under the plug lock.
+  KIT_MutexLock plugLock(mPlug ? &mPlug->m_mutex : nullptr);
   {
     KIT_MutexLock lock(&m_mutex);
     mWidth = w;
@@ -110,14 +112,19 @@ void IGraphics::SetParameterFromPlug(int paramIdx, double value, bool normalized
     if (!p) return;
     value = p->ToNormalized(value);
   }
-  KIT_MutexLock lock(&m_mutex);
-  ForEachControlOf(paramIdx, [value](IControl* pControl) { pControl->SetValueFromPlug(value); });
+  ForEachControlOf(paramIdx, [value](IControl* pControl) { pControl->PostValueFromPlug(value); });
 }
 
 void IGraphics::SetControlFromPlug(int ctrlIdx, double normalizedValue)
 {
+  if (IControl* pControl = GetControl(ctrlIdx)) pControl->PostValueFromPlug(normalizedValue);
+}
+
+void IGraphics::ShowPlugChanges()
+{
   KIT_MutexLock lock(&m_mutex);
-  if (IControl* pControl = GetControl(ctrlIdx)) pControl->SetValueFromPlug(normalizedValue);
+  if (mPlug) mPlug->OnGUITick();
+  for (int i = 0; i < mControls.GetSize(); ++i) mControls.Get(i)->ShowPostedValue();
 }
 
 void IGraphics::SetParameterFromUserInput(int paramIdx, double normalizedValue)

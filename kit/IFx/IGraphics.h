@@ -9,11 +9,13 @@
 //
 // Threads: everything runs on the host's user-interface thread except the
 // "FromPlug" setters, which the plug-in and its host binding may call from
-// any thread under the plug lock. Locks are taken in one order only: the
-// plug lock, then the editor lock. Drawing holds the editor lock; an event
-// holds both while the control handles it. A back end shows every modal
-// window (menu, file, colour and message dialogs) inside a ModalScope, so
-// that the audio thread is not held up while the user decides.
+// any thread under the plug lock: they post the values, taking no lock,
+// and the editor shows them on its next tick (IsDirty). Locks are taken in
+// one order only: the plug lock, then the editor lock. Drawing and the
+// tick hold the editor lock alone; an event holds both while the control
+// handles it. A back end shows every modal window (menu, file, colour and
+// message dialogs) inside a ModalScope, so that the audio thread is not
+// held up while the user decides.
 
 #include "IControl.h"
 #include "IGraphicRecords.h"
@@ -131,9 +133,15 @@ public:
   void ReleaseMouseCapture();
 
   // Parameter-wide operations: every control bound to the parameter, in
-  // list order. The FromPlug ones may run on any thread.
+  // list order. The FromPlug ones may run on any thread under the plug
+  // lock, and never wait: the controls show the value from the next tick.
+  // Controls are attached before the plug-in runs.
   void SetParameterFromPlug(int paramIdx, double value, bool normalized);
   void SetControlFromPlug(int ctrlIdx, double normalizedValue);
+  // What the plug-in posted since the last time, shown: the controls'
+  // values, and what the plug-in itself defers (IFxBase::OnGUITick). The
+  // tick runs it first; so do the back ends as a window opens.
+  void ShowPlugChanges();
   void SetParameterFromUserInput(int paramIdx, double normalizedValue);
   void ClampControl(int paramIdx, double lo, double hi, bool normalized);
   void HideControl(int paramIdx, bool hide);
@@ -149,8 +157,9 @@ public:
   bool DrawHorizontalLineAtFraction(const IColor* pColor, const IRECT* pR, double fraction);
   bool DrawRadialLine(const IColor* pColor, float cx, float cy, float angle, float rMin, float rMax,
                       const IChannelBlend* pBlend = nullptr, bool antiAlias = false);
-  // Collects the rectangle of every dirty control into *pR (pass it all
-  // zero); whether any control was dirty.
+  // The tick: shows the plug-in's changes, then collects the rectangle of
+  // every dirty control into *pR (pass it all zero); whether any control
+  // was dirty.
   bool IsDirty(IRECT* pR);
   bool Draw(const IRECT* pR);
 

@@ -12,6 +12,7 @@ bool CanShow(const IRECT& r) { return r.W() > 0 && r.H() > 0; }
 bool IGraphics::IsDirty(IRECT* pR)
 {
   KIT_MutexLock lock(&m_mutex);
+  ShowPlugChanges();
   bool dirty = false;
   for (int i = 0; i < mControls.GetSize(); ++i) {
     IControl* pControl = mControls.Get(i);

@@ -2,15 +2,19 @@
 #include "IFxBase.h"
 #include "IGraphics.h"
 
+// The user acts on what the plug-in holds, and sees what the event did at
+// once: the plug-in's posts are shown before and after it.
 IGraphics::EventLock::EventLock(IGraphics* pGraphics) : mGraphics(pGraphics)
 {
   if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Enter();
   mGraphics->m_mutex.Enter();
   ++mGraphics->mEventDepth;
+  mGraphics->ShowPlugChanges();
 }
 
 IGraphics::EventLock::~EventLock()
 {
+  mGraphics->ShowPlugChanges();
   --mGraphics->mEventDepth;
   mGraphics->m_mutex.Leave();
   if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Leave();

@@ -244,6 +244,7 @@ bool IGraphicsHeadless::OpenURL(const char* url, const char* msgWindowTitle, con
 void* IGraphicsHeadless::OpenWindow(void* pParentWnd)
 {
   mOpen = true;
+  ShowPlugChanges();
   SetAllControlsDirty();
   return this;
 }

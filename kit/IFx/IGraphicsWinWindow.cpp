@@ -62,6 +62,7 @@ void* IGraphicsWin::OpenWindow(void* pParentWnd)
     if (--sNWindows == 0) UnregisterClassA(kWndClassName, module);
     return nullptr;
   }
+  ShowPlugChanges();
   SetAllControlsDirty();
   return mPlugWnd;
 }

@@ -49,27 +49,49 @@ PatternView::PatternView(Tolvo* pPlug, const IRECT& rect, int paramIdx, const IB
     mMarkerStrip(markers), mLengthBar(lengthBar), mIndicator(pIndicator), mPatterns(pPatterns)
 {
   for (Step& s : mSteps) s = Step{20.0, -100.0, 100.0};
+  for (std::atomic<uint32_t>& posted : mStepsPosted) posted = 0;
   for (auto& row : mMarkerAt)
     for (int16_t& m : row) m = -1;
 }
 
 // --- From the plug-in ---
 
-void PatternView::SetCurrentPattern(int pattern)
+namespace {
+// The lane of a lane's first parameter, -1 for none.
+int LaneOf(int lane)
 {
-  KIT_MutexLock lock(EditorLock());
-  mCurrentPattern = pattern;
+  const int n = lane - kStepLength;
+  return n >= 0 && n % kNumSteps == 0 && n / kNumSteps < kNumLanes ? n / kNumSteps : -1;
+}
+}  // namespace
+
+void PatternView::PostStepValue(int lane, int step, double minimum, double maximum, double value)
+{
+  const int l = LaneOf(lane);
+  if (l < 0 || step < 0 || step >= kSteps) return;
+  PostedStep& p = mPostedSteps[l][step];
+  p.value.store(value, std::memory_order_relaxed);
+  p.minimum.store(minimum, std::memory_order_relaxed);
+  p.maximum.store(maximum, std::memory_order_relaxed);
+  mStepsPosted[l].fetch_or(1u << step, std::memory_order_release);
 }
 
-void PatternView::SetShownLane(int lane)
+void PatternView::ShowPostedSteps()
 {
-  KIT_MutexLock lock(EditorLock());
-  mShownLane = lane;
+  const int lane = mShownLane;
+  const int l = LaneOf(lane);
+  if (l < 0) return;
+  const uint32_t posted = mStepsPosted[l].exchange(0, std::memory_order_acquire);
+  for (int step = 0; step < kSteps; ++step) {
+    if (!(posted & (1u << step))) continue;
+    const PostedStep& p = mPostedSteps[l][step];
+    SetStepValue(lane, step, p.minimum.load(std::memory_order_relaxed), p.maximum.load(std::memory_order_relaxed),
+                 p.value.load(std::memory_order_relaxed));
+  }
 }
 
 void PatternView::SetStepValue(int lane, int step, double minimum, double maximum, double value)
 {
-  KIT_MutexLock lock(EditorLock());
   if (lane != mShownLane || step < 0 || step >= kSteps) return;
   mSteps[step] = Step{value, minimum, maximum};
 }

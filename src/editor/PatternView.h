@@ -7,18 +7,20 @@
 // pattern's length; and the incoming-note light's countdown.
 //
 // Threads: the plug-in sets what it shows (pattern, lane, step values)
-// under the plug lock, from either thread, and takes the editor lock to do
-// so; drawing and the mouse run on the user-interface thread. The engine
-// reports sounding notes from the audio thread under the plug lock into a
-// feed that never waits, and the light's notes into an atomic; the view
-// takes them in as it draws. The markers belong to the user-interface
-// thread.
+// under the plug lock, from either thread, without waiting: the pattern
+// and the lane are atomics, the step values are posted and shown on the
+// editor's tick. Drawing and the mouse run on the user-interface thread.
+// The engine reports sounding notes from the audio thread under the plug
+// lock into a feed that never waits, and the light's notes into an
+// atomic; the view takes them in as it draws. The markers belong to the
+// user-interface thread.
 
 #include <atomic>
 #include <cstdint>
 
 #include "IControl.h"
 #include "NoteFeed.h"
+#include "ParamTable.h"
 #include "PatternViewLink.h"
 
 class PatternList;
@@ -42,14 +44,19 @@ public:
   PatternView(Tolvo* pPlug, const IRECT& rect, int paramIdx, const IBitmapStrip& markers, const IBitmapStrip& lengthBar,
               IControl* pIndicator, PatternList* pPatterns, int blendMethod = IChannelBlend::kBlendAlpha);
 
-  // --- From the plug-in, under the plug lock ---
+  // --- From the plug-in, under the plug lock; none waits ---
   // -1: none, and nothing is drawn.
-  void SetCurrentPattern(int pattern);
+  void SetCurrentPattern(int pattern) { mCurrentPattern = pattern; }
   int GetCurrentPattern() const { return mCurrentPattern; }
   // The first parameter of the lane shown.
-  void SetShownLane(int lane);
+  void SetShownLane(int lane) { mShownLane = lane; }
   int GetShownLane() const { return mShownLane; }
-  // Kept only for the lane shown; values in the parameter's plain units.
+  // A step's value, in the parameter's plain units, to show from the next
+  // tick on while its lane is shown.
+  void PostStepValue(int lane, int step, double minimum, double maximum, double value);
+  // The editor's tick: the values posted for the lane shown.
+  void ShowPostedSteps();
+  // Kept only for the lane shown. User-interface thread.
   void SetStepValue(int lane, int step, double minimum, double maximum, double value);
   // A note came in: the light shows it and fades. Audio thread; never waits.
   void NoteIn();
@@ -112,12 +119,19 @@ private:
   void DrawBars(IGraphics* pGraphics);
   void DrawMarkers(IGraphics* pGraphics);
 
+  // A step value as the plug-in posted it.
+  struct PostedStep {
+    std::atomic<double> value{0.0}, minimum{0.0}, maximum{0.0};
+  };
+
   Tolvo* mTolvo;
-  int mCurrentPattern = -1;
-  int mShownLane;
+  std::atomic<int> mCurrentPattern{-1};
+  std::atomic<int> mShownLane;
   int mCountdown = 1;
   std::atomic<bool> mNoteIn{false};
   Step mSteps[kSteps];
+  PostedStep mPostedSteps[TolvoParams::kNumLanes][kSteps];
+  std::atomic<uint32_t> mStepsPosted[TolvoParams::kNumLanes];  // a bit per step
   // Reports wait here while no editor draws; the markers age only as it
   // takes them in.
   NoteFeed mFeed;

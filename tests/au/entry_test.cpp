@@ -166,7 +166,8 @@ TEST_F(EntryTest, ParametersThroughTheEntryAndTheFastProcedures)
   EXPECT_EQ(AudioUnitSetParameter(unit, TestAUPlug::kSteps, kAudioUnitScope_Global, 0, 40.0f, 0), noErr);
   AudioUnitParameterValue value = 0.0f;
   EXPECT_EQ(AudioUnitGetParameter(unit, TestAUPlug::kSteps, kAudioUnitScope_Global, 0, &value), noErr);
-  EXPECT_EQ(value, 16.0f);  // clamped
+  EXPECT_EQ(value, 16.0f);    // clamped
+  editor->ShowPlugChanges();  // as the editor's next tick does
   ASSERT_EQ(editor->pushes.size(), 1u);
   EXPECT_EQ(editor->pushes[0].idx, TestAUPlug::kSteps);
   EXPECT_EQ(editor->pushes[0].value, 1.0);  // the control sees 16 of 1..16

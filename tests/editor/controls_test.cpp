@@ -290,7 +290,9 @@ TEST_F(EditorTest, DivisionsByZeroGiveDefinedValues)
   flat.InitDouble("flat", 0.0, 0.0, 0.0, 1.0);
   EXPECT_EQ(flat.ToNormalized(0.0), 0.0);
   gui->SetParameterFromPlug(kGain, NAN, true);
+  gui->ShowPlugChanges();  // as the next tick does
   EXPECT_EQ(Value(kCtrlKnob), 0.0);
   gui->SetParameterFromPlug(kGain, NAN, false);
+  gui->ShowPlugChanges();
   EXPECT_EQ(Value(kCtrlKnob), 0.0);
 }

@@ -88,9 +88,11 @@ TEST_F(EditorTest, FirstValueFromThePlugInIsTheSilentDefault)
   gui->MouseDoubleClick(16, 216, kKeyStateLButton);  // no default yet
   EXPECT_EQ(Value(idx), 0.0);
   gui->SetParameterFromPlug(kHidden, 0.3, true);
+  gui->ShowPlugChanges();  // as the next tick does
   EXPECT_DOUBLE_EQ(Value(idx), 0.3);
   EXPECT_FALSE(Control(idx)->IsDirty());
   gui->SetParameterFromPlug(kHidden, 0.6, true);
+  gui->ShowPlugChanges();
   EXPECT_TRUE(Control(idx)->IsDirty());
   gui->MouseDoubleClick(16, 216, kKeyStateLButton);
   EXPECT_DOUBLE_EQ(Value(idx), 0.3);
@@ -105,12 +107,14 @@ TEST_F(EditorTest, ParameterChangesReachTheControlsBoundToThemHoweverTheyCame)
   b->Hide(true);
   gui->SetParameterFromPlug(kHidden, 0.25, true);
   gui->SetParameterFromPlug(kGain, 0.75, true);
+  gui->ShowPlugChanges();  // as the next tick does
   EXPECT_DOUBLE_EQ(a->GetValue(), 0.25);
   EXPECT_DOUBLE_EQ(b->GetValue(), 0.25);
   EXPECT_DOUBLE_EQ(Value(kCtrlKnob), 0.75);
   // Controls moved up by a background put under everything keep theirs.
   gui->AttachPanelBackground(&COLOR_BLACK);
   gui->SetParameterFromPlug(kHidden, 0.5, true);
+  gui->ShowPlugChanges();
   EXPECT_DOUBLE_EQ(a->GetValue(), 0.5);
   EXPECT_DOUBLE_EQ(b->GetValue(), 0.5);
   // A resized editor starts with no controls, and files the new ones.
@@ -119,6 +123,7 @@ TEST_F(EditorTest, ParameterChangesReachTheControlsBoundToThemHoweverTheyCame)
   const int c = gui->AttachControl(new IKnobMultiControl(plug.get(), 0, 0, kHidden, knob));
   gui->SetParameterFromPlug(kHidden, 0.2, true);
   gui->SetParameterFromPlug(kHidden, 0.4, true);
+  gui->ShowPlugChanges();
   EXPECT_EQ(gui->NControls(), 1);
   EXPECT_DOUBLE_EQ(Control(c)->GetValue(), 0.4);
 }

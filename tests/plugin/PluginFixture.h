@@ -97,6 +97,13 @@ public:
     plug->OnParamChange(index);
   }
   double Value(int index) { return plug->GetParam(index)->Value(); }
+  // The editor's tick (what its timer runs), which shows what the plug-in
+  // posted to it; the window may be closed.
+  void EditorTick()
+  {
+    IRECT dirty;
+    plug->GetGUI()->IsDirty(&dirty);
+  }
 
   std::vector<uint8_t> GetChunk(bool bank)
   {

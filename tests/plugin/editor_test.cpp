@@ -253,6 +253,7 @@ TEST_F(EditorTest, LearnThroughAKnobsMenuThenTheControllerMovesIt)
   Midi(0xB0, 7, 127);
   EXPECT_EQ(Value(kCCMapping + 7), kTransposeKnob);
   EXPECT_EQ(Value(kTranspose), 12.0);
+  gui->Tick();  // the knob shows it from the editor's tick on
   EXPECT_DOUBLE_EQ(Control(kTransposeKnob)->GetValue(), 1.0);
   Midi(0xB0, 7, 0);
   EXPECT_EQ(Value(kTranspose), -12.0);
@@ -290,8 +291,10 @@ TEST_F(EditorTest, ThePatternViewsMenuLearnsAStepAndResetsTheLane)
 TEST_F(EditorTest, SwitchesShowWhatTheRouterSays)
 {
   Set(kResetOnNewNote, 1);
+  gui->Tick();  // what the router posts shows from the editor's tick on
   EXPECT_EQ(Control(kResetOnNewNoteSwitch)->GetValue(), 1.0);
   Set(kResetOnBeat, 1);
+  gui->Tick();
   EXPECT_EQ(Control(kResetOnBeatSwitch)->GetValue(), 1.0);
   Set(kCC2Teach, 1);
   ClickControl(kCC1TeachButton);
@@ -331,6 +334,7 @@ TEST_F(EditorTest, AStateSavedWithTheEditorOpenRestoresEverything)
     if (open) Dispatch(effEditOpen, 0, 0, this);
     ASSERT_EQ(SetChunk(chunk, true), 1);
     for (int i = 0; i < 391; ++i) EXPECT_EQ(Value(i), values[i]) << i;
+    EditorTick();  // the controls show the state from the editor's tick on
     EXPECT_EQ(plug->GetGUI()->GetControl(kFirstStepControl + (kStepTranspose + 12 - kStepLength))->GetValue(), 1.0);
     EXPECT_EQ(GetChunk(true), chunk);
   }

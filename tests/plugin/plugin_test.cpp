@@ -107,6 +107,7 @@ TEST_F(PluginTest, StatusTextsAppearOnlyAfterTheFirstBlock)
   Block();
   EXPECT_STREQ(plug->GetStatusText(), "-- WELCOME --");
   Set(kHold, 0);
+  EditorTick();
   EXPECT_STREQ(plug->GetStatusText(), "Hold: Off");
 }
 
@@ -171,6 +172,7 @@ TEST_F(PluginTest, StatusTextOfEveryKindOfParameter)
   for (const auto& c : cases) {
     plug->SetStatusText("before");
     Set(c.index, c.value);
+    EditorTick();
     EXPECT_STREQ(plug->GetStatusText(), c.text ? c.text : "before") << c.index << " " << c.value;
   }
 }

@@ -118,6 +118,7 @@ TEST_F(RealtimeTest, BlocksMidiInputAndAutomationAllocateNothing)
   EXPECT_EQ(made, 0);
   // The work was done: teach, the deferred note-offs and the passed messages.
   EXPECT_GE(SentIn(8).size(), 1u + 128u + 3u);
+  EditorTick();  // the status line is written out there
   EXPECT_STREQ(plug->GetStatusText(), "CC1: 111");
 }
 

@@ -136,6 +136,8 @@ public:
     // These ask the host: only when wanted.
     if (!std::strcmp(what, "host")) return GetHost();
     if (!std::strcmp(what, "hostVersion")) return GetHostVersion(false);
+    // The values the editor shows once it ticks.
+    if (!std::strcmp(what, "editorParams") && mEditor) mEditor->ShowPlugChanges();
     struct Counter {
       const char* name;
       int value;

@@ -168,6 +168,7 @@ TEST(Base, AttachingAnEditorPushesEveryValue)
   editor->pushes.clear();
   plug.GetParam(1)->Set(0.75);
   plug.RedrawParamControls();  // plain values, normalised on the way
+  editor->ShowPlugChanges();   // and shown on the editor's tick
   ASSERT_EQ(editor->pushes.size(), 4u);
   EXPECT_EQ(editor->pushes[1].idx, 1);
   EXPECT_DOUBLE_EQ(editor->pushes[1].value, 0.75);

@@ -201,6 +201,7 @@ void* IGraphicsMac::OpenCocoaWindow(void* pParentView)
   CloseWindow();
   mGraphicsCocoa = [[[IGraphicsCocoa_vTesmoran alloc] initWithIGraphics:this] autorelease];
   if (pParentView) [(NSView*)pParentView addSubview:mGraphicsCocoa];
+  ShowPlugChanges();
   SetAllControlsDirty();
   return mGraphicsCocoa;
 }
@@ -214,6 +215,7 @@ void* IGraphicsMac::OpenWindow(void* pWindow, void* pParentControl)
     mGraphicsCarbon = nullptr;
     return nullptr;
   }
+  ShowPlugChanges();
   SetAllControlsDirty();
   return mGraphicsCarbon->GetView();
 }
