@@ -9,7 +9,8 @@ const Family kFamilies[] = {
     {"processing", "block sizes 1 to 8192, sample rates, tempi, positions, loops, transport", RunProcessingFamily},
     {"midi", "bad status and data bytes, offsets outside the block and unsorted, floods", RunMidiFamily},
     {"sessions", "long random sessions with chords; every note ends on its channel and note", RunSessionFamily},
-    {"threads", "instances made, played and closed on several threads at once", RunThreadFamily},
+    {"threads", "instances on several threads at once; the audio thread goes on while the editor's is held",
+     RunThreadFamily},
     {"editor", "editors opened and closed, and kept open while an audio thread plays and automates", RunEditorFamily},
 };
 
