@@ -33,7 +33,6 @@ const int kLengthBarTop = 336, kLengthBarBottom = 345, kLengthBarWidth = 399;
 const int kMarkerBase = 149;
 const double kMarkerRise = 0.8425197;
 const int kMarkerHeight = 6;
-const int kMaxAge = 31;  // a marker this old is gone
 
 const int kCountdownFrames = 30;
 
@@ -50,8 +49,6 @@ PatternView::PatternView(Tolvo* pPlug, const IRECT& rect, int paramIdx, const IB
 {
   for (Step& s : mSteps) s = Step{20.0, -100.0, 100.0};
   for (std::atomic<uint32_t>& posted : mStepsPosted) posted = 0;
-  for (auto& row : mMarkerAt)
-    for (int16_t& m : row) m = -1;
 }
 
 // --- From the plug-in ---
@@ -127,106 +124,46 @@ int PatternView::PlayingStep() const
 
 void PatternView::NoteStarted(int copy, int note, int step)
 {
-  mFeed.Put(NoteFeed::kStarted,
-            uint32_t(copy & (kCopies - 1)) | uint32_t(note & (kNotes - 1)) << 9 | uint32_t(step & (kSteps - 1)) << 16);
+  mFeed.Put(NoteFeed::kStarted, uint32_t(copy & (NoteMarkers::kCopies - 1)) |
+                                    uint32_t(note & (NoteMarkers::kNotes - 1)) << 9 |
+                                    uint32_t(step & (kSteps - 1)) << 16);
 }
 
-void PatternView::NoteStopped(int copy) { mFeed.Put(NoteFeed::kStopped, uint32_t(copy & (kCopies - 1))); }
+void PatternView::NoteStopped(int copy) { mFeed.Put(NoteFeed::kStopped, uint32_t(copy & (NoteMarkers::kCopies - 1))); }
 
 void PatternView::NoteSent(int playingStep) { mFeed.Put(NoteFeed::kSent, uint32_t(playingStep + 1) & 31); }
 
 void PatternView::ClearNotes() { mFeed.Put(NoteFeed::kCleared, 0); }
 
-void PatternView::Forget()
-{
-  for (Copy& c : mCopies) c = Copy();
-  mFirstCopy = mLastCopy = -1;
-  for (int m = 0; m < mNMarkers; ++m) mMarkerAt[mMarkers[m].note][mMarkers[m].step] = -1;
-  mNMarkers = 0;
-}
-
 void PatternView::CatchUp()
 {
   // After a stall so long that reports were lost the view starts afresh.
-  if (mFeed.Take([this](NoteFeed::Kind kind, uint32_t what) { Take(kind, what); })) Forget();
+  if (mFeed.Take([this](NoteFeed::Kind kind, uint32_t what) { Take(kind, what); })) mMarkers.Forget();
 }
 
 void PatternView::Take(NoteFeed::Kind kind, uint32_t what)
 {
   switch (kind) {
-    case NoteFeed::kStarted: {
-      Copy& c = mCopies[what & (kCopies - 1)];
-      if (c.sounding) break;
-      const int i = int(what & (kCopies - 1));
-      c.note = int(what >> 9 & (kNotes - 1));
-      c.step = int(what >> 16 & (kSteps - 1));
-      c.sounding = true;
-      c.prev = mLastCopy;
-      c.next = -1;
-      if (mLastCopy >= 0)
-        mCopies[mLastCopy].next = i;
-      else
-        mFirstCopy = i;
-      mLastCopy = i;
+    case NoteFeed::kStarted:
+      mMarkers.Started(int(what & (NoteMarkers::kCopies - 1)), int(what >> 9 & (NoteMarkers::kNotes - 1)),
+                       int(what >> 16 & (kSteps - 1)));
       break;
-    }
-    case NoteFeed::kStopped: {
-      Copy& c = mCopies[what & (kCopies - 1)];
-      if (!c.sounding) break;
-      if (c.prev >= 0)
-        mCopies[c.prev].next = c.next;
-      else
-        mFirstCopy = c.next;
-      if (c.next >= 0)
-        mCopies[c.next].prev = c.prev;
-      else
-        mLastCopy = c.prev;
-      c = Copy();
-      break;
-    }
-    case NoteFeed::kSent: AgeMarkers(true, mCurrentPattern >= 0 ? int(what) - 1 : -1); break;
-    case NoteFeed::kCleared:
-      for (int m = 0; m < mNMarkers; ++m) mMarkerAt[mMarkers[m].note][mMarkers[m].step] = -1;
-      mNMarkers = 0;
-      break;
+    case NoteFeed::kStopped: mMarkers.Stopped(int(what & (NoteMarkers::kCopies - 1))); break;
+    case NoteFeed::kSent: mMarkers.Sent(mCurrentPattern >= 0 ? int(what) - 1 : -1); break;
+    case NoteFeed::kCleared: mMarkers.Cleared(); break;
   }
-}
-
-void PatternView::AgeMarkers(bool renew, int playing)
-{
-  for (int i = renew ? mFirstCopy : -1; i >= 0; i = mCopies[i].next) {
-    const Copy& c = mCopies[i];
-    const int m = mMarkerAt[c.note][c.step];
-    if (m >= 0)
-      mMarkers[m].age = 0;
-    else if (mNMarkers < kMaxMarkers) {
-      mMarkerAt[c.note][c.step] = int16_t(mNMarkers);
-      mMarkers[mNMarkers++] = NoteMarker{c.note, c.step, -1};
-    }
-  }
-  int kept = 0;
-  for (int m = 0; m < mNMarkers; ++m) {
-    NoteMarker marker = mMarkers[m];
-    if (marker.step != playing) ++marker.age;
-    if (marker.age < kMaxAge) {
-      mMarkerAt[marker.note][marker.step] = int16_t(kept);
-      mMarkers[kept++] = marker;
-    } else
-      mMarkerAt[marker.note][marker.step] = -1;
-  }
-  mNMarkers = kept;
 }
 
 int PatternView::NMarkers()
 {
   CatchUp();
-  return mNMarkers;
+  return mMarkers.Count();
 }
 
 NoteMarker PatternView::GetMarker(int i)
 {
   CatchUp();
-  return i >= 0 && i < mNMarkers ? mMarkers[i] : NoteMarker{-1, -1, -1};
+  return mMarkers.Get(i);
 }
 
 // --- The mouse ---
@@ -298,9 +235,9 @@ void PatternView::DrawBars(IGraphics* pGraphics)
 void PatternView::DrawMarkers(IGraphics* pGraphics)
 {
   CatchUp();
-  AgeMarkers(false, PlayingStep());
-  for (int i = 0; i < mNMarkers; ++i) {
-    const NoteMarker& marker = mMarkers[i];
+  mMarkers.Frame(PlayingStep());
+  for (int i = 0, n = mMarkers.Count(); i < n; ++i) {
+    const NoteMarker marker = mMarkers.Get(i);
     const int x = mRECT.L + kBarLeft + kBarPitch * marker.step;
     const int y = mRECT.T + kMarkerBase - RoundHalfAway(marker.note * kMarkerRise);
     const IRECT r(x, y, x + kBarWidth, y + kMarkerHeight);

@@ -20,23 +20,16 @@
 
 #include "IControl.h"
 #include "NoteFeed.h"
+#include "NoteMarkers.h"
 #include "ParamTable.h"
 #include "PatternViewLink.h"
 
 class PatternList;
 class Tolvo;
 
-struct NoteMarker {
-  int note;
-  int step;
-  int age;  // -1 when made; 0 while its step plays
-};
-
 class PatternView : public IControl, public PatternViewTarget {
 public:
-  static constexpr int kSteps = 16;
-  // One marker per note and step at the most.
-  static constexpr int kMaxMarkers = 128 * kSteps;
+  static constexpr int kSteps = NoteMarkers::kSteps;
 
   // markers: the note marker's frames by age; lengthBar: one frame per
   // pattern length from 0 to 16 steps. The indicator is the incoming-note
@@ -97,23 +90,10 @@ private:
   void SetFromMouse(int x, int y);
   // The current pattern's current step, -1 without one.
   int PlayingStep() const;
-  // A sounding copy as the view knows it from the engine's reports.
-  struct Copy {
-    int note = 0, step = 0;
-    int prev = -1, next = -1;
-    bool sounding = false;
-  };
-  static constexpr int kCopies = 512;
-  static constexpr int kNotes = 128;
 
   // Takes in what the engine reported since the last time, in its order.
   void CatchUp();
   void Take(NoteFeed::Kind kind, uint32_t what);
-  void Forget();
-  // Ages the markers off the playing step and drops the old ones; with
-  // renew, first renews or makes the markers of the sounding copies, as
-  // each note sent does.
-  void AgeMarkers(bool renew, int playing);
   // The light's value for this frame.
   double CountDown();
   void DrawBars(IGraphics* pGraphics);
@@ -135,13 +115,7 @@ private:
   // Reports wait here while no editor draws; the markers age only as it
   // takes them in.
   NoteFeed mFeed;
-  // The user-interface thread's: the copies sounding, in the order they
-  // started, and the markers with each one's place by note and step.
-  Copy mCopies[kCopies];
-  int mFirstCopy = -1, mLastCopy = -1;
-  NoteMarker mMarkers[kMaxMarkers];  // the first mNMarkers
-  int mNMarkers = 0;
-  int16_t mMarkerAt[kNotes][kSteps];
+  NoteMarkers mMarkers;  // the user-interface thread's
   IBitmapStrip mMarkerStrip, mLengthBar;
   IControl* mIndicator;
   PatternList* mPatterns;
