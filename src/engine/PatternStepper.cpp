@@ -216,17 +216,22 @@ void PatternStepper::AddEvent(const HeldNote& tmpl, double start, double next, d
   if (!e) return;
   e->templ.start = start;
   e->templ.end = end;
-  // A note that still sounds holds the next one back until it has ended.
-  // The held-back note keeps its end while that leaves it the shortest
-  // note; past that its end moves with its start, so that it never ends
-  // where it starts nor overlaps the one after it.
-  const StepEvent* last = mScheduled.Last();
+  // A note that still sounds holds the next one back until it has ended,
+  // and the held-back note keeps its end. One held back so far that it
+  // would be shorter than the shortest note is not played: it stays, at
+  // its own times and silent, for the walk and the step times, and holds
+  // nothing back, so that notes faster than they end never pile up.
+  bool holds = true;
+  const StepEvent* last = mScheduled.LastHolding();
   if (last && last->templ.end > start && !last->wrapped) {
     const double held = last->templ.end + 1.0;
-    if (end - held < kShortestNote) e->templ.end = e->end = end + (held - start);
-    e->templ.start = e->start = held;
+    if (end - held < kShortestNote) {
+      e->templ.silent = true;
+      holds = false;
+    } else
+      e->templ.start = e->start = held;
   }
-  mScheduled.Schedule(e);
+  mScheduled.Schedule(e, holds);
 }
 
 double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, double fixedStart, double samplesPerBeat)

@@ -24,33 +24,38 @@ StepEvent* StepEventQueue::Make(const HeldNote& tmpl, double start, double next,
   return &e.event;
 }
 
-void StepEventQueue::Schedule(StepEvent* event)
+void StepEventQueue::Schedule(StepEvent* event, bool holds)
 {
   const int i = IndexOf(event);
   Entry& e = mEntries[i];
   e.order = ++mOrder;
-  e.prev = mLast;
-  e.next = -1;
-  if (mLast >= 0)
-    mEntries[mLast].next = i;
-  else
-    mFirst = i;
-  mLast = i;
+  e.holds = holds;
+  e.prev = e.next = -1;
+  if (holds) {
+    e.prev = mLast;
+    if (mLast >= 0)
+      mEntries[mLast].next = i;
+    else
+      mFirst = i;
+    mLast = i;
+  }
   Push(mWaiting, i, true);
 }
 
-const StepEvent* StepEventQueue::Last() const { return mLast >= 0 ? &mEntries[mLast].event : nullptr; }
+const StepEvent* StepEventQueue::LastHolding() const { return mLast >= 0 ? &mEntries[mLast].event : nullptr; }
+
+void StepEventQueue::Free(int i)
+{
+  mEntries[i].next = mFree;
+  mFree = i;
+}
 
 void StepEventQueue::Clear()
 {
-  while (mFirst >= 0) {
-    Entry& e = mEntries[mFirst];
-    const int i = mFirst;
-    mFirst = e.next;
-    e.next = mFree;
-    mFree = i;
-  }
-  mLast = -1;
+  // Every scheduled event waits in one of the heaps.
+  for (int k = 0; k < mWaiting.size; ++k) Free(mWaiting.items[k]);
+  for (int k = 0; k < mDue.size; ++k) Free(mDue.items[k]);
+  mFirst = mLast = -1;
   mWaiting.size = mDue.size = 0;
 }
 
@@ -77,16 +82,17 @@ void StepEventQueue::Ended(StepEvent* event)
 {
   const int i = Pop(mDue, false);
   Entry& e = mEntries[i];
-  if (e.prev >= 0)
-    mEntries[e.prev].next = e.next;
-  else
-    mFirst = e.next;
-  if (e.next >= 0)
-    mEntries[e.next].prev = e.prev;
-  else
-    mLast = e.prev;
-  e.next = mFree;
-  mFree = i;
+  if (e.holds) {
+    if (e.prev >= 0)
+      mEntries[e.prev].next = e.next;
+    else
+      mFirst = e.next;
+    if (e.next >= 0)
+      mEntries[e.next].prev = e.prev;
+    else
+      mLast = e.prev;
+  }
+  Free(i);
 }
 
 double StepEventQueue::DueTime(int i) const

@@ -5,8 +5,9 @@
 // fall due: by time, an end before a start at the same time, and in the
 // order they were scheduled; anything already due comes at once, in that
 // order, whatever its own time. Each event costs a logarithm of the few in
-// flight, never a walk over all of them. A fixed number of records, made
-// with the stepper. Audio thread, under the plug lock.
+// flight, never a walk over all of them; the one scheduled last of those
+// that hold the next note back is known at once. A fixed number of
+// records, made with the stepper. Audio thread, under the plug lock.
 
 #include <cstdint>
 #include <memory>
@@ -40,10 +41,12 @@ public:
 
   // A new event, not yet scheduled; null (counted as dry) without room.
   StepEvent* Make(const HeldNote& tmpl, double start, double next, double end, int stepIndex, bool wrapped);
-  // Schedules an event from Make with the times it has now.
-  void Schedule(StepEvent* event);
-  // The event scheduled last of those still scheduled, or null.
-  const StepEvent* Last() const;
+  // Schedules an event from Make with the times it has now; `holds`: the
+  // next note must wait for its end.
+  void Schedule(StepEvent* event, bool holds);
+  // The event scheduled last of those still scheduled that hold the next
+  // note back, or null.
+  const StepEvent* LastHolding() const;
   // Drops every event.
   void Clear();
 
@@ -60,7 +63,9 @@ private:
   struct Entry {
     StepEvent event;  // first, so that an event leads to its entry
     uint64_t order = 0;
-    int prev = -1, next = -1;  // in the order scheduled; next chains the free ones
+    bool holds = false;
+    // The holding ones in the order scheduled; next chains the free ones.
+    int prev = -1, next = -1;
   };
 
   // A heap of entry indices: the waiting ones by time, the due ones by
@@ -72,6 +77,7 @@ private:
 
   Entry& EntryOf(StepEvent* event) { return *reinterpret_cast<Entry*>(event); }
   int IndexOf(StepEvent* event) const { return int(reinterpret_cast<Entry*>(event) - mEntries.get()); }
+  void Free(int i);
   double DueTime(int i) const;
   bool Before(int a, int b, bool byTime) const;
   void Push(Heap& h, int i, bool byTime);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -178,6 +179,46 @@ TEST(BlockProperties, TheWorstCaseDoesNotDependOnTheBlockSize)
         }
     }
   }
+}
+
+TEST(BlockProperties, TheWorstCaseKeepsUpForLong)
+{
+  // Ratchets faster than their notes end, for half a minute: none is held
+  // back without end, so no pool runs dry, and when the keys are let go
+  // nothing sounds on.
+  const int kBlock = 8192;
+  const int64_t kLength = 30 * 44100;
+  EngineHarness h;
+  h.samplesPerBeat = 22050.0;
+  h.ApplyDefaults();
+  h.Param(kOctaves, 5);
+  h.Param(kStepRate, 7);
+  h.Param(kStepRateType, 1);
+  h.Param(kGate, 100);
+  for (int s = 0; s < kNumSteps; ++s) {
+    h.Param(kStepDiv + s, 7);
+    h.Param(kStepGate + s, 100);
+    h.Param(kStepData + s, 7);
+  }
+  for (int k = 0; k < 128; ++k) h.Key(0, k, 100);
+  for (int k = 0; k < 128; ++k) h.Release(kLength - 44100 + k, k);
+  // What a receiver hears, kept note by note as the blocks go.
+  bool sounding[128] = {};
+  long noteOns = 0;
+  const auto listen = [&](EngineHarness& h) {
+    for (const Sent& e : h.sent) {
+      sounding[e.note & 127] = e.on;
+      noteOns += e.on;
+    }
+    h.sent.clear();
+  };
+  for (int64_t at = kBlock; at < kLength; at += kBlock) h.Between(at, listen);
+  h.Run(kLength, {kBlock});
+  listen(h);
+  EXPECT_EQ(h.holder.GetDryCount(), 0);
+  EXPECT_GT(noteOns, 1000000);
+  EXPECT_EQ(std::count(std::begin(sounding), std::end(sounding), true), 0);
+  EXPECT_FALSE(h.outOfOrder);
 }
 
 TEST(BlockProperties, NoTempoOrPositionStartsNothingAndKeepsTheKeys)

@@ -134,10 +134,13 @@ TEST(PatternPlay, LongGateHoldsTheNextStepBack)
   EXPECT_EQ(0, h.outOfOrder);
 }
 
-TEST(PatternPlay, RatchetsHeldBackByALongNoteKeepTheirLength)
+TEST(PatternPlay, RatchetsHeldBackByALongNoteKeepTheirEndOrAreNotPlayed)
 {
-  // Step 1 outlasts step 2, whose two ratchets then follow it one after
-  // the other, each as long as it was meant to be.
+  // Step 1 outlasts both ratchets of step 2. The first, held back past its
+  // own end, would be shorter than the shortest note: it is not played
+  // (it used to be played late at its full length, and so every note after
+  // it later still). The second, held back to one sample after the long
+  // note, keeps the end it was meant to have.
   EngineHarness h;
   h.ApplyDefaults();
   h.Param(kStepRate, 4);
@@ -149,15 +152,19 @@ TEST(PatternPlay, RatchetsHeldBackByALongNoteKeepTheirLength)
   h.Key(0, 60, 100);
   h.Run(8 * 5513, {128});
   ASSERT_GE(h.sent.size(), 8u);
+  int ratchets = 0;
   for (size_t i = 0; i + 1 < h.sent.size(); i += 2) {
     const Sent& on = h.sent[i];
     const Sent& off = h.sent[i + 1];
     ASSERT_TRUE(on.on && !off.on && on.note == off.note) << i;
     EXPECT_GE(off.at - on.at, 100) << "note " << i / 2;
     if (on.note == 67) {
-      EXPECT_EQ(off.at - on.at, 4134) << "ratchet " << i / 2;
+      ++ratchets;
+      EXPECT_EQ(on.at, h.sent[i - 1].at + 1) << "ratchet " << i / 2;
+      EXPECT_EQ(off.at - on.at, 1376) << "ratchet " << i / 2;
     }
   }
+  EXPECT_EQ(ratchets, 3);  // one a pass of step 2
   EXPECT_FALSE(h.outOfOrder);
 }
 

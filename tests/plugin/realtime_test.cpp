@@ -170,7 +170,9 @@ TEST_F(RealtimeTest, TheWorstCaseAllocatesNothingAndDropsNothing)
   NoteLedger ledger;
   EXPECT_EQ(AllocationsOf([&] { PlayChord(keys, 30000, sizes, &ledger); }), 0);
   EXPECT_EQ(plug->Engine().GetDryCount(), 0);
-  EXPECT_GT(ledger.NoteOns(), 50000);
+  // Every other ratchet: one held back past its end by the one before is
+  // not played (it used to be, late, and pushed every later one back).
+  EXPECT_GT(ledger.NoteOns(), 30000);
   EXPECT_EQ(ledger.Sounding(), 0) << ledger.SoundingList();
   EXPECT_EQ(ledger.Repeats(), 0);
 }
