@@ -111,20 +111,25 @@ void IGraphicsHeadless::AnswerColor(const IColor* pColor)
 
 // --- The screen ---
 
-PIX_IBitmap* IGraphicsHeadless::Screen() { return mScreen; }
+// Made with the draw bitmap, as it is first needed.
+PIX_IBitmap* IGraphicsHeadless::Screen()
+{
+  if (!mScreen && DrawSurface()) mScreen = new PIX_MemBitmap(Width(), Height());
+  return mScreen;
+}
 
-bool IGraphicsHeadless::SaveScreen(const char* fileName) { return PIX_SavePNG(mScreen, fileName); }
+bool IGraphicsHeadless::SaveScreen(const char* fileName) { return PIX_SavePNG(Screen(), fileName); }
 
 void IGraphicsHeadless::PrepareDrawing()
 {
   IGraphicsPix::PrepareDrawing();
   delete mScreen;
-  mScreen = new PIX_MemBitmap(Width(), Height());
+  mScreen = nullptr;
 }
 
 bool IGraphicsHeadless::DrawScreen(const IRECT* pR)
 {
-  PIX_Blit(mScreen, mDrawBitmap, pR->L, pR->T, pR->L, pR->T, pR->W(), pR->H(), 1.0f, PIX_MODE_COPY);
+  PIX_Blit(Screen(), DrawSurface(), pR->L, pR->T, pR->L, pR->T, pR->W(), pR->H(), 1.0f, PIX_MODE_COPY);
   mDrawnTexts.swap(mPendingTexts);
   mPendingTexts.clear();
   return true;

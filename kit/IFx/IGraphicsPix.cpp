@@ -54,8 +54,15 @@ void IGraphicsPix::PrepareDrawing()
 {
   delete mDrawBitmap;
   delete mTmpBitmap;
-  mDrawBitmap = new PIX_SysBitmap(Width(), Height());
+  mDrawBitmap = nullptr;
   mTmpBitmap = new PIX_MemBitmap(0, 0, kRowAlignment);
+  mDrawingPrepared = true;
+}
+
+PIX_SysBitmap* IGraphicsPix::DrawSurface()
+{
+  if (!mDrawBitmap && mDrawingPrepared) mDrawBitmap = new PIX_SysBitmap(Width(), Height());
+  return mDrawBitmap;
 }
 
 void IGraphicsPix::Resize(int w, int h)
@@ -71,7 +78,7 @@ bool IGraphicsPix::DrawBitmap(const IBitmapStrip* pBitmap, const IRECT* pDest, i
   srcX += r.L - pDest->L;
   srcY += r.T - pDest->T;
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_Blit(mDrawBitmap, pBitmap->mBitmap, r.L, r.T, srcX, srcY, r.W(), r.H(), b.mWeight, b.mMode);
+  PIX_Blit(DrawSurface(), pBitmap->mBitmap, r.L, r.T, srcX, srcY, r.W(), r.H(), b.mWeight, b.mMode);
   return true;
 }
 
@@ -80,7 +87,7 @@ bool IGraphicsPix::DrawRotatedBitmap(const IBitmapStrip* pBitmap, int destCtrX, 
 {
   const int w = pBitmap->W, h = pBitmap->H;
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_RotatedBlit(mDrawBitmap, pBitmap->mBitmap, destCtrX - w / 2, destCtrY - h / 2, w, h, 0.0f, 0.0f, (float)w,
+  PIX_RotatedBlit(DrawSurface(), pBitmap->mBitmap, destCtrX - w / 2, destCtrY - h / 2, w, h, 0.0f, 0.0f, (float)w,
                   (float)h, (float)angle, false, b.mWeight, b.mMode | PIX_MODE_BILINEAR, 0.0f, (float)yOffsetZeroDeg);
   return true;
 }
@@ -101,22 +108,23 @@ bool IGraphicsPix::DrawRotatedMask(const IBitmapStrip* pBase, const IBitmapStrip
   const IRECT dest(x, y, x + w, y + h);
   const IRECT r = dest.Intersect(mDrawRECT);
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_Blit(mDrawBitmap, mTmpBitmap, r.L, r.T, r.L - x, r.T - y, r.W(), r.H(), b.mWeight, b.mMode);
+  PIX_Blit(DrawSurface(), mTmpBitmap, r.L, r.T, r.L - x, r.T - y, r.W(), r.H(), b.mWeight, b.mMode);
   return true;
 }
 
 bool IGraphicsPix::DrawPoint(const IColor* pColor, float x, float y, const IChannelBlend* pBlend)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_PutPixel(mDrawBitmap, (int32_t)(x + 0.5f), (int32_t)(y + 0.5f), ToPixel(*pColor), b.mWeight, b.mMode);
+  PIX_PutPixel(DrawSurface(), (int32_t)(x + 0.5f), (int32_t)(y + 0.5f), ToPixel(*pColor), b.mWeight, b.mMode);
   return true;
 }
 
 bool IGraphicsPix::ForcePixel(const IColor* pColor, int x, int y)
 {
   // Outside the bitmap would be outside its memory.
-  if (x < 0 || y < 0 || x >= mDrawBitmap->GetWidth() || y >= mDrawBitmap->GetHeight()) return false;
-  mDrawBitmap->GetBits()[(size_t)mDrawBitmap->GetRowSpan() * (size_t)y + (size_t)x] = ToPixel(*pColor);
+  PIX_SysBitmap* pSurface = DrawSurface();
+  if (!pSurface || x < 0 || y < 0 || x >= pSurface->GetWidth() || y >= pSurface->GetHeight()) return false;
+  pSurface->GetBits()[(size_t)pSurface->GetRowSpan() * (size_t)y + (size_t)x] = ToPixel(*pColor);
   return true;
 }
 
@@ -124,7 +132,7 @@ bool IGraphicsPix::DrawLine(const IColor* pColor, float x1, float y1, float x2, 
                             bool antiAlias)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_Line(mDrawBitmap, (int32_t)x1, (int32_t)y1, (int32_t)x2, (int32_t)y2, ToPixel(*pColor), b.mWeight, b.mMode,
+  PIX_Line(DrawSurface(), (int32_t)x1, (int32_t)y1, (int32_t)x2, (int32_t)y2, ToPixel(*pColor), b.mWeight, b.mMode,
            antiAlias);
   return true;
 }
@@ -133,7 +141,7 @@ bool IGraphicsPix::DrawArc(const IColor* pColor, float cx, float cy, float r, fl
                            const IChannelBlend* pBlend, bool antiAlias)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_Arc(mDrawBitmap, cx, cy, r, minAngle, maxAngle, ToPixel(*pColor), b.mWeight, b.mMode, antiAlias);
+  PIX_Arc(DrawSurface(), cx, cy, r, minAngle, maxAngle, ToPixel(*pColor), b.mWeight, b.mMode, antiAlias);
   return true;
 }
 
@@ -141,14 +149,14 @@ bool IGraphicsPix::DrawCircle(const IColor* pColor, float cx, float cy, float r,
                               bool antiAlias)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_Circle(mDrawBitmap, cx, cy, r, ToPixel(*pColor), b.mWeight, b.mMode, antiAlias);
+  PIX_Circle(DrawSurface(), cx, cy, r, ToPixel(*pColor), b.mWeight, b.mMode, antiAlias);
   return true;
 }
 
 bool IGraphicsPix::FillRect(const IColor* pColor, const IRECT* pR, const IChannelBlend* pBlend)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_FillRect(mDrawBitmap, pR->L, pR->T, pR->W(), pR->H(), ToPixel(*pColor), b.mWeight, b.mMode);
+  PIX_FillRect(DrawSurface(), pR->L, pR->T, pR->W(), pR->H(), ToPixel(*pColor), b.mWeight, b.mMode);
   return true;
 }
 
@@ -156,8 +164,8 @@ bool IGraphicsPix::RoundRect(const IColor* pColor, const IRECT* pR, const IChann
                              bool antiAlias)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_RoundRect(mDrawBitmap, (float)pR->L, (float)pR->T, (float)pR->W(), (float)pR->H(), cornerRadius, ToPixel(*pColor),
-                b.mWeight, b.mMode, antiAlias);
+  PIX_RoundRect(DrawSurface(), (float)pR->L, (float)pR->T, (float)pR->W(), (float)pR->H(), cornerRadius,
+                ToPixel(*pColor), b.mWeight, b.mMode, antiAlias);
   return true;
 }
 
@@ -165,7 +173,7 @@ bool IGraphicsPix::FillCircle(const IColor* pColor, float cx, float cy, float r,
                               bool antiAlias)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_FillCircle(mDrawBitmap, cx, cy, r, ToPixel(*pColor), b.mWeight, b.mMode, antiAlias);
+  PIX_FillCircle(DrawSurface(), cx, cy, r, ToPixel(*pColor), b.mWeight, b.mMode, antiAlias);
   return true;
 }
 
@@ -173,7 +181,7 @@ bool IGraphicsPix::FillConvexPolygon(const IColor* pColor, const int* x, const i
                                      const IChannelBlend* pBlend)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_FillConvexPolygon(mDrawBitmap, x, y, nPoints, ToPixel(*pColor), b.mWeight, b.mMode);
+  PIX_FillConvexPolygon(DrawSurface(), x, y, nPoints, ToPixel(*pColor), b.mWeight, b.mMode);
   return true;
 }
 
@@ -181,13 +189,17 @@ bool IGraphicsPix::FillTriangle(const IColor* pColor, int x1, int y1, int x2, in
                                 const IChannelBlend* pBlend)
 {
   const PixBlend b = ToPixBlend(pBlend);
-  PIX_FillTriangle(mDrawBitmap, x1, y1, x2, y2, x3, y3, ToPixel(*pColor), b.mWeight, b.mMode);
+  PIX_FillTriangle(DrawSurface(), x1, y1, x2, y2, x3, y3, ToPixel(*pColor), b.mWeight, b.mMode);
   return true;
 }
 
-IColor IGraphicsPix::GetPoint(int x, int y) { return ToColor(PIX_GetPixel(mDrawBitmap, x, y)); }
+IColor IGraphicsPix::GetPoint(int x, int y) { return ToColor(PIX_GetPixel(DrawSurface(), x, y)); }
 
-void* IGraphicsPix::GetBits() { return mDrawBitmap ? mDrawBitmap->GetBits() : nullptr; }
+void* IGraphicsPix::GetBits()
+{
+  PIX_SysBitmap* pSurface = DrawSurface();
+  return pSurface ? pSurface->GetBits() : nullptr;
+}
 
 bool IGraphicsPix::LoadText(int id, const char* name, KIT_String* pText) { return LoadPlatformText(id, name, pText); }
 
@@ -226,13 +238,13 @@ IBitmapStrip IGraphicsPix::CropBitmap(const IBitmapStrip* pSrc, const IRECT* pR)
 
 bool IGraphicsPix::DrawVerticalLine(const IColor* pColor, int xi, int yLo, int yHi)
 {
-  PIX_Line(mDrawBitmap, xi, yLo, xi, yHi, ToPixel(*pColor), 1.0f, PIX_MODE_COPY, false);
+  PIX_Line(DrawSurface(), xi, yLo, xi, yHi, ToPixel(*pColor), 1.0f, PIX_MODE_COPY, false);
   return true;
 }
 
 bool IGraphicsPix::DrawHorizontalLine(const IColor* pColor, int yi, int xLo, int xHi)
 {
-  PIX_Line(mDrawBitmap, xLo, yi, xHi, yi, ToPixel(*pColor), 1.0f, PIX_MODE_COPY, false);
+  PIX_Line(DrawSurface(), xLo, yi, xHi, yi, ToPixel(*pColor), 1.0f, PIX_MODE_COPY, false);
   return true;
 }
 

@@ -74,8 +74,15 @@ public:
   static IColor ToColor(PIX_Pixel pixel);
 
 protected:
-  PIX_SysBitmap* mDrawBitmap = nullptr;
-  PIX_MemBitmap* mTmpBitmap = nullptr;  // scratch of DrawRotatedMask
+  // The draw bitmap once drawing is prepared, made when it is first drawn
+  // in or read: an editor that never opens takes no memory for it.
+  PIX_SysBitmap* DrawSurface();
+
+  PIX_SysBitmap* mDrawBitmap = nullptr;  // null until made
+  PIX_MemBitmap* mTmpBitmap = nullptr;   // scratch of DrawRotatedMask
+
+private:
+  bool mDrawingPrepared = false;
 };
 
 #endif

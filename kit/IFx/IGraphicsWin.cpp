@@ -72,10 +72,11 @@ void IGraphicsWin::PrepareDrawing()
 
 bool IGraphicsWin::DrawScreen(const IRECT* pR)
 {
-  if (!mPlugWnd || !mDrawBitmap) return false;
+  PIX_SysBitmap* pSurface = DrawSurface();
+  if (!mPlugWnd || !pSurface) return false;
   PAINTSTRUCT ps;
   HDC dc = BeginPaint((HWND)mPlugWnd, &ps);
-  BitBlt(dc, pR->L, pR->T, pR->W(), pR->H(), (HDC)mDrawBitmap->GetDC(), pR->L, pR->T, SRCCOPY);
+  BitBlt(dc, pR->L, pR->T, pR->W(), pR->H(), (HDC)pSurface->GetDC(), pR->L, pR->T, SRCCOPY);
   EndPaint((HWND)mPlugWnd, &ps);
   return true;
 }
@@ -83,8 +84,8 @@ bool IGraphicsWin::DrawScreen(const IRECT* pR)
 bool IGraphicsWin::DrawIText(const IText* pTxt, const char* str, const IRECT* pR)
 {
   if (!str) return true;
-  if (!pTxt || !pR || !mDrawBitmap) return false;
-  HDC dc = (HDC)mDrawBitmap->GetDC();
+  if (!pTxt || !pR || !DrawSurface()) return false;
+  HDC dc = (HDC)DrawSurface()->GetDC();
   if (!mFontSelected) {
     const int escapement = kEscapementPerDegree * pTxt->mOrientation;
     HFONT font =

@@ -50,7 +50,7 @@ public:
 class OpenGraphics : public IGraphicsWin {
 public:
   using IGraphicsWin::IGraphicsWin;
-  HDC DrawDC() { return (HDC)mDrawBitmap->GetDC(); }
+  HDC DrawDC() { return (HDC)DrawSurface()->GetDC(); }
 };
 
 VstIntPtr VSTCALLBACK QuietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float)

@@ -42,7 +42,7 @@ IGraphicsMac::~IGraphicsMac()
 
 CGContextRef IGraphicsMac::GetDrawContext()
 {
-  ContextRecord* context = mDrawBitmap ? static_cast<ContextRecord*>(mDrawBitmap->GetDC()) : nullptr;
+  ContextRecord* context = DrawSurface() ? static_cast<ContextRecord*>(DrawSurface()->GetDC()) : nullptr;
   return context ? context->mContext : nullptr;
 }
 
