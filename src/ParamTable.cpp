@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <memory>
 
 #include "IFxBase.h"
 #include "IParam.h"
@@ -117,10 +118,11 @@ const int kParamTableSize = int(std::size(kParamTable));
 
 namespace {
 
-void Declare(IFxBase* plug, const ParamSpec& spec)
+// first: the spec's first parameter, the others following it.
+void Declare(IParam* first, const ParamSpec& spec)
 {
   for (int k = 1; k <= spec.count; ++k) {
-    IParam* param = plug->GetParam(spec.index + k - 1);
+    IParam* param = first + k - 1;
     char name[64];
     std::snprintf(name, sizeof name, spec.name, k);
     switch (spec.kind) {
@@ -142,16 +144,32 @@ void Declare(IFxBase* plug, const ParamSpec& spec)
   }
 }
 
+// The table declared once in a process, names and texts formatted: each
+// instance's parameters are declared as these are, and share their texts.
+const IParam* Declared()
+{
+  static const std::unique_ptr<IParam[]> declared = [] {
+    std::unique_ptr<IParam[]> params(new IParam[kNumParams]);
+    for (const ParamSpec& spec : kParamTable) Declare(&params[spec.index], spec);
+    return params;
+  }();
+  return declared.get();
+}
+
 }  // namespace
 
 void DeclareParams(IFxBase* plug)
 {
-  for (const ParamSpec& spec : kParamTable) Declare(plug, spec);
+  const IParam* declared = Declared();
+  for (int i = 0; i < kNumParams; ++i)
+    if (IParam* param = plug->GetParam(i)) param->InitFrom(declared[i]);
 }
 
 void DeclareMidiOutputParam(IFxBase* plug, bool virtualSourceOpen)
 {
-  Declare(plug, Enum(kMidiOutput, 1, "MIDI output", 0, virtualSourceOpen ? 2 : 1, TextOf<kMidiOutputs>));
+  // Per instance: its texts depend on the instance's own source.
+  IParam* param = plug->GetParam(kMidiOutput);
+  if (param) Declare(param, Enum(kMidiOutput, 1, "MIDI output", 0, virtualSourceOpen ? 2 : 1, TextOf<kMidiOutputs>));
 }
 
 }  // namespace TolvoParams

@@ -27,8 +27,10 @@ IFxBase::IFxBase(int nParams, const char* channelIOStr, int nPresets, const char
 void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
                          const char* productName, const char* mfrName)
 {
+  // One block for all of them: a plug-in has hundreds.
+  mParamStore.reset(new IParam[nParams > 0 ? nParams : 0]);
   for (int i = 0; i < nParams; ++i) {
-    IParam* p = mParams.Add(new IParam);
+    IParam* p = mParams.Add(&mParamStore[i]);
     if (p && i >= nHostParams) p->SetHostHidden(true);
   }
   for (int i = 0; i < nPresets; ++i) mPresets.Add(new IPreset);
@@ -67,7 +69,8 @@ IFxBase::~IFxBase()
 {
   delete mGraphics;
   mGraphics = nullptr;
-  mParams.Empty(true);
+  mParams.Empty(false);
+  mParamStore.reset();
   mPresets.Empty(true);
   mInChannels.Empty(true);
   mOutChannels.Empty(true);

@@ -9,6 +9,7 @@
 // notifications.
 
 #include <cstdint>
+#include <memory>
 
 #include "IChunk.h"
 #include "IMidiMessage.h"
@@ -234,7 +235,8 @@ private:
   int mBlockSize = 0;
   int mLatency;
   bool mHostHasPlug = false;
-  KIT_PtrList<IParam> mParams;
+  KIT_PtrList<IParam> mParams;  // into mParamStore
+  std::unique_ptr<IParam[]> mParamStore;
   KIT_PtrList<IPreset> mPresets;
   KIT_TypedBuf<double*> mInData;
   KIT_TypedBuf<double*> mOutData;

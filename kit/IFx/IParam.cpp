@@ -2,6 +2,7 @@
 
 #include <math.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "IFxUtilities.h"
 
@@ -73,10 +74,33 @@ void IParam::SetShape(double shape)
 
 void IParam::SetDisplayText(int value, const char* text)
 {
+  if (mSharedTexts) {
+    // From now on this parameter's texts are its own.
+    const int n = mSharedTexts->GetSize();
+    if (!mDisplayTexts.Resize(n)) return;
+    memcpy(mDisplayTexts.Get(), mSharedTexts->Get(), (size_t)n * sizeof(DisplayText));
+    mSharedTexts = nullptr;
+  }
   DisplayText* dt = mDisplayTexts.Append();
   if (!dt) return;
   dt->mValue = value;
   CopyTextCut(dt->mText, text, kDisplayTextLen);
+}
+
+void IParam::InitFrom(const IParam& declared)
+{
+  mType = declared.mType;
+  mValue = declared.mValue;
+  mMin = declared.mMin;
+  mMax = declared.mMax;
+  mStep = declared.mStep;
+  mShape = declared.mShape;
+  mDisplayPrecision = declared.mDisplayPrecision;
+  memcpy(mName, declared.mName, sizeof mName);
+  memcpy(mLabel, declared.mLabel, sizeof mLabel);
+  mNegateDisplay = declared.mNegateDisplay;
+  mDisplayTexts.Resize(0);
+  mSharedTexts = declared.NDisplayTexts() ? &declared.Texts() : nullptr;
 }
 
 void IParam::Set(double value)
@@ -94,7 +118,9 @@ double IParam::FromNormalized(double normalizedValue) const
   if (!(n >= 0.0)) n = 0.0;  // NaN too
   if (n > 1.0) n = 1.0;
 
-  double v = pow(n, mShape) * (mMax - mMin) + mMin;
+  // pow with an exponent of 1 gives its base exactly: the common curve
+  // skips it.
+  double v = (mShape == 1.0 ? n : pow(n, mShape)) * (mMax - mMin) + mMin;
   if (mType != kTypeDouble && mStep != 0.0) v = floor(v / mStep + 0.5) * mStep;
   if (v >= mMax) v = mMax;
   return v;
@@ -108,7 +134,8 @@ double IParam::ToNormalized(double value) const
   double v = value;
   if (!(v >= mMin)) v = mMin;
   if (v > mMax) v = mMax;
-  return pow((v - mMin) / (mMax - mMin), 1.0 / mShape);
+  const double x = (v - mMin) / (mMax - mMin);
+  return mShape == 1.0 ? x : pow(x, 1.0 / mShape);
 }
 
 void IParam::GetBounds(double* pMin, double* pMax) const
@@ -119,8 +146,8 @@ void IParam::GetBounds(double* pMin, double* pMax) const
 
 const char* IParam::GetDisplayText(int value) const
 {
-  const DisplayText* dt = mDisplayTexts.Get();
-  const int n = mDisplayTexts.GetSize();
+  const DisplayText* dt = Texts().Get();
+  const int n = Texts().GetSize();
   for (int i = 0; i < n; ++i)
     if (dt[i].mValue == value) return dt[i].mText;
   return "";
@@ -128,8 +155,8 @@ const char* IParam::GetDisplayText(int value) const
 
 const char* IParam::GetDisplayTextAtIdx(int idx, int* pValue) const
 {
-  if (idx < 0 || idx >= mDisplayTexts.GetSize()) return "";
-  const DisplayText& dt = mDisplayTexts.Get()[idx];
+  if (idx < 0 || idx >= Texts().GetSize()) return "";
+  const DisplayText& dt = Texts().Get()[idx];
   if (pValue) *pValue = dt.mValue;
   return dt.mText;
 }
@@ -137,8 +164,8 @@ const char* IParam::GetDisplayTextAtIdx(int idx, int* pValue) const
 bool IParam::MapDisplayText(const char* str, int* pValue) const
 {
   if (!str) return false;
-  const DisplayText* dt = mDisplayTexts.Get();
-  const int n = mDisplayTexts.GetSize();
+  const DisplayText* dt = Texts().Get();
+  const int n = Texts().GetSize();
   for (int i = 0; i < n; ++i) {
     if (!strcmp(dt[i].mText, str)) {
       if (pValue) *pValue = dt[i].mValue;

@@ -37,6 +37,12 @@ public:
                   const char* label = "");
   void SetShape(double shape);  // ignored when 0
   void SetDisplayText(int value, const char* text);
+  // Declared as `declared` is (type, value, range, step, curve, precision,
+  // name, label, negation, display texts), sharing its display texts until
+  // one is added here: `declared` must outlive this parameter and change no
+  // more (a declaration made once for every instance). The host-hidden
+  // flag stays.
+  void InitFrom(const IParam& declared);
 
   bool IsHostHidden() const { return mHostHidden != 0; }
   void SetHostHidden(bool hidden) { mHostHidden = hidden ? 1 : 0; }
@@ -65,7 +71,7 @@ public:
   // Text.
   const char* GetNameForHost() const { return mName; }
   const char* GetLabelForHost() const { return mLabel; }
-  int NDisplayTexts() const { return mDisplayTexts.GetSize(); }
+  int NDisplayTexts() const { return Texts().GetSize(); }
   // The text of the first display text with this value, or "".
   const char* GetDisplayText(int value) const;
   // The display text at idx in the order added (its value into *pValue when
@@ -85,6 +91,8 @@ public:
   }
 
 private:
+  const KIT_TypedBuf<DisplayText>& Texts() const { return mSharedTexts ? *mSharedTexts : mDisplayTexts; }
+
   int mType;
   int mHostHidden;
   double mValue;
@@ -96,6 +104,7 @@ private:
   char mLabel[kLabelLen];
   bool mNegateDisplay;
   KIT_TypedBuf<DisplayText> mDisplayTexts;
+  const KIT_TypedBuf<DisplayText>* mSharedTexts = nullptr;  // in place of mDisplayTexts
 };
 
 #endif
