@@ -4,6 +4,9 @@
 // indices, which the controller mappings and the state block store: it
 // never changes.
 #include <stdio.h>
+#include <string.h>
+
+#include <memory>
 
 #include "ControlRegistry.h"
 #include "ICustomKnobMultiControl.h"
@@ -43,10 +46,18 @@ IBitmapStrip LoadStrip(IGraphics* pGraphics, const TolvoImage& image)
 
 }  // namespace
 
+// The skin text is built into the plug-in: read and parsed once in a
+// process, its rectangles copied into every instance.
 void Tolvo::LoadSkin(IGraphics* pGraphics)
 {
-  KIT_String text;
-  if (pGraphics->LoadText(kSkinTextId, kSkinTextName, &text)) ParseSkin(text.Get(), &mSkin);
+  static const std::unique_ptr<const KIT_TypedBuf<IRECT>> skin = [pGraphics] {
+    std::unique_ptr<KIT_TypedBuf<IRECT>> rects(new KIT_TypedBuf<IRECT>);
+    KIT_String text;
+    if (pGraphics->LoadText(kSkinTextId, kSkinTextName, &text)) ParseSkin(text.Get(), rects.get());
+    return std::unique_ptr<const KIT_TypedBuf<IRECT>>(std::move(rects));
+  }();
+  const int n = skin->GetSize();
+  if (n > 0 && mSkin.Resize(n)) memcpy(mSkin.Get(), skin->Get(), sizeof(IRECT) * size_t(n));
 }
 
 // The skin text is built in: a rectangle it lacks is a fault of the build.
