@@ -127,7 +127,10 @@ protected:
   IChannelBlend mBlend;
 
 private:
+  friend class IGraphics;  // files the controls of each parameter in a chain
+
   IGraphics* mGraphics = nullptr;  // the editor that owns the control
+  IControl* mNextOfParam = nullptr;
   // Posted by the plug-in, counted; mShown is the count the editor has
   // shown (or the user has overridden).
   std::atomic<double> mPostedValue{0.0};

@@ -17,7 +17,8 @@ IGraphics::~IGraphics() { DeleteControls(); }
 void IGraphics::DeleteControls()
 {
   KIT_MutexLock lock(&m_mutex);
-  mControlsOf.clear();
+  mFirstOf.clear();
+  mLastOf.clear();
   mControls.Empty(true);
 }
 
@@ -25,9 +26,25 @@ void IGraphics::FileUnderParam(IControl* pControl, bool first)
 {
   const int paramIdx = pControl->ParamIdx();
   if (paramIdx < 0) return;
-  if (paramIdx >= (int)mControlsOf.size()) mControlsOf.resize(paramIdx + 1);
-  std::vector<IControl*>& controls = mControlsOf[paramIdx];
-  controls.insert(first ? controls.begin() : controls.end(), pControl);
+  if (paramIdx >= (int)mFirstOf.size()) {
+    // Sized once for every parameter the plug-in has, where it can be.
+    const int n = mPlug && mPlug->NParams() > paramIdx ? mPlug->NParams() : paramIdx + 1;
+    mFirstOf.resize(n, nullptr);
+    mLastOf.resize(n, nullptr);
+  }
+  IControl*& head = mFirstOf[paramIdx];
+  IControl*& tail = mLastOf[paramIdx];
+  if (!head) {
+    pControl->mNextOfParam = nullptr;
+    head = tail = pControl;
+  } else if (first) {
+    pControl->mNextOfParam = head;
+    head = pControl;
+  } else {
+    pControl->mNextOfParam = nullptr;
+    tail->mNextOfParam = pControl;
+    tail = pControl;
+  }
 }
 
 void IGraphics::Resize(int w, int h)
@@ -98,8 +115,8 @@ void IGraphics::ReleaseMouseCapture() { mMouseCapture = mMouseX = mMouseY = -1; 
 template <class Fn>
 void IGraphics::ForEachControlOf(int paramIdx, Fn fn)
 {
-  if (paramIdx < 0 || paramIdx >= (int)mControlsOf.size()) return;
-  for (IControl* pControl : mControlsOf[paramIdx]) fn(pControl);
+  if (paramIdx < 0 || paramIdx >= (int)mFirstOf.size()) return;
+  for (IControl* pControl = mFirstOf[paramIdx]; pControl; pControl = pControl->mNextOfParam) fn(pControl);
 }
 
 // Null when the parameter does not exist.

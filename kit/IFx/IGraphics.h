@@ -243,8 +243,9 @@ private:
   KIT_Mutex m_mutex;
   KIT_PtrList<IControl> mControls{4096};
   // The controls bound to each parameter, in list order, filed as they are
-  // attached: a parameter's change touches its own controls only.
-  std::vector<std::vector<IControl*>> mControlsOf;
+  // attached: a parameter's change touches its own controls only. Each
+  // parameter's first and last, chained through IControl::mNextOfParam.
+  std::vector<IControl*> mFirstOf, mLastOf;
   IFxBase* mPlug;
   int mWidth, mHeight, mFPS;
   int mMouseCapture = -1;

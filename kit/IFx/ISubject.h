@@ -46,7 +46,10 @@ protected:
 private:
   int mID = -1;
   int mKind = -1;
-  KIT_PtrList<IObserverInterface>* mObservers = nullptr;  // the observers are borrowed
+  // The observers, borrowed: the first, which most subjects have alone,
+  // then the others in the order attached.
+  IObserverInterface* mFirstObserver = nullptr;
+  KIT_PtrList<IObserverInterface>* mObservers = nullptr;
 };
 
 #endif

@@ -3,13 +3,19 @@
 void ControlRegistry::Add(int page, IControl* pControl, int key)
 {
   if (page < 0 || page >= kNumPages) return;
+  const int at = mPages[page].GetSize();
   Entry* e = mPages[page].Append();
   if (!e) return;
   *e = Entry{key, pControl};
   if (key < 0) return;
-  std::vector<std::vector<IControl*>>& byKey = mByKey[page];
-  if (key >= (int)byKey.size()) byKey.resize(key + 1);
-  byKey[key].push_back(pControl);
+  std::vector<Run>& runs = mRuns[page];
+  if (key >= (int)runs.size()) runs.resize(key + 1);
+  Run& run = runs[key];
+  if (run.count == 0)
+    run.first = at;
+  else if (run.first + run.count != at)
+    run.scattered = true;
+  ++run.count;
 }
 
 const ControlRegistry::Page* ControlRegistry::GetPage(int page) const
@@ -20,7 +26,11 @@ const ControlRegistry::Page* ControlRegistry::GetPage(int page) const
 IControl* ControlRegistry::FindNth(int page, int key, int n) const
 {
   if (page < 0 || page >= kNumPages || key < 0 || n < 0) return nullptr;
-  const std::vector<std::vector<IControl*>>& byKey = mByKey[page];
-  if (key >= (int)byKey.size() || n >= (int)byKey[key].size()) return nullptr;
-  return byKey[key][n];
+  const std::vector<Run>& runs = mRuns[page];
+  if (key >= (int)runs.size() || n >= runs[key].count) return nullptr;
+  const Run& run = runs[key];
+  const Entry* entries = mPages[page].Get();
+  if (!run.scattered) return entries[run.first + n].mControl;
+  for (int i = run.first;; ++i)
+    if (entries[i].mKey == key && n-- == 0) return entries[i].mControl;
 }

@@ -28,13 +28,22 @@ public:
   const Page* GetPage(int page) const;
   // The first control filed under the key.
   IControl* Find(int page, int key) const { return FindNth(page, key, 0); }
-  // The n-th (from 0) control filed under the key; constant time.
+  // The n-th (from 0) control filed under the key; constant time for the
+  // keys whose controls were filed one after the other.
   IControl* FindNth(int page, int key, int n) const;
 
 private:
+  // Where a key's entries lie in its page: together from `first` while
+  // they were added one after the other (as the editor adds them), else
+  // scattered and looked for.
+  struct Run {
+    int first = -1;
+    int count = 0;
+    bool scattered = false;
+  };
+
   Page mPages[kNumPages];
-  // Each page's controls by key, in the order they were added.
-  std::vector<std::vector<IControl*>> mByKey[kNumPages];
+  std::vector<Run> mRuns[kNumPages];  // by key
 };
 
 #endif
