@@ -21,11 +21,8 @@ class RecordPool {
 
 public:
   // dryCount: the engine's counter of requests that found the pool empty.
-  RecordPool(int capacity, int* dryCount) : mSlots(new Slot[capacity]), mCapacity(capacity), mDryCount(dryCount)
-  {
-    for (int i = 0; i < capacity; ++i) mSlots[i].next = i + 1 < capacity ? &mSlots[i + 1] : nullptr;
-    mFree = capacity > 0 ? &mSlots[0] : nullptr;
-  }
+  // The records' memory is not touched until they are first handed out.
+  RecordPool(int capacity, int* dryCount) : mSlots(new Slot[capacity]), mCapacity(capacity), mDryCount(dryCount) {}
 
   RecordPool(const RecordPool&) = delete;
   RecordPool& operator=(const RecordPool&) = delete;
@@ -34,12 +31,15 @@ public:
   template <class... Args>
   T* Make(Args&&... args)
   {
-    if (!mFree) {
+    Slot* s = mFree;
+    if (s)
+      mFree = s->next;
+    else if (mFresh < mCapacity)
+      s = &mSlots[mFresh++];
+    else {
       ++*mDryCount;
       return nullptr;
     }
-    Slot* s = mFree;
-    mFree = s->next;
     ++mInUse;
     return new (s->bytes) T(std::forward<Args>(args)...);
   }
@@ -69,7 +69,8 @@ private:
   };
 
   std::unique_ptr<Slot[]> mSlots;
-  Slot* mFree = nullptr;
+  Slot* mFree = nullptr;  // given back
+  int mFresh = 0;         // the slots from here on were never handed out
   int mCapacity;
   int mInUse = 0;
   int* mDryCount;

@@ -1,30 +1,33 @@
 #include "SoundingNotes.h"
 
 #include <climits>
+#include <new>
+#include <type_traits>
 
 SoundingNotes::SoundingNotes(int capacity, int* dryCount)
-  : mEntries(new Entry[capacity]), mCapacity(capacity), mDryCount(dryCount)
+  : mStore(new RawEntry[capacity]), mEntries(reinterpret_cast<Entry*>(mStore.get())), mCapacity(capacity),
+    mDryCount(dryCount)
 {
-  for (int i = capacity - 1; i >= 0; --i) {
-    mEntries[i].next = mFree;
-    mFree = i;
-  }
+  static_assert(std::is_trivially_destructible<Entry>::value, "entries are never destroyed");
   for (int& h : mHeard) h = kNone;
   for (int& p : mPitchLast) p = kNone;
 }
 
 bool SoundingNotes::HasRoom()
 {
-  if (mFree != kNone) return true;
+  if (mFree != kNone || mFresh < mCapacity) return true;
   ++*mDryCount;
   return false;
 }
 
 HeldNote* SoundingNotes::Add(const HeldNote& note)
 {
-  const int i = mFree;
+  int i = mFree;
+  if (i != kNone)
+    mFree = mEntries[i].next;
+  else
+    new (&mEntries[i = mFresh++]) Entry();
   Entry& e = mEntries[i];
-  mFree = e.next;
   e.note = note;
   e.inUse = true;
   // The slot's number in the low bits finds the copy; the count above them
@@ -84,7 +87,7 @@ HeldNote* SoundingNotes::FindSerial(int serial) const
 {
   if (serial <= 0) return nullptr;
   const int i = serial & ((1 << kSlotBits) - 1);
-  if (i >= mCapacity) return nullptr;
+  if (i >= mFresh) return nullptr;
   const Entry& e = mEntries[i];
   return e.inUse && e.note.serial == serial ? &mEntries[i].note : nullptr;
 }

@@ -49,15 +49,22 @@ private:
     bool inUse = false;
   };
 
+  // Raw memory until a slot is first handed out, when its entry is built.
+  struct alignas(Entry) RawEntry {
+    unsigned char bytes[sizeof(Entry)];
+  };
+
   HeldNote* At(int i) const { return i == kNone ? nullptr : &mEntries[i].note; }
-  int IndexOf(const HeldNote* copy) const { return int(reinterpret_cast<const Entry*>(copy) - mEntries.get()); }
+  int IndexOf(const HeldNote* copy) const { return int(reinterpret_cast<const Entry*>(copy) - mEntries); }
   const Entry& EntryOf(const HeldNote* copy) const { return *reinterpret_cast<const Entry*>(copy); }
   static int SentNote(const HeldNote& n) { return n.pitch + n.transposition; }
 
-  std::unique_ptr<Entry[]> mEntries;
+  std::unique_ptr<RawEntry[]> mStore;
+  Entry* mEntries;  // over mStore
   int mCapacity;
   int* mDryCount;
   int mFree = kNone;  // chained through next
+  int mFresh = 0;     // the slots from here on were never handed out
   int mFirst = kNone, mLast = kNone;
   int mSize = 0;
   int mCounter = 0;  // the high bits of the last serial

@@ -1,11 +1,13 @@
 #include "StepEventQueue.h"
 
-StepEventQueue::StepEventQueue(int capacity, int* dryCount) : mEntries(new Entry[capacity]), mDryCount(dryCount)
+#include <new>
+#include <type_traits>
+
+StepEventQueue::StepEventQueue(int capacity, int* dryCount)
+  : mStore(new RawEntry[capacity]), mEntries(reinterpret_cast<Entry*>(mStore.get())), mCapacity(capacity),
+    mDryCount(dryCount)
 {
-  for (int i = capacity - 1; i >= 0; --i) {
-    mEntries[i].next = mFree;
-    mFree = i;
-  }
+  static_assert(std::is_trivially_destructible<Entry>::value, "entries are never destroyed");
   mWaiting.items.reset(new int[capacity]);
   mDue.items.reset(new int[capacity]);
 }
@@ -13,12 +15,16 @@ StepEventQueue::StepEventQueue(int capacity, int* dryCount) : mEntries(new Entry
 StepEvent* StepEventQueue::Make(const HeldNote& tmpl, double start, double next, double end, int stepIndex,
                                 bool wrapped)
 {
-  if (mFree < 0) {
+  int i = mFree;
+  if (i >= 0)
+    mFree = mEntries[i].next;
+  else if (mFresh < mCapacity)
+    new (&mEntries[i = mFresh++]) Entry();
+  else {
     ++*mDryCount;
     return nullptr;
   }
-  Entry& e = mEntries[mFree];
-  mFree = e.next;
+  Entry& e = mEntries[i];
   e.event = StepEvent(tmpl, start, next, end, stepIndex, wrapped);
   e.prev = e.next = -1;
   return &e.event;

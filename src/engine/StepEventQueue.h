@@ -75,17 +75,25 @@ private:
     int size = 0;
   };
 
+  // Raw memory until a slot is first handed out, when its entry is built.
+  struct alignas(Entry) RawEntry {
+    unsigned char bytes[sizeof(Entry)];
+  };
+
   Entry& EntryOf(StepEvent* event) { return *reinterpret_cast<Entry*>(event); }
-  int IndexOf(StepEvent* event) const { return int(reinterpret_cast<Entry*>(event) - mEntries.get()); }
+  int IndexOf(StepEvent* event) const { return int(reinterpret_cast<Entry*>(event) - mEntries); }
   void Free(int i);
   double DueTime(int i) const;
   bool Before(int a, int b, bool byTime) const;
   void Push(Heap& h, int i, bool byTime);
   int Pop(Heap& h, bool byTime);
 
-  std::unique_ptr<Entry[]> mEntries;
+  std::unique_ptr<RawEntry[]> mStore;
+  Entry* mEntries;  // over mStore
+  int mCapacity;
   int* mDryCount;
   int mFree = -1;
+  int mFresh = 0;  // the slots from here on were never handed out
   int mFirst = -1, mLast = -1;
   uint64_t mOrder = 0;
   Heap mWaiting, mDue;
