@@ -46,6 +46,9 @@ Tolvo::Tolvo(TolvoHost host)
   : TolvoBinding(host, kNumHostParams, kNumParams, "0-2", 0, "Tolvo", "", "Ulvas Orvanne", kVendorVersion, kUniqueID,
                  kUniqueID, 0, true, true, true)
 {
+  // Nothing else reaches the instance yet; held throughout, the plug lock
+  // is cheap to take again in each of the parameter changes that follow.
+  KIT_MutexLock lock(&m_mutex);
   SeedRandom();
   mApp = new TolvoApp(this, &mEngine);
   mProcessor = mApp;

@@ -96,7 +96,8 @@ public:
   // 3 "Reset on beat (on/off)"; shows that switch on or off.
   void ShowResetSwitch(int which, bool on);
   // The status line describes the change of that parameter to that plain
-  // value, from the first processed block on.
+  // value, from the first processed block on; a change that has no text
+  // leaves it.
   void PostStatus(int index, double value);
   // User-interface thread: the status line shows the text, from the first
   // processed block on.

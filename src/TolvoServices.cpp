@@ -74,7 +74,11 @@ void Tolvo::ShowResetSwitch(int which, bool on)
 
 void Tolvo::PostStatus(int index, double value)
 {
-  if (mAudioStarted) mStatusSlot.Put(index, value);
+  // A change that says nothing leaves the line as it is; the text itself is
+  // written on the editor's tick.
+  ParamStatus status;
+  if (mAudioStarted && DescribeParamStatus(index, value, GetParamDisplayText(index, value), &status))
+    mStatusSlot.Put(index, value);
 }
 
 void Tolvo::SetStatusText(const char* text)

@@ -2,7 +2,6 @@
 
 #include "EngineHolder.h"
 #include "IControl.h"
-#include "ParamStatus.h"
 #include "ParamTable.h"
 #include "PatternEngine.h"
 #include "PatternList.h"
@@ -25,14 +24,7 @@ void UIEventHandler::OnParamChange(int index, double value)
   ShowParamStatus(index, value);
 }
 
-void UIEventHandler::ShowParamStatus(int index, double value)
-{
-  // A change that says nothing leaves the line as it is; the text itself is
-  // written on the editor's tick.
-  ParamStatus status;
-  if (DescribeParamStatus(index, value, mPlug->GetParamDisplayText(index, value), &status))
-    mPlug->PostStatus(index, value);
-}
+void UIEventHandler::ShowParamStatus(int index, double value) { mPlug->PostStatus(index, value); }
 
 // Every observed subject is one of the editor's controls.
 void UIEventHandler::Notify(ISubject* pSubject, int x, int y, int event, const IMouseModifiers& mod)

@@ -28,6 +28,8 @@ void IFxBase::SetParameterFromControl(int ctrlIdx, int ctrlParamIdx, int paramId
 
 void IFxBase::OnParamReset()
 {
+  // Held once for all of them, the lock is cheap to take again in each.
+  KIT_MutexLock lock(&m_mutex);
   for (int i = 0; i < NParams(); ++i) OnParamChange(i);
 }
 
