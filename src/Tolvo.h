@@ -195,7 +195,6 @@ private:
   StatusSlot mStatusSlot;
   enum { kPageAsIs = -1 };
   std::atomic<int> mPageHiding{kPageAsIs};
-  bool mPageHidden = false;  // the user-interface thread's
   // What the hidden step controls and the pattern switches draw with.
   IBitmapStrip mEmptyStrip;
   KIT_TypedBuf<IRECT> mSkin;

@@ -101,12 +101,11 @@ void Tolvo::OnGUITick()
     SetStatusText(text);
   }
 
-  // A page hidden and shown again in one frame stays as it was.
+  // Hidden or shown as the router last asked, each control redrawn.
   const int hiding = mPageHiding.exchange(kPageAsIs);
-  if (hiding != kPageAsIs && (hiding == 1) != mPageHidden) {
-    mPageHidden = hiding == 1;
+  if (hiding != kPageAsIs) {
     const ControlRegistry::Page* entries = mRegistry->GetPage(ControlRegistry::kPatternPage);
-    for (int i = 0; i < entries->GetSize(); ++i) entries->Get()[i].mControl->Hide(mPageHidden);
+    for (int i = 0; i < entries->GetSize(); ++i) entries->Get()[i].mControl->Hide(hiding == 1);
   }
 
   if (mPatternView) mPatternView->ShowPostedSteps();

@@ -80,3 +80,20 @@ TEST_F(EditorGolden, AfterTheMainJobsPhrase)
   gui->Tick();
   ExpectGoldenScreen(gui, Golden("phrase.png"));
 }
+
+// As scripts/tolvo play has it: the editor opens only after the phrase, and
+// shows what one open all along shows.
+TEST_F(EditorGolden, OpenedAfterTheMainJobsPhrase)
+{
+  Create();
+  gui = static_cast<IGraphicsHeadless*>(plug->GetGUI());
+  Set(kStepRate, 4);
+  Midi(0x90, 60, 100);
+  Midi(0x90, 64, 100);
+  Midi(0x90, 67, 100);
+  for (int64_t pos = 0; pos + 512 <= 2 * 4 * 22050; pos += 512) Block();
+  Dispatch(effEditOpen, 0, 0, this);
+  gui->Tick();
+  gui->Tick();
+  ExpectGoldenScreen(gui, Golden("phrase.png"));
+}
