@@ -61,10 +61,9 @@ Tolvo::Tolvo(TolvoHost host)
   LoadSkin(pGraphics);
   BuildEditor(pGraphics);
   AttachGraphics(pGraphics);
-  // The controls show every parameter now; the engine takes them all too,
-  // and the editor what the router made of them.
+  // The controls show every parameter now; the engine takes them all too.
+  // What the router makes of them the editor shows as it opens.
   OnParamReset();
-  pGraphics->ShowPlugChanges();
 }
 
 Tolvo::~Tolvo()

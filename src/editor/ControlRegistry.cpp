@@ -9,7 +9,8 @@ void ControlRegistry::Add(int page, IControl* pControl, int key)
   *e = Entry{key, pControl};
   if (key < 0) return;
   std::vector<Run>& runs = mRuns[page];
-  if (key >= (int)runs.size()) runs.resize(key + 1);
+  // Keys mostly come in rising order: room for many more at once.
+  if (key >= (int)runs.size()) runs.resize(key + 1 + runs.size());
   Run& run = runs[key];
   if (run.count == 0)
     run.first = at;
