@@ -21,15 +21,17 @@ class SourceReader {
 public:
   SourceReader() : mIn(RtMidi::UNIX_JACK, "Tolvo reader") {}
 
-  bool Connect()
+  // Opens the source and waits until what the plug-in sends there reaches
+  // the reader: JACK joins the ports at one of its next cycles, and what is
+  // sent before then is lost. Probes (a controller on channel 16, numbered)
+  // go out until one comes back; then the last one sent is read, so none is
+  // left on its way.
+  bool Connect(IFxAU* plug)
   {
     for (unsigned i = 0; i < mIn.getPortCount(); ++i) {
       if (mIn.getPortName(i) != "RtMidi Output Client:From Tolvo") continue;
       mIn.openPort(i);
-      // JACK joins the ports at one of its next cycles (a few ms apart on
-      // the dummy driver): what is sent before then is not read.
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      return true;
+      return Probe(plug);
     }
     return false;
   }
@@ -51,6 +53,31 @@ public:
   }
 
 private:
+  static constexpr unsigned char kProbe = 0xBF, kProbeController = 119;
+
+  bool Probe(IFxAU* plug)
+  {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    int sent = 0;
+    bool back = false;
+    while (std::chrono::steady_clock::now() < end) {
+      if (!back) {
+        IMidiMessage probe(0, kProbe, kProbeController, sent++ % 128);
+        plug->SendMidiMsg(&probe);
+      }
+      std::vector<unsigned char> m;
+      mIn.getMessage(&m);
+      if (m.empty()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        continue;
+      }
+      if (m.size() != 3 || m[0] != kProbe || m[1] != kProbeController) return false;
+      back = true;
+      if (m[2] == (sent - 1) % 128) return true;
+    }
+    return false;
+  }
+
   RtMidiIn mIn;
 };
 
@@ -86,7 +113,7 @@ TEST_F(VirtualMidiTest, AnOpenSourceIsOfferedAndChosen)
   EXPECT_EQ(gui->GetControl(366)->GetValue(), 1.0);
 
   SourceReader reader;
-  ASSERT_TRUE(reader.Connect());
+  ASSERT_TRUE(reader.Connect(plug));
   IMidiMessage note(256, 0x90, 72, 99);
   EXPECT_TRUE(plug->SendMidiMsg(&note));
   const auto messages = reader.Read(1);
@@ -97,7 +124,7 @@ TEST_F(VirtualMidiTest, AnOpenSourceIsOfferedAndChosen)
 TEST_F(VirtualMidiTest, ThePhraseReachesAReaderOfTheSource)
 {
   SourceReader reader;
-  ASSERT_TRUE(reader.Connect());
+  ASSERT_TRUE(reader.Connect(plug));
   PlayPhrase(*this);
   const std::vector<Played> expected = PhraseNotes();
   const auto messages = reader.Read(expected.size());
@@ -115,7 +142,7 @@ TEST_F(VirtualMidiTest, ThePhraseReachesAReaderOfTheSource)
 TEST_F(VirtualMidiTest, ChoosingTheHostSendsThroughItsCallback)
 {
   SourceReader reader;
-  ASSERT_TRUE(reader.Connect());
+  ASSERT_TRUE(reader.Connect(plug));
   ASSERT_EQ(AudioUnitSetParameter(unit, kMidiOutput, kAudioUnitScope_Global, 0, 0.0f, 0), noErr);
   EXPECT_EQ(plug->GetMidiOutPort(), IFxAU::kMidiOutHost);
   PlayPhrase(*this);
@@ -126,7 +153,7 @@ TEST_F(VirtualMidiTest, ChoosingTheHostSendsThroughItsCallback)
 TEST_F(VirtualMidiTest, ANoteSoundingWhenTheOutputChangesEndsOnTheSource)
 {
   SourceReader reader;
-  ASSERT_TRUE(reader.Connect());
+  ASSERT_TRUE(reader.Connect(plug));
   GiveHostCallbacks();
   ASSERT_EQ(AudioUnitSetParameter(unit, kStepRate, kAudioUnitScope_Global, 0, 4.0f, 0), noErr);
   ASSERT_EQ(MusicDeviceMIDIEvent(unit, 0x90, 60, 100, 0), noErr);
@@ -146,7 +173,7 @@ TEST_F(VirtualMidiTest, ANoteSoundingWhenTheOutputChangesEndsOnTheSource)
 TEST_F(VirtualMidiTest, ANoteSoundingWhenThePlugInClosesEndsOnTheSource)
 {
   SourceReader reader;
-  ASSERT_TRUE(reader.Connect());
+  ASSERT_TRUE(reader.Connect(plug));
   GiveHostCallbacks();
   ASSERT_EQ(MusicDeviceMIDIEvent(unit, 0x90, 60, 100, 0), noErr);
   ASSERT_EQ(Render(kPhraseBlock), noErr);
