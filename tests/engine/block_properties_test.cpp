@@ -4,6 +4,7 @@
 
 #include "EngineHarness.h"
 #include "RandomSource.h"
+#include "WorstCase.h"
 
 #include <gtest/gtest.h>
 
@@ -145,15 +146,7 @@ TEST(BlockProperties, TheWorstCaseDoesNotDependOnTheBlockSize)
       EngineHarness h;
       h.samplesPerBeat = rate / 2.0;
       h.ApplyDefaults();
-      h.Param(kOctaves, 5);
-      h.Param(kStepRate, 7);
-      h.Param(kStepRateType, 1);
-      h.Param(kGate, 100);
-      for (int s = 0; s < kNumSteps; ++s) {
-        h.Param(kStepDiv + s, 7);
-        h.Param(kStepGate + s, 100);
-        h.Param(kStepData + s, 7);
-      }
+      DialTheWorstCase([&h](int index, double value) { h.Param(index, value); });
       for (int k = 0; k < 128; ++k) h.Key(0, k, 100);
       for (int k = 0; k < 128; ++k) h.Release(16384 + 3 * k, k);
       h.Run(24576, {size});
@@ -191,15 +184,7 @@ TEST(BlockProperties, TheWorstCaseKeepsUpForLong)
   EngineHarness h;
   h.samplesPerBeat = 22050.0;
   h.ApplyDefaults();
-  h.Param(kOctaves, 5);
-  h.Param(kStepRate, 7);
-  h.Param(kStepRateType, 1);
-  h.Param(kGate, 100);
-  for (int s = 0; s < kNumSteps; ++s) {
-    h.Param(kStepDiv + s, 7);
-    h.Param(kStepGate + s, 100);
-    h.Param(kStepData + s, 7);
-  }
+  DialTheWorstCase([&h](int index, double value) { h.Param(index, value); });
   for (int k = 0; k < 128; ++k) h.Key(0, k, 100);
   for (int k = 0; k < 128; ++k) h.Release(kLength - 44100 + k, k);
   // What a receiver hears, kept note by note as the blocks go.

@@ -16,6 +16,7 @@
 #include "NoteLedger.h"
 #include "ParamTable.h"
 #include "PluginFixture.h"
+#include "WorstCase.h"
 
 namespace {
 std::atomic<long> gAllocations{0};
@@ -155,15 +156,7 @@ TEST_F(RealtimeTest, TheWorstCaseAllocatesNothingAndDropsNothing)
   // Every key with all its octaves, in chords of eight ratchets at
   // "1/128" "Triplet" with gates at 100, in blocks up to 8,192 frames: far
   // more notes in a block than the output holds at once.
-  Set(kOctaves, 5);
-  Set(kStepRate, 7);
-  Set(kStepRateType, 1);
-  Set(kGate, 100);
-  for (int s = 0; s < kNumSteps; ++s) {
-    Set(kStepDiv + s, 7);
-    Set(kStepGate + s, 100);
-    Set(kStepData + s, 7);
-  }
+  DialTheWorstCase([this](int index, double value) { Set(index, value); });
   std::vector<int> keys;
   for (int k = 0; k < 128; ++k) keys.push_back(k);
   const std::vector<int> sizes = {8192, 1, 4096, 64};

@@ -23,6 +23,7 @@
 #include "ParamTable.h"
 #include "Tolvo.h"
 #include "VSTInterface.h"
+#include "WorstCase.h"
 
 extern "C" AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback hostCallback);
 
@@ -87,16 +88,7 @@ Figures RunCell(int frames, double rate, double seconds, bool editorOpen)
   e->dispatcher(e, effSetBlockSize, 0, frames, nullptr, 0.0f);
   e->dispatcher(e, effMainsChanged, 0, 1, nullptr, 0.0f);
 
-  SetParam(e, kOctaves, 5);
-  SetParam(e, kStepRate, 7);      // "1/128"
-  SetParam(e, kStepRateType, 1);  // "Triplet"
-  SetParam(e, kGate, 100);
-  SetParam(e, kPatternSteps, 16);
-  for (int s = 0; s < kNumSteps; ++s) {
-    SetParam(e, kStepDiv + s, 7);  // 8 ratchets
-    SetParam(e, kStepGate + s, 100);
-    SetParam(e, kStepData + s, 7);  // "Chord"
-  }
+  DialTheWorstCase([e](int index, double value) { SetParam(e, index, value); });
 
   std::atomic<bool> ticking{editorOpen};
   std::thread ui;

@@ -16,6 +16,7 @@
 #include "Moves.h"
 #include "ParamTable.h"
 #include "ThreadFreezer.h"
+#include "WorstCase.h"
 
 using namespace TolvoParams;
 
@@ -60,16 +61,7 @@ void Tracks(Case& c)
 // steps of 8 ratchets, gates at 100; some controllers mapped to controls.
 std::vector<int> PlayTheWorstCase(Case& c, Instance& x)
 {
-  x.SetParam(kOctaves, 5);
-  x.SetParam(kStepRate, 7);
-  x.SetParam(kStepRateType, 1);
-  x.SetParam(kGate, 100);
-  x.SetParam(kPatternSteps, 16);
-  for (int s = 0; s < kNumSteps; ++s) {
-    x.SetParam(kStepDiv + s, 7);
-    x.SetParam(kStepGate + s, 100);
-    x.SetParam(kStepData + s, 7);
-  }
+  DialTheWorstCase([&x](int index, double value) { x.SetParam(index, value); });
   std::vector<int> mapped;
   for (int n = c.Int(1, 4); n > 0; --n) {
     const int controller = c.Int(1, 119);
