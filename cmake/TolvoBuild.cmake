@@ -34,20 +34,31 @@ if(CMAKE_CROSSCOMPILING AND TOLVO_WINE)
       ${PROJECT_SOURCE_DIR}/scripts/wine-run;${TOLVO_WINE};${CMAKE_BINARY_DIR}/wineprefix)
 endif()
 
-# tolvo_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>] [FILTER <gtest filter>])
+# Every test carries a CTest label, by what a developer runs (ctest -L):
+#   unit    quick tests in one process: the loop while changing code
+#   host    a plug-in library, built, loaded through a test host
+#   window  windows opened under Wine on the headless X server
+#   soak    the validator's runs over the deliverable
+
+# tolvo_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>] [FILTER <gtest filter>]
+#                [LABELS <labels...>])
 # One GoogleTest executable, registered with CTest as one test (of the tests
-# FILTER selects, when given); under a cross build CTest runs it through the
-# Wine emulator of the toolchain.
+# FILTER selects, when given), labelled unit unless LABELS says otherwise;
+# under a cross build CTest runs it through the Wine emulator of the
+# toolchain.
 function(tolvo_add_test)
-  cmake_parse_arguments(T "" "NAME;FILTER" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;FILTER" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
   set(filter)
   if(T_FILTER)
     set(filter --gtest_filter=${T_FILTER})
   endif()
+  if(NOT T_LABELS)
+    set(T_LABELS unit)
+  endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_color=no ${filter})
-  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600 LABELS "${T_LABELS}")
 endfunction()
 
 # Tests that open windows run under Wine in a prefix of their own, all of
@@ -65,20 +76,22 @@ function(tolvo_window_display)
   set(xserver ${PROJECT_SOURCE_DIR}/scripts/xserver)
   add_test(NAME window_display_start COMMAND ${xserver} start ${TOLVO_WINE} ${TOLVO_WINDOW_PREFIX})
   add_test(NAME window_display_stop COMMAND ${xserver} stop ${TOLVO_WINE} ${TOLVO_WINDOW_PREFIX})
-  set_tests_properties(window_display_start PROPERTIES FIXTURES_SETUP window_display TIMEOUT 600)
-  set_tests_properties(window_display_stop PROPERTIES FIXTURES_CLEANUP window_display)
+  set_tests_properties(window_display_start PROPERTIES FIXTURES_SETUP window_display TIMEOUT 600 LABELS window)
+  set_tests_properties(window_display_stop PROPERTIES FIXTURES_CLEANUP window_display LABELS window)
 endfunction()
 
-# tolvo_add_window_test(NAME <name> COMMAND <target> [args...])
-# Runs the target's program with the arguments in the window prefix.
+# tolvo_add_window_test(NAME <name> [LABELS <labels...>] COMMAND <target> [args...])
+# Runs the target's program with the arguments in the window prefix;
+# labelled window, and LABELS besides.
 function(tolvo_add_window_test)
-  cmake_parse_arguments(W "" "NAME" "COMMAND" ${ARGN})
+  cmake_parse_arguments(W "" "NAME" "LABELS;COMMAND" ${ARGN})
   list(POP_FRONT W_COMMAND target)
+  set(labels window ${W_LABELS})
   add_test(NAME ${W_NAME}
            COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run ${TOLVO_WINE} ${TOLVO_WINDOW_PREFIX}
                    $<TARGET_FILE:${target}> ${W_COMMAND})
   set_tests_properties(${W_NAME} PROPERTIES FIXTURES_REQUIRED window_display RESOURCE_LOCK window_display
-                                            TIMEOUT 300)
+                                            TIMEOUT 300 LABELS "${labels}")
 endfunction()
 
 # tolvo_gnustep_tests(<tests...> [LSAN_ALSO <file>]): tests that run

@@ -7,12 +7,13 @@
 #include "PIX_Blend.h"
 #include "detail/PIX_BlitWithKernels.h"
 #include "detail/PIX_Clip.h"
+#include "detail/PIX_RowPaths.h"
 
 using namespace pix_detail;
 
 namespace {
 
-// The whole-word copy shortcuts of fills and single pixels; false for other weights.
+// The whole-word copy shortcuts of single pixels; false for other weights.
 inline bool CopyShortcut(PIX_Pixel& p, PIX_Pixel color, int32_t w)
 {
   switch (w) {
@@ -24,49 +25,20 @@ inline bool CopyShortcut(PIX_Pixel& p, PIX_Pixel color, int32_t w)
   }
 }
 
-inline bool IsCopyShortcut(int32_t w) { return w == 256 || w == 128 || w == 64 || w == 192; }
-
-// The fill's kernel cases: the whole-word shortcuts of copy, and copy and
-// add at the weights the kernels take, each a blend with a row of the colour
-// in which the weight stands for the colour's alpha channel. False where no
-// kernel covers the mode and weight.
-bool FillRows(const RowKernels& k, PIX_IBitmap* bitmap, const PIX_ClippedRect& r, PIX_Pixel color, int32_t w,
-              int32_t mode)
+PIX_Pixel WithAlpha(PIX_Pixel color, int32_t a)
 {
-  auto withAlpha = [color](int32_t a) { return (color & ~(0xFFu << PIX_SHIFT_A)) | ((PIX_Pixel)a << PIX_SHIFT_A); };
-  BlendRowsFn blend;
-  PIX_Pixel c = color;
-  switch (mode & PIX_MODE_MASK) {
-    case PIX_MODE_COPY:
-      switch (w) {
-        case 256: {
-          const PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
-          k.fill(rows.row + r.x, rows.step, r.width, r.height, color);
-          return true;
-        }
-        case 128: blend = k.mixHalf; break;
-        case 64: blend = k.mixQuarter; break;
-        case 192: blend = k.mixThreeQuarters; break;
-        default:
-          if (w < 1 || w > 255) return false;
-          blend = k.copyAlpha, c = withAlpha(w);
-          break;
-      }
-      break;
-    case PIX_MODE_ADD:
-      // At weight 256 the alpha channel gains 256 and saturates; 255 does the same.
-      if (w < 1 || w > 256) return false;
-      blend = k.add, c = withAlpha(std::min(w, 255));
-      break;
-    default: return false;
-  }
+  return (color & ~(0xFFu << PIX_SHIFT_A)) | ((PIX_Pixel)a << PIX_SHIFT_A);
+}
+
+// The fill through a blend kernel: a row of the colour laid on, chunk by chunk.
+void FillRows(BlendRowsFn blend, PIX_IBitmap* bitmap, const PIX_ClippedRect& r, PIX_Pixel color, int32_t w)
+{
   const int32_t kChunk = 256;
   PIX_Pixel colors[kChunk];
-  std::fill(colors, colors + kChunk, c);
+  std::fill(colors, colors + kChunk, color);
   const PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
   for (int32_t x0 = 0; x0 < r.width; x0 += kChunk)
     blend(rows.row + r.x + x0, rows.step, colors, 0, std::min(kChunk, r.width - x0), r.height, w);
-  return true;
 }
 
 }  // namespace
@@ -102,31 +74,29 @@ void pix_detail::BlitRect(const RowKernels* kernels, PIX_IBitmap* dest, PIX_IBit
       for (int32_t i = 0; i < width; ++i) op(to[i], from[i]);
   };
 
-  if ((mode & PIX_MODE_MASK) >= PIX_MODE_CHANNEL_COPY) {
-    const int32_t to = (mode >> 2) & 3, from = mode & 3;
-    eachPixel([to, from](PIX_Pixel& dp, PIX_Pixel sp) {
-      reinterpret_cast<uint8_t*>(&dp)[to] = reinterpret_cast<const uint8_t*>(&sp)[from];
-    });
-    return;
-  }
   const int32_t w = PIX_AlphaToWeight(alpha);
-  const bool copy = (mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_COPY;
-  if (copy && (alpha == 1.0f || w == 256)) {
-    // memmove: a bitmap may be blitted onto itself.
-    for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
-      std::memmove(d.row, s.row, (size_t)width * 4);
+  uint32_t facts = KernelFacts(kernels, {d.row, d.step, width, height}, {s.row, s.step, width, height});
+  if (alpha == 0.5f) facts |= kHalfAlpha;
+  const RowPath path = RowPathFor(RowOp::kBlit, mode, w, facts);
+  if (BlendRowsFn blend = kernels ? BlendKernel(*kernels, path) : nullptr) {
+    blend(d.row, d.step, s.row, s.step, width, height, w);
     return;
   }
-  const bool half = copy && alpha == 0.5f;
-  if (kernels && !SharePixels(dest, src)) {
-    if (BlendRowsFn blend = half ? kernels->mixHalf : ChooseBlendRows(*kernels, mode, w)) {
-      blend(d.row, d.step, s.row, s.step, width, height, w);
+  switch (path) {
+    case RowPath::kChannelCopy: {
+      const int32_t to = (mode >> 2) & 3, from = mode & 3;
+      eachPixel([to, from](PIX_Pixel& dp, PIX_Pixel sp) {
+        reinterpret_cast<uint8_t*>(&dp)[to] = reinterpret_cast<const uint8_t*>(&sp)[from];
+      });
       return;
     }
-  }
-  if (half) {
-    eachPixel([](PIX_Pixel& dp, PIX_Pixel sp) { dp = PIX_MixHalf(dp, sp); });
-    return;
+    case RowPath::kRowCopy:
+      // memmove: a bitmap may be blitted onto itself.
+      for (int32_t j = 0; j < height; ++j, s.row += s.step, d.row += d.step)
+        std::memmove(d.row, s.row, (size_t)width * 4);
+      return;
+    case RowPath::kMixHalf: eachPixel([](PIX_Pixel& dp, PIX_Pixel sp) { dp = PIX_MixHalf(dp, sp); }); return;
+    default: break;  // the combiner
   }
   PIX_WithBlendCombiner(mode, w, [&](auto combine) {
     using Combiner = decltype(combine);
@@ -190,20 +160,34 @@ void pix_detail::FillRect(const RowKernels* kernels, PIX_IBitmap* bitmap, int32_
   if (mode & PIX_MODE_SOURCE_ALPHA) alpha *= PIX_PixelA(color) * 0.003921569f;
   if (alpha == 0.0f) return;
   const int32_t w = PIX_AlphaToWeight(alpha);
-  if (kernels && FillRows(*kernels, bitmap, r, color, w, mode)) return;
-  if ((mode & PIX_MODE_MASK) == PIX_MODE_COPY && IsCopyShortcut(w)) {
-    // One loop per shortcut, with the colour's share computed once.
-    switch (w) {
-      case 256: PIX_ForEachPixel(bitmap, r, [color](PIX_Pixel& p) { p = color; }); break;
-      case 128: PIX_ForEachPixel(bitmap, r, [c = PIX_Half(color)](PIX_Pixel& p) { p = PIX_MixHalfPre(p, c); }); break;
-      case 64:
-        PIX_ForEachPixel(bitmap, r, [c = PIX_Quarter(color)](PIX_Pixel& p) { p = PIX_MixThreeQuartersPre(p, c); });
-        break;
-      default:
-        PIX_ForEachPixel(bitmap, r, [c = PIX_ThreeQuartersOf(color)](PIX_Pixel& p) { p = PIX_MixQuarterPre(p, c); });
-        break;
+  const RowPath path = RowPathFor(RowOp::kFill, mode, w, KernelFacts(kernels));
+  switch (path) {
+    case RowPath::kFillKernel: {
+      const PIX_Rows rows = PIX_RowsAt(bitmap, r.y);
+      kernels->fill(rows.row + r.x, rows.step, r.width, r.height, color);
+      return;
     }
-    return;
+    case RowPath::kCopyAlphaKernel:
+    case RowPath::kAddKernel:
+      // The weight stands for the colour's alpha channel, as in the
+      // combiners; add's alpha gains 256 at weight 256 and saturates, as with 255.
+      FillRows(BlendKernel(*kernels, path), bitmap, r, WithAlpha(color, std::min(w, 255)), w);
+      return;
+    case RowPath::kMixHalfKernel:
+    case RowPath::kMixQuarterKernel:
+    case RowPath::kMixThreeQuartersKernel: FillRows(BlendKernel(*kernels, path), bitmap, r, color, w); return;
+    // One loop per whole-word mix, with the colour's share computed once.
+    case RowPath::kStore: PIX_ForEachPixel(bitmap, r, [color](PIX_Pixel& p) { p = color; }); return;
+    case RowPath::kMixHalf:
+      PIX_ForEachPixel(bitmap, r, [c = PIX_Half(color)](PIX_Pixel& p) { p = PIX_MixHalfPre(p, c); });
+      return;
+    case RowPath::kMixQuarter:
+      PIX_ForEachPixel(bitmap, r, [c = PIX_Quarter(color)](PIX_Pixel& p) { p = PIX_MixThreeQuartersPre(p, c); });
+      return;
+    case RowPath::kMixThreeQuarters:
+      PIX_ForEachPixel(bitmap, r, [c = PIX_ThreeQuartersOf(color)](PIX_Pixel& p) { p = PIX_MixQuarterPre(p, c); });
+      return;
+    default: break;  // the combiner
   }
   const int32_t cr = PIX_PixelR(color), cg = PIX_PixelG(color), cb = PIX_PixelB(color);
   // The weight also stands for the colour's alpha channel.

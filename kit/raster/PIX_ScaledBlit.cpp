@@ -5,6 +5,7 @@
 #include "PIX_Blend.h"
 #include "detail/PIX_BlitWithKernels.h"
 #include "detail/PIX_Clip.h"
+#include "detail/PIX_RowPaths.h"
 #include "detail/PIX_Sampling.h"
 #include "detail/PIX_ScaledRows.h"
 
@@ -150,24 +151,36 @@ void pix_detail::ScaledBlit(const RowKernels* kernels, PIX_IBitmap* dest, PIX_IB
   job.dest.row += x0;
 
   const int32_t w = PIX_AlphaToWeight(alpha);
-  const bool box = filtered && xstep >= 1.7f && ystep >= 1.7f;
-  if (kernels && !box && ScaleRows(*kernels, job, dest, src, mode, w)) return;
-
+  // The samples come from anywhere in the source rows as stored.
   const SourceRows rows(src);
-  const Bounds& b = job.bounds;
-
-  if ((mode & 0x1FFFF) == 0 && (w == 128 || w == 256)) {
-    if (w == 256)
-      ForEachSample(job, [&](PIX_Pixel& d, int64_t x, int64_t y, uint32_t, uint32_t) {
-        if (x >= 0 && x < b.right) d = rows.Row(y)[x];
-      });
-    else
-      ForEachSample(job, [&](PIX_Pixel& d, int64_t x, int64_t y, uint32_t, uint32_t) {
-        if (x >= 0 && x < b.right) d = PIX_MixHalf(d, rows.Row(y)[x]);
-      });
+  uint32_t facts = KernelFacts(kernels, {job.dest.row, job.dest.step, job.width, job.height},
+                               {rows.bits, rows.span, rows.span, rows.height});
+  if (filtered && xstep >= 1.7f && ystep >= 1.7f) facts |= kBoxFilter;
+  if (!filtered || (job.idx >= -kMostTapStep && job.idx <= kMostTapStep)) facts |= kTapsNearby;
+  const RowPath path = RowPathFor(RowOp::kScaledBlit, mode, w, facts);
+  // The sampling kernels store their samples, or lay them on with a blend kernel.
+  const BlendRowsFn blend = kernels ? BlendKernel(*kernels, path) : nullptr;
+  if (blend || path == RowPath::kSamplesKernel) {
+    ScaleRows(*kernels, job, rows, filtered, blend, w);
     return;
   }
 
+  const Bounds& b = job.bounds;
+  switch (path) {
+    case RowPath::kStore:
+      ForEachSample(job, [&](PIX_Pixel& d, int64_t x, int64_t y, uint32_t, uint32_t) {
+        if (x >= 0 && x < b.right) d = rows.Row(y)[x];
+      });
+      return;
+    case RowPath::kMixHalf:
+      ForEachSample(job, [&](PIX_Pixel& d, int64_t x, int64_t y, uint32_t, uint32_t) {
+        if (x >= 0 && x < b.right) d = PIX_MixHalf(d, rows.Row(y)[x]);
+      });
+      return;
+    default: break;  // the combiners
+  }
+
+  const bool box = path == RowPath::kBoxCombiner;
   const int64_t k = (job.idx > job.idy ? job.idx : job.idy) > 0x30000 ? 5 : 3;
   PIX_WithBlendCombiner(mode, w, [&](auto combine) {
     if (box)

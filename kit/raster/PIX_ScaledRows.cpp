@@ -7,17 +7,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "PIX_Blend.h"
-
 namespace pix_detail {
 namespace {
 
 constexpr int32_t kStripColumns = 256;
 // Source columns whose bilinear taps one strip may span.
 constexpr int32_t kTapColumns = 512;
-// Taps are made for every source column a strip spans, which pays while
-// the columns a row samples lie close: up to a step of 8 (16.16).
-constexpr int64_t kMostTapStep = 8 * 65536;
 
 struct Column {
   int64_t sx;
@@ -120,25 +115,15 @@ void BilinearStrip(const RowKernels& k, const ScaleJob& job, const SourceRows& s
 
 }  // namespace
 
-bool ScaleRows(const RowKernels& kernels, const ScaleJob& job, PIX_IBitmap* dest, PIX_IBitmap* src, int32_t mode,
+void ScaleRows(const RowKernels& kernels, const ScaleJob& job, const SourceRows& rows, bool bilinear, BlendRowsFn blend,
                int32_t w)
 {
-  // As the per-pixel loops choose: the plain copy's own loops at weights
-  // 256 and 128, then the blit's combiner, where copy at 256 stores.
-  const bool store = (mode & PIX_MODE_BLEND_SELECT) == PIX_MODE_COPY && w == 256;
-  const bool half = (mode & (PIX_MODE_BLEND_SELECT | PIX_MODE_FILTER_MASK)) == PIX_MODE_COPY && w == 128;
-  const BlendRowsFn blend = store ? nullptr : half ? kernels.mixHalf : ChooseBlendRows(kernels, mode, w);
-  const bool bilinear = PIX_ModeFilter(mode) == 1;
-  if ((!store && !blend) || SharePixels(dest, src)) return false;
-  if (bilinear && (job.idx > kMostTapStep || job.idx < -kMostTapStep)) return false;
-
   // Positions move one way, so the sampled columns are one run.
   int32_t first = 0;
   while (first < job.width && !Sampled(job, ColumnAt(job, first).sx)) ++first;
   int32_t end = first;
   while (end < job.width && Sampled(job, ColumnAt(job, end).sx)) ++end;
 
-  const SourceRows rows(src);
   Strip strip;
   for (int32_t start = first; start < end; start += strip.count) {
     TakeStrip(job, start, end, bilinear ? kTapColumns : INT32_MAX, strip);
@@ -147,7 +132,6 @@ bool ScaleRows(const RowKernels& kernels, const ScaleJob& job, PIX_IBitmap* dest
     else
       NearestStrip(kernels, job, rows, strip, blend, w);
   }
-  return true;
 }
 
 }  // namespace pix_detail

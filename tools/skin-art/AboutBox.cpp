@@ -7,7 +7,7 @@
 
 using namespace palette;
 
-Canvas AboutBox(const std::vector<IRECT>& s, int width, int height, bool midiOutputField)
+Canvas AboutBox(const std::vector<IRECT>& s, const Fonts& fonts, int width, int height, bool midiOutputField)
 {
   Canvas c(width, height);
   const float w = (float)width, h = (float)height;
@@ -21,16 +21,16 @@ Canvas AboutBox(const std::vector<IRECT>& s, int width, int height, bool midiOut
   if (midiOutputField) {
     const IRECT& field = s[kRectMidiOutput];
     DrawWell(c, field.L - ox - 2, field.T - oy - 1, field.R - ox + 2, field.B - oy + 1);
-    LabelCentred(c, (field.L + field.R) / 2 - ox, field.B - oy + 4, "MIDI OUTPUT", kInkSoft);
+    LabelCentred(c, fonts.small, (field.L + field.R) / 2 - ox, field.B - oy + 4, "MIDI OUTPUT", kInkSoft);
   }
   c.FillRect(12, 40, width - 26, 1, kPaperEdge);
 
   const char* lines[] = {"Arpeggiator and step sequencer", "Version 1.2.0", "Made by Ulvas Orvanne"};
-  for (int i = 0; i < 3; ++i) DrawText(c, kTallFont, 14, 45 + 12 * i, lines[i], i == 0 ? kInk : kInkSoft);
+  for (int i = 0; i < 3; ++i) DrawText(c, fonts.tall, 14, 45 + 12 * i, lines[i], i == 0 ? kInk : kInkSoft);
   c.FillRect(12, 84, width - 26, 1, kPaperEdge);
   const char* tips[] = {"Right-click a knob: MIDI learn", "Right-click the steps: reset",
                         "Double-click a bar: back to 0", "Double-click NOTES: notes off"};
-  for (int i = 0; i < 4; ++i) DrawText(c, kTallFont, 14, 89 + 12 * i, tips[i], kInk);
-  LabelCentred(c, (width - 2) / 2, height - 15, "CLICK TO CLOSE", kInkSoft);
+  for (int i = 0; i < 4; ++i) DrawText(c, fonts.tall, 14, 89 + 12 * i, tips[i], kInk);
+  LabelCentred(c, fonts.small, (width - 2) / 2, height - 15, "CLICK TO CLOSE", kInkSoft);
   return c;
 }

@@ -9,6 +9,7 @@
 
 #include "Canvas.h"
 #include "IGraphicRecords.h"
+#include "PixelFont.h"
 #include "SkinRects.h"
 
 struct Artwork {
@@ -19,7 +20,7 @@ struct Artwork {
 };
 
 // The skin gives the background and the about box their places.
-std::vector<Artwork> AllArtwork(const std::vector<IRECT>& skin);
+std::vector<Artwork> AllArtwork(const std::vector<IRECT>& skin, const Fonts& fonts);
 
 // Frames of one size stacked top to bottom, frame k (0-based) drawn by draw.
 Canvas Strip(int width, int height, int frames, const std::function<void(Canvas&, int)>& draw);
@@ -39,10 +40,10 @@ Canvas NoteMarkerStrip(int width, int height, int frames);
 Canvas LengthBarStrip(int stepWidth, int stepPitch, int steps, int height);
 Canvas NoteLightStrip(int size, int frames);
 
-// The step mode buttons' recess fits their width.
-Canvas Background(const std::vector<IRECT>& skin, int width, int height, int modeButtonWidth);
+// Labels in the font; the step mode buttons' recess fits their width.
+Canvas Background(const std::vector<IRECT>& skin, const PixelFont& font, int width, int height, int modeButtonWidth);
 // The about box has its top-left corner at skin rectangle 9; with the
 // MIDI output field, the variant of the macOS build.
-Canvas AboutBox(const std::vector<IRECT>& skin, int width, int height, bool midiOutputField);
+Canvas AboutBox(const std::vector<IRECT>& skin, const Fonts& fonts, int width, int height, bool midiOutputField);
 
 #endif

@@ -1,7 +1,6 @@
 #include "Panels.h"
 
 #include "Palette.h"
-#include "PixelFont.h"
 #include "Shapes.h"
 
 using namespace palette;
@@ -34,17 +33,17 @@ namespace {
 int InkWidth(const std::string& text) { return TextWidth(text) - 1; }
 }  // namespace
 
-void LabelCentred(Canvas& c, int cx, int y, const std::string& text, Rgba colour)
+void LabelCentred(Canvas& c, const PixelFont& font, int cx, int y, const std::string& text, Rgba colour)
 {
-  DrawText(c, kSmallFont, cx - InkWidth(text) / 2, y, text, colour);
+  DrawText(c, font, cx - InkWidth(text) / 2, y, text, colour);
 }
 
-void LabelLeft(Canvas& c, int x, int y, const std::string& text, Rgba colour)
+void LabelLeft(Canvas& c, const PixelFont& font, int x, int y, const std::string& text, Rgba colour)
 {
-  DrawText(c, kSmallFont, x, y, text, colour);
+  DrawText(c, font, x, y, text, colour);
 }
 
-void LabelRight(Canvas& c, int x, int y, const std::string& text, Rgba colour)
+void LabelRight(Canvas& c, const PixelFont& font, int x, int y, const std::string& text, Rgba colour)
 {
-  DrawText(c, kSmallFont, x - InkWidth(text), y, text, colour);
+  DrawText(c, font, x - InkWidth(text), y, text, colour);
 }

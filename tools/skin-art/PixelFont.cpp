@@ -1,17 +1,5 @@
 #include "PixelFont.h"
 
-#include <cstring>
-
-const Glyph& GlyphOf(const PixelFont& font, char c) { return font.glyphs[(c < ' ' || c > '~') ? 0 : c - ' ']; }
-
-int GlyphWidth(const Glyph& glyph, int rows) { return (int)std::strlen(glyph.picture) / rows; }
-
-bool Ink(const Glyph& glyph, int rows, int x, int y)
-{
-  const int width = GlyphWidth(glyph, rows);
-  return x >= 0 && x < width && y >= 0 && y < rows && glyph.picture[y * width + x] == '#';
-}
-
 int Advance(char c)
 {
   switch (c) {
@@ -27,15 +15,16 @@ int Advance(char c)
 }
 
 namespace {
+const Glyph& GlyphOf(const PixelFont& font, char c) { return font.glyphs[(c < ' ' || c > '~') ? 0 : c - ' ']; }
+
 bool Wide(char c) { return c == 'm' || c == 'M' || c == 'w' || c == 'W'; }
 
 void DrawGlyph(Canvas& canvas, const PixelFont& font, int x, int y, char c, Rgba ink)
 {
   const Glyph& glyph = GlyphOf(font, c);
-  const int width = GlyphWidth(glyph, font.rows);
-  for (int row = 0; row < font.rows; ++row)
-    for (int col = 0; col < width; ++col)
-      if (Ink(glyph, font.rows, col, row)) canvas.Blend(x + col, y + font.top + row, ink, 1.0f);
+  for (int row = 0; row < (int)glyph.rows.size(); ++row)
+    for (int col = 0; col < (int)glyph.rows[row].size(); ++col)
+      if (glyph.rows[row][col] == '#') canvas.Blend(x + col, y + font.top + row, ink, 1.0f);
 }
 }  // namespace
 

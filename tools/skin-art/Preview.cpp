@@ -4,13 +4,13 @@
 #include <cstdlib>
 
 #include "Palette.h"
-#include "PixelFont.h"
 #include "Shapes.h"
 
 namespace {
 struct Composer {
   Canvas& editor;
   const std::map<std::string, Canvas>& images;
+  const Fonts& fonts;
 
   // Frame k (1-based) of an image of n frames with its top-left at (x, y).
   void Frame(const std::string& file, int n, int k, int x, int y, int width = -1, int height = -1)
@@ -24,7 +24,7 @@ struct Composer {
   // A text switch: its display text centred in the light font.
   void Field(const IRECT& r, const std::string& text)
   {
-    DrawText(editor, kSmallFont, r.L + (int)((r.R - r.L) * 0.5 - TextWidth(text) * 0.5), r.T + (r.B - r.T) / 2 - 2,
+    DrawText(editor, fonts.small, r.L + (int)((r.R - r.L) * 0.5 - TextWidth(text) * 0.5), r.T + (r.B - r.T) / 2 - 2,
              text, palette::kLcdText);
   }
 
@@ -35,10 +35,11 @@ struct Composer {
 };
 }  // namespace
 
-Canvas Preview(const std::vector<IRECT>& s, const std::map<std::string, Canvas>& images, bool aboutOpen)
+Canvas Preview(const std::vector<IRECT>& s, const std::map<std::string, Canvas>& images, const Fonts& fonts,
+               bool aboutOpen)
 {
   Canvas editor(581, 400);
-  Composer c{editor, images};
+  Composer c{editor, images, fonts};
   c.Frame("background.png", 1, 1, 0, 0);
 
   const IRECT& view = s[kRectPatternView];
@@ -48,7 +49,7 @@ Canvas Preview(const std::vector<IRECT>& s, const std::map<std::string, Canvas>&
     const int zero = y0 + 56, value = zero - lengths[i] / 2 + 25;
     editor.Fill(Rect((float)x, (float)std::min(zero, value), 22.0f, (float)std::abs(zero - value) + 1),
                 Hex(0xFFFFFF, 55 / 255.0f));
-    DrawText(editor, kTallFont, x + 5, y0 - 1, std::to_string(lengths[i] / 2 - 25), palette::kInk);
+    DrawText(editor, fonts.tall, x + 5, y0 - 1, std::to_string(lengths[i] / 2 - 25), palette::kInk);
   }
   c.Frame("steplenghtbar.png", 17, 13, view.L + 4, 336);
   const int notes[][3] = {{60, 4, 1}, {64, 5, 1}, {67, 6, 6}, {72, 7, 14}, {60, 8, 24}, {48, 3, 28}};
@@ -71,7 +72,7 @@ Canvas Preview(const std::vector<IRECT>& s, const std::map<std::string, Canvas>&
   for (int i = 0; i < 9; ++i) {
     const int x = modes.L + i * mode.Width(), h = mode.Height() / 2;
     c.Frame("SE_editmode.png", 2, i == 1 ? 2 : 1, x, modes.T);
-    DrawText(editor, kSmallFont, x + (int)(mode.Width() * 0.5 - TextWidth(modeNames[i]) * 0.5), modes.T + h / 2 - 3,
+    DrawText(editor, fonts.small, x + (int)(mode.Width() * 0.5 - TextWidth(modeNames[i]) * 0.5), modes.T + h / 2 - 3,
              modeNames[i], palette::kLcdText);
   }
 
@@ -101,14 +102,14 @@ Canvas Preview(const std::vector<IRECT>& s, const std::map<std::string, Canvas>&
   for (int k = 0; k < 8; ++k) c.Field(s[kRectSortSlots + k], std::string(1, slots[k]));
   const IRECT& status = s[kRectStatus];
   const std::string line = "Swing: 30 % Gate: 24";
-  DrawText(editor, kSmallFont, status.L + std::max(0, (int)((status.R - status.L) * 0.5 - TextWidth(line) * 0.5)),
+  DrawText(editor, fonts.small, status.L + std::max(0, (int)((status.R - status.L) * 0.5 - TextWidth(line) * 0.5)),
            status.T + 1 + (status.B - status.T) / 2 - 3, line, palette::kLcdText);
 
   if (aboutOpen) {
     const IRECT& about = s[kRectAboutBox];
     c.Frame("aboutbox.png", 1, 1, about.L, about.T);
     const IRECT& v = s[kRectVersion];
-    DrawText(editor, kTallFont, v.L + (int)((v.R - v.L) * 0.5 - TextWidth("v. 1.2") * 0.5), v.T + 1, "v. 1.2",
+    DrawText(editor, fonts.tall, v.L + (int)((v.R - v.L) * 0.5 - TextWidth("v. 1.2") * 0.5), v.T + 1, "v. 1.2",
              palette::kInk);
   }
   return editor;

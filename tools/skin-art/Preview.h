@@ -11,6 +11,7 @@
 #include "Artwork.h"
 
 // Images by file name; with the about box open, or not.
-Canvas Preview(const std::vector<IRECT>& skin, const std::map<std::string, Canvas>& images, bool aboutOpen);
+Canvas Preview(const std::vector<IRECT>& skin, const std::map<std::string, Canvas>& images, const Fonts& fonts,
+               bool aboutOpen);
 
 #endif

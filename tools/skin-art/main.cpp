@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "Artwork.h"
+#include "FontFile.h"
 #include "PIX_PNGWrite.h"
 #include "Preview.h"
 #include "SkinLayout.h"
@@ -43,10 +44,17 @@ int main(int argc, char** argv)
     return 1;
   }
 
+  Fonts fonts;
+  std::string error;
+  if (!ReadFonts(SKIN_ART_FONTS, &fonts, &error)) {
+    std::fprintf(stderr, "make_skin_art: %s\n", error.c_str());
+    return 1;
+  }
+
   const std::string folder = argv[2];
   mkdir((folder + "/images").c_str(), 0777);
   std::map<std::string, Canvas> images;
-  for (const Artwork& art : AllArtwork(skin)) {
+  for (const Artwork& art : AllArtwork(skin, fonts)) {
     const Canvas& canvas = images.emplace(art.file, art.draw(art.frameWidth, art.frameHeight)).first->second;
     if (canvas.Width() != art.frameWidth || canvas.Height() != art.frameHeight * art.frames) {
       std::fprintf(stderr, "make_skin_art: %s came out %d x %d\n", art.file.c_str(), canvas.Width(), canvas.Height());
@@ -54,6 +62,8 @@ int main(int argc, char** argv)
     }
     if (!Save(canvas, folder + "/" + art.file)) return 1;
   }
-  if (preview && !(Save(Preview(skin, images, false), argv[4]) && Save(Preview(skin, images, true), argv[5]))) return 1;
+  if (preview &&
+      !(Save(Preview(skin, images, fonts, false), argv[4]) && Save(Preview(skin, images, fonts, true), argv[5])))
+    return 1;
   return 0;
 }

@@ -9,7 +9,7 @@
 
 #include "PIX_IBitmap.h"
 #include "PIX_Rect.h"
-#include "PIX_RowKernels.h"
+#include "PIX_RowPaths.h"
 
 namespace pix_detail {
 

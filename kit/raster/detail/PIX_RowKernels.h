@@ -4,10 +4,8 @@
 // Whole-row forms of the commonest blit, fill and sampling loops in vector
 // instructions: one set in SSE2, which every target has, one in AVX2 for
 // processors that have it. Each kernel gives exactly the pixels of the
-// per-pixel loop it stands in for. An operation picks its kernel once per
-// call and runs its own per-pixel loops for every case no kernel covers,
-// and for every case at all where it is handed no kernel set: those loops
-// are the reference the kernels are tested against.
+// per-pixel loop it stands in for; which of them serves a call, or which
+// of the operation's own loops, the table in PIX_RowPaths.h says.
 
 #include <cstdint>
 
@@ -60,16 +58,6 @@ const RowKernels* BestRowKernels();
 // Each set by itself, null where the build or the processor lacks it.
 const RowKernels* Sse2RowKernels();
 const RowKernels* Avx2RowKernels();
-
-// The kernel of the blit combiner that mode AND 0x100FF selects at weight
-// w, or null where none stands in (copy at full weight is a plain copy,
-// which the caller does itself).
-BlendRowsFn ChooseBlendRows(const RowKernels& kernels, int32_t mode, int32_t w);
-
-// True when the stored pixels of the two bitmaps share memory: a bitmap
-// drawn onto itself, which the kernels, reading whole rows ahead of their
-// writes, leave to the per-pixel loops.
-bool SharePixels(PIX_IBitmap* a, PIX_IBitmap* b);
 
 }  // namespace pix_detail
 

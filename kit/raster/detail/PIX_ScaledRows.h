@@ -22,11 +22,14 @@ struct ScaleJob {
   Bounds bounds;
 };
 
-// Draws the job with nearest (bilinear when the filter field is 1)
-// sampling. False, drawing nothing, where the kernels do not cover the mode
-// and weight, the two bitmaps share pixels, or bilinear samples lie so far
-// apart that the per-pixel loops are quicker.
-bool ScaleRows(const RowKernels& kernels, const ScaleJob& job, PIX_IBitmap* dest, PIX_IBitmap* src, int32_t mode,
+// Bilinear taps are made for every source column a strip spans, which pays
+// while the columns a row samples lie close: up to a step of 8 (16.16).
+constexpr int64_t kMostTapStep = 8 * 65536;
+
+// Draws the job with nearest or bilinear samples, stored where blend is
+// null, else laid on with it at weight w; the source rows lie apart from
+// the destination pixels.
+void ScaleRows(const RowKernels& kernels, const ScaleJob& job, const SourceRows& src, bool bilinear, BlendRowsFn blend,
                int32_t w);
 
 }  // namespace pix_detail
