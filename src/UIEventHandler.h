@@ -22,11 +22,12 @@ enum EControlKind {
 
 class UIEventHandler : public IObserverInterface {
 public:
+  // Host user-interface thread, from the plug-in's constructor; none of
+  // them owned.
   UIEventHandler(RouterHost* plug, TolvoApp* app, EngineHolder* engine, LaneView* view);
 
   // Either thread, plug lock held; value is the parameter's plain value.
   void OnParamChange(int index, double value);
-  void ShowParamStatus(int index, double value);
 
   // User-interface thread, on the editor's tick: editor lock held.
   void Update(ISubject* pSubject) override {}
@@ -35,6 +36,8 @@ public:
   void Notify(ISubject* pSubject, int x, int y, int event, const IMouseModifiers& mod) override;
 
 private:
+  void ShowParamStatus(int index, double value);
+
   ParamRoute mRoute;
 };
 
