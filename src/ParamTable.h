@@ -2,9 +2,11 @@
 #define PARAMTABLE_H
 
 // The plug-in's 391 parameters: their indices, and the table of records
-// from which the constructor declares them.
+// from which the constructor declares them, the router hands them to the
+// engine and the status line describes their changes.
 
 class IFxBase;
+struct ParamRoute;
 
 namespace TolvoParams {
 
@@ -67,9 +69,20 @@ enum Index {
   kNumControllers = 128
 };
 
-// The lanes' first parameters, in "Step mode" order.
-inline constexpr int kLaneBases[kNumLanes] = {kStepLength, kStepGate, kStepAccent, kStepTranspose, kStepDiv,
-                                              kStepShift,  kStepData, kStepCC1,    kStepCC2};
+// The lanes in "Step mode" order: the first parameter, the name the status
+// line gives and the text of its step-mode button.
+struct Lane {
+  int base;
+  const char* name;
+  const char* button;
+};
+inline constexpr Lane kLanes[kNumLanes] = {
+    {kStepLength, "Length", "Length"}, {kStepGate, "Gate", "Gate"},
+    {kStepAccent, "Accent", "Accent"}, {kStepTranspose, "Transpose", "Transp"},
+    {kStepDiv, "Div", "Div"},          {kStepShift, "Shift", "Shift"},
+    {kStepData, "Data", "Data"},       {kStepCC1, "CC1", "CC1"},
+    {kStepCC2, "CC2", "CC2"},
+};
 
 // "Step rate" value v: a step of 1 / 2^v bar.
 struct StepRate {
@@ -83,12 +96,42 @@ constexpr int kNumStepRates = sizeof kStepRates / sizeof kStepRates[0];
 // Whether `index` is one of the `count` parameters from `base` on.
 constexpr bool InGroup(int index, int base, int count = kNumSteps) { return index >= base && index < base + count; }
 
-enum class Kind { Int, Enum, Double };
+// None: a parameter the table does not declare (it keeps the parameter
+// record's defaults, or is declared apart), which still routes.
+enum class Kind { None, Int, Enum, Double };
+
+struct ParamSpec;
+// What a change of the record's member (0-based) to a plain value does.
+// Under the plug lock, from either thread; allocation-free.
+using ParamSetter = void(ParamRoute& to, const ParamSpec& spec, int member, double value);
+
+// How the status line reads a change: a label, then the value in one of
+// these forms. The value v is the plain value truncated.
+enum class StatusForm {
+  kNone,      // no text
+  kDisplay,   // the parameter's display text
+  kOnOff,     // "Off" at 0, else "On"
+  kOnAtOne,   // "On" at 1, else "Off"
+  kWhole,     // v
+  kChannel,   // v + 1
+  kDecimal,   // one decimal
+  kStepCC,    // the controller value (value - 1), "off" at 0 and below
+  kSortSlot,  // "*" at 0, "Stop" at 9, else v
+  kBeat,      // the beat length of v = 1..16
+  kDataName,  // the step data's name for v = 0..8
+  kLane       // the lane's name for v = 0..8
+};
+struct StatusSpec {
+  const char* label;
+  StatusForm form;
+};
 
 // One record declares `count` parameters from `index` on. A name holding
 // "%d" is filled with the member's number (1-based). Enum display texts
 // come from `textOf` when given, else from `textFormat` filled with
-// value + `textOffset` for each value; neither gives no texts.
+// value + `textOffset` for each value; neither gives no texts. `set` (none
+// for parameters that change nothing) and `status` say what a change does
+// and how the status line reads it.
 struct ParamSpec {
   int index;
   int count;
@@ -102,12 +145,20 @@ struct ParamSpec {
   const char* (*textOf)(int value);
   const char* textFormat;
   int textOffset;
+  ParamSetter* set;
+  StatusSpec status;
 };
 
 // The records in index order; indices missing from them are never declared
 // and keep the parameter record's defaults.
 extern const ParamSpec kParamTable[];
 extern const int kParamTableSize;
+
+// The record of parameter `index`, null for one that has none. Any thread.
+const ParamSpec* FindParamSpec(int index);
+// The plain range of the record's parameters, as they are declared.
+double MinOf(const ParamSpec& spec);
+double MaxOf(const ParamSpec& spec);
 
 // Declares every parameter of the table on the plug-in, in index order.
 void DeclareParams(IFxBase* plug);

@@ -16,8 +16,10 @@
 #include "KeyRoutes.h"
 #include "ParamTable.h"
 #include "Processor.h"
+#include "RouterHost.h"
 #include "SentNotes.h"
 #include "StatusSlot.h"
+#include "StepViewHost.h"
 #include "TolvoBinding.h"
 
 class ControlRegistry;
@@ -29,7 +31,7 @@ class TolvoApp;
 class UIEventHandler;
 struct TolvoImage;
 
-class Tolvo : public TolvoBinding, public ProcessorListener {
+class Tolvo : public TolvoBinding, public ProcessorListener, public RouterHost, public StepViewHost {
 public:
   // Shown in the about box; scenes play only from version 2.0.
   static constexpr double kVersion = 1.2;
@@ -39,74 +41,64 @@ public:
   static constexpr int kStateCarrierParam = TolvoParams::kStepTranspose + 12;
   static constexpr int kStatusTextLen = 64;
 
-  // Host user-interface thread, from the entry point.
+  // Host user-interface thread, from the entry point under its creation
+  // lock (the Audio Unit's open under MakePlug's).
   explicit Tolvo(TolvoHost host);
+  // Host user-interface thread, as the host closes the instance.
   ~Tolvo() override;
 
   // IFxBase
+  // Either host thread: the dispatcher's sample rate, block size and
+  // suspend, and every block; takes the plug lock.
   void Reset() override;
+  // User-interface thread, a parameter menu's choice (MIDI learn, the
+  // pattern view's menu); takes the plug lock.
   void OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y) override;
+  // Either host thread, from every parameter change; takes the plug lock.
   void OnParamChange(int paramIdx) override;
+  // Host audio thread, plug lock held.
   void ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames) override;
+  // Host audio thread, before each block (the process-events opcode); plug
+  // lock held.
   void ProcessMidiMsg(IMidiMessage* pMsg) override;
+  // The state readers and writers' thread (the host's user-interface
+  // thread), plug lock held.
   bool SerializeState(IChunk* pChunk) override;
   int UnserializeState(IChunk* pChunk, int startPos) override;
   int StateEnd(const IChunk* pChunk, int startPos) const override;
   // The editor's tick: the status line, the pattern page's visibility and
   // the step editor's values as the router last asked for them.
+  // User-interface thread, editor lock held.
   void OnGUITick() override;
 
-  // ProcessorListener: sends the engine's notes of one piece as MIDI.
+  // ProcessorListener: sends the engine's notes of one piece as MIDI. Host
+  // audio thread, in the block; plug lock held.
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override;
 
-  // MIDI learn, under the plug lock.
-  bool HandleCC(int controller, int value);
-  void SetCCMapping(int controller, int controlIndex);
-  int GetLearnTarget() const { return mLearnTarget.load(); }
+  // RouterHost: the router's calls, plug lock held (RouterHost.h).
+  void SetCCTeach(bool isCC1, bool on) override;
+  void SetCCNumber(bool isCC1, int number) override;
+  void SetMidiChannel(bool isInput, int channel) override;
+  void SetMidiOutputFromParam(int choice) override;
+  void OnPatternChanged(int pattern) override;
+  void OnSceneChanged(int scene) override;
+  void ShowResetSwitch(int which, bool on) override;
+  void PostStatus(int index, double value) override;
+  // Also from MIDI input (controller 123) on the audio thread.
+  void RequestAllNotesOff() override { mPendingAllNotesOff = true; }
+  void ToggleAboutBox() override;
+  // Any thread; 0 for an index that does not exist.
+  double GetParamValue(int index) const override;
 
-  // Called by the router under the plug lock, but for RequestAllNotesOff,
-  // which the editor calls too.
-  void AllNotesOff();
-  void RequestAllNotesOff() { mPendingAllNotesOff = true; }
-  void SetCCTeach(bool isCC1, bool on);
-  void SetCCNumber(bool isCC1, int number);
-  void SetMidiChannel(bool isInput, int channel);
-  // "MIDI output": the host's callback or the plug-in's own virtual source,
-  // where the binding has both.
-  void SetMidiOutputFromParam(int choice);
-  // As the plug-in goes: ends the notes still sounding where no host will
-  // (the Audio Unit's virtual source).
-  void EndMidiOutput();
+  // StepViewHost (StepViewHost.h), and RouterHost's UpdateStepView: plug
+  // lock held.
+  void SetControlFromView(int key, int n, double normalized, bool scenePage) override;
+  void UpdateStepView(int key, int n, bool scenePage) override;
 
-  // --- Editor services ---
-  // The views' edits: the n-th control filed under key on the pattern page
-  // (the scene page with scenePage) takes the value as if the user had set
-  // it, between a begin and an end edit for the host. User-interface
-  // thread, in an editor event.
-  void SetControlFromView(int key, int n, double normalized, bool scenePage);
-  // The services the router calls, under the plug lock from either thread.
-  // None waits for the editor: each posts what the editor is to show, and
-  // the editor shows it on its next tick.
-  // The value of that control's parameter, for the pattern view.
-  void UpdateStepView(int key, int n, bool scenePage);
-  void HidePageControls(int page, bool hide);
-  void OnPatternChanged(int pattern);
-  void OnSceneChanged(int scene);
-  // which: 1 "Reset on new note", 2 "Reset note list on pattern reset",
-  // 3 "Reset on beat (on/off)"; shows that switch on or off.
-  void ShowResetSwitch(int which, bool on);
-  // The status line describes the change of that parameter to that plain
-  // value, from the first processed block on; a change that has no text
-  // leaves it.
-  void PostStatus(int index, double value);
-  // User-interface thread: the status line shows the text, from the first
-  // processed block on.
+  // User-interface thread, editor lock held (the editor's tick or an
+  // event): the status line shows the text, from the first processed block
+  // on.
   void SetStatusText(const char* text);
-  // User-interface thread: the about box and its version text appear or go.
-  void ToggleAboutBox();
-  // Any thread; "" and 0 for an index that does not exist.
-  const char* GetParamDisplayText(int index, double value) const;
-  double GetParamValue(int index) const;
 
   // Fills the presets from the bank file beside the plug-in library, a
   // program each; a missing, short or damaged file is reported on the
@@ -115,7 +107,8 @@ public:
   // presets. Host user-interface thread.
   void LoadDefaultBank();
 
-  // --- Inspection, for the tests ---
+  // --- Inspection, for the tests: their thread, between calls ---
+  int GetLearnTarget() const { return mLearnTarget.load(); }
   const char* GetStatusText() const;
   int GetMidiChannel(bool isInput) const { return isInput ? mMidiInChannel : mMidiOutChannel; }
   int GetCCNumber(bool isCC1) const { return isCC1 ? mCC1Number : mCC2Number; }
@@ -127,6 +120,19 @@ public:
   PatternView* GetPatternView() const { return mPatternView; }
 
 private:
+  // MIDI learn, plug lock held: a controller from the input moves the
+  // control mapped to it (and is mapped first while a control is learning).
+  bool HandleCC(int controller, int value);
+  void SetCCMapping(int controller, int controlIndex);
+  // Audio thread, in the block: every note of the output channel ended.
+  void AllNotesOff();
+  // As the plug-in goes: ends the notes still sounding where no host will
+  // (the Audio Unit's virtual source). Takes the plug lock.
+  void EndMidiOutput();
+  // The pattern page hidden or shown from the editor's next tick.
+  void HidePageControls(int page, bool hide);
+  // "" for an index that does not exist.
+  const char* GetParamDisplayText(int index, double value) const;
   // The binding's own way out for MIDI: the Audio Unit opens its virtual
   // source, declares "MIDI output" to choose it and makes the about box's
   // switch of it on the rectangle, in the font.

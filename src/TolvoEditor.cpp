@@ -33,7 +33,6 @@ const IRECT kHiddenRect(0, 0, 0, 0);
 const int kStatusLineHeight = 6;
 const int kVersionLineHeight = 11;
 const char* const kWelcome = "-- WELCOME --";
-const char* const kStepModeTexts[] = {"Length", "Gate", "Accent", "Transp", "Div", "Shift", "Data", "CC1", "CC2"};
 // The lanes up to shift have observed step controls.
 const int kObservedLanes = 6;
 const int kStepCarrierIds = 5;
@@ -84,7 +83,7 @@ void Tolvo::CreateStepEditor(IGraphics* pGraphics)
 {
   for (int lane = 0; lane < kNumLanes; ++lane) {
     for (int step = 0; step < kNumSteps; ++step) {
-      const int paramIdx = kLaneBases[lane] + step;
+      const int paramIdx = kLanes[lane].base + step;
       ICustomSwitchControl* pStep = new ICustomSwitchControl(this, kHiddenRect, paramIdx, mEmptyStrip, true);
       const int ctrlIdx = pGraphics->AttachControl(pStep);
       if (paramIdx == kStepLength) mFirstStepControl = ctrlIdx;
@@ -94,7 +93,7 @@ void Tolvo::CreateStepEditor(IGraphics* pGraphics)
         pStep->SetValueFromUserInput(0.0);
         pStep->AttachObserver(mEventHandler);
       }
-      mRegistry->Add(ControlRegistry::kPatternPage, pStep, kLaneBases[lane]);
+      mRegistry->Add(ControlRegistry::kPatternPage, pStep, kLanes[lane].base);
     }
   }
 }
@@ -156,8 +155,9 @@ void Tolvo::BuildEditor(IGraphics* pGraphics)
   const IRECT& light = SkinRect(kRectNoteLight);
   ICustomKnobMultiControl* pLight =
       new ICustomKnobMultiControl(this, light.L, light.T, -1, LoadStrip(pGraphics, kIncomingNoteLight), false, false);
-  mPatternView = new PatternView(this, SkinRect(kRectPatternView), kPatternViewParam, LoadStrip(pGraphics, kNoteMarker),
-                                 LoadStrip(pGraphics, kStepLengthBar), pLight, mEngine.GetPatternList());
+  mPatternView =
+      new PatternView(this, this, SkinRect(kRectPatternView), kPatternViewParam, LoadStrip(pGraphics, kNoteMarker),
+                      LoadStrip(pGraphics, kStepLengthBar), pLight, mEngine.GetPatternList());
   mEngine.GetViewLink()->SetView(mPatternView);
   mPatternView->SetTextEntryParamIdx(kResetStepsMenu);
   mPatternView->SetPromptAtMouse(true);
@@ -194,7 +194,7 @@ void Tolvo::BuildEditor(IGraphics* pGraphics)
   ICustomRadioButtonsControl* pStepMode = new ICustomRadioButtonsControl(
       this, SkinRect(kRectStepMode), kStepMode, kNumLanes, modeButton, font, IKnobControl::kHorizontal);
   pGraphics->AttachControl(pStepMode);
-  for (const char* text : kStepModeTexts) pStepMode->AddButtonText(text);
+  for (const Lane& lane : kLanes) pStepMode->AddButtonText(lane.button);
   pStepMode->SetID(0);
   pStepMode->SetKind(kKindStepMode);
   pStepMode->AttachObserver(mEventHandler);

@@ -2,17 +2,12 @@
 #define UIEVENTHANDLER_H
 
 // The parameter router: hands every parameter change, from the host or
-// the editor, to the engine operation it drives, then writes the change's
+// the editor, to the setter its record names, then posts the change's
 // status text. As an observer of some editor controls it acts on their
 // clicks by the kind the plug-in gave each.
 
 #include "ISubject.h"
-
-class EngineHolder;
-class PatternEngine;
-class PatternView;
-class Tolvo;
-class TolvoApp;
+#include "ParamSetters.h"
 
 // What an observed control is, as ISubject's kind.
 enum EControlKind {
@@ -27,27 +22,23 @@ enum EControlKind {
 
 class UIEventHandler : public IObserverInterface {
 public:
-  UIEventHandler(Tolvo* plug, TolvoApp* app, EngineHolder* engine, PatternView* view);
+  // Host user-interface thread, from the plug-in's constructor; none of
+  // them owned.
+  UIEventHandler(RouterHost* plug, TolvoApp* app, EngineHolder* engine, LaneView* view);
 
-  // Under the plug lock; value is the parameter's plain value.
+  // Either thread, plug lock held; value is the parameter's plain value.
   void OnParamChange(int index, double value);
-  void ShowParamStatus(int index, double value);
 
-  // User-interface thread, in an editor event.
+  // User-interface thread, on the editor's tick: editor lock held.
   void Update(ISubject* pSubject) override {}
+  // User-interface thread, in an editor event: plug lock and editor lock
+  // held.
   void Notify(ISubject* pSubject, int x, int y, int event, const IMouseModifiers& mod) override;
 
 private:
-  void RouteToEngine(int index, double value);
-  void SetSplitNote();
-  PatternEngine* Pattern() const;
+  void ShowParamStatus(int index, double value);
 
-  Tolvo* mPlug;
-  TolvoApp* mApp;
-  EngineHolder* mEngine;
-  PatternView* mView;
-  int mSplitNoteName = 0;
-  int mSplitOctave = 0;
+  ParamRoute mRoute;
 };
 
 #endif

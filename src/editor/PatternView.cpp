@@ -7,7 +7,7 @@
 #include "PatternEngine.h"
 #include "PatternList.h"
 #include "StepBars.h"
-#include "Tolvo.h"
+#include "StepViewHost.h"
 
 using namespace TolvoParams;
 
@@ -42,9 +42,10 @@ bool HasRange(double minimum, double maximum) { return maximum - minimum > 0.0; 
 
 }  // namespace
 
-PatternView::PatternView(Tolvo* pPlug, const IRECT& rect, int paramIdx, const IBitmapStrip& markers,
-                         const IBitmapStrip& lengthBar, IControl* pIndicator, PatternList* pPatterns, int blendMethod)
-  : IControl(pPlug, rect, paramIdx, IChannelBlend(blendMethod)), mTolvo(pPlug), mShownLane(kStepLength),
+PatternView::PatternView(IFxBase* pPlug, StepViewHost* pHost, const IRECT& rect, int paramIdx,
+                         const IBitmapStrip& markers, const IBitmapStrip& lengthBar, IControl* pIndicator,
+                         PatternList* pPatterns, int blendMethod)
+  : IControl(pPlug, rect, paramIdx, IChannelBlend(blendMethod)), mHost(pHost), mShownLane(kStepLength),
     mMarkerStrip(markers), mLengthBar(lengthBar), mIndicator(pIndicator), mPatterns(pPatterns)
 {
   for (Step& s : mSteps) s = Step{20.0, -100.0, 100.0};
@@ -65,7 +66,7 @@ int LaneOf(int lane)
 void PatternView::PostStepValue(int lane, int step, double minimum, double maximum, double value)
 {
   const int l = LaneOf(lane);
-  if (l < 0 || step < 0 || step >= kSteps) return;
+  if (mCurrentPattern < 0 || l < 0 || step < 0 || step >= kSteps) return;
   PostedStep& p = mPostedSteps[l][step];
   p.value.store(value, std::memory_order_relaxed);
   p.minimum.store(minimum, std::memory_order_relaxed);
@@ -99,10 +100,10 @@ void PatternView::ResetSteps()
 {
   for (int s = 0; s < kSteps; ++s) {
     const Step& st = mSteps[s];
-    mTolvo->SetControlFromView(mShownLane, s, (0.0 - st.minimum) / (st.maximum - st.minimum), false);
+    mHost->SetControlFromView(mShownLane, s, (0.0 - st.minimum) / (st.maximum - st.minimum), false);
     // The record follows the parameter, which a lane without 0 keeps at
     // its minimum.
-    mTolvo->UpdateStepView(mShownLane, s, false);
+    mHost->UpdateStepView(mShownLane, s, false);
   }
 }
 
@@ -182,14 +183,14 @@ void PatternView::SetFromMouse(int x, int y)
 {
   const int step = BarAt(x, y, 0, kColumnHeight);
   if (step < 0 || !HasRange(mSteps[step].minimum, mSteps[step].maximum)) return;
-  mTolvo->SetControlFromView(
+  mHost->SetControlFromView(
       mShownLane, step, StepBars::ValueAt(y, mSteps[step].minimum, mSteps[step].maximum, mRECT.T + kBarsTop), false);
 }
 
 void PatternView::OnMouseDblClick(int x, int y, const IMouseModifiers& mod)
 {
   const int step = StepAt(x, y);
-  if (step >= 0) mTolvo->SetControlFromView(mShownLane, step, mSteps[step].minimum >= 0.0 ? 0.0 : 0.5, false);
+  if (step >= 0) mHost->SetControlFromView(mShownLane, step, mSteps[step].minimum >= 0.0 ? 0.0 : 0.5, false);
 }
 
 // --- Drawing ---

@@ -19,43 +19,45 @@
 #include <cstdint>
 
 #include "IControl.h"
+#include "LaneView.h"
 #include "NoteFeed.h"
 #include "NoteMarkers.h"
 #include "ParamTable.h"
 #include "PatternViewLink.h"
 
 class PatternList;
-class Tolvo;
+class StepViewHost;
 
-class PatternView : public IControl, public PatternViewTarget {
+class PatternView : public IControl, public PatternViewTarget, public LaneView {
 public:
   static constexpr int kSteps = NoteMarkers::kSteps;
 
   // markers: the note marker's frames by age; lengthBar: one frame per
   // pattern length from 0 to 16 steps. The indicator is the incoming-note
-  // light.
-  PatternView(Tolvo* pPlug, const IRECT& rect, int paramIdx, const IBitmapStrip& markers, const IBitmapStrip& lengthBar,
-              IControl* pIndicator, PatternList* pPatterns, int blendMethod = IChannelBlend::kBlendAlpha);
+  // light. The host holds the controls behind the bars.
+  PatternView(IFxBase* pPlug, StepViewHost* pHost, const IRECT& rect, int paramIdx, const IBitmapStrip& markers,
+              const IBitmapStrip& lengthBar, IControl* pIndicator, PatternList* pPatterns,
+              int blendMethod = IChannelBlend::kBlendAlpha);
 
   // --- From the plug-in, under the plug lock; none waits ---
   // -1: none, and nothing is drawn.
   void SetCurrentPattern(int pattern) { mCurrentPattern = pattern; }
   int GetCurrentPattern() const { return mCurrentPattern; }
-  // The first parameter of the lane shown.
-  void SetShownLane(int lane) { mShownLane = lane; }
-  int GetShownLane() const { return mShownLane; }
-  // A step's value, in the parameter's plain units, to show from the next
-  // tick on while its lane is shown.
-  void PostStepValue(int lane, int step, double minimum, double maximum, double value);
-  // The editor's tick: the values posted for the lane shown.
-  void ShowPostedSteps();
-  // Kept only for the lane shown. User-interface thread.
-  void SetStepValue(int lane, int step, double minimum, double maximum, double value);
+  // LaneView
+  void SetShownLane(int lane) override { mShownLane = lane; }
+  int GetShownLane() const override { return mShownLane; }
+  void PostStepValue(int lane, int step, double minimum, double maximum, double value) override;
   // A note came in: the light shows it and fades. Audio thread; never waits.
   void NoteIn();
-  // The steps of the lane shown back to 0.
-  void ResetSteps();
 
+  // --- User-interface thread ---
+  // The editor's tick: the values posted for the lane shown.
+  void ShowPostedSteps();
+  // Kept only for the lane shown.
+  void SetStepValue(int lane, int step, double minimum, double maximum, double value);
+  // The steps of the lane shown back to 0. From the view's menu, plug lock
+  // held.
+  void ResetSteps();
   // The bar (0..15) under the point, -1 for none.
   int StepAt(int x, int y) const;
 
@@ -65,11 +67,12 @@ public:
   void NoteSent(int playingStep) override;
   void ClearNotes() override;
 
-  // --- The editor ---
+  // --- The editor, on the user-interface thread ---
+  // In an editor event: plug lock and editor lock held.
   void OnMouseDown(int x, int y, const IMouseModifiers& mod) override;
   void OnMouseDrag(int x, int y, int dX, int dY, const IMouseModifiers& mod) override;
   void OnMouseDblClick(int x, int y, const IMouseModifiers& mod) override;
-  // Redrawn on every frame.
+  // Redrawn on every frame. Editor lock held.
   bool IsDirty() override { return true; }
   bool Draw(IGraphics* pGraphics) override;
 
@@ -104,7 +107,7 @@ private:
     std::atomic<double> value{0.0}, minimum{0.0}, maximum{0.0};
   };
 
-  Tolvo* mTolvo;
+  StepViewHost* mHost;
   std::atomic<int> mCurrentPattern{-1};
   std::atomic<int> mShownLane;
   int mCountdown = 1;

@@ -6,7 +6,7 @@
 #include "ParamTable.h"
 #include "Scene.h"
 #include "StepBars.h"
-#include "Tolvo.h"
+#include "StepViewHost.h"
 
 using namespace TolvoParams;
 
@@ -27,8 +27,8 @@ const IRECT kStepText(3, 50, 53, 100);
 
 }  // namespace
 
-SceneView::SceneView(Tolvo* pPlug, const IRECT& rect, int paramIdx, SceneList* pScenes)
-  : IControl(pPlug, rect, paramIdx), mTolvo(pPlug), mScenes(pScenes), mShownLane(kPatternSwitch)
+SceneView::SceneView(IFxBase* pPlug, StepViewHost* pHost, const IRECT& rect, int paramIdx, SceneList* pScenes)
+  : IControl(pPlug, rect, paramIdx), mHost(pHost), mScenes(pScenes), mShownLane(kPatternSwitch)
 {
   for (Step& s : mSteps) s = Step{25.0, 0.0, 100.0};
 }
@@ -49,8 +49,8 @@ void SceneView::SetFromMouse(int x, int y)
 {
   const int step = BarAt(x, y, 0, kColumnHeight);
   if (step < 0 || !(mSteps[step].maximum > mSteps[step].minimum)) return;
-  mTolvo->SetControlFromView(
-      mShownLane, step, StepBars::ValueAt(y, mSteps[step].minimum, mSteps[step].maximum, mRECT.T + kBarsTop), true);
+  mHost->SetControlFromView(mShownLane, step,
+                            StepBars::ValueAt(y, mSteps[step].minimum, mSteps[step].maximum, mRECT.T + kBarsTop), true);
 }
 
 void SceneView::OnMouseDblClick(int x, int y, const IMouseModifiers& mod)
@@ -58,7 +58,7 @@ void SceneView::OnMouseDblClick(int x, int y, const IMouseModifiers& mod)
   const int step = BarAt(x, y, kBarsTop, kBarsTop + StepBars::kBarsHeight);
   if (step < 0 || !(mSteps[step].maximum > mSteps[step].minimum)) return;
   const Step& s = mSteps[step];
-  mTolvo->SetControlFromView(mShownLane, step, (0.0 - s.minimum) / (s.maximum - s.minimum), true);
+  mHost->SetControlFromView(mShownLane, step, (0.0 - s.minimum) / (s.maximum - s.minimum), true);
 }
 
 bool SceneView::Draw(IGraphics* pGraphics)

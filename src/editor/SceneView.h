@@ -9,13 +9,13 @@
 #include "IControl.h"
 
 class SceneList;
-class Tolvo;
+class StepViewHost;
 
 class SceneView : public IControl {
 public:
   static constexpr int kSteps = 16;
 
-  SceneView(Tolvo* pPlug, const IRECT& rect, int paramIdx, SceneList* pScenes);
+  SceneView(IFxBase* pPlug, StepViewHost* pHost, const IRECT& rect, int paramIdx, SceneList* pScenes);
 
   void SetCurrentScene(int scene) { mCurrentScene = scene; }
   // Kept only for the lane shown; values in the parameter's plain units.
@@ -35,7 +35,7 @@ private:
   int BarAt(int x, int y, int top, int bottom) const;
   void SetFromMouse(int x, int y);
 
-  Tolvo* mTolvo;
+  StepViewHost* mHost;
   SceneList* mScenes;
   Step mSteps[kSteps];
   int mCurrentScene = 0;

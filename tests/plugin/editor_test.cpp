@@ -343,7 +343,8 @@ TEST_F(EditorTest, AStateSavedWithTheEditorOpenRestoresEverything)
 // Scenes come with version 2.0; their view stands ready.
 TEST_F(EditorTest, ASceneViewSetsTheScenePagesControls)
 {
-  SceneView* scenes = new SceneView(plug.get(), IRECT(148, 160, 352, 320), -1, plug->Engine().GetSceneList());
+  SceneView* scenes =
+      new SceneView(plug.get(), plug.get(), IRECT(148, 160, 352, 320), -1, plug->Engine().GetSceneList());
   gui->AttachControl(scenes);  // the last attached is hit first
   scenes->SetStepValue(kPatternSwitch, 2, 0.0, 100.0, 40.0);
   scenes->SetStepValue(kStepGate, 3, 0.0, 100.0, 70.0);  // not its lane

@@ -59,6 +59,31 @@ TEST_F(PluginTest, EveryParameterAsTheTableGivesIt)
   EXPECT_TRUE(plug->GetParam(390)->IsHostHidden());
 }
 
+// The router, the status line and the step editor find a parameter's
+// record by its index, and take its range from the record.
+TEST_F(PluginTest, EachParameterFindsTheRecordThatDeclaresIt)
+{
+  for (int t = 1; t < kParamTableSize; ++t)
+    EXPECT_GE(kParamTable[t].index, kParamTable[t - 1].index + kParamTable[t - 1].count) << kParamTable[t].index;
+  int found = 0;
+  for (int i = 0; i < kNumParams; ++i) {
+    const ParamSpec* spec = FindParamSpec(i);
+    if (!spec) continue;
+    ++found;
+    ASSERT_TRUE(InGroup(i, spec->index, spec->count)) << i;
+    if (spec->kind == Kind::None) continue;
+    double minimum, maximum;
+    plug->GetParam(i)->GetBounds(&minimum, &maximum);
+    EXPECT_EQ(MinOf(*spec), minimum) << i;
+    EXPECT_EQ(MaxOf(*spec), maximum) << i;
+  }
+  int declared = 0;
+  for (int t = 0; t < kParamTableSize; ++t) declared += kParamTable[t].count;
+  EXPECT_EQ(found, declared);
+  EXPECT_EQ(FindParamSpec(-1), nullptr);
+  EXPECT_EQ(FindParamSpec(kNumParams), nullptr);
+}
+
 TEST_F(PluginTest, Identity)
 {
   const AEffect* e = effect();
