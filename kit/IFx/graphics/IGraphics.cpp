@@ -52,7 +52,7 @@ void IGraphics::Resize(int w, int h)
   // The plug-in posts to the controls under the plug lock.
   KIT_MutexLock plugLock(mPlug ? &mPlug->m_mutex : nullptr);
   {
-    KIT_MutexLock lock(&m_mutex);
+    IFxBase::PlugAndEditorLock lock(mPlug, &m_mutex);
     mWidth = w;
     mHeight = h;
     ReleaseMouseCapture();

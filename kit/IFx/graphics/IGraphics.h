@@ -18,6 +18,7 @@
 // held up while the user decides.
 
 #include "IControl.h"
+#include "IFxBase.h"
 #include "IGraphicRecords.h"
 #include "IPopupMenu.h"
 #include "KIT_Mutex.h"
@@ -26,10 +27,9 @@
 
 #include <vector>
 
-class IFxBase;
 class IParam;
 
-class IGraphics {
+class IGraphics : public IFxEditor {
 public:
   // fps <= 0 gives the default of 24 frames per second.
   IGraphics(IFxBase* pPlug, int w, int h, int fps = 0);
@@ -37,7 +37,7 @@ public:
   IGraphics& operator=(const IGraphics&) = delete;
 
   // --- Drawing surface and primitives (the drawing layer) ---
-  virtual void PrepareDrawing() = 0;
+  void PrepareDrawing() override = 0;
   // Copies the drawn rectangle to the screen.
   virtual bool DrawScreen(const IRECT* pR) = 0;
   virtual bool DrawBitmap(const IBitmapStrip* pBitmap, const IRECT* pDest, int srcX, int srcY,
@@ -103,7 +103,7 @@ public:
   virtual void OnHostIdle() {}
 
   // Deletes every control, last to first.
-  virtual ~IGraphics();
+  ~IGraphics() override;
 
   // --- Resources and helpers (the drawing layer) ---
   // An owned, terminated copy of the named text; false when there is none.
@@ -136,12 +136,13 @@ public:
   // list order. The FromPlug ones may run on any thread under the plug
   // lock, and never wait: the controls show the value from the next tick.
   // Controls are attached before the plug-in runs.
-  void SetParameterFromPlug(int paramIdx, double value, bool normalized);
+  void SetParameterFromPlug(int paramIdx, double value, bool normalized) override;
   void SetControlFromPlug(int ctrlIdx, double normalizedValue);
   // What the plug-in posted since the last time, shown: the controls'
   // values, and what the plug-in itself defers (IFxBase::OnGUITick). The
   // tick runs it first; so do the back ends as a window opens.
-  void ShowPlugChanges();
+  void ShowPlugChanges() override;
+  IGraphics* GetGraphics() override { return this; }
   void SetParameterFromUserInput(int paramIdx, double normalizedValue);
   void ClampControl(int paramIdx, double lo, double hi, bool normalized);
   void HideControl(int paramIdx, bool hide);
@@ -220,6 +221,7 @@ private:
 
   private:
     IGraphics* mGraphics;
+    IFxBase::PlugAndEditorLock mLocks;
   };
 
   template <class Fn>

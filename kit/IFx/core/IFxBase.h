@@ -12,14 +12,13 @@
 #include <memory>
 
 #include "IChunk.h"
+#include "IFxEditor.h"
 #include "IMidiMessage.h"
 #include "IParam.h"
 #include "IPreset.h"
 #include "KIT_Mutex.h"
 #include "KIT_PtrList.h"
 #include "KIT_TypedBuf.h"
-
-class IGraphics;
 
 class IFxBase {
 public:
@@ -85,7 +84,7 @@ public:
   virtual void ResizeGraphics() = 0;
   virtual void Reserved2() {}
   virtual void HostSpecificInit() = 0;
-  virtual void AttachGraphics(IGraphics* pGraphics);
+  virtual void AttachGraphics(IFxEditor* pEditor);
   virtual void SetBlockSize(int blockSize);
   virtual void SetLatency(int samples) { mLatency = samples; }
   virtual bool SendMidiMsg(IMidiMessage* pMsg) = 0;
@@ -103,7 +102,7 @@ public:
   // --- Parameters ---
   IParam* GetParam(int idx) const { return mParams.Get(idx); }
   int NParams() const { return mParams.GetSize(); }
-  IGraphics* GetGUI() const { return mGraphics; }
+  IGraphics* GetGUI() const { return mEditor ? mEditor->GetGraphics() : nullptr; }
   // Editor changes: under the plug lock, set, tell the host unless the
   // parameter is host-hidden, then OnParamChange.
   void SetParameterFromGUI(int idx, double normalizedValue);
@@ -193,6 +192,38 @@ public:
 
   KIT_Mutex m_mutex;  // the plug lock, recursive
 
+  // The one order in which any thread holds the plug lock and an editor's
+  // lock together: the plug lock, then the editor lock, let go the other
+  // way round. Either may be missing. The editor's events, prompts and
+  // resizing take both through it, on the host user-interface thread.
+  class PlugAndEditorLock {
+  public:
+    PlugAndEditorLock(IFxBase* pPlug, KIT_Mutex* pEditorLock) : mPlug(pPlug), mEditorLock(pEditorLock)
+    {
+      Enter(mPlug, mEditorLock);
+    }
+    ~PlugAndEditorLock() { Leave(mPlug, mEditorLock); }
+    PlugAndEditorLock(const PlugAndEditorLock&) = delete;
+    PlugAndEditorLock& operator=(const PlugAndEditorLock&) = delete;
+
+    // For one who lets both go for a while (a modal window) and takes
+    // them back.
+    static void Enter(IFxBase* pPlug, KIT_Mutex* pEditorLock)
+    {
+      if (pPlug) pPlug->m_mutex.Enter();
+      if (pEditorLock) pEditorLock->Enter();
+    }
+    static void Leave(IFxBase* pPlug, KIT_Mutex* pEditorLock)
+    {
+      if (pEditorLock) pEditorLock->Leave();
+      if (pPlug) pPlug->m_mutex.Leave();
+    }
+
+  private:
+    IFxBase* mPlug;
+    KIT_Mutex* mEditorLock;
+  };
+
 protected:
   // The binding, as the host receives the plug-in (the host's
   // user-interface thread): from here on what it does is told to the host.
@@ -201,7 +232,7 @@ protected:
   int mHost = -1;
   int mHostVersion = 0;
   int mCurrentPresetIdx = 0;
-  IGraphics* mGraphics = nullptr;
+  IFxEditor* mEditor = nullptr;  // owned
 
 private:
   void initialize(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,

@@ -2,7 +2,6 @@
 #include "IFxBase.h"
 
 #include "IFxUtilities.h"
-#include "IGraphics.h"
 
 void IFxBase::SetParameterFromGUI(int idx, double normalizedValue)
 {
@@ -42,20 +41,20 @@ void IFxBase::InformHostOfAllParams()
   }
 }
 
-void IFxBase::AttachGraphics(IGraphics* pGraphics)
+void IFxBase::AttachGraphics(IFxEditor* pEditor)
 {
-  if (!pGraphics) return;
+  if (!pEditor) return;
   KIT_MutexLock lock(&m_mutex);
-  for (int i = 0; i < NParams(); ++i) pGraphics->SetParameterFromPlug(i, GetParam(i)->GetNormalized(), true);
-  pGraphics->PrepareDrawing();
-  if (mGraphics != pGraphics) delete mGraphics;
-  mGraphics = pGraphics;
+  for (int i = 0; i < NParams(); ++i) pEditor->SetParameterFromPlug(i, GetParam(i)->GetNormalized(), true);
+  pEditor->PrepareDrawing();
+  if (mEditor != pEditor) delete mEditor;
+  mEditor = pEditor;
   // The controls take their first values, their defaults, at once.
-  pGraphics->ShowPlugChanges();
+  pEditor->ShowPlugChanges();
 }
 
 void IFxBase::RedrawParamControls()
 {
-  if (!mGraphics) return;
-  for (int i = 0; i < NParams(); ++i) mGraphics->SetParameterFromPlug(i, GetParam(i)->Value(), false);
+  if (!mEditor) return;
+  for (int i = 0; i < NParams(); ++i) mEditor->SetParameterFromPlug(i, GetParam(i)->Value(), false);
 }

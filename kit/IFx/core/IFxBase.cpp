@@ -6,7 +6,6 @@
 
 #include "IFxCheck.h"
 #include "IFxUtilities.h"
-#include "IGraphics.h"
 
 IFxBase::IFxBase(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
                  const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency,
@@ -67,8 +66,8 @@ void IFxBase::initialize(int nHostParams, int nParams, const char* channelIOStr,
 
 IFxBase::~IFxBase()
 {
-  delete mGraphics;
-  mGraphics = nullptr;
+  delete mEditor;
+  mEditor = nullptr;
   mParams.Empty(false);
   mParamStore.reset();
   mPresets.Empty(true);

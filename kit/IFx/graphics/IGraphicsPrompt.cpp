@@ -35,8 +35,7 @@ void IGraphics::PromptUserInput(IControl* pControl, int paramIdx, const IRECT* p
 template <class Apply>
 void IGraphics::SetPromptedParam(int paramIdx, Apply apply)
 {
-  KIT_MutexLock plugLock(mPlug ? &mPlug->m_mutex : nullptr);
-  KIT_MutexLock lock(&m_mutex);
+  IFxBase::PlugAndEditorLock lock(mPlug, &m_mutex);
   const bool bracket = mEditParamIdx != paramIdx && IsHostVisible(paramIdx);
   if (bracket) mPlug->BeginInformHostOfParamChange(paramIdx);
   apply();

@@ -4,10 +4,9 @@
 
 // The user acts on what the plug-in holds, and sees what the event did at
 // once: the plug-in's posts are shown before and after it.
-IGraphics::EventLock::EventLock(IGraphics* pGraphics) : mGraphics(pGraphics)
+IGraphics::EventLock::EventLock(IGraphics* pGraphics)
+  : mGraphics(pGraphics), mLocks(pGraphics->mPlug, &pGraphics->m_mutex)
 {
-  if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Enter();
-  mGraphics->m_mutex.Enter();
   ++mGraphics->mEventDepth;
   mGraphics->ShowPlugChanges();
 }
@@ -16,22 +15,16 @@ IGraphics::EventLock::~EventLock()
 {
   mGraphics->ShowPlugChanges();
   --mGraphics->mEventDepth;
-  mGraphics->m_mutex.Leave();
-  if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Leave();
 }
 
 IGraphics::ModalScope::ModalScope(IGraphics* pGraphics) : mGraphics(pGraphics), mReleased(pGraphics->mEventDepth > 0)
 {
-  if (!mReleased) return;
-  mGraphics->m_mutex.Leave();
-  if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Leave();
+  if (mReleased) IFxBase::PlugAndEditorLock::Leave(mGraphics->mPlug, &mGraphics->m_mutex);
 }
 
 IGraphics::ModalScope::~ModalScope()
 {
-  if (!mReleased) return;
-  if (mGraphics->mPlug) mGraphics->mPlug->m_mutex.Enter();
-  mGraphics->m_mutex.Enter();
+  if (mReleased) IFxBase::PlugAndEditorLock::Enter(mGraphics->mPlug, &mGraphics->m_mutex);
 }
 
 bool IGraphics::IsHostVisible(int paramIdx) const
