@@ -9,9 +9,10 @@
 // resources. It draws into the drawing layer's draw bitmap, whose device
 // context it copies to the window.
 //
-// Threads: everything runs on the host's user-interface thread, through
-// the window's messages and the host's editor requests. Window handles are
-// kept as plain pointers so that this header does not bring in windows.h.
+// Host user-interface thread, through the window's messages and the
+// host's editor requests; each slot as IGraphics.h tags it. Window handles
+// are kept as plain pointers so that this header does not bring in
+// windows.h.
 
 #include <stdint.h>
 

@@ -3,6 +3,7 @@
 
 // A fader: a handle bitmap that travels along its length and jumps to the
 // mouse.
+// Host user-interface thread, each override as IControl.h tags it.
 
 #include "IKnobControl.h"
 

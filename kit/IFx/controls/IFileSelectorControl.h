@@ -3,6 +3,7 @@
 
 // A button that asks the user for a file: it shows its bitmap while the
 // dialog is up, and each choice made toggles its value between 0 and 1.
+// Host user-interface thread, each override as IControl.h tags it.
 
 #include "IControl.h"
 #include "IGraphics.h"

@@ -5,6 +5,7 @@
 // or width changes it by 1 / gearing, ten times finer with shift or
 // control), drawn as a film strip, a line, a rotated bitmap or a rotated
 // mask, or not at all.
+// Host user-interface thread, each override as IControl.h tags it.
 
 #include "IControl.h"
 

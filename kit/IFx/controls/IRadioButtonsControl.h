@@ -3,6 +3,7 @@
 
 // A row or column of buttons of which one is on: button i of n stands for
 // the value i / (n - 1).
+// Host user-interface thread, each override as IControl.h tags it.
 
 #include "IKnobControl.h"
 #include "KIT_TypedBuf.h"

@@ -3,6 +3,7 @@
 
 // Text controls: a text in a style, a parameter's caption, and a word
 // drawn with a bitmap font.
+// Host user-interface thread, each override as IControl.h tags it.
 
 #include "IControl.h"
 #include "KIT_String.h"

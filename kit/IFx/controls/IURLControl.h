@@ -3,6 +3,7 @@
 
 // An invisible area that opens a web address when clicked, or a backup
 // address when the first cannot be opened.
+// Host user-interface thread, each override as IControl.h tags it.
 
 #include "IControl.h"
 

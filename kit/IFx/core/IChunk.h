@@ -6,6 +6,8 @@
 // unaligned. Readers return the position after what they read, or -1 (and
 // fail at once when given a negative position), so a run of reads can be
 // checked once at the end; they never read outside the chunk.
+// Any thread: a chunk belongs to whoever holds it; the plug-in's state
+// ones are read and written under the plug lock.
 
 #include "KIT_HeapBuf.h"
 #include "KIT_String.h"

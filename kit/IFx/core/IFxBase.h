@@ -7,6 +7,11 @@
 // editor do to it. A host binding derives from it and supplies the
 // host-facing operations; the plug-in class overrides processing and the
 // notifications.
+//
+// Each declaration says which thread calls it and which lock is held.
+// "Host user-interface thread" and "host audio thread" are the host's;
+// the plug lock is m_mutex below. The binding holds it for every entry
+// from the host, so what it forwards runs under it.
 
 #include <cstdint>
 #include <memory>
@@ -41,6 +46,7 @@ public:
     KIT_TypedBuf<double> mScratchBuf{4096};
   };
 
+  // Host user-interface thread, from the entry point under its creation lock.
   IFxBase(int nHostParams, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
           const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency,
           bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
@@ -48,70 +54,115 @@ public:
   IFxBase(int nParams, const char* channelIOStr, int nPresets, const char* effectName, const char* productName,
           const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency, bool plugDoesMidi,
           bool plugDoesChunks, bool plugIsInst);
+  // Host user-interface thread, as the host closes the plug-in.
   virtual ~IFxBase();
   IFxBase(const IFxBase&) = delete;
   IFxBase& operator=(const IFxBase&) = delete;
 
   // --- Virtual operations, in slot order ---
+  // Host user-interface thread, under the plug lock: after a sample-rate or
+  // block-size change, as the host switches the plug-in off or resets it.
   virtual void Reset();
+  // Host user-interface thread, under the plug lock: a control's value
+  // prompt set the parameter (SetParameterFromControl).
   virtual void OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y);
+  // Either host thread, under the plug lock: the editor, the host's views,
+  // presets and chunks on the user-interface thread, automation on the
+  // audio thread.
   virtual void OnParamChange(int paramIdx);
+  // Host audio thread, under the plug lock.
   virtual void ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames);
+  // Host user-interface thread, under the plug lock: the editor's window
+  // has opened, or is about to close.
   virtual void OnGUIOpen() {}
   virtual void OnGUIClose() {}
-  // The editor's tick, on the user-interface thread under the editor lock
-  // alone: the plug-in shows in its controls what it deferred there.
+  // Host user-interface thread, under the editor lock, and the plug lock
+  // too when an editor event or a host request runs it: the editor's tick,
+  // where the plug-in shows in its controls what it deferred.
   virtual void OnGUITick() {}
   virtual void Reserved1() {}
+  // Host user-interface thread, under the plug lock.
   virtual void OnActivate(bool active);
+  // Host audio thread, under the plug lock: each incoming message of a
+  // block, before the block is processed.
   virtual void ProcessMidiMsg(IMidiMessage* pMsg);
+  // Host user-interface thread, under the plug lock.
   virtual bool MidiNoteName(int noteNumber, char* noteName);  // noteName holds 64 bytes
+  // Host user-interface thread, under the plug lock: the state as the host
+  // saves or restores it.
   virtual bool SerializeState(IChunk* pChunk);
   virtual int UnserializeState(IChunk* pChunk, int startPos);
 
+  // Either host thread, under the plug lock: the user-interface thread for
+  // editor changes, the audio thread for MIDI learn.
   virtual void BeginInformHostOfParamChange(int idx) = 0;
   virtual void InformHostOfParamChange(int idx, double normalizedValue) = 0;
   virtual void EndInformHostOfParamChange(int idx) = 0;
+  // Host user-interface thread.
   virtual void UpdateHostDisplay() = 0;
-  // The host's transport position in samples.
+  // Host audio thread, under the plug lock, during a block: the host's time
+  // information. GetSamplePos is the transport position in samples.
   virtual int64_t GetSamplePos() = 0;
   virtual double GetTempo() = 0;
   virtual void GetTimeSig(int* pNum, int* pDenom) = 0;
   virtual void GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, double* pLastBar, int* pNum,
                        int* pDenom, double* pCycleStart, double* pCycleEnd, bool* pTransportRunning,
                        bool* pTransportCycle) = 0;
+  // Host user-interface thread, under the plug lock: the open request and
+  // version requests.
   virtual int GetHost() { return mHost; }
+  // Host user-interface thread: AttachGraphics, and the editor's Resize
+  // under the plug lock.
   virtual void ResizeGraphics() = 0;
   virtual void Reserved2() {}
+  // Host user-interface thread, under the plug lock: the open request.
   virtual void HostSpecificInit() = 0;
+  // Host user-interface thread, from the plug-in's constructor; takes the
+  // plug lock. Owns the editor from then on.
   virtual void AttachGraphics(IFxEditor* pEditor);
+  // Host user-interface thread, under the plug lock.
   virtual void SetBlockSize(int blockSize);
+  // Either host thread, under the plug lock.
   virtual void SetLatency(int samples) { mLatency = samples; }
+  // Host audio thread, under the plug lock, inside a block or its MIDI
+  // events.
   virtual bool SendMidiMsg(IMidiMessage* pMsg) = 0;
   virtual bool SendMidiMsgs(KIT_TypedBuf<IMidiMessage>* pMsgs) = 0;
+  // Host user-interface thread, under the plug lock: after a preset or a
+  // chunk set every value. Takes no lock of its own.
   virtual void RedrawParamControls();
+  // Host user-interface thread, under the plug lock: the bank as the host
+  // saves or restores it.
   virtual bool SerializePresets(IChunk* pChunk);
   virtual int UnserializePresets(IChunk* pChunk, int startPos);
+  // Host user-interface thread, under the plug lock: a preset was restored
+  // or renamed.
   virtual void PresetsChanged() {}
   // The position after a whole plug-in state at startPos, or -1 when the
   // chunk does not hold one; reads nothing into the plug-in. The default is
   // the parameter block; a plug-in with a state of its own says its size.
-  // Called by the state readers, on their caller's thread under the lock.
+  // Host user-interface thread, under the plug lock: the state readers.
   virtual int StateEnd(const IChunk* pChunk, int startPos) const;
 
   // --- Parameters ---
+  // Any thread; a parameter's value under the plug lock.
   IParam* GetParam(int idx) const { return mParams.Get(idx); }
   int NParams() const { return mParams.GetSize(); }
+  // Any thread; null without an editor.
   IGraphics* GetGUI() const { return mEditor ? mEditor->GetGraphics() : nullptr; }
-  // Editor changes: under the plug lock, set, tell the host unless the
-  // parameter is host-hidden, then OnParamChange.
+  // Host user-interface thread, a control's change; takes the plug lock:
+  // set, tell the host unless the parameter is host-hidden, then
+  // OnParamChange.
   void SetParameterFromGUI(int idx, double normalizedValue);
-  // A control's value prompt; ends with OnParamChangeFromControl.
+  // Host user-interface thread, a control's value prompt; takes the plug
+  // lock and ends with OnParamChangeFromControl.
   void SetParameterFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, double normalizedValue, int x, int y);
+  // Host user-interface thread; takes the plug lock.
   void OnParamReset();
   void InformHostOfAllParams();
 
   // --- Identity and host ---
+  // Any thread: fixed at construction.
   // False while the plug-in is being made: a host that has not got it yet
   // is told nothing of it. The binding hands it over. Any thread.
   bool HostHasPlug() const { return mHostHasPlug; }
@@ -124,17 +175,24 @@ public:
   bool DoesStateChunks() const { return mStateChunks; }
   bool IsInst() const { return mIsInst; }
   int GetEffectVersion(bool decimal) const;
-  int GetHostVersion(bool decimal);
   static void GetVersionParts(int version, int* pMajor, int* pMinor, int* pRevision);
   static int GetDecimalVersion(int version);
+  // Host user-interface thread, under the plug lock.
+  int GetHostVersion(bool decimal);
   void SetHost(const char* host, int version);
 
+  // Either host thread, under the plug lock; the setters on the
+  // user-interface thread.
   double GetSampleRate() const { return mSampleRate; }
   void SetSampleRate(double sampleRate) { mSampleRate = sampleRate; }
   int GetBlockSize() const { return mBlockSize; }
+  // Host audio thread, under the plug lock, during a block.
   double GetSamplesPerBeat();
 
   // --- Channels and buffers ---
+  // Either host thread, under the plug lock: the layout is set on the
+  // user-interface thread (or as the Audio Unit renders), the buffers
+  // attached and processed on the audio thread.
   int NInChannels() const { return mInChannels.GetSize(); }
   int NOutChannels() const { return mOutChannels.GetSize(); }
   int NChannelIO() const { return mChannelIO.GetSize(); }
@@ -159,6 +217,8 @@ public:
   void ProcessBuffersAccumulating(int nFrames);
 
   // --- Presets ---
+  // Host user-interface thread, under the plug lock; the plug-in's
+  // constructor makes its presets before the host has it.
   int NPresets() const { return mPresets.GetSize(); }
   int GetCurrentPresetIdx() const { return mCurrentPresetIdx; }
   const char* GetPresetName(int idx) const;
@@ -176,6 +236,8 @@ public:
   bool DumpPresetSrcCode(const char* filePath, const char* const* paramEnumNames);
 
   // --- State formats ---
+  // Host user-interface thread, under the plug lock (the readers and
+  // writers take it themselves).
   void WriteChunkHeader(IChunk* pChunk);
   // The header's version (0 for none), the position moved past it; -1 when
   // the header is cut short.
@@ -186,7 +248,7 @@ public:
   int UnserializeParams(IChunk* pChunk, int startPos);
   // The position after a whole parameter block or preset bank at
   // startPos, or -1 when the chunk is cut short; nothing is read into the
-  // plug-in. Any thread; they change nothing.
+  // plug-in. Any thread, no lock: they change nothing.
   int ParamsEnd(const IChunk* pChunk, int startPos) const;
   int PresetsEnd(const IChunk* pChunk, int startPos) const;
 
@@ -225,8 +287,8 @@ public:
   };
 
 protected:
-  // The binding, as the host receives the plug-in (the host's
-  // user-interface thread): from here on what it does is told to the host.
+  // Host user-interface thread: the binding, as the host receives the
+  // plug-in; from here on what it does is told to the host.
   void HandedToHost() { mHostHasPlug = true; }
 
   int mHost = -1;

@@ -3,6 +3,7 @@
 
 // Stops the plug-in with the expression's text where the framework's own
 // built-in data breaks an invariant; never used on host or user input.
+// Any thread.
 
 #include <cstdio>
 #include <cstdlib>

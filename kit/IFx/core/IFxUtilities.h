@@ -5,6 +5,8 @@
 // share: lower-casing, a whitespace test, a cut-to-fit text copy, an
 // interval timer, the trace hook with its time stamp and a build-stamp
 // formatter.
+// Any thread, no lock; CurrentTime fills one buffer, so one caller at a
+// time.
 
 #include "KIT_String.h"
 

@@ -3,6 +3,7 @@
 
 // A short MIDI channel message with its sample offset within the current
 // processing block. Lists of them are KIT_TypedBuf<IMidiMessage>.
+// Any thread: a plain record; the audio thread's inside a block.
 
 #include <stdint.h>
 

@@ -29,6 +29,7 @@ public:
   IParam(const IParam&) = delete;
   IParam& operator=(const IParam&) = delete;
 
+  // Host user-interface thread, as the plug-in declares its parameters.
   // Declaration. Each sets the type only while it is still none.
   void InitBool(const char* name, bool defaultVal);
   void InitEnum(const char* name, int defaultVal, int nEnums);
@@ -49,6 +50,7 @@ public:
   bool IsDisplayNegated() const { return mNegateDisplay; }
   void SetDisplayNegated(bool negate) { mNegateDisplay = negate; }
 
+  // Any thread, under the plug lock, from here on.
   // Values.
   void Set(double value);                      // clamped to [min, max]; NaN gives min
   void SetNormalized(double normalizedValue);  // input clamped to [0, 1]; NaN gives 0

@@ -3,6 +3,7 @@
 
 // One preset (program): a name and, once initialised, a parameter block of
 // all the plug-in's values.
+// Host user-interface thread, under the plug lock: IFxBase's presets.
 
 #include <cstring>
 

@@ -3,8 +3,8 @@
 
 // The process-wide cache of the editor's bitmaps, keyed by resource id
 // (-1 for bitmaps made at run time) and shared by every editor of every
-// plug-in instance. It owns the bitmaps; each operation holds its lock, so
-// any thread may call it.
+// plug-in instance. It owns the bitmaps.
+// Any thread; each operation takes the cache's lock alone.
 
 #include "KIT_Mutex.h"
 #include "KIT_TypedBuf.h"

@@ -4,6 +4,7 @@
 // Film-strip controls: a bitmap that shows its value's frame, the switch
 // that steps through its frames, the invisible switch, the overlay that
 // is hit only in its own area while off, and the contact that springs back.
+// Host user-interface thread, each override as IControl.h tags it.
 
 #include "IControl.h"
 

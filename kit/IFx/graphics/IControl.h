@@ -8,7 +8,7 @@
 // The plug-in, from any thread under the plug lock, only posts the value a
 // control is to show (PostValueFromPlug), which the editor takes in on its
 // next tick: it never waits for the editor, and never writes what drawing
-// reads.
+// reads. Each group below says its thread and locks.
 
 #include <atomic>
 #include <cstdint>
@@ -22,9 +22,13 @@ class IGraphics;
 
 class IControl : public ISubject {
 public:
+  // Host user-interface thread, as the plug-in builds its editor, and as
+  // the editor core deletes its controls.
   IControl(IFxBase* pPlug, const IRECT& rect, int paramIdx = -1, const IChannelBlend& blend = IChannelBlend());
   ~IControl() override = default;
 
+  // Host user-interface thread, in an editor event: under the plug lock,
+  // then the editor lock.
   virtual void OnMouseDown(int x, int y, const IMouseModifiers& mod);
   virtual void OnMouseUp(int x, int y, const IMouseModifiers& mod);
   virtual void OnMouseDrag(int x, int y, int dX, int dY, const IMouseModifiers& mod) {}
@@ -34,38 +38,47 @@ public:
   virtual void OnKeyDown(int x, int y, int key) {}
   virtual void OnMouseOver(int x, int y, const IMouseModifiers& mod) {}
   virtual void OnMouseOut() {}
-  // Called under the editor lock; must not push to the plug-in.
+  // Host user-interface thread, under the editor lock alone; must not push
+  // to the plug-in.
   virtual bool Draw(IGraphics* pGraphics) = 0;
-  // The first value is taken silently as the default; later ones that
-  // differ mark the control. User-interface thread.
+  // Host user-interface thread; takes the editor lock. The first value is
+  // taken silently as the default; later ones that differ mark the control.
   virtual void SetValueFromPlug(double value);
-  // A finished text entry of a control without parameter.
+  // Host user-interface thread: a finished text entry of a control without
+  // parameter.
   virtual void TextFromTextEntry(const char* text) {}
+  // Host user-interface thread; each takes the editor lock.
   virtual void Hide(bool hide);
   virtual void GrayOut(bool gray);
+  // Host user-interface thread, under the editor lock.
   virtual bool IsHit(int x, int y) { return mTargetRECT.Contains(x, y); }
-  // Clamps the value and marks the control; with push (the user's change,
-  // which supersedes a value posted and not yet shown), hands the value to
-  // the plug-in outside the editor lock. User-interface thread.
+  // Host user-interface thread; takes the editor lock. Clamps the value and
+  // marks the control; with push (the user's change, which supersedes a
+  // value posted and not yet shown), hands the value to the plug-in
+  // outside the editor lock.
   virtual void SetDirty(bool pushParamToPlug = true);
-  // A change during drawing (redraw pending) keeps the control dirty for
-  // one more frame.
+  // Host user-interface thread, under the editor lock. A change during
+  // drawing (redraw pending) keeps the control dirty for one more frame.
   virtual void SetClean();
   virtual bool IsDirty() { return mDirty; }
+  // Host user-interface thread.
   virtual void OnBroadcast() {}
 
+  // Host user-interface thread, as SetDirty.
   void SetValueFromUserInput(double value);
-  // The value within the clamp range, as SetDirty leaves it.
+  // Any thread. The value within the clamp range, as SetDirty leaves it.
   double Clamped(double value) const;
 
-  // From the plug-in, any thread under the plug lock; never waits: the
-  // value to show from the editor's next tick on.
+  // Any thread, under the plug lock; never waits: the value to show from
+  // the editor's next tick on.
   void PostValueFromPlug(double value);
-  // Under the plug lock: the value the control shows, or the one posted
-  // for it to show.
+  // Any thread, under the plug lock: the value the control shows, or the
+  // one posted for it to show.
   double ValueForPlug() const;
-  // The editor's tick: shows what was posted since the last time.
+  // Host user-interface thread, under the editor lock: the editor's tick
+  // shows what was posted since the last time.
   void ShowPostedValue();
+  // Host user-interface thread, in an editor event (both locks held).
   // Prompt for the text-entry parameter, and for the bound one.
   void PromptUserInput(int x, int y);
   void PromptUserInput();
@@ -73,10 +86,14 @@ public:
   // The bound parameter's prompt in a small rectangle centred on the
   // control (over the whole control for parameters with display texts).
   void PromptUserInputCentred();
-  // A prompt's choice for the text-entry parameter, handed to the plug-in.
+  // Host user-interface thread, under both locks: a prompt's choice for the
+  // text-entry parameter, handed to the plug-in.
   void SetValueFromUserText(double value, int x, int y);
 
+  // Host user-interface thread, under the editor lock.
   void SetClampRange(double lo, double hi);
+  // Any thread: fixed once the editor is built. The value and the
+  // settings below on the host user-interface thread.
   const IRECT& GetRECT() const { return mRECT; }
   const IRECT& GetTargetRECT() const { return mTargetRECT; }
   const IText& GetText() const { return mText; }
@@ -95,7 +112,8 @@ public:
   bool GetMOWhenGrayed() const { return mMOWhenGrayed; }
   void SetMOWhenGrayed(bool over) { mMOWhenGrayed = over; }
 
-  // Set by the editor core when it takes the control.
+  // Host user-interface thread, under the editor lock: set by the editor
+  // core when it takes the control.
   void SetControlIdx(int ctrlIdx, IGraphics* pGraphics)
   {
     mControlIdx = ctrlIdx;

@@ -4,6 +4,7 @@
 // The small value records the editor passes around: rectangles, colours,
 // text styles, blends, film-strip bitmaps and the mouse modifiers. Plain
 // records copied by value; a strip borrows its bitmap from the bitmap cache.
+// Any thread: plain values.
 
 #include <algorithm>
 

@@ -15,7 +15,8 @@
 // tick hold the editor lock alone; an event holds both while the control
 // handles it. A back end shows every modal window (menu, file, colour and
 // message dialogs) inside a ModalScope, so that the audio thread is not
-// held up while the user decides.
+// held up while the user decides. Each group below says its thread and
+// locks in the plug-in core's tag style.
 
 #include "IControl.h"
 #include "IFxBase.h"
@@ -31,13 +32,17 @@ class IParam;
 
 class IGraphics : public IFxEditor {
 public:
-  // fps <= 0 gives the default of 24 frames per second.
+  // Host user-interface thread, the plug-in's constructor. fps <= 0 gives
+  // the default of 24 frames per second.
   IGraphics(IFxBase* pPlug, int w, int h, int fps = 0);
   IGraphics(const IGraphics&) = delete;
   IGraphics& operator=(const IGraphics&) = delete;
 
   // --- Drawing surface and primitives (the drawing layer) ---
+  // Host user-interface thread, under the plug lock: AttachGraphics.
   void PrepareDrawing() override = 0;
+  // Host user-interface thread, under the editor lock: Draw and the
+  // controls' Draw.
   // Copies the drawn rectangle to the screen.
   virtual bool DrawScreen(const IRECT* pR) = 0;
   virtual bool DrawBitmap(const IBitmapStrip* pBitmap, const IRECT* pDest, int srcX, int srcY,
@@ -72,10 +77,15 @@ public:
   virtual void* GetBits() = 0;
 
   // --- Window (the back end) ---
-  // Deletes every control, then tells the plug-in the new size.
+  // Host user-interface thread; takes the plug lock, then the editor lock
+  // while it forgets the mouse. Deletes every control, then tells the
+  // plug-in the new size.
   virtual void Resize(int w, int h);
+  // Host user-interface thread.
   virtual bool WindowIsOpen() { return GetWindow() != nullptr; }
   virtual const char* GetGUIAPIName() { return ""; }
+  // Host user-interface thread, in an editor event (both locks held); a
+  // back end lets them go while its window is up (ModalScope).
   // Shows the menu; the menu with its chosen index set, or null when
   // nothing was chosen.
   virtual IPopupMenu* CreateIPopupMenu(IPopupMenu* pMenu, const IRECT* pRect) = 0;
@@ -92,6 +102,8 @@ public:
   virtual bool PromptForColor(IColor* pColor, const char* prompt) = 0;
   virtual bool OpenURL(const char* url, const char* msgWindowTitle, const char* confirmMsg,
                        const char* errMsgOnFailure) = 0;
+  // Host user-interface thread, under the plug lock (the host's editor
+  // requests); the Cocoa view factory opens its view without it.
   virtual void* OpenCocoaWindow(void* pParentView) { return nullptr; }
   virtual void* OpenWindow(void* pParentWnd) = 0;
   // The editor in a Carbon window (macOS): its control, or null for none.
@@ -102,10 +114,13 @@ public:
   // outside the plug lock: a back end without a timer of its own ticks here.
   virtual void OnHostIdle() {}
 
-  // Deletes every control, last to first.
+  // Host user-interface thread, as the plug-in is deleted. Deletes every
+  // control, last to first.
   ~IGraphics() override;
 
   // --- Resources and helpers (the drawing layer) ---
+  // Host user-interface thread, as the plug-in builds its editor or a
+  // control draws; the bitmap cache takes its own lock alone.
   // An owned, terminated copy of the named text; false when there is none.
   virtual bool LoadText(int id, const char* name, KIT_String* pText) = 0;
   virtual IBitmapStrip LoadBitmap(int id, const char* name, int nStates = 1) = 0;
@@ -119,31 +134,40 @@ public:
   virtual void ReleaseBitmap(IBitmapStrip* pBitmap) = 0;
 
   // --- Controls ---
-  // Takes ownership; returns the control's index.
+  // Host user-interface thread, as the plug-in builds its editor; takes the
+  // editor lock. Takes ownership; returns the control's index.
   int AttachControl(IControl* pControl);
-  // Null out of range.
+  // Any thread: the controls are fixed once the editor is built. Null out
+  // of range.
   IControl* GetControl(int ctrlIdx) const { return mControls.Get(ctrlIdx); }
   int NControls() const { return mControls.GetSize(); }
   int Width() const { return mWidth; }
   int Height() const { return mHeight; }
   int FPS() const { return mFPS; }
   KIT_Mutex* EditorLock() { return &m_mutex; }
+  // Host user-interface thread; takes the editor lock.
   void SetStrictDrawing(bool strict);
-  // Forgets the capture; a back end calls it before it shows a menu.
+  // Host user-interface thread. Forgets the capture; a back end calls it
+  // before it shows a menu.
   void ReleaseMouseCapture();
 
   // Parameter-wide operations: every control bound to the parameter, in
-  // list order. The FromPlug ones may run on any thread under the plug
-  // lock, and never wait: the controls show the value from the next tick.
-  // Controls are attached before the plug-in runs.
+  // list order. Controls are attached before the plug-in runs.
+  // Any thread, under the plug lock; takes no lock and never waits: the
+  // controls show the value from the next tick.
   void SetParameterFromPlug(int paramIdx, double value, bool normalized) override;
   void SetControlFromPlug(int ctrlIdx, double normalizedValue);
-  // What the plug-in posted since the last time, shown: the controls'
-  // values, and what the plug-in itself defers (IFxBase::OnGUITick). The
-  // tick runs it first; so do the back ends as a window opens.
+  // Host user-interface thread; takes the editor lock. What the plug-in
+  // posted since the last time, shown: the controls' values, and what the
+  // plug-in itself defers (IFxBase::OnGUITick). The tick runs it first; so
+  // do the back ends as a window opens.
   void ShowPlugChanges() override;
+  // Any thread.
   IGraphics* GetGraphics() override { return this; }
+  // Host user-interface thread.
   void SetParameterFromUserInput(int paramIdx, double normalizedValue);
+  // Host user-interface thread; each takes the editor lock (Broadcast takes
+  // none).
   void ClampControl(int paramIdx, double lo, double hi, bool normalized);
   void HideControl(int paramIdx, bool hide);
   void GrayOutControl(int paramIdx, bool gray);
@@ -151,6 +175,7 @@ public:
   void BroadcastToControls();
 
   // --- Drawing ---
+  // Host user-interface thread, under the editor lock: the controls' Draw.
   // Frame k (1-based) of the strip over the rectangle.
   bool DrawBitmapFrame(const IBitmapStrip* pBitmap, const IRECT* pR, int frame, const IChannelBlend* pBlend = nullptr);
   bool DrawRect(const IColor* pColor, const IRECT* pR);
@@ -158,6 +183,7 @@ public:
   bool DrawHorizontalLineAtFraction(const IColor* pColor, const IRECT* pR, double fraction);
   bool DrawRadialLine(const IColor* pColor, float cx, float cy, float angle, float rMin, float rMax,
                       const IChannelBlend* pBlend = nullptr, bool antiAlias = false);
+  // Host user-interface thread; each takes the editor lock alone.
   // The tick: shows the plug-in's changes, then collects the rectangle of
   // every dirty control into *pR (pass it all zero); whether any control
   // was dirty.
@@ -165,6 +191,8 @@ public:
   bool Draw(const IRECT* pR);
 
   // --- Events ---
+  // Host user-interface thread, from the back end; each takes the plug
+  // lock, then the editor lock, while the control handles it.
   void OnMouseDown(int x, int y, const IMouseModifiers& mod);
   void OnMouseUp(int x, int y, const IMouseModifiers& mod);
   void OnMouseDrag(int x, int y, const IMouseModifiers& mod);
@@ -176,19 +204,24 @@ public:
   void OnMouseOut();
   void OnMouseWheel(int x, int y, const IMouseModifiers& mod, int d);
   void OnKeyDown(int x, int y, int key);
-  // The capture, else the control under the point; -1 for none.
+  // Host user-interface thread. The capture, else the control under the
+  // point; -1 for none.
   int GetMouseControlIdx(int x, int y, bool mouseOver = false);
   void HandleMouseOver(bool canHandle) { mHandleMouseOver = canHandle; }
 
   // --- Prompts ---
-  // A popup menu for enum parameters and bool parameters with display
+  // Host user-interface thread, in an editor event (both locks held). A
+  // popup menu for enum parameters and bool parameters with display
   // texts, a text entry for the others.
   void PromptUserInput(IControl* pControl, int paramIdx, const IRECT* pR);
-  // The result paths every back end takes: the chosen item of a parameter's
-  // menu, and the text of a finished entry (cut to kMaxEntryLen characters;
-  // without a parameter it goes to the control's TextFromTextEntry).
+  // Host user-interface thread; a parameter's change takes the plug lock,
+  // then the editor lock. The result paths every back end takes: the
+  // chosen item of a parameter's menu, and the text of a finished entry
+  // (cut to kMaxEntryLen characters; without a parameter it goes to the
+  // control's TextFromTextEntry).
   void SetFromPopupChoice(IControl* pControl, int paramIdx, int chosenIdx, const IRECT& rect);
   void SetFromTextEntry(IControl* pControl, int paramIdx, const char* text);
+  // Host user-interface thread; takes the plug lock, then the editor lock.
   // Maps the text through the parameter's display texts (enum and bool) or
   // reads it as a number, and sets the control from it.
   void SetFromPromptText(IControl* pControl, int paramIdx, const char* text);

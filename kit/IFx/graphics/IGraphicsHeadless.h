@@ -11,8 +11,8 @@
 // timer does. Popup menus, text entries and the file, colour and URL
 // prompts are recorded and answered from a script the caller sets; their
 // results take the editor core's own result paths.
-// Everything runs on the thread that owns the editor (the user-interface
-// thread).
+// Host user-interface thread (in tests, the thread that owns the editor),
+// each slot as IGraphics.h tags it.
 
 #include <stdint.h>
 

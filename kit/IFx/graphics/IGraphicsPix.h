@@ -5,7 +5,8 @@
 // draws into one off-screen draw bitmap, which the window back end copies
 // to the screen. Bitmaps are loaded once per process into the bitmap
 // cache; the back end finds the platform's image or text by id and name.
-// Called on the user-interface thread, under the editor lock.
+// Host user-interface thread: under the editor lock as it draws, without
+// it as the plug-in builds its editor; the slots as IGraphics.h tags them.
 
 #include "IGraphics.h"
 #include "PIX_Pixel.h"

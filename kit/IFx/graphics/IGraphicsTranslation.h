@@ -6,6 +6,7 @@
 // word into mouse modifiers, wheel units into steps, and a menu item into
 // its title with the menu's number prefix. Platform-neutral, so that the
 // Windows back end and the window-less one share it.
+// Any thread, no lock: pure functions.
 
 #include <stdint.h>
 

@@ -2,6 +2,7 @@
 #define IPANELCONTROL_H
 
 // A rectangle filled with one colour.
+// Host user-interface thread, each override as IControl.h tags it.
 
 #include "IControl.h"
 #include "IGraphics.h"

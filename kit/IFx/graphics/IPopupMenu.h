@@ -4,7 +4,7 @@
 // A platform-neutral popup menu: items with flags, an optional number
 // prefix for every item, and the item the user chose. The editor core fills
 // one; a window back end shows it natively and writes the choice back.
-// Built and read on the user-interface thread.
+// Host user-interface thread.
 
 #include "KIT_PtrList.h"
 

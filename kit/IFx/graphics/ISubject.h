@@ -2,8 +2,9 @@
 #define ISUBJECT_H
 
 // The observer part of every control: observers hear of clicks (mouse down,
-// mouse up, double click) and, once per frame, of a changed value. Called
-// on the user-interface thread.
+// mouse up, double click) and, once per frame, of a changed value.
+// Host user-interface thread: clicks in an editor event (both locks held),
+// changes on the tick under the editor lock.
 
 #include "IGraphicRecords.h"
 #include "KIT_PtrList.h"
