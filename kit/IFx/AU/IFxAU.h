@@ -99,6 +99,8 @@ public:
   static constexpr int kMidiOutVirtual = 0;
   static constexpr int kMidiOutHost = -1;
 
+  // Host user-interface thread, from the open selector under the creation
+  // lock.
   IFxAU(const AUInstanceInfo* pInfo, int nHostParams, int nParams, const char* channelIOStr, int nPresets,
         const char* effectName, const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
         int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
@@ -106,30 +108,33 @@ public:
   IFxAU(const AUInstanceInfo* pInfo, int nParams, const char* channelIOStr, int nPresets, const char* effectName,
         const char* productName, const char* mfrName, int vendorVersion, int uniqueID, int mfrID, int latency,
         bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
+  // Host user-interface thread, from the close selector.
   ~IFxAU() override;
 
-  // --- The component entries (the host's threads; open and close on its
-  // main thread) ---
-
+  // --- The component entries ---
+  // Either host thread: open and close on the user-interface thread
+  // without the plug lock; every other selector holds it for its whole run.
   // One Component Manager call to the Audio Unit. pPlug is the instance
   // storage (null at open); makePlug makes the plug-in at open.
   static ComponentResult IFxAUEntry(ComponentParameters* params, void* pPlug, AUMakePlugFunc makePlug);
   // One call to the Carbon view component; pView is its AUCarbonViewRecord.
   static ComponentResult IFxAUCarbonViewEntry(ComponentParameters* params, void* pView);
 
-  // --- Properties (under the plug lock, from the entry) ---
-
+  // --- Properties ---
+  // Either host thread, under the plug lock: the entry's property selectors.
   // Reports the size and whether the host may set it; writes the value
   // too when pData is given. The caller makes sure pData holds the size.
   ComponentResult GetProperty(AudioUnitPropertyID propID, AudioUnitScope scope, AudioUnitElement element,
                               UInt32* pDataSize, Boolean* pWriteable, void* pData);
   ComponentResult SetProperty(AudioUnitPropertyID propID, AudioUnitScope scope, AudioUnitElement element,
                               const void* pData, UInt32 dataSize);
-  // The fast-dispatch procedure of a selector, for property 5.
+  // Any thread, no lock: the fast-dispatch procedure of a selector, for
+  // property 5.
   static ComponentResult GetProc(AudioUnitElement selector, UInt32* pDataSize, void* pData);
 
-  // --- The fast-dispatch procedures (any host thread; they take the plug
-  // lock) ---
+  // --- The fast-dispatch procedures ---
+  // Either host thread (render on the audio thread); each takes the plug
+  // lock.
   static ComponentResult GetParamProc(void* pPlug, AudioUnitParameterID paramID, AudioUnitScope scope,
                                       AudioUnitElement element, AudioUnitParameterValue* pValue);
   static ComponentResult SetParamProc(void* pPlug, AudioUnitParameterID paramID, AudioUnitScope scope,
@@ -137,11 +142,12 @@ public:
   static ComponentResult RenderProc(void* pPlug, AudioUnitRenderActionFlags* pFlags, const AudioTimeStamp* pTimestamp,
                                     UInt32 outputBusIdx, UInt32 nFrames, AudioBufferList* pBufferList);
 
-  // Calls every listener of the property.
+  // Either host thread, under the plug lock: calls every listener of the
+  // property.
   void InformListeners(AudioUnitPropertyID propID, AudioUnitScope scope);
 
-  // --- The saved-state dictionary (under the plug lock) ---
-
+  // --- The saved-state dictionary ---
+  // Either host thread, under the plug lock: the class-info property.
   // A new dictionary for the host, who releases it.
   ComponentResult GetState(CFPropertyListRef* ppPropList);
   // Checks the whole dictionary before it changes anything; a refused one
@@ -150,40 +156,50 @@ public:
 
   // --- MIDI output ---
 
-  // Opens the virtual source "From <name>"; 1 when it is open, else 0.
-  // The plug-in's constructor calls it.
+  // Host user-interface thread, the plug-in's constructor: opens the
+  // virtual source "From <name>"; 1 when it is open, else 0.
   int OpenVirtualMidiOutput(const char* name);
-  // kMidiOutVirtual, or any other value for the host; under the plug lock,
-  // from a parameter change.
+  // Either host thread, under the plug lock: a parameter change.
+  // kMidiOutVirtual, or any other value for the host.
   void SetMidiOutPort(int mode) { mMidiOutMode = mode; }
   int GetMidiOutPort() const { return mMidiOutMode; }
+  // Any thread.
   bool HasVirtualMidiOutput() const { return mMidiOut != nullptr; }
-  // Counts the system's MIDI destinations and makes a port for each (the
-  // main thread).
+  // Host user-interface thread: counts the system's MIDI destinations and
+  // makes a port for each.
   void EnumerateMidiDestinations();
-  // The destinations, enumerated first when none are known; selects the
-  // host mode.
+  // Host user-interface thread: the destinations, enumerated first when
+  // none are known; selects the host mode.
   void GetMidiDestinations(KIT_TypedBuf<MidiDestination>* pDestinations);
 
-  // --- IFxBase (SendMidiMsg: the render thread, or the thread of a MIDI
-  // event passed through) ---
+  // --- IFxBase ---
+  // Either host thread, under the plug lock: the user-interface thread for
+  // editor changes, the audio thread for MIDI learn.
   void BeginInformHostOfParamChange(int idx) override;
   void InformHostOfParamChange(int idx, double normalizedValue) override;
   void EndInformHostOfParamChange(int idx) override;
+  // Host user-interface thread.
   void UpdateHostDisplay() override;
+  // The host's time information: host audio thread, under the plug lock,
+  // during render.
   int64_t GetSamplePos() override;
   double GetTempo() override;
   void GetTimeSig(int* pNum, int* pDenom) override;
   void GetTime(double* pSamplePos, double* pTempo, double* pMusicalPos, double* pLastBar, int* pNum, int* pDenom,
                double* pCycleStart, double* pCycleEnd, bool* pTransportRunning, bool* pTransportCycle) override;
+  // Host user-interface thread, under the plug lock.
   int GetHost() override;
   void ResizeGraphics() override {}
   void HostSpecificInit() override {}
+  // Either host thread, under the plug lock.
   void SetBlockSize(int blockSize) override;
   void SetLatency(int samples) override;
+  // Host audio thread (render, or the thread of a MIDI event passed
+  // through), under the plug lock.
   bool SendMidiMsg(IMidiMessage* pMsg) override;
   bool SendMidiMsgs(KIT_TypedBuf<IMidiMessage>* pMsgs) override;
 
+  // Any thread.
   AudioUnit GetInstance() const { return mCI; }
   const char* GetBundleID() const { return mBundleID.Get(); }
   const char* GetCocoaViewClass() const { return mCocoaViewClass.Get(); }

@@ -186,10 +186,11 @@ int IFxVST::GetHost()
 
 void IFxVST::ResizeGraphics()
 {
-  if (!mGraphics) return;
+  IGraphics* gui = GetGUI();
+  if (!gui) return;
   mEditRect.top = mEditRect.left = 0;
-  mEditRect.bottom = (VstInt16)mGraphics->Height();
-  mEditRect.right = (VstInt16)mGraphics->Width();
+  mEditRect.bottom = (VstInt16)gui->Height();
+  mEditRect.right = (VstInt16)gui->Width();
 }
 
 void IFxVST::HostSpecificInit()
@@ -201,10 +202,10 @@ void IFxVST::HostSpecificInit()
   mAEffect.numOutputs = mOutputSpkrArr.numChannels = NOutChannels();
 }
 
-void IFxVST::AttachGraphics(IGraphics* pGraphics)
+void IFxVST::AttachGraphics(IFxEditor* pEditor)
 {
-  if (!pGraphics) return;
-  IFxBase::AttachGraphics(pGraphics);
+  if (!pEditor) return;
+  IFxBase::AttachGraphics(pEditor);
   mAEffect.flags |= effFlagsHasEditor;
   IFxVST::ResizeGraphics();
 }
@@ -254,7 +255,7 @@ VstIntPtr VSTCALLBACK IFxVST::VSTDispatcher(AEffect* pEffect, VstInt32 opCode, V
   // The editor's idle draws, and drawing must never hold the plug lock,
   // which the audio thread takes.
   if (opCode == effEditIdle) {
-    if (_this->mGraphics) _this->mGraphics->OnHostIdle();
+    if (IGraphics* gui = _this->GetGUI()) gui->OnHostIdle();
     return 0;
   }
   KIT_MutexLock lock(&_this->m_mutex);
@@ -328,21 +329,21 @@ VstIntPtr IFxVST::Dispatch(VstInt32 opCode, VstInt32 idx, VstIntPtr value, void*
       return 0;
 
     case effEditGetRect:
-      if (!ptr || !mGraphics) return 0;
+      if (!ptr || !mEditor) return 0;
       *(ERect**)ptr = &mEditRect;
       return 1;
 
     case effEditOpen:
-      if (mGraphics && mGraphics->OpenWindow(ptr)) {
+      if (GetGUI() && GetGUI()->OpenWindow(ptr)) {
         OnGUIOpen();
         return 1;
       }
       return 0;
 
     case effEditClose:
-      if (!mGraphics) return 0;
+      if (!mEditor) return 0;
       OnGUIClose();
-      mGraphics->CloseWindow();
+      GetGUI()->CloseWindow();
       return 1;
 
     case effIdentify: return kEffectIdentify;
@@ -515,7 +516,7 @@ VstIntPtr IFxVST::StringToParameter(int idx, const char* text)
     v = std::atof(text);
     if (p->IsDisplayNegated()) v = -v;
   }
-  if (mGraphics) mGraphics->SetParameterFromPlug(idx, v, false);
+  if (mEditor) mEditor->SetParameterFromPlug(idx, v, false);
   p->Set(v);
   OnParamChange(idx);
   return 1;
@@ -622,7 +623,7 @@ void VSTCALLBACK IFxVST::VSTSetParameter(AEffect* pEffect, VstInt32 idx, float v
   KIT_MutexLock lock(&_this->m_mutex);
   IParam* p = _this->GetParam(idx);
   if (!p) return;
-  if (_this->mGraphics) _this->mGraphics->SetParameterFromPlug(idx, value, true);
+  if (_this->mEditor) _this->mEditor->SetParameterFromPlug(idx, value, true);
   p->SetNormalized(value);
   _this->OnParamChange(idx);
 }

@@ -42,7 +42,7 @@ public:
   void HostSpecificInit() override;
   // Host user-interface thread: the plug-in's constructor and the editor.
   void ResizeGraphics() override;
-  void AttachGraphics(IGraphics* pGraphics) override;
+  void AttachGraphics(IFxEditor* pEditor) override;
   // Either host thread, under the plug lock.
   void SetLatency(int samples) override;
   // Host audio thread, inside a block or its MIDI events.
