@@ -22,9 +22,12 @@ public:
   Processor(ProcessorListener* listener, EngineHolder* engine);
   virtual ~Processor() {}
 
-  // restart: the timeline may not continue the previous piece (the
-  // transport started, stopped, is stopped, or jumped).
-  virtual void ProcessChunk(double position, int length, double samplesPerBeat, bool restart, double offset) = 0;
+  // Plays one piece of the block, all in samples: pieceStart on the host's
+  // timeline, pieceOffset into the host block. restart: the timeline may
+  // not continue the previous piece (the transport started, stopped, is
+  // stopped, or jumped).
+  virtual void ProcessChunk(double pieceStart, int pieceLength, double samplesPerBeat, bool restart,
+                            double pieceOffset) = 0;
 
   void ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart, double loopEnd,
                     int length);
