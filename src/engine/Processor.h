@@ -5,6 +5,7 @@
 // plays every piece and hands its notes to the listener, and handles the
 // release of the last key and the transport's loop wrap.
 
+#include "BlockTime.h"
 #include "KIT_PtrList.h"
 
 class EngineHolder;
@@ -29,8 +30,7 @@ public:
   virtual void ProcessChunk(double pieceStart, int pieceLength, double samplesPerBeat, bool restart,
                             double pieceOffset) = 0;
 
-  void ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart, double loopEnd,
-                    int length);
+  void ProcessBlock(const BlockTime& time);
 
 protected:
   ProcessorListener* mListener;
