@@ -200,21 +200,24 @@ void Tolvo::MoveControl(IControl* pControl, double normalized)
 void Tolvo::Reset()
 {
   KIT_MutexLock lock(&m_mutex);
-  GetTime(&mSamplePos, &mTempo, &mMusicalPos, &mLastBar, &mNumerator, &mDenominator, &mCycleStart, &mCycleEnd,
-          &mTransportRunning, &mCycleActive);
-  mLoopStart = RoundHalfAway(mSamplesPerBeat * mCycleStart);
-  mLoopEnd = mCycleActive ? RoundHalfAway(mSamplesPerBeat * mCycleEnd) : -1.0;
+  BlockTime& b = mBlockTime;
+  GetTime(&b.samplePos, &b.tempo, &b.musicalPos, &b.lastBar, &b.numerator, &b.denominator, &b.cycleStart, &b.cycleEnd,
+          &b.transportRunning, &b.cycleActive);
+  // By the block's samples per beat; the last block's when the framework
+  // resets between blocks.
+  b.loopStart = RoundHalfAway(b.samplesPerBeat * b.cycleStart);
+  b.loopEnd = b.cycleActive ? RoundHalfAway(b.samplesPerBeat * b.cycleEnd) : -1.0;
   TransportFigures& t = mEngine.GetTransport();
-  t.running = mTransportRunning;
-  t.cycleActive = mCycleActive;
-  t.loopStart = RoundHalfAway(mLoopStart);
-  t.loopEnd = RoundHalfAway(mLoopEnd);
+  t.running = b.transportRunning;
+  t.cycleActive = b.cycleActive;
+  t.loopStart = RoundHalfAway(b.loopStart);
+  t.loopEnd = RoundHalfAway(b.loopEnd);
 }
 
 void Tolvo::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames)
 {
   for (int ch = 0; ch < NOutChannels(); ++ch) std::fill(outputs[ch], outputs[ch] + nFrames, 0.0);
-  mFrames = nFrames;
+  mBlockTime.frames = nFrames;
   mCCTeachValue = mCCTeachValue == 20 ? 21 : 20;
   mAudioStarted = true;
   if (mCC1Teach || mCC2Teach) {
@@ -223,13 +226,11 @@ void Tolvo::ProcessDoubleReplacing(double** inputs, double** outputs, int nFrame
     SendMidiMsg(&msg);
   }
   if (mPendingAllNotesOff.exchange(false)) AllNotesOff();
-  mSamplesPerBeat = GetSamplesPerBeat();
+  mBlockTime.samplesPerBeat = GetSamplesPerBeat();
   const int64_t position = GetSamplePos();
   Reset();
-  mBlockStartPos = double(position);
-  mProcessor->ProcessBlock(mBlockStartPos, mSamplesPerBeat, mTransportRunning, mCycleActive, mLoopStart, mLoopEnd,
-                           nFrames);
-  mBlockStartPos += nFrames;
+  mBlockTime.blockStart = double(position);
+  mProcessor->ProcessBlock(mBlockTime);
 }
 
 void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length)
@@ -238,7 +239,7 @@ void Tolvo::ProcessNotes(KIT_PtrList<NoteEvent>& events, int length)
   for (int i = 0; i < events.GetSize(); ++i) {
     NoteEvent* e = events.Get(i);
     const int note = e->pitch + e->transposition;
-    const int offset = OffsetInBlock(e->start, mFrames);
+    const int offset = OffsetInBlock(e->start, mBlockTime.frames);
     // A note beyond the MIDI range is dropped, but counts as sent so that
     // it never waits in the list.
     const bool playable = note >= 0 && note <= 127;

@@ -163,15 +163,8 @@ private:
   void CreatePatternSwitches(IGraphics* pGraphics);
   void CreateAboutBox(IGraphics* pGraphics);
 
-  // Host time information of the current block.
-  double mSamplePos = 0.0, mTempo = 0.0, mMusicalPos = 0.0, mLastBar = 0.0;
-  int mNumerator = 4, mDenominator = 4;
-  double mCycleStart = 0.0, mCycleEnd = 0.0;
-  bool mTransportRunning = false, mCycleActive = false;
-  double mSamplesPerBeat = 0.0;
-  double mBlockStartPos = 0.0;
-  double mLoopStart = 0.0, mLoopEnd = -1.0;
-  int mFrames = 0;  // of the block being processed
+  // The host's time of the current block.
+  BlockTime mBlockTime;
 
   // 20 and 21 in turn from block to block, so a learning device sees the
   // teach controller move.

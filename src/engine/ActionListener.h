@@ -11,8 +11,9 @@ public:
   virtual ~ActionListener() {}
   virtual void OnStepEvent(StepEvent* event) = 0;
   virtual void OnNoteEnd(StepEvent* event) = 0;
-  // step -1 stands for the last step.
-  virtual void OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime, double samplesPerBeat)
+  // step -1 stands for the last step; the times are samples on the host's
+  // timeline.
+  virtual void OnScheduleNextStep(double pieceStart, int step, double stepTime, double nextTime, double samplesPerBeat)
   {}
   virtual void OnStepBoundary() {}
 };

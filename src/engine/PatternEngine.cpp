@@ -160,24 +160,25 @@ void PatternEngine::ResetStepper(double offset)
   mStepper.Reset();
 }
 
-void PatternEngine::Advance(double P, double N, double samplesPerBeat, bool restart, double O)
+void PatternEngine::Advance(double pieceStart, double pieceLength, double samplesPerBeat, bool restart,
+                            double pieceOffset)
 {
   mSamplesPerBeat = samplesPerBeat;
   if (!mStepper.IsStarted()) mStepper.PrepareWalk(mFirstStep);
-  if (mStepper.NeedsResync(P, restart, samplesPerBeat)) {
-    EndAllNotesAt(O);
-    mStepper.Resync(P, samplesPerBeat);
+  if (mStepper.NeedsResync(pieceStart, restart, samplesPerBeat)) {
+    EndAllNotesAt(pieceOffset);
+    mStepper.Resync(pieceStart, samplesPerBeat);
     mFirstStep = true;
   }
 
-  const double end = P + N;
+  const double end = pieceStart + pieceLength;
   const double grid = samplesPerBeat * mResetValue;
   const bool resets = mHeldCount > 0 && mResetOnBeat && mPatternOn && std::isfinite(grid) && grid >= 1.0;
   const auto play = [&](double from, double to) {
     if (!mStepper.IsStarted()) mStepper.PrepareWalk(mFirstStep);
-    mStepper.Process(from, to - from, samplesPerBeat, restart, O + (from - P));
+    mStepper.Process(from, to - from, samplesPerBeat, restart, pieceOffset + (from - pieceStart));
   };
-  double p = P;
+  double p = pieceStart;
   bool atGrid = false;  // p is a grid point already handled
   for (;;) {
     double g = end;
@@ -191,7 +192,7 @@ void PatternEngine::Advance(double P, double N, double samplesPerBeat, bool rest
       return;
     }
     if (g > p) play(p, g);
-    EndAllNotesAt(O + (g - P));
+    EndAllNotesAt(pieceOffset + (g - pieceStart));
     mStepper.Reset();
     mFirstStep = true;
     p = g;
@@ -199,7 +200,7 @@ void PatternEngine::Advance(double P, double N, double samplesPerBeat, bool rest
   }
 }
 
-void PatternEngine::OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime,
+void PatternEngine::OnScheduleNextStep(double pieceStart, int step, double stepTime, double nextTime,
                                        double samplesPerBeat)
 {
   const int count = mStepper.GetStepCount();

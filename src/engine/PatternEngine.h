@@ -61,8 +61,9 @@ public:
   void NoteOff(int pitch, int offset);
   void RenumberNotes();
 
-  // Runs the pattern over one piece of a block.
-  void Advance(double P, double N, double samplesPerBeat, bool restart, double O);
+  // Runs the pattern over one piece of a block, in samples: pieceStart on
+  // the host's timeline, pieceOffset into the host block.
+  void Advance(double pieceStart, double pieceLength, double samplesPerBeat, bool restart, double pieceOffset);
 
   // Ending notes; offsets are block offsets.
   void EndAllNotesAt(double offset);
@@ -77,7 +78,7 @@ public:
   // ActionListener
   void OnStepEvent(StepEvent* event) override;
   void OnNoteEnd(StepEvent* event) override;
-  void OnScheduleNextStep(double blockStart, int step, double stepTime, double nextTime,
+  void OnScheduleNextStep(double pieceStart, int step, double stepTime, double nextTime,
                           double samplesPerBeat) override;
 
   const SoundingNotes& GetSounding() const { return mSounding; }

@@ -297,12 +297,12 @@ double PatternStepper::ScheduleStepAt(int k, double candidate, bool exact, doubl
   return st.next;
 }
 
-void PatternStepper::ScheduleStep(double P, double N, double samplesPerBeat)
+void PatternStepper::ScheduleStep(double pieceStart, double pieceLength, double samplesPerBeat)
 {
   const int current = mCurrentStep;
   const StepTime& e = mTimes[current];
   const int step = current >= mStepCount - 1 ? -1 : current;
-  mListener->OnScheduleNextStep(P, step, e.start, e.next, samplesPerBeat);
+  mListener->OnScheduleNextStep(pieceStart, step, e.start, e.next, samplesPerBeat);
 }
 
 void PatternStepper::NextStep()
@@ -326,31 +326,32 @@ void PatternStepper::AdvanceStep(double samplesPerBeat)
   ComputeTimes(boundary, false, boundary, samplesPerBeat);
 }
 
-bool PatternStepper::NeedsResync(double P, bool restart, double samplesPerBeat) const
+bool PatternStepper::NeedsResync(double pieceStart, bool restart, double samplesPerBeat) const
 {
-  if (!CanTime(P, samplesPerBeat) || mNextStepTime < 0.0) return false;
-  return (restart && P != mPlayedTo) || mTimes[mCurrentStep].next < P;
+  if (!CanTime(pieceStart, samplesPerBeat) || mNextStepTime < 0.0) return false;
+  return (restart && pieceStart != mPlayedTo) || mTimes[mCurrentStep].next < pieceStart;
 }
 
-void PatternStepper::Resync(double P, double samplesPerBeat)
+void PatternStepper::Resync(double pieceStart, double samplesPerBeat)
 {
   ClearScheduled();
   // A step that ended where the timeline jumped (a loop end) is over.
   if (mTimes[mCurrentStep].next <= mPlayedTo) NextStep();
   // Grid points are whole samples; one that lies inside the sample where
   // the timeline lands (a loop end between samples) starts its step now.
-  ComputeTimes(std::floor(P), false, -1.0, samplesPerBeat);
+  ComputeTimes(std::floor(pieceStart), false, -1.0, samplesPerBeat);
 }
 
 // --- playing ---------------------------------------------------------------
 
-void PatternStepper::PlayBlock(double P, double N, double samplesPerBeat, bool restart, double O)
+void PatternStepper::PlayBlock(double pieceStart, double pieceLength, double samplesPerBeat, bool restart,
+                               double pieceOffset)
 {
   // Ends and starts in time order; at one time ends come first. Anything
   // already due is handled at once, never before what was handled last.
-  double now = P;
-  while (StepEvent* e = mScheduled.Next(&now, P + N)) {
-    e->firedOffset = now - P + O;
+  double now = pieceStart;
+  while (StepEvent* e = mScheduled.Next(&now, pieceStart + pieceLength)) {
+    e->firedOffset = now - pieceStart + pieceOffset;
     if (e->fired) {
       mListener->OnNoteEnd(e);
       mScheduled.Ended(e);

@@ -30,9 +30,10 @@ public:
   PatternStepper(HeldNote* const* table, ActionListener* listener, PatternStep* steps,
                  const TransportFigures* transport, RandomSource* random, int* dryCount);
 
-  void ScheduleStep(double P, double N, double samplesPerBeat) override;
+  void ScheduleStep(double pieceStart, double pieceLength, double samplesPerBeat) override;
   void AdvanceStep(double samplesPerBeat) override;
-  void PlayBlock(double P, double N, double samplesPerBeat, bool restart, double O) override;
+  void PlayBlock(double pieceStart, double pieceLength, double samplesPerBeat, bool restart,
+                 double pieceOffset) override;
   double GetStepLength() const override;
   void Reset() override;
 
@@ -46,9 +47,9 @@ public:
 
   // A jump of the timeline (transport start, stop, relocation, loop wrap),
   // or a boundary missed while there was no tempo: the pattern must be
-  // re-timed from P.
-  bool NeedsResync(double P, bool restart, double samplesPerBeat) const;
-  void Resync(double P, double samplesPerBeat);
+  // re-timed from the piece's start (samples on the host's timeline).
+  bool NeedsResync(double pieceStart, bool restart, double samplesPerBeat) const;
+  void Resync(double pieceStart, double samplesPerBeat);
 
   void SetDirection(int d);
   void SetSwing(double s) { mSwing = s; }

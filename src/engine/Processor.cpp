@@ -10,9 +10,14 @@ Processor::Processor(ProcessorListener* listener, EngineHolder* engine) : mListe
   engine->GetNoteEngine()->SetSender(listener);
 }
 
-void Processor::ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart,
-                             double loopEnd, int length)
+void Processor::ProcessBlock(const BlockTime& time)
 {
+  // The block's figures, read once: a host called back while the notes go
+  // out may have the record refilled.
+  const bool playing = time.transportRunning;
+  const double samplesPerBeat = time.samplesPerBeat;
+  const double loopStart = time.loopStart, loopEnd = time.loopEnd;
+  const int length = time.frames;
   NoteEngine* hub = mEngine->GetNoteEngine();
   KIT_PtrList<NoteEvent>& output = hub->GetOutputList();
   const auto send = [&](int count) {
@@ -20,9 +25,9 @@ void Processor::ProcessBlock(double position, double samplesPerBeat, bool playin
     hub->RemoveSentNotes();
   };
   // A loop that ends where it starts (or before) would wrap without end.
-  const bool wraps = cycle && playing && loopEnd > loopStart;
+  const bool wraps = time.cycleActive && playing && loopEnd > loopStart;
 
-  double pos = playing ? position : mBlockPosition;
+  double pos = playing ? time.blockStart : mBlockPosition;
   hub->BeginBlock(pos, length);
   int rest = length;
   double done = 0.0;

@@ -5,6 +5,7 @@
 // plays every piece and hands its notes to the listener, and handles the
 // release of the last key and the transport's loop wrap.
 
+#include "BlockTime.h"
 #include "KIT_PtrList.h"
 
 class EngineHolder;
@@ -22,12 +23,14 @@ public:
   Processor(ProcessorListener* listener, EngineHolder* engine);
   virtual ~Processor() {}
 
-  // restart: the timeline may not continue the previous piece (the
-  // transport started, stopped, is stopped, or jumped).
-  virtual void ProcessChunk(double position, int length, double samplesPerBeat, bool restart, double offset) = 0;
+  // Plays one piece of the block, all in samples: pieceStart on the host's
+  // timeline, pieceOffset into the host block. restart: the timeline may
+  // not continue the previous piece (the transport started, stopped, is
+  // stopped, or jumped).
+  virtual void ProcessChunk(double pieceStart, int pieceLength, double samplesPerBeat, bool restart,
+                            double pieceOffset) = 0;
 
-  void ProcessBlock(double position, double samplesPerBeat, bool playing, bool cycle, double loopStart, double loopEnd,
-                    int length);
+  void ProcessBlock(const BlockTime& time);
 
 protected:
   ProcessorListener* mListener;

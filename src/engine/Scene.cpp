@@ -11,9 +11,9 @@ Scene::Scene(PatternList* patterns, int index, const TransportFigures* transport
 
 PatternEngine* Scene::CurrentPattern() const { return mPatterns->Get(mSteps[mCurrentStep].pattern); }
 
-void Scene::PlayBlock(double P, double N, double samplesPerBeat, bool restart, double O)
+void Scene::PlayBlock(double pieceStart, double pieceLength, double samplesPerBeat, bool restart, double pieceOffset)
 {
-  if (PatternEngine* p = CurrentPattern()) p->Advance(P, N, samplesPerBeat, restart, O);
+  if (PatternEngine* p = CurrentPattern()) p->Advance(pieceStart, pieceLength, samplesPerBeat, restart, pieceOffset);
 }
 
 void Scene::AdvanceStep(double samplesPerBeat)
@@ -43,11 +43,11 @@ SceneList::SceneList(PatternList* patterns, const TransportFigures* transport)
 
 SceneList::~SceneList() { mScenes.Empty(true); }
 
-void SceneList::Process(double position, double length, double samplesPerBeat, bool restart, double offset)
+void SceneList::Process(double pieceStart, double pieceLength, double samplesPerBeat, bool restart, double pieceOffset)
 {
   mStopped = false;
   Scene* s = mScenes.Get(0);
-  if (s && s->IsActive()) s->Process(position, length, samplesPerBeat, restart, offset);
+  if (s && s->IsActive()) s->Process(pieceStart, pieceLength, samplesPerBeat, restart, pieceOffset);
 }
 
 void SceneList::Stop(double time)

@@ -22,7 +22,8 @@ public:
   Scene(PatternList* patterns, int index, const TransportFigures* transport);
 
   void AdvanceStep(double samplesPerBeat) override;
-  void PlayBlock(double P, double N, double samplesPerBeat, bool restart, double O) override;
+  void PlayBlock(double pieceStart, double pieceLength, double samplesPerBeat, bool restart,
+                 double pieceOffset) override;
   void Reset() override { ResetAt(0.0); }
   // time: the block offset at which the scene's pattern stops.
   void ResetAt(double time);
@@ -46,7 +47,8 @@ public:
   SceneList(const SceneList&) = delete;
   SceneList& operator=(const SceneList&) = delete;
 
-  void Process(double position, double length, double samplesPerBeat, bool restart, double offset);
+  // The piece as Stepper::Process takes it.
+  void Process(double pieceStart, double pieceLength, double samplesPerBeat, bool restart, double pieceOffset);
   void Stop(double time);
   void SetPaused(bool paused);
 

@@ -36,26 +36,26 @@ void Stepper::ComputeTimes(double candidate, bool exact, double fixedStart, doub
   mNextStepTime = st.next;
 }
 
-void Stepper::Process(double P, double N, double samplesPerBeat, bool restart, double O)
+void Stepper::Process(double pieceStart, double pieceLength, double samplesPerBeat, bool restart, double pieceOffset)
 {
-  mPlayedTo = P + N;
-  if (mPaused || !CanTime(P, samplesPerBeat)) {
+  mPlayedTo = pieceStart + pieceLength;
+  if (mPaused || !CanTime(pieceStart, samplesPerBeat)) {
     if (!mPaused) mStarted = true;
-    PlayBlock(P, N, samplesPerBeat, restart, O);
+    PlayBlock(pieceStart, pieceLength, samplesPerBeat, restart, pieceOffset);
     return;
   }
   mStarted = true;
-  if (mNextStepTime < 0.0) ComputeTimes(P, true, -1.0, samplesPerBeat);
+  if (mNextStepTime < 0.0) ComputeTimes(pieceStart, true, -1.0, samplesPerBeat);
 
-  const double end = P + N;
-  double t = P;
+  const double end = pieceStart + pieceLength;
+  double t = pieceStart;
   for (;;) {
     StepTime& e = mTimes[mCurrentStep];
     double x = std::fmax(e.next, t);
     if (!e.scheduled) x = std::fmin(x, std::fmax(e.start, t));
     if (x >= end) break;
     if (x > t) {
-      PlayBlock(t, x - t, samplesPerBeat, restart, O + (t - P));
+      PlayBlock(t, x - t, samplesPerBeat, restart, pieceOffset + (t - pieceStart));
       t = x;
     }
     if (!e.scheduled && e.start <= t) {
@@ -64,5 +64,5 @@ void Stepper::Process(double P, double N, double samplesPerBeat, bool restart, d
     } else
       AdvanceStep(samplesPerBeat);
   }
-  if (end > t) PlayBlock(t, end - t, samplesPerBeat, restart, O + (t - P));
+  if (end > t) PlayBlock(t, end - t, samplesPerBeat, restart, pieceOffset + (t - pieceStart));
 }

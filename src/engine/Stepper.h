@@ -24,17 +24,20 @@ public:
   Stepper(double stepLength, const TransportFigures* transport);
   virtual ~Stepper() {}
 
-  // Runs the piece [P, P + N) of the timeline: every step boundary and
-  // every scheduled event in it, in time order. O is the piece's offset
-  // from the start of the host block.
-  void Process(double P, double N, double samplesPerBeat, bool restart, double O);
+  // A piece is [pieceStart, pieceStart + pieceLength) of the host's
+  // timeline, starting pieceOffset into the host block; all in samples.
 
-  // The current step's start has been reached at time P.
-  virtual void ScheduleStep(double P, double N, double samplesPerBeat) {}
+  // Runs the piece: every step boundary and every scheduled event in it, in
+  // time order.
+  void Process(double pieceStart, double pieceLength, double samplesPerBeat, bool restart, double pieceOffset);
+
+  // The current step's start has been reached at pieceStart.
+  virtual void ScheduleStep(double pieceStart, double pieceLength, double samplesPerBeat) {}
   // The current step is over at its next time; move to the following one.
   virtual void AdvanceStep(double samplesPerBeat) = 0;
-  // Plays what falls in [P, P + N) between step boundaries.
-  virtual void PlayBlock(double P, double N, double samplesPerBeat, bool restart, double O) = 0;
+  // Plays what falls in the piece, between step boundaries.
+  virtual void PlayBlock(double pieceStart, double pieceLength, double samplesPerBeat, bool restart,
+                         double pieceOffset) = 0;
   // The current step's length in steps.
   virtual double GetStepLength() const { return mStepLength; }
   virtual void Reset();

@@ -46,9 +46,9 @@ void TolvoApp::OnAllNotesOff(double time)
   mEngine->GetSceneList()->Stop(time);
 }
 
-void TolvoApp::ProcessChunk(double position, int length, double samplesPerBeat, bool restart, double offset)
+void TolvoApp::ProcessChunk(double pieceStart, int pieceLength, double samplesPerBeat, bool restart, double pieceOffset)
 {
-  mEngine->GetSceneList()->Process(position, length, samplesPerBeat, restart, offset);
+  mEngine->GetSceneList()->Process(pieceStart, pieceLength, samplesPerBeat, restart, pieceOffset);
 }
 
 void TolvoApp::SetHold(bool on)

@@ -16,7 +16,8 @@ public:
   void OnAllNotesOff(double time) override;
   bool IsHoldOn() const override { return mHold; }
 
-  void ProcessChunk(double position, int length, double samplesPerBeat, bool restart, double offset) override;
+  void ProcessChunk(double pieceStart, int pieceLength, double samplesPerBeat, bool restart,
+                    double pieceOffset) override;
 
   void SetHold(bool on);
 

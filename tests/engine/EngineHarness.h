@@ -160,7 +160,15 @@ public:
     tf.loopEnd = cycle ? loopEnd : -1.0;
     mBlockStart = frame;
     mLastOffset = 0;
-    app.ProcessBlock(hostPos, samplesPerBeat, playing, cycle, loopStart, cycle ? loopEnd : -1.0, n);
+    BlockTime time;
+    time.blockStart = hostPos;
+    time.samplesPerBeat = samplesPerBeat;
+    time.transportRunning = playing;
+    time.cycleActive = cycle;
+    time.loopStart = loopStart;
+    time.loopEnd = cycle ? loopEnd : -1.0;
+    time.frames = n;
+    app.ProcessBlock(time);
     frame += n;
     if (playing) {
       hostPos += n;

@@ -52,10 +52,13 @@ void BlockProcessor(benchmark::State& state)
   for (int k = 0; k < 8; ++k) holder.GetNoteEngine()->NoteOn(48 + 3 * k, 100, 0);
   TransportFigures& tf = holder.GetTransport();
   tf.running = true;
-  double position = 0.0;
+  BlockTime time;
+  time.samplesPerBeat = samplesPerBeat;
+  time.transportRunning = true;
+  time.frames = frames;
   for (auto _ : state) {
-    app.ProcessBlock(position, samplesPerBeat, true, false, 0.0, -1.0, frames);
-    position += frames;
+    app.ProcessBlock(time);
+    time.blockStart += frames;
   }
 }
 
