@@ -4,9 +4,9 @@
 // The plug-in as the parameter router sees it: the few things of the
 // plug-in's own that parameter changes and observed clicks reach. None
 // waits for the editor: each posts what the editor is to show, and the
-// editor shows it on its next tick. Every call comes with the plug lock
-// held: from either thread in a parameter change, or from the
-// user-interface thread in an editor event (editor lock held too).
+// editor shows it on its next tick. Either host thread, under the plug
+// lock: a parameter change, or an editor event on the host user-interface
+// thread (both locks held).
 
 class RouterHost {
 public:

@@ -51,31 +51,31 @@ public:
   // Either host thread: the dispatcher's sample rate, block size and
   // suspend, and every block; takes the plug lock.
   void Reset() override;
-  // User-interface thread, a parameter menu's choice (MIDI learn, the
-  // pattern view's menu); takes the plug lock.
+  // Host user-interface thread; takes the plug lock: a parameter menu's
+  // choice (MIDI learn, the pattern view's menu).
   void OnParamChangeFromControl(int ctrlIdx, int ctrlParamIdx, int paramIdx, int x, int y) override;
-  // Either host thread, from every parameter change; takes the plug lock.
+  // Either host thread; takes the plug lock: every parameter change.
   void OnParamChange(int paramIdx) override;
-  // Host audio thread, plug lock held.
+  // Host audio thread, under the plug lock.
   void ProcessDoubleReplacing(double** inputs, double** outputs, int nFrames) override;
-  // Host audio thread, before each block (the process-events opcode); plug
-  // lock held.
+  // Host audio thread, under the plug lock: before each block (the
+  // process-events opcode).
   void ProcessMidiMsg(IMidiMessage* pMsg) override;
-  // The state readers and writers' thread (the host's user-interface
-  // thread), plug lock held.
+  // Host user-interface thread, under the plug lock: the state's readers
+  // and writers.
   bool SerializeState(IChunk* pChunk) override;
   int UnserializeState(IChunk* pChunk, int startPos) override;
   int StateEnd(const IChunk* pChunk, int startPos) const override;
-  // The editor's tick: the status line, the pattern page's visibility and
-  // the step editor's values as the router last asked for them.
-  // User-interface thread, editor lock held.
+  // Host user-interface thread, under the editor lock: the editor's tick
+  // shows the status line, the pattern page's visibility and the step
+  // editor's values as the router last asked for them.
   void OnGUITick() override;
 
-  // ProcessorListener: sends the engine's notes of one piece as MIDI. Host
-  // audio thread, in the block; plug lock held.
+  // ProcessorListener. Host audio thread, under the plug lock: sends the
+  // engine's notes of one piece as MIDI.
   void ProcessNotes(KIT_PtrList<NoteEvent>& events, int length) override;
 
-  // RouterHost: the router's calls, plug lock held (RouterHost.h).
+  // RouterHost. Either host thread, under the plug lock (RouterHost.h).
   void SetCCTeach(bool isCC1, bool on) override;
   void SetCCNumber(bool isCC1, int number) override;
   void SetMidiChannel(bool isInput, int channel) override;
@@ -90,14 +90,14 @@ public:
   // Any thread; 0 for an index that does not exist.
   double GetParamValue(int index) const override;
 
-  // StepViewHost (StepViewHost.h), and RouterHost's UpdateStepView: plug
-  // lock held.
+  // StepViewHost (StepViewHost.h), and RouterHost's UpdateStepView. Either
+  // host thread, under the plug lock.
   void SetControlFromView(int key, int n, double normalized, bool scenePage) override;
   void UpdateStepView(int key, int n, bool scenePage) override;
 
-  // User-interface thread, editor lock held (the editor's tick or an
-  // event): the status line shows the text, from the first processed block
-  // on.
+  // Host user-interface thread, under the editor lock (the editor's tick
+  // or an event): the status line shows the text, from the first processed
+  // block on.
   void SetStatusText(const char* text);
 
   // Fills the presets from the bank file beside the plug-in library, a
@@ -120,11 +120,11 @@ public:
   PatternView* GetPatternView() const { return mPatternView; }
 
 private:
-  // MIDI learn, plug lock held: a controller from the input moves the
+  // Host audio thread, under the plug lock: MIDI learn; a controller from the input moves the
   // control mapped to it (and is mapped first while a control is learning).
   bool HandleCC(int controller, int value);
   void SetCCMapping(int controller, int controlIndex);
-  // Audio thread, in the block: every note of the output channel ended.
+  // Host audio thread, under the plug lock: every note of the output channel ended.
   void AllNotesOff();
   // As the plug-in goes: ends the notes still sounding where no host will
   // (the Audio Unit's virtual source). Takes the plug lock.

@@ -26,13 +26,12 @@ public:
   // them owned.
   UIEventHandler(RouterHost* plug, TolvoApp* app, EngineHolder* engine, LaneView* view);
 
-  // Either thread, plug lock held; value is the parameter's plain value.
+  // Either host thread, under the plug lock: value is the parameter's plain value.
   void OnParamChange(int index, double value);
 
-  // User-interface thread, on the editor's tick: editor lock held.
+  // Host user-interface thread, under the editor lock: the editor's tick.
   void Update(ISubject* pSubject) override {}
-  // User-interface thread, in an editor event: plug lock and editor lock
-  // held.
+  // Host user-interface thread, in an editor event (both locks held).
   void Notify(ISubject* pSubject, int x, int y, int event, const IMouseModifiers& mod) override;
 
 private:

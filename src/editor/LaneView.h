@@ -2,8 +2,8 @@
 #define LANEVIEW_H
 
 // The step editor as the parameter router sees it: the lane it shows and
-// the values of that lane's steps. Under the plug lock, from either
-// thread; none waits for the editor.
+// the values of that lane's steps. Either host thread, under the plug
+// lock; none waits for the editor.
 
 class LaneView {
 public:

@@ -47,32 +47,33 @@ public:
   void SetShownLane(int lane) override { mShownLane = lane; }
   int GetShownLane() const override { return mShownLane; }
   void PostStepValue(int lane, int step, double minimum, double maximum, double value) override;
-  // A note came in: the light shows it and fades. Audio thread; never waits.
+  // Host audio thread, under the plug lock; never waits: a note came in,
+  // and the light shows it and fades.
   void NoteIn();
 
-  // --- User-interface thread ---
+  // --- Host user-interface thread ---
   // The editor's tick: the values posted for the lane shown.
   void ShowPostedSteps();
   // Kept only for the lane shown.
   void SetStepValue(int lane, int step, double minimum, double maximum, double value);
-  // The steps of the lane shown back to 0. From the view's menu, plug lock
-  // held.
+  // Under the plug lock (the view's menu): the steps of the lane shown back
+  // to 0.
   void ResetSteps();
   // The bar (0..15) under the point, -1 for none.
   int StepAt(int x, int y) const;
 
-  // --- The engine's reports, audio thread; none waits ---
+  // --- Host audio thread, under the plug lock; none waits: the engine's reports ---
   void NoteStarted(int copy, int note, int step) override;
   void NoteStopped(int copy) override;
   void NoteSent(int playingStep) override;
   void ClearNotes() override;
 
-  // --- The editor, on the user-interface thread ---
-  // In an editor event: plug lock and editor lock held.
+  // --- Host user-interface thread: the editor ---
+  // In an editor event (both locks held).
   void OnMouseDown(int x, int y, const IMouseModifiers& mod) override;
   void OnMouseDrag(int x, int y, int dX, int dY, const IMouseModifiers& mod) override;
   void OnMouseDblClick(int x, int y, const IMouseModifiers& mod) override;
-  // Redrawn on every frame. Editor lock held.
+  // Under the editor lock: redrawn on every frame.
   bool IsDirty() override { return true; }
   bool Draw(IGraphics* pGraphics) override;
 

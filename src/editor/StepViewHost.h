@@ -2,8 +2,8 @@
 #define STEPVIEWHOST_H
 
 // The plug-in as the step views see it: the controls behind their bars.
-// User-interface thread, in an editor event or a menu's choice: plug lock
-// held.
+// Host user-interface thread, under the plug lock: in an editor event or a
+// menu's choice.
 
 class StepViewHost {
 public:
