@@ -73,6 +73,18 @@ void Perform(EngineHarness& h, const Setting& s)
   h.Between(125000, [](EngineHarness& e) { e.Param(kHold, 0); });
 }
 
+// Reports the first event where two runs part, if any.
+void ExpectSameEvents(const std::vector<Sent>& reference, const std::vector<Sent>& other)
+{
+  ASSERT_EQ(reference.size(), other.size());
+  for (size_t i = 0; i < reference.size(); ++i)
+    if (!(reference[i] == other[i])) {
+      ADD_FAILURE() << "event " << i << " at " << reference[i].at << " vs " << other[i].at << ", note "
+                    << reference[i].note << " vs " << other[i].note;
+      return;
+    }
+}
+
 std::vector<Sent> RunSetting(const Setting& s, std::vector<int> sizes, unsigned seed, bool* clean)
 {
   EngineHarness h;
@@ -123,13 +135,7 @@ TEST(BlockProperties, ResultDoesNotDependOnTheBlockSize)
       SCOPED_TRACE(sz[0]);
       const std::vector<Sent> other = RunSetting(s, sz, 7, &clean);
       EXPECT_TRUE(clean);
-      ASSERT_EQ(reference.size(), other.size());
-      for (size_t i = 0; i < reference.size(); ++i)
-        if (!(reference[i] == other[i])) {
-          ADD_FAILURE() << "event " << i << " at " << reference[i].at << " vs " << other[i].at << ", note "
-                        << reference[i].note << " vs " << other[i].note;
-          break;
-        }
+      ExpectSameEvents(reference, other);
     }
   }
 }
@@ -163,13 +169,7 @@ TEST(BlockProperties, TheWorstCaseDoesNotDependOnTheBlockSize)
       SCOPED_TRACE(size);
       const std::vector<Sent> other = run(size, &dry);
       EXPECT_EQ(dry, 0);
-      ASSERT_EQ(reference.size(), other.size());
-      for (size_t i = 0; i < reference.size(); ++i)
-        if (!(reference[i] == other[i])) {
-          ADD_FAILURE() << "event " << i << " at " << reference[i].at << " vs " << other[i].at << ", note "
-                        << reference[i].note << " vs " << other[i].note;
-          break;
-        }
+      ExpectSameEvents(reference, other);
     }
   }
 }
