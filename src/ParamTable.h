@@ -100,10 +100,9 @@ constexpr bool InGroup(int index, int base, int count = kNumSteps) { return inde
 // record's defaults, or is declared apart), which still routes.
 enum class Kind { None, Int, Enum, Double };
 
-struct ParamSpec;
 // What a change of the record's member (0-based) to a plain value does.
 // Under the plug lock, from either thread; allocation-free.
-using ParamSetter = void(ParamRoute& to, const ParamSpec& spec, int member, double value);
+using ParamSetter = void(ParamRoute& to, int member, double value);
 
 // How the status line reads a change: a label, then the value in one of
 // these forms. The value v is the plain value truncated.

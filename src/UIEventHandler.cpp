@@ -15,7 +15,7 @@ void UIEventHandler::OnParamChange(int index, double value)
   const ParamSpec* spec = FindParamSpec(index);
   if (!spec) return;
   const int member = index - spec->index;
-  if (spec->set) spec->set(mRoute, *spec, member, value);
+  if (spec->set) spec->set(mRoute, member, value);
   // The step editor shows the lanes' values as they are.
   if (InGroup(index, kStepLength, kNumSteps * kNumLanes))
     mRoute.view->PostStepValue(spec->index, member, MinOf(*spec), MaxOf(*spec), value);
