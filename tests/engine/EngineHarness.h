@@ -6,10 +6,13 @@
 // frame at which each is sent.
 
 #include "EngineHolder.h"
+#include "LaneView.h"
 #include "NoteEngine.h"
+#include "ParamSetters.h"
 #include "ParamTable.h"
 #include "PatternEngine.h"
 #include "PatternList.h"
+#include "RouterHost.h"
 #include "Scene.h"
 #include "TolvoApp.h"
 
@@ -26,6 +29,26 @@ struct Sent {
   int velocity;
   bool on;
   bool operator==(const Sent& o) const { return at == o.at && note == o.note && velocity == o.velocity && on == o.on; }
+};
+
+// The plug-in and the step editor as the router sees them, with no editor
+// to show anything in.
+struct NoEditor : RouterHost, LaneView {
+  void SetMidiChannel(bool, int) override {}
+  void SetCCNumber(bool, int) override {}
+  void SetCCTeach(bool, bool) override {}
+  void SetMidiOutputFromParam(int) override {}
+  void OnPatternChanged(int) override {}
+  void OnSceneChanged(int) override {}
+  void ShowResetSwitch(int, bool) override {}
+  void UpdateStepView(int, int, bool) override {}
+  void PostStatus(int, double) override {}
+  void RequestAllNotesOff() override {}
+  void ToggleAboutBox() override {}
+  double GetParamValue(int) const override { return 0.0; }
+  void SetShownLane(int) override {}
+  int GetShownLane() const override { return 0; }
+  void PostStepValue(int, int, double, double, double) override {}
 };
 
 class EngineHarness : public ProcessorListener {
@@ -48,63 +71,12 @@ public:
   PatternEngine& Pattern() { return *holder.GetPatternList()->Get(0); }
   NoteEngine& Hub() { return *holder.GetNoteEngine(); }
 
-  // The parameter router's scaling, for the parameters the engine takes.
+  // A parameter's change as the plug-in's router makes it, through the
+  // parameter's record; what it would show in an editor goes nowhere.
   void Param(int index, double value)
   {
-    using namespace TolvoParams;
-    PatternEngine& p = Pattern();
-    PatternStepper& st = p.GetStepper();
-    const int v = (int)value;
-    if (InGroup(index, kStepOn)) return p.SetStepOn(index - kStepOn, v == 1);
-    if (InGroup(index, kCustomSortOrder, kNumCustomSlots)) return st.SetCustomOrder(index - kCustomSortOrder, v);
-    if (InGroup(index, kStepLength, kNumSteps * kNumLanes)) {
-      const int step = (index - kStepLength) % kNumSteps;
-      switch (index - step) {
-        case kStepLength: return p.SetStepLength(step, value);
-        case kStepGate: return p.SetStepGate(step, value / 100.0);
-        case kStepAccent: return p.SetStepAccent(step, value);
-        case kStepTranspose: return p.SetStepTranspose(step, v);
-        case kStepDiv: return p.SetStepDiv(step, value + 1.0);
-        case kStepShift: return p.SetStepShift(step, value);
-        case kStepData: return p.SetStepData(step, v);
-        case kStepCC1: return p.SetStepCC(step, 1, v);
-        default: return p.SetStepCC(step, 2, v);
-      }
-    }
-    switch (index) {
-      case kGate: return p.SetGate(value / 100.0 + 1.0);
-      case kHold: return app.SetHold(v == 1);
-      case kStepRate: return p.SetRate(kStepRates[v].beats);
-      case kStepRateType: return p.SetRateType(v);
-      case kDirection: return p.SetDirection(v);
-      case kSortOrder:
-        p.SetSortOrder(v);
-        p.RenumberNotes();
-        return p.SetCustomSortOrder(v == PatternEngine::kCustom);
-      case kSwing: return p.SetSwing(value);
-      case kOctaves: return p.SetOctaves(v);
-      case kTranspose: return p.SetTranspose(v);
-      case kVelocityMode: return p.SetVelocityMode(v);
-      case kResetOnNewNote:
-        if (v == 1) p.SetResetOnNewNote(true);
-        return st.SetResetWalkAtPatternStart(v == 1);
-      case kResetNoteList:
-        if (v == 1) p.SetResetOnNewNote(false);
-        return st.SetResetWalkAtPatternStart(v == 1);
-      case kResetOnBeat:
-        if (v == 1) {
-          st.SetResetWalkAtPatternStart(false);
-          p.SetResetOnNewNote(false);
-        }
-        return p.SetResetOnBeat(v == 1);
-      case kResetOnBeatValue: return p.SetResetOnBeatValue(value * 0.25);
-      case kPatternSteps: return st.SetStepCount(v);
-      case kPatternOn: return p.SetPatternOn(v == 1);
-      case kScale: return p.GetScaleQuantizer().SetScale(v - 1);
-      case kScaleKey: return p.GetScaleQuantizer().SetKey(v);
-      case kScaleMode: return p.GetScaleQuantizer().SetMode(v);
-      default: return;
-    }
+    const TolvoParams::ParamSpec* spec = TolvoParams::FindParamSpec(index);
+    if (spec && spec->set) spec->set(mRoute, index - spec->index, value);
   }
 
   // The parameter defaults, applied in index order as the plug-in does.
@@ -216,6 +188,8 @@ private:
   };
   std::vector<Action> mActions;
   std::vector<int64_t> mCuts;
+  NoEditor mNoEditor;
+  ParamRoute mRoute{&holder, &app, &mNoEditor, &mNoEditor};
   int64_t mBlockStart = 0;
   int mLastOffset = 0;
 };
